@@ -1,0 +1,83 @@
+// Whole-font load and save on a 16 MiB fullflash, beside the I/O floor: reading the same records
+// with one read each and no decoding.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "io/flash_codec.h"
+
+namespace {
+
+using namespace rw;
+
+const std::string& ImagePath() {
+    static const std::string path = [] {
+        std::string p = "/tmp/runewright-bench-" + std::to_string(getpid()) + ".bin";
+        std::vector<uint8_t> bytes(16u << 20);
+        std::mt19937 rng(7);
+        for (auto& b : bytes) b = static_cast<uint8_t>(rng());
+        FILE* f = std::fopen(p.c_str(), "wb");
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+        return p;
+    }();
+    return path;
+}
+
+struct Case {
+    Edition edition;
+    PhoneModel model;
+    FontKind kind;
+};
+
+// The layouts that move the most bytes: Latin Big (250 records of 33 bytes) and the
+// two-weight wide Cyrillic Normal of M 50 (136 records of 25 bytes).
+const Case kCases[] = {{Edition::Latin, PhoneModel::M50, FontKind::Big},
+                       {Edition::Cyrillic, PhoneModel::M50, FontKind::Normal}};
+
+void BM_LoadWholeFont(benchmark::State& state) {
+    const Case c = kCases[state.range(0)];
+    const FontLayout layout = LookupLayout(c.edition, c.model, c.kind);
+    FontImage font;
+    for (auto _ : state) {
+        Status s = ReadFlashFont(ImagePath(), c.edition, layout, BlockSet::FirstN(8), font);
+        benchmark::DoNotOptimize(s);
+    }
+}
+
+void BM_IoFloor(benchmark::State& state) {
+    const Case c = kCases[state.range(0)];
+    const FontLayout layout = LookupLayout(c.edition, c.model, c.kind);
+    const auto records = RecordsToRead(c.edition, layout, BlockSet::FirstN(8));
+    const int payload = RecordPayloadLength(layout);
+    std::vector<uint8_t> buffer(payload);
+    for (auto _ : state) {
+        const int fd = ::open(ImagePath().c_str(), O_RDONLY);
+        for (const FlashRecord& r : records) {
+            benchmark::DoNotOptimize(::pread(fd, buffer.data(), payload, r.position));
+        }
+        ::close(fd);
+    }
+}
+
+void BM_SaveWholeFont(benchmark::State& state) {
+    const Case c = kCases[state.range(0)];
+    const FontLayout layout = LookupLayout(c.edition, c.model, c.kind);
+    FontImage font;
+    ReadFlashFont(ImagePath(), c.edition, layout, BlockSet::FirstN(8), font);
+    for (auto _ : state) {
+        Status s = WriteFlashFont(ImagePath(), c.edition, layout, font);
+        benchmark::DoNotOptimize(s);
+    }
+}
+
+BENCHMARK(BM_LoadWholeFont)->Arg(0)->Arg(1);
+BENCHMARK(BM_IoFloor)->Arg(0)->Arg(1);
+BENCHMARK(BM_SaveWholeFont)->Arg(0)->Arg(1);
+
+}  // namespace

@@ -1,0 +1,257 @@
+#include "io/flash_codec.h"
+
+#include <algorithm>
+
+namespace rw {
+namespace {
+
+int64_t CyrillicPosition(const FontLayout& layout, GlyphSlot g) {
+    const bool bold = g.block >= 2;
+    const bool lower = g.block % 2 == 1;
+    const int64_t base = bold ? layout.bold_base : layout.normal_base;
+    const int64_t r = layout.RecordLength();
+    const int64_t l = layout.case_offset;
+    // Ё and Є lie before the upper-case run, ё and є after the lower-case run.
+    if (g.slot == 6) return lower ? base + 2 * l + r : base - l + 17 * r;
+    if (g.slot == 33) return lower ? base + 2 * l + 4 * r : base - l + 20 * r;
+    const int64_t letter = g.slot < 6 ? g.slot : g.slot - 1;
+    return base + (lower ? l : 0) + letter * r;
+}
+
+int64_t LatinPosition(const FontLayout& layout, GlyphSlot g) {
+    const LatinWeightPlaces& places = g.block >= 4 ? layout.latin_bold : layout.latin_normal;
+    const int set = g.block % 4;
+    const int64_t r = layout.RecordLength();
+    if (set == 0) return places.upper_base + g.slot * r;
+    if (set == 1) return places.lower_base + g.slot * r;
+    // Symbols follow one running position through set 1 and then set 2.
+    const int glyphs_before = set == 2 ? g.slot : 37 + g.slot;
+    int64_t position = places.symbol_base;
+    for (int k = 0; k < glyphs_before; ++k) position += places.symbol_gaps[k];
+    return position;
+}
+
+bool IsBoldBlock(Edition edition, int block) { return block >= BoldStep(edition); }
+
+// Adjacent records merged into one read, so a load costs a few dozen reads, not hundreds.
+struct ReadRun {
+    int64_t begin;
+    int64_t end;
+};
+
+std::vector<ReadRun> MergeIntoRuns(std::vector<FlashRecord> records, int payload, int gap_limit) {
+    std::sort(records.begin(), records.end(),
+              [](const FlashRecord& a, const FlashRecord& b) { return a.position < b.position; });
+    std::vector<ReadRun> runs;
+    for (const FlashRecord& rec : records) {
+        const int64_t end = rec.position + payload;
+        if (!runs.empty() && rec.position <= runs.back().end + gap_limit) {
+            runs.back().end = std::max(runs.back().end, end);
+        } else {
+            runs.push_back({rec.position, end});
+        }
+    }
+    return runs;
+}
+
+// Reads the payload of every record into a map keyed by record order.
+Status ReadRecords(File& file, const std::vector<FlashRecord>& records, int payload,
+                   std::vector<uint8_t>* payloads) {
+    const std::vector<ReadRun> runs = MergeIntoRuns(records, payload, 64);
+    std::vector<uint8_t> buffer;
+    payloads->assign(records.size() * payload, 0);
+    // Records are few; each finds its run by a linear scan over the sorted runs.
+    for (const ReadRun& run : runs) {
+        buffer.resize(static_cast<size_t>(run.end - run.begin));
+        Status status = file.ReadAt(run.begin, buffer);
+        if (!status.ok()) return status;
+        for (size_t i = 0; i < records.size(); ++i) {
+            const int64_t p = records[i].position;
+            if (p >= run.begin && p + payload <= run.end) {
+                std::copy_n(buffer.begin() + (p - run.begin), payload,
+                            payloads->begin() + i * payload);
+            }
+        }
+    }
+    return Status::Ok();
+}
+
+Status ImageLongEnough(File& file, const std::vector<FlashRecord>& records,
+                       const FontLayout& layout, bool for_save) {
+    int64_t size = 0;
+    Status status = file.Size(&size);
+    if (!status.ok()) return status;
+    const int64_t required = RequiredImageSize(records, layout);
+    bool negative = false;
+    for (const FlashRecord& rec : records) negative |= rec.position < 0;
+    if (size >= required && !negative) return Status::Ok();
+    if (!for_save) return Status::Failure(file.path(), kReadBeyondEnd);
+    return Status::Failure(file.path(),
+                           "The image is too short for this phone model and font kind: it holds " +
+                               std::to_string(size) + " bytes, the font needs " +
+                               std::to_string(required) + " bytes");
+}
+
+}  // namespace
+
+int SlotsWithRecords(Edition edition, int block) {
+    if (edition == Edition::Cyrillic) return 34;
+    switch (block % 4) {
+        case 0:
+        case 1: return 26;
+        case 2: return 37;
+        default: return 36;
+    }
+}
+
+int64_t RecordPosition(Edition edition, const FontLayout& layout, GlyphSlot glyph) {
+    return edition == Edition::Latin ? LatinPosition(layout, glyph)
+                                     : CyrillicPosition(layout, glyph);
+}
+
+std::vector<FlashRecord> RecordsToRead(Edition edition, const FontLayout& layout,
+                                       BlockSet blocks) {
+    std::vector<FlashRecord> records;
+    for (int block = 0; block < BlockCount(edition); ++block) {
+        if (!blocks.Contains(block)) continue;
+        for (int slot = 0; slot < SlotsWithRecords(edition, block); ++slot) {
+            const GlyphSlot g{block, slot};
+            records.push_back({g, RecordPosition(edition, layout, g)});
+        }
+    }
+    return records;
+}
+
+std::vector<FlashRecord> RecordsToWrite(Edition edition, const FontLayout& layout) {
+    std::vector<FlashRecord> records;
+    for (int block = 0; block < BlockCount(edition); ++block) {
+        if (layout.single_weight && IsBoldBlock(edition, block)) continue;
+        for (int slot = 0; slot < SlotsWithRecords(edition, block); ++slot) {
+            const bool yo_or_ye = slot == 6 || slot == 33;
+            if (edition == Edition::Cyrillic && !layout.has_yo_ye && yo_or_ye) continue;
+            const GlyphSlot g{block, slot};
+            records.push_back({g, RecordPosition(edition, layout, g)});
+        }
+    }
+    return records;
+}
+
+int64_t RequiredImageSize(const std::vector<FlashRecord>& records, const FontLayout& layout) {
+    int64_t end = 0;
+    for (const FlashRecord& rec : records) {
+        end = std::max(end, rec.position + RecordPayloadLength(layout));
+    }
+    return end;
+}
+
+uint16_t MaskToWidth(uint16_t row, int width) {
+    if (width <= 0) return 0;
+    if (width >= 16) return row;
+    const int shift = 16 - width;
+    return static_cast<uint16_t>((row >> shift) << shift);
+}
+
+void DecodeNarrowRecord(const uint8_t* record, int last_row, NarrowGlyph& glyph) {
+    for (int i = 0; i <= last_row; ++i) glyph[i] = record[i];
+}
+
+void DecodeWideRecord(const uint8_t* record, int last_row, WideGlyph& glyph) {
+    const uint16_t header = static_cast<uint16_t>(record[0] << 8 | record[1]);
+    glyph[0] = header;
+    const int width = header & 0xFF;
+    for (int r = 1; r <= last_row; ++r) {
+        const uint16_t row = static_cast<uint16_t>(record[2 * r] << 8 | record[2 * r + 1]);
+        glyph[r] = MaskToWidth(row, width);
+    }
+}
+
+void EncodeNarrowRecord(const NarrowGlyph& glyph, int last_row, uint8_t* record) {
+    for (int i = 0; i <= last_row; ++i) record[i] = glyph[i];
+}
+
+void EncodeWideRecord(const WideGlyph& glyph, int last_row, uint8_t* record) {
+    for (int r = 0; r <= last_row; ++r) {
+        record[2 * r] = static_cast<uint8_t>(glyph[r] >> 8);
+        record[2 * r + 1] = static_cast<uint8_t>(glyph[r] & 0xFF);
+    }
+}
+
+Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
+                     BlockSet blocks, FontImage& font, FileSystem& fs) {
+    const std::vector<FlashRecord> records = RecordsToRead(edition, layout, blocks);
+    const int payload = RecordPayloadLength(layout);
+    File file(fs, path);
+    Status status = file.OpenForReading();
+    if (!status.ok()) return status;
+    status = ImageLongEnough(file, records, layout, /*for_save=*/false);
+    if (!status.ok()) return status;
+    std::vector<uint8_t> payloads;
+    status = ReadRecords(file, records, payload, &payloads);
+    if (!status.ok()) return status;
+    status = file.Close();
+    if (!status.ok()) return status;
+
+    // Every read succeeded: only now does the font change.
+    const bool wide = edition == Edition::Latin || layout.wide;
+    if (wide) {
+        font.ClearWide();
+    } else {
+        font.ClearNarrow();
+    }
+    for (size_t i = 0; i < records.size(); ++i) {
+        const uint8_t* record = payloads.data() + i * payload;
+        if (wide) {
+            DecodeWideRecord(record, layout.last_row, font.Wide(records[i].glyph));
+        } else {
+            DecodeNarrowRecord(record, layout.last_row, font.Narrow(records[i].glyph));
+        }
+    }
+    return Status::Ok();
+}
+
+Status WriteFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
+                      const FontImage& font, FileSystem& fs) {
+    const std::vector<FlashRecord> records = RecordsToWrite(edition, layout);
+    const int payload = RecordPayloadLength(layout);
+    const bool wide = edition == Edition::Latin || layout.wide;
+    std::vector<uint8_t> encoded(records.size() * payload);
+    for (size_t i = 0; i < records.size(); ++i) {
+        uint8_t* record = encoded.data() + i * payload;
+        if (wide) {
+            EncodeWideRecord(font.Wide(records[i].glyph), layout.last_row, record);
+        } else {
+            EncodeNarrowRecord(font.Narrow(records[i].glyph), layout.last_row, record);
+        }
+    }
+
+    File file(fs, path);
+    Status status = file.OpenExistingForWriting();
+    if (!status.ok()) return status;
+    status = ImageLongEnough(file, records, layout, /*for_save=*/true);
+    if (!status.ok()) return status;
+    // Keep what the records held, to put it back if a write fails halfway.
+    std::vector<uint8_t> original;
+    status = ReadRecords(file, records, payload, &original);
+    if (!status.ok()) return status;
+
+    size_t written = 0;
+    for (; written < records.size(); ++written) {
+        const auto bytes = std::span<const uint8_t>(encoded).subspan(written * payload, payload);
+        status = file.WriteAt(records[written].position, bytes);
+        if (!status.ok()) break;
+    }
+    if (status.ok()) status = file.Flush();
+    if (status.ok()) return file.Close();
+
+    // Best effort: a record whose write failed may be partly written, so restore it too.
+    const size_t touched = std::min(written + 1, records.size());
+    for (size_t i = 0; i < touched; ++i) {
+        const auto bytes = std::span<const uint8_t>(original).subspan(i * payload, payload);
+        file.WriteAt(records[i].position, bytes);
+    }
+    file.Flush();
+    file.Close();
+    return status;
+}
+
+}  // namespace rw

@@ -1,0 +1,104 @@
+#include "io/font_files.h"
+
+#include <algorithm>
+
+namespace rw {
+namespace {
+
+constexpr int kNarrowSlotBytes = 13;
+constexpr int kWideSlotBytes = 32;
+
+struct TableShape {
+    bool wide;
+    int blocks;
+    int slots;
+};
+
+TableShape ShapeOf(FontFileFormat format) {
+    switch (format) {
+        case FontFileFormat::Sft: return {false, 4, 34};
+        case FontFileFormat::Sbf: return {true, 4, 34};
+        case FontFileFormat::Sfe: return {true, 8, 37};
+    }
+    return {false, 4, 34};
+}
+
+}  // namespace
+
+FontFileFormat FontFileFormatFor(Edition edition, bool wide) {
+    if (edition == Edition::Latin) return FontFileFormat::Sfe;
+    return wide ? FontFileFormat::Sbf : FontFileFormat::Sft;
+}
+
+size_t FontFileSize(FontFileFormat format) {
+    const TableShape shape = ShapeOf(format);
+    return static_cast<size_t>(shape.blocks) * shape.slots *
+           (shape.wide ? kWideSlotBytes : kNarrowSlotBytes);
+}
+
+const char* FontFileExtension(FontFileFormat format) {
+    switch (format) {
+        case FontFileFormat::Sft: return ".sft";
+        case FontFileFormat::Sbf: return ".sbf";
+        case FontFileFormat::Sfe: return ".sfe";
+    }
+    return "";
+}
+
+std::vector<uint8_t> SerializeFontFile(FontFileFormat format, const FontImage& font) {
+    const TableShape shape = ShapeOf(format);
+    std::vector<uint8_t> bytes;
+    bytes.reserve(FontFileSize(format));
+    for (int block = 0; block < shape.blocks; ++block) {
+        for (int slot = 0; slot < shape.slots; ++slot) {
+            if (!shape.wide) {
+                const NarrowGlyph& g = font.narrow[block][slot];
+                bytes.insert(bytes.end(), g.begin(), g.end());
+                continue;
+            }
+            for (uint16_t word : font.wide[block][slot]) {
+                bytes.push_back(static_cast<uint8_t>(word & 0xFF));
+                bytes.push_back(static_cast<uint8_t>(word >> 8));
+            }
+        }
+    }
+    return bytes;
+}
+
+void MergeFontFile(FontFileFormat format, std::span<const uint8_t> bytes, BlockSet blocks,
+                   FontImage& font) {
+    const TableShape shape = ShapeOf(format);
+    if (!shape.wide) font.ClearNarrow();
+    size_t at = 0;
+    for (int block = 0; block < shape.blocks; ++block) {
+        for (int slot = 0; slot < shape.slots; ++slot) {
+            const bool take = blocks.Contains(block);
+            if (!shape.wide) {
+                if (take) std::copy_n(bytes.begin() + at, kNarrowSlotBytes, font.narrow[block][slot].begin());
+                at += kNarrowSlotBytes;
+                continue;
+            }
+            for (uint16_t& word : font.wide[block][slot]) {
+                if (take) word = static_cast<uint16_t>(bytes[at] | bytes[at + 1] << 8);
+                at += 2;
+            }
+        }
+    }
+}
+
+Status ReadFontFile(const std::string& path, FontFileFormat format, BlockSet blocks,
+                    FontImage& font, FileSystem& fs) {
+    std::vector<uint8_t> bytes;
+    Status status = ReadFilePrefix(fs, path, FontFileSize(format), &bytes);
+    if (!status.ok()) return status;
+    MergeFontFile(format, bytes, blocks, font);
+    return Status::Ok();
+}
+
+Status WriteFontFile(const std::string& path, FontFileFormat format, const FontImage& font,
+                     FileSystem& fs) {
+    const std::vector<uint8_t> bytes = SerializeFontFile(format, font);
+    return WriteFileAtomically(fs, path, bytes);
+}
+
+}  // namespace rw

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "io/file_io.h"
+#include "model/block_set.h"
+#include "model/edition.h"
+#include "model/font_image.h"
+
+namespace rw {
+
+// The program's own headerless font files: a dump of one glyph table, block by block, slot by
+// slot. .sft narrow (Cyrillic), .sbf wide (Cyrillic), .sfe wide (Latin); words low byte first.
+enum class FontFileFormat { Sft, Sbf, Sfe };
+
+FontFileFormat FontFileFormatFor(Edition edition, bool wide);
+size_t FontFileSize(FontFileFormat format);
+// ".sft", ".sbf" or ".sfe".
+const char* FontFileExtension(FontFileFormat format);
+
+// The table of this format as the bytes of a file.
+std::vector<uint8_t> SerializeFontFile(FontFileFormat format, const FontImage& font);
+
+// Takes the blocks of the set from a whole file image (exactly FontFileSize bytes). An .sft load
+// empties the four narrow blocks first; .sbf and .sfe loads keep blocks outside the set.
+void MergeFontFile(FontFileFormat format, std::span<const uint8_t> bytes, BlockSet blocks,
+                   FontImage& font);
+
+// Reads a whole file of the format and merges the chosen blocks. A file shorter than its format
+// fails with "Read beyond end of file" and leaves the font as it was; a longer one is cut.
+Status ReadFontFile(const std::string& path, FontFileFormat format, BlockSet blocks,
+                    FontImage& font, FileSystem& fs = SystemFileSystem());
+
+// Writes the whole table of the format, replacing any file of that name atomically.
+Status WriteFontFile(const std::string& path, FontFileFormat format, const FontImage& font,
+                     FileSystem& fs = SystemFileSystem());
+
+}  // namespace rw

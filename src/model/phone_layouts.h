@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "model/edition.h"
+
+namespace rw {
+
+enum class PhoneModel : int { SME45 = 0, SME45i = 1, C45 = 2, CM35 = 3, S35 = 4, M50 = 5 };
+enum class FontKind : int { Normal = 0, Small = 1, Browser = 2, Big = 3 };
+
+constexpr int kPhoneModelCount = 6;
+constexpr int kFontKindCount = 4;
+constexpr int kSymbolGapCount = 74;
+
+// Last row index H of a kind: rows 1..H of a glyph carry pixels.
+int LastRowIndex(FontKind kind);
+
+// Where the Latin glyphs of one weight lie: A, a and the first symbol, then the byte distance from
+// each symbol record to the next (set 1 glyphs 0..36, then set 2 glyphs 0..35; entry 73 unused).
+struct LatinWeightPlaces {
+    int32_t upper_base = 0;
+    int32_t lower_base = 0;
+    int32_t symbol_base = 0;
+    std::array<int32_t, kSymbolGapCount> symbol_gaps{};
+};
+
+// Where the font of one phone model and kind lies in a fullflash and in which record format.
+// The Cyrillic edition uses the three offsets, the Latin edition the two weight places.
+struct FontLayout {
+    int32_t normal_base = 0;
+    int32_t bold_base = 0;
+    int32_t case_offset = 0;
+    LatinWeightPlaces latin_normal;
+    LatinWeightPlaces latin_bold;
+    bool single_weight = false;
+    bool wide = false;
+    // 35-series phones lack Ё and Є: the records at those positions belong to other characters.
+    bool has_yo_ye = true;
+    int last_row = 11;
+
+    int RecordLength() const { return (last_row + 1) * (wide ? 2 : 1) + 1; }
+};
+
+FontLayout LookupLayout(Edition edition, PhoneModel model, FontKind kind);
+
+}  // namespace rw

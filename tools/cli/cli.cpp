@@ -1,0 +1,56 @@
+#include "cli/cli.h"
+
+#include <map>
+#include <ostream>
+
+#include "cli/cli_commands.h"
+
+namespace rw::cli {
+
+std::string UsageText() {
+    return "usage:\n"
+           "  runewright-cli extract --edition rus|eng --model MODEL --kind KIND [--scope N] FLASH OUT\n"
+           "  runewright-cli inject  --edition rus|eng --model MODEL --kind KIND FONTFILE FLASH\n"
+           "  runewright-cli convert --thin|--bold [--scope N] IN.sft OUT.sbf\n"
+           "  runewright-cli render  --edition rus|eng --model MODEL --kind KIND --block B [--scale K] INPUT OUT\n"
+           "  runewright-cli --help\n"
+           "\n"
+           "MODEL: s45, s45i, c45, cm35, s35, m50    KIND: normal, small, browser, big\n"
+           "N: load scope, rus 0..6, eng 0..10 (default 6, the whole font)\n"
+           "extract writes .sft (rus, narrow fonts), .sbf (rus, wide fonts) or .sfe (eng);\n"
+           "inject patches the font's records into an existing fullflash and nothing else;\n"
+           "render draws block B's thumbnails into a .ppm or .png sheet, K pixels per font pixel.\n"
+           "Exit status: 0 done, 1 a file failed (nothing written), 2 usage error.\n";
+}
+
+int ReportUsageError(const std::string& reason, std::ostream& err) {
+    err << "runewright-cli: " << reason << "\n" << UsageText();
+    return kExitUsage;
+}
+
+int ReportFileFailure(const Status& status, std::ostream& err) {
+    err << "runewright-cli: " << status.Message() << "\n";
+    return kExitFileFailure;
+}
+
+int RunRender(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    using Command = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+    static const std::map<std::string, Command> kCommands = {
+        {"extract", RunExtract},
+        {"inject", RunInject},
+        {"convert", RunConvert},
+        {"render", RunRender},
+    };
+    if (args.empty()) return ReportUsageError("no command given", err);
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        out << UsageText();
+        return kExitOk;
+    }
+    const auto it = kCommands.find(args[0]);
+    if (it == kCommands.end()) return ReportUsageError("unknown command " + args[0], err);
+    return it->second(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+}
+
+}  // namespace rw::cli

@@ -1,0 +1,84 @@
+#include "cli/cli_args.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+namespace rw::cli {
+
+std::optional<CliArgs> ParseArgs(const std::vector<std::string>& words,
+                                 const std::set<std::string>& option_names,
+                                 const std::set<std::string>& flag_names, std::string* error) {
+    CliArgs args;
+    for (size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (word.size() < 2 || word.rfind("--", 0) != 0) {
+            args.positionals.push_back(word);
+            continue;
+        }
+        if (flag_names.count(word)) {
+            if (!args.flags.insert(word).second) {
+                *error = "repeated " + word;
+                return std::nullopt;
+            }
+            continue;
+        }
+        if (!option_names.count(word)) {
+            *error = "unknown option " + word;
+            return std::nullopt;
+        }
+        if (i + 1 >= words.size()) {
+            *error = word + " needs a value";
+            return std::nullopt;
+        }
+        if (!args.options.emplace(word, words[++i]).second) {
+            *error = "repeated " + word;
+            return std::nullopt;
+        }
+    }
+    return args;
+}
+
+std::optional<Edition> ParseEdition(const std::string& word) {
+    if (word == "rus") return Edition::Cyrillic;
+    if (word == "eng") return Edition::Latin;
+    return std::nullopt;
+}
+
+std::optional<PhoneModel> ParseModel(const std::string& word) {
+    static const std::map<std::string, PhoneModel> kModels = {
+        {"s45", PhoneModel::SME45}, {"s45i", PhoneModel::SME45i}, {"c45", PhoneModel::C45},
+        {"cm35", PhoneModel::CM35}, {"s35", PhoneModel::S35},     {"m50", PhoneModel::M50}};
+    const auto it = kModels.find(word);
+    if (it == kModels.end()) return std::nullopt;
+    return it->second;
+}
+
+std::optional<FontKind> ParseKind(const std::string& word) {
+    static const std::map<std::string, FontKind> kKinds = {{"normal", FontKind::Normal},
+                                                           {"small", FontKind::Small},
+                                                           {"browser", FontKind::Browser},
+                                                           {"big", FontKind::Big}};
+    const auto it = kKinds.find(word);
+    if (it == kKinds.end()) return std::nullopt;
+    return it->second;
+}
+
+std::optional<int> ParseInt(const std::string& word, int min, int max) {
+    int value = 0;
+    const char* end = word.data() + word.size();
+    const auto [ptr, ec] = std::from_chars(word.data(), end, value);
+    if (ec != std::errc() || ptr != end || value < min || value > max) return std::nullopt;
+    return value;
+}
+
+bool HasExtension(const std::string& path, const std::string& extension) {
+    if (path.size() <= extension.size()) return false;
+    return std::equal(extension.begin(), extension.end(), path.end() - extension.size(),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) ==
+                                 std::tolower(static_cast<unsigned char>(b));
+                      });
+}
+
+}  // namespace rw::cli

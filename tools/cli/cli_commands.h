@@ -1,0 +1,47 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/cli_args.h"
+#include "io/font_files.h"
+#include "io/status.h"
+#include "model/font_image.h"
+#include "model/phone_layouts.h"
+
+namespace rw::cli {
+
+// A usage error: the reason, printed before the usage.
+struct UsageError {
+    std::string reason;
+};
+
+// The font a command works on, from --edition, --model and --kind.
+struct FontTarget {
+    Edition edition;
+    FontLayout layout;
+    FontFileFormat format;  // the live table's file format
+};
+
+std::optional<FontTarget> ParseFontTarget(const CliArgs& args, std::string* error);
+// --scope N (default whole font), checked against the edition's range.
+std::optional<int> ParseScope(const CliArgs& args, Edition edition, std::string* error);
+
+// Fills a fresh font from a fullflash (whole-font load with `scope`) or from a font file in the
+// target's format, chosen by INPUT's extension (.bin or the format's own).
+Status LoadFontInput(const std::string& input, const FontTarget& target, int scope,
+                     FontImage& font);
+
+// Each command takes the words after its name. A usage error throws nothing: it prints the
+// reason and the usage to `err` and returns kExitUsage.
+int RunExtract(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+int RunInject(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+int RunConvert(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+
+// Shared reporting.
+int ReportUsageError(const std::string& reason, std::ostream& err);
+int ReportFileFailure(const Status& status, std::ostream& err);
+
+}  // namespace rw::cli

@@ -1,0 +1,122 @@
+// extract, inject and convert: moving whole fonts between fullflashes and font files.
+#include <ostream>
+
+#include "cli/cli.h"
+#include "cli/cli_commands.h"
+#include "io/flash_codec.h"
+#include "io/load_scope.h"
+#include "io/sft_conversion.h"
+
+namespace rw::cli {
+namespace {
+
+const std::set<std::string> kTargetOptions = {"--edition", "--model", "--kind"};
+
+std::set<std::string> With(std::set<std::string> names, const std::string& extra) {
+    names.insert(extra);
+    return names;
+}
+
+}  // namespace
+
+std::optional<FontTarget> ParseFontTarget(const CliArgs& args, std::string* error) {
+    for (const std::string& name : kTargetOptions) {
+        if (!args.options.count(name)) {
+            *error = "missing " + name;
+            return std::nullopt;
+        }
+    }
+    const auto edition = ParseEdition(args.options.at("--edition"));
+    const auto model = ParseModel(args.options.at("--model"));
+    const auto kind = ParseKind(args.options.at("--kind"));
+    if (!edition) *error = "--edition must be rus or eng";
+    if (!model) *error = "--model must be one of s45, s45i, c45, cm35, s35, m50";
+    if (!kind) *error = "--kind must be one of normal, small, browser, big";
+    if (!edition || !model || !kind) return std::nullopt;
+    const FontLayout layout = LookupLayout(*edition, *model, *kind);
+    return FontTarget{*edition, layout, FontFileFormatFor(*edition, layout.wide)};
+}
+
+std::optional<int> ParseScope(const CliArgs& args, Edition edition, std::string* error) {
+    const auto it = args.options.find("--scope");
+    if (it == args.options.end()) return kWholeFontScope;
+    const auto scope = ParseInt(it->second, 0, MaxLoadScope(edition));
+    if (!scope) *error = "--scope must be 0.." + std::to_string(MaxLoadScope(edition));
+    return scope;
+}
+
+Status LoadFontInput(const std::string& input, const FontTarget& target, int scope,
+                     FontImage& font) {
+    const BlockSet blocks = ScopeBlocks(scope, target.edition);
+    if (HasExtension(input, ".bin")) {
+        return ReadFlashFont(input, target.edition, target.layout, blocks, font);
+    }
+    return ReadFontFile(input, target.format, blocks, font);
+}
+
+int RunExtract(const std::vector<std::string>& words, std::ostream&, std::ostream& err) {
+    std::string error;
+    const auto args = ParseArgs(words, With(kTargetOptions, "--scope"), {}, &error);
+    if (!args) return ReportUsageError(error, err);
+    const auto target = ParseFontTarget(*args, &error);
+    if (!target) return ReportUsageError(error, err);
+    const auto scope = ParseScope(*args, target->edition, &error);
+    if (!scope) return ReportUsageError(error, err);
+    if (args->positionals.size() != 2) return ReportUsageError("extract takes FLASH and OUT", err);
+    const std::string& flash = args->positionals[0];
+    const std::string& out = args->positionals[1];
+    const std::string extension = FontFileExtension(target->format);
+    if (!HasExtension(out, extension)) {
+        return ReportUsageError("this font is saved as " + extension + ": OUT must end in it", err);
+    }
+
+    FontImage font;
+    Status status =
+        ReadFlashFont(flash, target->edition, target->layout, ScopeBlocks(*scope, target->edition), font);
+    if (status.ok()) status = WriteFontFile(out, target->format, font);
+    return status.ok() ? kExitOk : ReportFileFailure(status, err);
+}
+
+int RunInject(const std::vector<std::string>& words, std::ostream&, std::ostream& err) {
+    std::string error;
+    const auto args = ParseArgs(words, kTargetOptions, {}, &error);
+    if (!args) return ReportUsageError(error, err);
+    const auto target = ParseFontTarget(*args, &error);
+    if (!target) return ReportUsageError(error, err);
+    if (args->positionals.size() != 2) return ReportUsageError("inject takes FONTFILE and FLASH", err);
+    const std::string& font_file = args->positionals[0];
+    const std::string& flash = args->positionals[1];
+    const std::string extension = FontFileExtension(target->format);
+    if (!HasExtension(font_file, extension)) {
+        return ReportUsageError("this font is held as " + extension + ": FONTFILE must end in it", err);
+    }
+
+    FontImage font;
+    Status status = ReadFontFile(font_file, target->format, BlockSet::FirstN(8), font);
+    if (status.ok()) status = WriteFlashFont(flash, target->edition, target->layout, font);
+    return status.ok() ? kExitOk : ReportFileFailure(status, err);
+}
+
+int RunConvert(const std::vector<std::string>& words, std::ostream&, std::ostream& err) {
+    std::string error;
+    const auto args = ParseArgs(words, {"--scope"}, {"--thin", "--bold"}, &error);
+    if (!args) return ReportUsageError(error, err);
+    const bool thin = args->flags.count("--thin") > 0;
+    const bool bold = args->flags.count("--bold") > 0;
+    if (thin == bold) return ReportUsageError("convert takes exactly one of --thin and --bold", err);
+    const auto scope = ParseScope(*args, Edition::Cyrillic, &error);
+    if (!scope) return ReportUsageError(error, err);
+    if (args->positionals.size() != 2) return ReportUsageError("convert takes IN.sft and OUT.sbf", err);
+    const std::string& in = args->positionals[0];
+    const std::string& out = args->positionals[1];
+    if (!HasExtension(in, ".sft")) return ReportUsageError("IN must be an .sft file", err);
+    if (!HasExtension(out, ".sbf")) return ReportUsageError("OUT must end in .sbf", err);
+
+    FontImage font;
+    const BlockSet blocks = ScopeBlocks(*scope, Edition::Cyrillic);
+    Status status = thin ? LoadThinSftAsSbf(in, blocks, font) : LoadBoldSftAsSbf(in, blocks, font);
+    if (status.ok()) status = WriteFontFile(out, FontFileFormat::Sbf, font);
+    return status.ok() ? kExitOk : ReportFileFailure(status, err);
+}
+
+}  // namespace rw::cli
