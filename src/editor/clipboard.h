@@ -1,0 +1,15 @@
+#pragma once
+
+#include "model/font_image.h"
+
+namespace rw {
+
+// The program's own clipboard: one glyph block of each form and the slot of the last letter copy.
+// Never cleared; each press uses the buffer of the form live at that moment.
+struct Clipboard {
+    NarrowBlock narrow{};
+    WideBlock wide{};
+    int slot = 0;
+};
+
+}  // namespace rw

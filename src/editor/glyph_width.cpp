@@ -1,0 +1,42 @@
+#include "editor/glyph_width.h"
+
+#include <algorithm>
+#include <array>
+
+namespace rw {
+
+uint8_t GlyphWidthOfRows(const uint16_t* rows, int count, int bits) {
+    int left_most = bits;
+    int right_most = 0;
+    for (int i = 0; i < count; ++i) {
+        const uint16_t row = rows[i];
+        // The search for the leftmost ink stops at the last column, so an empty row gives W - 1;
+        // an empty row's right edge counts as 1.
+        int left = 0;
+        while (left < bits - 1 && !((row >> (bits - 1 - left)) & 1u)) ++left;
+        int right = 0;
+        for (int c = bits - 1; c >= 0; --c) {
+            if ((row >> (bits - 1 - c)) & 1u) {
+                right = c;
+                break;
+            }
+        }
+        left_most = std::min(left_most, left);
+        right_most = std::max(right_most, right + 1);
+    }
+    if (right_most + 1 < left_most) return 0;
+    return static_cast<uint8_t>(right_most + 1 - left_most);
+}
+
+uint8_t GlyphWidth(const NarrowGlyph& glyph, int last_row) {
+    std::array<uint16_t, 15> rows{};
+    const int count = std::min(last_row, 12);
+    for (int r = 0; r < count; ++r) rows[r] = glyph[r + 1];
+    return GlyphWidthOfRows(rows.data(), count, 8);
+}
+
+uint8_t GlyphWidth(const WideGlyph& glyph, int last_row) {
+    return GlyphWidthOfRows(glyph.data() + 1, std::min(last_row, 15), 16);
+}
+
+}  // namespace rw

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+#include "model/font_image.h"
+
+namespace rw {
+
+// The width rule: the ink's extent over rows 1..H plus one column of spacing, 0 for an empty
+// glyph. Column 0 (the unused column) counts like any other. Ink in columns 0 and 15 gives 17.
+uint8_t GlyphWidth(const NarrowGlyph& glyph, int last_row);
+uint8_t GlyphWidth(const WideGlyph& glyph, int last_row);
+
+// The rule over rows given as W-bit values, most significant bit leftmost.
+uint8_t GlyphWidthOfRows(const uint16_t* rows, int count, int bits);
+
+}  // namespace rw
