@@ -10,11 +10,15 @@
 namespace rw {
 namespace {
 
-int ResultOrErrno(int result) { return result < 0 ? -errno : result; }
-int64_t ResultOrErrno64(int64_t result) { return result < 0 ? -errno : result; }
+int ResultOrErrno(int result) {
+    return result < 0 ? -errno : result;
+}
+int64_t ResultOrErrno64(int64_t result) {
+    return result < 0 ? -errno : result;
+}
 
 class PosixFileSystem final : public FileSystem {
-public:
+  public:
     int OpenForReading(const std::string& path) override {
         return ResultOrErrno(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     }
@@ -59,15 +63,19 @@ FileSystem& SystemFileSystem() {
 std::string ErrorText(int error) {
     switch (error) {
         case ENOENT:
-        case ENOTDIR: return kFileNotFound;
+        case ENOTDIR:
+            return kFileNotFound;
         case EACCES:
         case EPERM:
         case EROFS:
         case ETXTBSY:
-        case EEXIST: return kFileAccessDenied;
+        case EEXIST:
+            return kFileAccessDenied;
         case ENOSPC:
-        case EDQUOT: return kDiskFull;
-        default: return "I/O error " + std::to_string(error);
+        case EDQUOT:
+            return kDiskFull;
+        default:
+            return "I/O error " + std::to_string(error);
     }
 }
 
@@ -81,9 +89,15 @@ Status File::Opened(int fd) {
     return Status::Ok();
 }
 
-Status File::OpenForReading() { return Opened(fs_.OpenForReading(path_)); }
-Status File::OpenExistingForWriting() { return Opened(fs_.OpenExistingForWriting(path_)); }
-Status File::CreateNew() { return Opened(fs_.CreateNew(path_)); }
+Status File::OpenForReading() {
+    return Opened(fs_.OpenForReading(path_));
+}
+Status File::OpenExistingForWriting() {
+    return Opened(fs_.OpenExistingForWriting(path_));
+}
+Status File::CreateNew() {
+    return Opened(fs_.CreateNew(path_));
+}
 
 Status File::Size(int64_t* size) {
     const int64_t result = fs_.Size(fd_);
@@ -110,7 +124,8 @@ Status File::ReadAt(int64_t position, std::span<uint8_t> buffer) {
 Status File::WriteAt(int64_t position, std::span<const uint8_t> bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
-        const int64_t n = fs_.WriteAt(fd_, bytes.data() + done, bytes.size() - done, position + done);
+        const int64_t n =
+            fs_.WriteAt(fd_, bytes.data() + done, bytes.size() - done, position + done);
         if (n < 0) {
             if (n == -EINTR) continue;
             return Failure(static_cast<int>(-n));

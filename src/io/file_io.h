@@ -13,7 +13,7 @@ namespace rw {
 // The one place that asks the operating system for file operations. Every call returns a
 // non-negative result or -errno. Tests substitute their own to make any step fail.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     virtual int OpenForReading(const std::string& path) = 0;
     // An existing file only, opened for reading and writing, never created or truncated.
@@ -36,7 +36,7 @@ std::string ErrorText(int error);
 
 // An open file that reports failures as Status values naming its path. Closes itself.
 class File {
-public:
+  public:
     File(FileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {}
     File(const File&) = delete;
     File& operator=(const File&) = delete;
@@ -56,7 +56,7 @@ public:
     const std::string& path() const { return path_; }
     Status Failure(int error) const { return Status::Failure(path_, ErrorText(error)); }
 
-private:
+  private:
     Status Opened(int fd);
 
     FileSystem& fs_;
@@ -70,7 +70,6 @@ Status ReadFilePrefix(FileSystem& fs, const std::string& path, size_t count,
 
 // Replaces or creates `path` with `bytes` through a temporary file beside it and a rename, so a
 // failure leaves any existing file as it was and no temporary behind.
-Status WriteFileAtomically(FileSystem& fs, const std::string& path,
-                           std::span<const uint8_t> bytes);
+Status WriteFileAtomically(FileSystem& fs, const std::string& path, std::span<const uint8_t> bytes);
 
 }  // namespace rw

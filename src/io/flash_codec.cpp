@@ -1,6 +1,8 @@
 #include "io/flash_codec.h"
 
 #include <algorithm>
+#include <cstring>
+#include <numeric>
 
 namespace rw {
 namespace {
@@ -31,46 +33,79 @@ int64_t LatinPosition(const FontLayout& layout, GlyphSlot g) {
     return position;
 }
 
-bool IsBoldBlock(Edition edition, int block) { return block >= BoldStep(edition); }
+bool IsBoldBlock(Edition edition, int block) {
+    return block >= BoldStep(edition);
+}
 
-// Adjacent records merged into one read, so a load costs a few dozen reads, not hundreds.
-struct ReadRun {
-    int64_t begin;
-    int64_t end;
-};
+// Appends the records of one block in slot order. Symbol positions are summed as they go rather
+// than from the start for each glyph.
+void AppendBlockRecords(Edition edition, const FontLayout& layout, int block,
+                        std::vector<FlashRecord>& records) {
+    const int slots = SlotsWithRecords(edition, block);
+    const bool symbols = edition == Edition::Latin && block % 4 >= 2;
+    if (!symbols) {
+        for (int slot = 0; slot < slots; ++slot) {
+            const GlyphSlot g{block, slot};
+            records.push_back({g, RecordPosition(edition, layout, g)});
+        }
+        return;
+    }
+    const GlyphSlot first{block, 0};
+    int64_t position = RecordPosition(edition, layout, first);
+    const LatinWeightPlaces& places = block >= 4 ? layout.latin_bold : layout.latin_normal;
+    const int first_gap = block % 4 == 2 ? 0 : 37;
+    for (int slot = 0; slot < slots; ++slot) {
+        records.push_back({{block, slot}, position});
+        position += places.symbol_gaps[first_gap + slot];
+    }
+}
 
-std::vector<ReadRun> MergeIntoRuns(std::vector<FlashRecord> records, int payload, int gap_limit) {
-    std::sort(records.begin(), records.end(),
-              [](const FlashRecord& a, const FlashRecord& b) { return a.position < b.position; });
-    std::vector<ReadRun> runs;
-    for (const FlashRecord& rec : records) {
-        const int64_t end = rec.position + payload;
-        if (!runs.empty() && rec.position <= runs.back().end + gap_limit) {
+// Records this close are read together: one read of a few spare bytes is cheaper than two.
+constexpr int kMergeGap = 64;
+
+// Reads the payload of every record into a map keyed by record order.
+// Indices of the records in the order of their positions in the image.
+std::vector<uint32_t> ByPosition(const std::vector<FlashRecord>& records) {
+    std::vector<uint32_t> order(records.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+        return records[a].position < records[b].position;
+    });
+    return order;
+}
+
+std::vector<ByteRange> MergedRanges(const std::vector<FlashRecord>& records,
+                                    const std::vector<uint32_t>& order, int payload) {
+    std::vector<ByteRange> runs;
+    for (uint32_t i : order) {
+        const int64_t begin = records[i].position;
+        const int64_t end = begin + payload;
+        if (!runs.empty() && begin <= runs.back().end + kMergeGap) {
             runs.back().end = std::max(runs.back().end, end);
         } else {
-            runs.push_back({rec.position, end});
+            runs.push_back({begin, end});
         }
     }
     return runs;
 }
 
-// Reads the payload of every record into a map keyed by record order.
+// Reads the payload of every record, in the order of `records`, with the merged reads.
 Status ReadRecords(File& file, const std::vector<FlashRecord>& records, int payload,
                    std::vector<uint8_t>* payloads) {
-    const std::vector<ReadRun> runs = MergeIntoRuns(records, payload, 64);
+    const std::vector<uint32_t> order = ByPosition(records);
+    payloads->resize(records.size() * payload);
     std::vector<uint8_t> buffer;
-    payloads->assign(records.size() * payload, 0);
-    // Records are few; each finds its run by a linear scan over the sorted runs.
-    for (const ReadRun& run : runs) {
+    size_t next = 0;
+    // The runs come from the same ordering, so records fill them front to back.
+    for (const ByteRange& run : MergedRanges(records, order, payload)) {
         buffer.resize(static_cast<size_t>(run.end - run.begin));
         Status status = file.ReadAt(run.begin, buffer);
         if (!status.ok()) return status;
-        for (size_t i = 0; i < records.size(); ++i) {
+        for (; next < order.size(); ++next) {
+            const uint32_t i = order[next];
             const int64_t p = records[i].position;
-            if (p >= run.begin && p + payload <= run.end) {
-                std::copy_n(buffer.begin() + (p - run.begin), payload,
-                            payloads->begin() + i * payload);
-            }
+            if (p + payload > run.end) break;
+            std::memcpy(payloads->data() + i * payload, buffer.data() + (p - run.begin), payload);
         }
     }
     return Status::Ok();
@@ -98,9 +133,12 @@ int SlotsWithRecords(Edition edition, int block) {
     if (edition == Edition::Cyrillic) return 34;
     switch (block % 4) {
         case 0:
-        case 1: return 26;
-        case 2: return 37;
-        default: return 36;
+        case 1:
+            return 26;
+        case 2:
+            return 37;
+        default:
+            return 36;
     }
 }
 
@@ -109,15 +147,11 @@ int64_t RecordPosition(Edition edition, const FontLayout& layout, GlyphSlot glyp
                                      : CyrillicPosition(layout, glyph);
 }
 
-std::vector<FlashRecord> RecordsToRead(Edition edition, const FontLayout& layout,
-                                       BlockSet blocks) {
+std::vector<FlashRecord> RecordsToRead(Edition edition, const FontLayout& layout, BlockSet blocks) {
     std::vector<FlashRecord> records;
+    records.reserve(kMaxBlocks * kMaxSlots);
     for (int block = 0; block < BlockCount(edition); ++block) {
-        if (!blocks.Contains(block)) continue;
-        for (int slot = 0; slot < SlotsWithRecords(edition, block); ++slot) {
-            const GlyphSlot g{block, slot};
-            records.push_back({g, RecordPosition(edition, layout, g)});
-        }
+        if (blocks.Contains(block)) AppendBlockRecords(edition, layout, block, records);
     }
     return records;
 }
@@ -126,12 +160,11 @@ std::vector<FlashRecord> RecordsToWrite(Edition edition, const FontLayout& layou
     std::vector<FlashRecord> records;
     for (int block = 0; block < BlockCount(edition); ++block) {
         if (layout.single_weight && IsBoldBlock(edition, block)) continue;
-        for (int slot = 0; slot < SlotsWithRecords(edition, block); ++slot) {
-            const bool yo_or_ye = slot == 6 || slot == 33;
-            if (edition == Edition::Cyrillic && !layout.has_yo_ye && yo_or_ye) continue;
-            const GlyphSlot g{block, slot};
-            records.push_back({g, RecordPosition(edition, layout, g)});
-        }
+        AppendBlockRecords(edition, layout, block, records);
+    }
+    if (edition == Edition::Cyrillic && !layout.has_yo_ye) {
+        std::erase_if(records,
+                      [](const FlashRecord& r) { return r.glyph.slot == 6 || r.glyph.slot == 33; });
     }
     return records;
 }
@@ -142,6 +175,10 @@ int64_t RequiredImageSize(const std::vector<FlashRecord>& records, const FontLay
         end = std::max(end, rec.position + RecordPayloadLength(layout));
     }
     return end;
+}
+
+std::vector<ByteRange> CoalescedReads(std::vector<FlashRecord> records, int payload) {
+    return MergedRanges(records, ByPosition(records), payload);
 }
 
 uint16_t MaskToWidth(uint16_t row, int width) {
@@ -158,10 +195,9 @@ void DecodeNarrowRecord(const uint8_t* record, int last_row, NarrowGlyph& glyph)
 void DecodeWideRecord(const uint8_t* record, int last_row, WideGlyph& glyph) {
     const uint16_t header = static_cast<uint16_t>(record[0] << 8 | record[1]);
     glyph[0] = header;
-    const int width = header & 0xFF;
+    const uint16_t keep = MaskToWidth(0xFFFF, header & 0xFF);
     for (int r = 1; r <= last_row; ++r) {
-        const uint16_t row = static_cast<uint16_t>(record[2 * r] << 8 | record[2 * r + 1]);
-        glyph[r] = MaskToWidth(row, width);
+        glyph[r] = static_cast<uint16_t>((record[2 * r] << 8 | record[2 * r + 1]) & keep);
     }
 }
 

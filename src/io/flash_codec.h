@@ -26,13 +26,25 @@ int SlotsWithRecords(Edition edition, int block);
 int64_t RecordPosition(Edition edition, const FontLayout& layout, GlyphSlot glyph);
 
 // Bytes of a record that are read and written: all but the spare byte at its end.
-inline int RecordPayloadLength(const FontLayout& layout) { return layout.RecordLength() - 1; }
+inline int RecordPayloadLength(const FontLayout& layout) {
+    return layout.RecordLength() - 1;
+}
 
 // Records a load of these blocks reads, in decoding order.
 std::vector<FlashRecord> RecordsToRead(Edition edition, const FontLayout& layout, BlockSet blocks);
 // Records a save writes, in writing order: normal blocks, then bold ones if the font has them.
 // 35-series Cyrillic fonts lack Ё and Є; their slots are left out so foreign records stay intact.
 std::vector<FlashRecord> RecordsToWrite(Edition edition, const FontLayout& layout);
+
+// A stretch of the image read in one go.
+struct ByteRange {
+    int64_t begin;
+    int64_t end;
+};
+
+// The reads a load makes: records lying close together are merged into one range, so a whole
+// font costs a few reads instead of hundreds.
+std::vector<ByteRange> CoalescedReads(std::vector<FlashRecord> records, int payload);
 
 // The row with all but its `width` leftmost bits cleared.
 uint16_t MaskToWidth(uint16_t row, int width);

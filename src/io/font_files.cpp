@@ -16,9 +16,12 @@ struct TableShape {
 
 TableShape ShapeOf(FontFileFormat format) {
     switch (format) {
-        case FontFileFormat::Sft: return {false, 4, 34};
-        case FontFileFormat::Sbf: return {true, 4, 34};
-        case FontFileFormat::Sfe: return {true, 8, 37};
+        case FontFileFormat::Sft:
+            return {false, 4, 34};
+        case FontFileFormat::Sbf:
+            return {true, 4, 34};
+        case FontFileFormat::Sfe:
+            return {true, 8, 37};
     }
     return {false, 4, 34};
 }
@@ -38,9 +41,12 @@ size_t FontFileSize(FontFileFormat format) {
 
 const char* FontFileExtension(FontFileFormat format) {
     switch (format) {
-        case FontFileFormat::Sft: return ".sft";
-        case FontFileFormat::Sbf: return ".sbf";
-        case FontFileFormat::Sfe: return ".sfe";
+        case FontFileFormat::Sft:
+            return ".sft";
+        case FontFileFormat::Sbf:
+            return ".sbf";
+        case FontFileFormat::Sfe:
+            return ".sfe";
     }
     return "";
 }
@@ -74,7 +80,9 @@ void MergeFontFile(FontFileFormat format, std::span<const uint8_t> bytes, BlockS
         for (int slot = 0; slot < shape.slots; ++slot) {
             const bool take = blocks.Contains(block);
             if (!shape.wide) {
-                if (take) std::copy_n(bytes.begin() + at, kNarrowSlotBytes, font.narrow[block][slot].begin());
+                if (take)
+                    std::copy_n(bytes.begin() + at, kNarrowSlotBytes,
+                                font.narrow[block][slot].begin());
                 at += kNarrowSlotBytes;
                 continue;
             }

@@ -41,18 +41,17 @@ void ConvertSftToWide(std::span<const uint8_t> sft, SftWeight weight, BlockSet b
             if (!blocks.Contains(block)) continue;
             WideGlyph& glyph = font.wide[block][slot];
             glyph[0] = sft[at];
-            for (int row = 1; row <= 12; ++row) glyph[row] = static_cast<uint16_t>(sft[at + row] << 8);
+            for (int row = 1; row <= 12; ++row)
+                glyph[row] = static_cast<uint16_t>(sft[at + row] << 8);
         }
     }
 }
 
-Status LoadThinSftAsSbf(const std::string& path, BlockSet blocks, FontImage& font,
-                        FileSystem& fs) {
+Status LoadThinSftAsSbf(const std::string& path, BlockSet blocks, FontImage& font, FileSystem& fs) {
     return LoadSftAsWide(path, SftWeight::Thin, blocks, font, fs);
 }
 
-Status LoadBoldSftAsSbf(const std::string& path, BlockSet blocks, FontImage& font,
-                        FileSystem& fs) {
+Status LoadBoldSftAsSbf(const std::string& path, BlockSet blocks, FontImage& font, FileSystem& fs) {
     return LoadSftAsWide(path, SftWeight::Bold, blocks, font, fs);
 }
 

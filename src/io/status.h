@@ -7,7 +7,7 @@ namespace rw {
 
 // Outcome of a file command: success, or the file's path with the standard text of what failed.
 class Status {
-public:
+  public:
     static Status Ok() { return Status(); }
     static Status Failure(std::string path, std::string text) {
         Status s;
@@ -23,7 +23,7 @@ public:
     // One line for a message box or stderr: "path: text".
     std::string Message() const { return ok_ ? std::string() : path_ + ": " + text_; }
 
-private:
+  private:
     bool ok_ = true;
     std::string path_;
     std::string text_;

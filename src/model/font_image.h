@@ -15,10 +15,16 @@ using WideGlyph = std::array<uint16_t, 16>;
 constexpr int kMaxBlocks = 8;
 constexpr int kMaxSlots = 37;
 
-constexpr int BlockCount(Edition e) { return e == Edition::Latin ? 8 : 4; }
-constexpr int SlotCount(Edition e) { return e == Edition::Latin ? 37 : 34; }
+constexpr int BlockCount(Edition e) {
+    return e == Edition::Latin ? 8 : 4;
+}
+constexpr int SlotCount(Edition e) {
+    return e == Edition::Latin ? 37 : 34;
+}
 // Block index of a set (case, or Latin symbol set) in a weight.
-constexpr int BoldStep(Edition e) { return e == Edition::Latin ? 4 : 2; }
+constexpr int BoldStep(Edition e) {
+    return e == Edition::Latin ? 4 : 2;
+}
 
 // Address of one glyph in the font: glyph block (set + weight) and slot within the block.
 struct GlyphSlot {

@@ -91,10 +91,14 @@ LatinWeightPlaces LatinPlaces(const LatinBases& bases, int record_length, int32_
 
 int LastRowIndex(FontKind kind) {
     switch (kind) {
-        case FontKind::Normal: return 11;
-        case FontKind::Small: return 9;
-        case FontKind::Browser: return 9;
-        case FontKind::Big: return 15;
+        case FontKind::Normal:
+            return 11;
+        case FontKind::Small:
+            return 9;
+        case FontKind::Browser:
+            return 9;
+        case FontKind::Big:
+            return 15;
     }
     return 11;
 }

@@ -9,10 +9,12 @@ namespace rw::cli {
 
 std::string UsageText() {
     return "usage:\n"
-           "  runewright-cli extract --edition rus|eng --model MODEL --kind KIND [--scope N] FLASH OUT\n"
+           "  runewright-cli extract --edition rus|eng --model MODEL --kind KIND [--scope N] FLASH "
+           "OUT\n"
            "  runewright-cli inject  --edition rus|eng --model MODEL --kind KIND FONTFILE FLASH\n"
            "  runewright-cli convert --thin|--bold [--scope N] IN.sft OUT.sbf\n"
-           "  runewright-cli render  --edition rus|eng --model MODEL --kind KIND --block B [--scale K] INPUT OUT\n"
+           "  runewright-cli render  --edition rus|eng --model MODEL --kind KIND --block B "
+           "[--scale K] INPUT OUT\n"
            "  runewright-cli --help\n"
            "\n"
            "MODEL: s45, s45i, c45, cm35, s35, m50    KIND: normal, small, browser, big\n"

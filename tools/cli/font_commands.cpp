@@ -71,8 +71,8 @@ int RunExtract(const std::vector<std::string>& words, std::ostream&, std::ostrea
     }
 
     FontImage font;
-    Status status =
-        ReadFlashFont(flash, target->edition, target->layout, ScopeBlocks(*scope, target->edition), font);
+    Status status = ReadFlashFont(flash, target->edition, target->layout,
+                                  ScopeBlocks(*scope, target->edition), font);
     if (status.ok()) status = WriteFontFile(out, target->format, font);
     return status.ok() ? kExitOk : ReportFileFailure(status, err);
 }
@@ -83,12 +83,14 @@ int RunInject(const std::vector<std::string>& words, std::ostream&, std::ostream
     if (!args) return ReportUsageError(error, err);
     const auto target = ParseFontTarget(*args, &error);
     if (!target) return ReportUsageError(error, err);
-    if (args->positionals.size() != 2) return ReportUsageError("inject takes FONTFILE and FLASH", err);
+    if (args->positionals.size() != 2)
+        return ReportUsageError("inject takes FONTFILE and FLASH", err);
     const std::string& font_file = args->positionals[0];
     const std::string& flash = args->positionals[1];
     const std::string extension = FontFileExtension(target->format);
     if (!HasExtension(font_file, extension)) {
-        return ReportUsageError("this font is held as " + extension + ": FONTFILE must end in it", err);
+        return ReportUsageError("this font is held as " + extension + ": FONTFILE must end in it",
+                                err);
     }
 
     FontImage font;
@@ -103,10 +105,12 @@ int RunConvert(const std::vector<std::string>& words, std::ostream&, std::ostrea
     if (!args) return ReportUsageError(error, err);
     const bool thin = args->flags.count("--thin") > 0;
     const bool bold = args->flags.count("--bold") > 0;
-    if (thin == bold) return ReportUsageError("convert takes exactly one of --thin and --bold", err);
+    if (thin == bold)
+        return ReportUsageError("convert takes exactly one of --thin and --bold", err);
     const auto scope = ParseScope(*args, Edition::Cyrillic, &error);
     if (!scope) return ReportUsageError(error, err);
-    if (args->positionals.size() != 2) return ReportUsageError("convert takes IN.sft and OUT.sbf", err);
+    if (args->positionals.size() != 2)
+        return ReportUsageError("convert takes IN.sft and OUT.sbf", err);
     const std::string& in = args->positionals[0];
     const std::string& out = args->positionals[1];
     if (!HasExtension(in, ".sft")) return ReportUsageError("IN must be an .sft file", err);

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "cli/cli.h"
+#include "io/flash_codec.h"
+#include "io/font_files.h"
+#include "test_files.h"
+
+namespace rw {
+namespace {
+
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+struct CliRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int code = cli::RunCli(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+class CliTest : public ::testing::Test {
+  protected:
+    std::string Image(Edition e, PhoneModel m, FontKind k, uint32_t seed, int64_t trim = 0) {
+        const FontLayout l = LookupLayout(e, m, k);
+        const auto records = RecordsToRead(e, l, BlockSet::FirstN(8));
+        auto bytes = testing::RandomBytes(
+            static_cast<size_t>(RequiredImageSize(records, l) + 5 - trim), seed);
+        const std::string path = dir_.File("flash" + std::to_string(seed) + ".bin");
+        WriteBytes(path, bytes);
+        return path;
+    }
+    testing::TempDir dir_;
+};
+
+TEST_F(CliTest, HelpAndUsageErrors) {
+    EXPECT_EQ(Cli({"--help"}).code, 0);
+    EXPECT_NE(Cli({"--help"}).out.find("runewright-cli extract"), std::string::npos);
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {},
+             {"frobnicate"},
+             {"extract", "--edition", "rus", "--model", "s45", "a.bin", "b.sft"},
+             {"extract", "--edition", "fr", "--model", "s45", "--kind", "normal", "a.bin", "b.sft"},
+             {"extract", "--edition", "rus", "--model", "s45", "--kind", "normal", "a.bin",
+              "b.sbf"},
+             {"extract", "--edition", "rus", "--model", "s45", "--kind", "normal", "--scope", "7",
+              "a.bin", "b.sft"},
+             {"extract", "--edition", "rus", "--model", "s45", "--kind", "normal", "--scope", "x",
+              "a.bin", "b.sft"},
+             {"extract", "--edition", "rus", "--model", "s45", "--kind", "normal", "a.bin"},
+             {"extract", "--edition", "rus", "--edition", "rus", "--model", "s45", "--kind",
+              "normal", "a", "b.sft"},
+             {"extract", "--edition", "rus", "--model", "s45", "--kind"},
+             {"inject", "--edition", "eng", "--model", "m50", "--kind", "big", "f.sbf", "a.bin"},
+             {"convert", "--thin", "--bold", "a.sft", "b.sbf"},
+             {"convert", "a.sft", "b.sbf"},
+             {"convert", "--thin", "a.sbf", "b.sbf"},
+             {"convert", "--bold", "--scope", "9", "a.sft", "b.sbf"},
+         }) {
+        const CliRun r = Cli(args);
+        EXPECT_EQ(r.code, 2) << r.err;
+        EXPECT_NE(r.err.find("usage:"), std::string::npos);
+        EXPECT_TRUE(dir_.Names().empty());
+    }
+}
+
+TEST_F(CliTest, ExtractWritesTheLiveFormatOfTheLayout) {
+    const std::string flash = Image(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal, 1);
+    const std::string out = dir_.File("font.SFT");
+    const CliRun r =
+        Cli({"extract", "--edition", "rus", "--model", "s45", "--kind", "normal", flash, out});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const FontLayout l = LookupLayout(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal);
+    FontImage font;
+    ASSERT_TRUE(ReadFlashFont(flash, Edition::Cyrillic, l, BlockSet::FirstN(4), font).ok());
+    EXPECT_EQ(ReadBytes(out), SerializeFontFile(FontFileFormat::Sft, font));
+
+    const std::string eng = Image(Edition::Latin, PhoneModel::C45, FontKind::Small, 2);
+    const CliRun partial = Cli({"extract", "--edition", "eng", "--model", "c45", "--kind", "small",
+                                "--scope", "10", eng, dir_.File("sym.sfe")});
+    ASSERT_EQ(partial.code, 0) << partial.err;
+    const auto sfe = ReadBytes(dir_.File("sym.sfe"));
+    ASSERT_EQ(sfe.size(), 9472u);
+    EXPECT_TRUE(std::all_of(sfe.begin(), sfe.begin() + 1184 * 2, [](uint8_t b) { return b == 0; }));
+}
+
+TEST_F(CliTest, InjectPatchesOnlyTheRecordsAndExtractGivesTheFontBack) {
+    const std::string source = Image(Edition::Cyrillic, PhoneModel::M50, FontKind::Big, 3);
+    const std::string target = Image(Edition::Cyrillic, PhoneModel::M50, FontKind::Big, 4);
+    const std::string font_file = dir_.File("big.sbf");
+    ASSERT_EQ(
+        Cli({"extract", "--edition", "rus", "--model", "m50", "--kind", "big", source, font_file})
+            .code,
+        0);
+    const auto target_before = ReadBytes(target);
+    const CliRun r =
+        Cli({"inject", "--edition", "rus", "--model", "m50", "--kind", "big", font_file, target});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const auto target_after = ReadBytes(target);
+    ASSERT_EQ(target_after.size(), target_before.size());
+
+    const FontLayout l = LookupLayout(Edition::Cyrillic, PhoneModel::M50, FontKind::Big);
+    std::vector<bool> in_record(target_after.size());
+    for (const FlashRecord& rec : RecordsToWrite(Edition::Cyrillic, l)) {
+        for (int i = 0; i < RecordPayloadLength(l); ++i) in_record[rec.position + i] = true;
+    }
+    for (size_t i = 0; i < target_after.size(); ++i) {
+        if (!in_record[i]) {
+            ASSERT_EQ(target_after[i], target_before[i]) << i;
+        }
+    }
+    const std::string again = dir_.File("again.sbf");
+    ASSERT_EQ(
+        Cli({"extract", "--edition", "rus", "--model", "m50", "--kind", "big", target, again}).code,
+        0);
+    EXPECT_EQ(ReadBytes(again), ReadBytes(font_file));
+}
+
+TEST_F(CliTest, FailuresExitOneAndWriteNothing) {
+    const std::string short_flash = Image(Edition::Latin, PhoneModel::S35, FontKind::Normal, 5, 6);
+    const auto before = ReadBytes(short_flash);
+    const std::string out = dir_.File("x.sfe");
+    CliRun r = Cli(
+        {"extract", "--edition", "eng", "--model", "s35", "--kind", "normal", short_flash, out});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "runewright-cli: " + short_flash + ": Read beyond end of file\n");
+    EXPECT_FALSE(testing::Exists(out));
+
+    const std::string font_file = dir_.File("f.sfe");
+    WriteBytes(font_file, std::vector<uint8_t>(9472, 0));
+    r = Cli({"inject", "--edition", "eng", "--model", "s35", "--kind", "normal", font_file,
+             short_flash});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("too short"), std::string::npos);
+    EXPECT_EQ(ReadBytes(short_flash), before);
+
+    r = Cli({"inject", "--edition", "eng", "--model", "s35", "--kind", "normal", font_file,
+             dir_.File("new.bin")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("File not found"), std::string::npos);
+    EXPECT_FALSE(testing::Exists(dir_.File("new.bin")));
+
+    WriteBytes(font_file, std::vector<uint8_t>(9471, 0));
+    const std::string good = Image(Edition::Latin, PhoneModel::S35, FontKind::Normal, 6);
+    const auto good_before = ReadBytes(good);
+    r = Cli({"inject", "--edition", "eng", "--model", "s35", "--kind", "normal", font_file, good});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(ReadBytes(good), good_before);
+
+    const std::string existing = dir_.File("keep.sbf");
+    WriteBytes(existing, {1, 2, 3});
+    r = Cli({"convert", "--thin", dir_.File("none.sft"), existing});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(ReadBytes(existing), (std::vector<uint8_t>{1, 2, 3}));
+}
+
+TEST_F(CliTest, ConvertWritesTheWideTable) {
+    FontImage narrow;
+    narrow.narrow[2][1][0] = 6;
+    narrow.narrow[2][1][3] = 0x81;
+    const std::string in = dir_.File("thin.sft");
+    WriteBytes(in, SerializeFontFile(FontFileFormat::Sft, narrow));
+    const std::string out = dir_.File("wide.sbf");
+    ASSERT_EQ(Cli({"convert", "--bold", in, out}).code, 0);
+    FontImage wide;
+    ASSERT_TRUE(ReadFontFile(out, FontFileFormat::Sbf, BlockSet::FirstN(4), wide).ok());
+    EXPECT_EQ(wide.wide[0][1][0], 6);
+    EXPECT_EQ(wide.wide[0][1][3], 0x8100);
+    EXPECT_EQ(wide.wide[2][1][3], 0);
+}
+
+}  // namespace
+}  // namespace rw
