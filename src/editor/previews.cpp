@@ -50,4 +50,17 @@ void PaintWideEditImage(const WideGlyph& glyph, int last_row, Picture16& picture
     for (int row = 1; row <= h; ++row) PaintWideRow(glyph[row], row, picture);
 }
 
+std::vector<Picture16> PaintBlockThumbnails(Edition edition, const FontImage& font, bool wide,
+                                            int last_row, int block) {
+    std::vector<Picture16> pictures(SlotCount(edition));
+    for (int k = 0; k < SlotCount(edition); ++k) {
+        if (wide) {
+            PaintWideGlyph(font.wide[block][k], last_row, pictures[k]);
+        } else {
+            PaintNarrowGlyph(font.narrow[block][k], last_row, pictures[k]);
+        }
+    }
+    return pictures;
+}
+
 }  // namespace rw

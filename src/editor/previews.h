@@ -1,6 +1,9 @@
 #pragma once
 
+#include <vector>
+
 #include "editor/picture.h"
+#include "model/edition.h"
 #include "model/font_image.h"
 
 namespace rw {
@@ -16,5 +19,10 @@ void PaintNarrowEditImage(const NarrowGlyph& glyph, int last_row, Picture16& pic
 // The edit image as the wide previews and the wide letter load paint it: rows 0..H only (row 0
 // white); rows below H keep what they showed.
 void PaintWideEditImage(const WideGlyph& glyph, int last_row, Picture16& picture);
+
+// The thumbnails of every slot of one glyph block, painted narrow or wide as the window's
+// previews paint them with that table live.
+std::vector<Picture16> PaintBlockThumbnails(Edition edition, const FontImage& font, bool wide,
+                                            int last_row, int block);
 
 }  // namespace rw

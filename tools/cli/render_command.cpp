@@ -1,11 +1,60 @@
 // render: a picture of one glyph block's thumbnails.
+#include <ostream>
+
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
+#include "editor/picture_files.h"
+#include "editor/previews.h"
+#include "io/file_io.h"
+#include "io/load_scope.h"
 
 namespace rw::cli {
+namespace {
 
-int RunRender(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
-    return ReportUsageError("render is not available in this build", err);
+constexpr int kMaxScale = 32;
+
+}  // namespace
+
+int RunRender(const std::vector<std::string>& words, std::ostream&, std::ostream& err) {
+    std::string error;
+    const auto args =
+        ParseArgs(words, {"--edition", "--model", "--kind", "--block", "--scale"}, {}, &error);
+    if (!args) return ReportUsageError(error, err);
+    const auto target = ParseFontTarget(*args, &error);
+    if (!target) return ReportUsageError(error, err);
+    const int blocks = BlockCount(target->edition);
+    const auto block_word = args->options.find("--block");
+    if (block_word == args->options.end()) return ReportUsageError("missing --block", err);
+    const auto block = ParseInt(block_word->second, 0, blocks - 1);
+    if (!block) return ReportUsageError("--block must be 0.." + std::to_string(blocks - 1), err);
+    int scale = 1;
+    if (const auto it = args->options.find("--scale"); it != args->options.end()) {
+        const auto parsed = ParseInt(it->second, 1, kMaxScale);
+        if (!parsed)
+            return ReportUsageError("--scale must be 1.." + std::to_string(kMaxScale), err);
+        scale = *parsed;
+    }
+    if (args->positionals.size() != 2) return ReportUsageError("render takes INPUT and OUT", err);
+    const std::string& input = args->positionals[0];
+    const std::string& out = args->positionals[1];
+    const std::string extension = FontFileExtension(target->format);
+    if (!HasExtension(input, ".bin") && !HasExtension(input, extension)) {
+        return ReportUsageError("INPUT must be a fullflash (.bin) or a " + extension + " file",
+                                err);
+    }
+    const bool png = HasExtension(out, ".png");
+    if (!png && !HasExtension(out, ".ppm"))
+        return ReportUsageError("OUT must end in .ppm or .png", err);
+
+    FontImage font;
+    Status status = LoadFontInput(input, *target, kWholeFontScope, font);
+    if (!status.ok()) return ReportFileFailure(status, err);
+    const std::vector<Picture16> thumbnails = PaintBlockThumbnails(
+        target->edition, font, target->layout.wide, target->layout.last_row, *block);
+    const RgbImage sheet = ThumbnailSheet(thumbnails, scale);
+    const std::vector<uint8_t> bytes = png ? EncodePng(sheet) : EncodePpm(sheet);
+    status = WriteFileAtomically(SystemFileSystem(), out, bytes);
+    return status.ok() ? kExitOk : ReportFileFailure(status, err);
 }
 
 }  // namespace rw::cli

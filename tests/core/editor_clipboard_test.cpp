@@ -1,0 +1,149 @@
+// The program's own clipboard: blocks and letters, each form with its own buffer.
+#include <gtest/gtest.h>
+
+#include "editor/editor.h"
+#include "editor_test_support.h"
+
+namespace rw {
+namespace {
+
+using editor_testing::Activated;
+using editor_testing::Load;
+using editor_testing::Narrow;
+using editor_testing::Wide;
+
+// A Cyrillic font whose every narrow glyph is told apart by its block and slot.
+FontImage Distinct() {
+    FontImage font;
+    for (int b = 0; b < 4; ++b) {
+        for (int k = 0; k < 34; ++k) {
+            font.narrow[b][k] = Narrow(static_cast<uint8_t>(k), {static_cast<uint8_t>(b << 4 | 1)});
+            font.wide[b][k] = Wide(static_cast<uint16_t>(0x100 * b + k), {0x4000});
+        }
+    }
+    return font;
+}
+
+TEST(ClipboardLetter, CopyOnBPasteOnD) {
+    Editor e = Activated(Edition::Cyrillic);
+    const FontImage font = Distinct();
+    Load(e, font);
+    e.PressThumbnail(1);  // Б
+    e.CopyLetter();
+    e.PressThumbnail(4);  // Д
+    e.PasteLetter();
+    EXPECT_EQ(e.font().narrow[0][4], font.narrow[0][1]);
+    EXPECT_EQ(e.font().narrow[0][1], font.narrow[0][1]);
+    EXPECT_EQ(e.working_narrow(), font.narrow[0][1]);
+    EXPECT_EQ(e.WidthLabel(), "1");
+}
+
+TEST(ClipboardLetter, BlockCopyReplacesTheLetterCopiedEarlier) {
+    Editor e = Activated(Edition::Cyrillic);
+    const FontImage font = Distinct();
+    Load(e, font);
+    e.PressThumbnail(1);
+    e.CopyLetter();
+    e.PressLowerCase();
+    e.CopyBlock();
+    e.PressUpperCase();
+    e.PressThumbnail(20);
+    e.PasteLetter();
+    EXPECT_EQ(e.font().narrow[0][20], font.narrow[1][1]);
+}
+
+TEST(ClipboardLetter, SecondCopyWinsAndTheFirstStaysInTheBuffer) {
+    Editor e = Activated(Edition::Cyrillic);
+    const FontImage font = Distinct();
+    Load(e, font);
+    e.PressThumbnail(1);
+    e.CopyLetter();
+    e.PressThumbnail(2);
+    e.CopyLetter();
+    e.PressThumbnail(10);
+    e.PasteLetter();
+    EXPECT_EQ(e.font().narrow[0][10], font.narrow[0][2]);
+    e.PressBold();
+    e.PasteBlock();
+    EXPECT_EQ(e.font().narrow[2][1], font.narrow[0][1]);
+    EXPECT_EQ(e.font().narrow[2][2], font.narrow[0][2]);
+    EXPECT_EQ(e.font().narrow[2][3], NarrowGlyph{});
+}
+
+TEST(ClipboardLetter, PasteBeforeAnyCopyWritesZeros) {
+    Editor e = Activated(Edition::Latin);
+    FontImage font;
+    font.wide[0][3] = Wide(2, {0x4000});
+    font.wide[1][3] = Wide(2, {0x4000});
+    Load(e, font);
+    e.PressThumbnail(3);
+    e.PasteLetter();
+    EXPECT_EQ(e.font().wide[0][3], WideGlyph{});
+    e.PressLowerCase();
+    e.PasteBlock();
+    EXPECT_EQ(e.font().wide[1][3], WideGlyph{});
+}
+
+TEST(ClipboardBlock, NormalUpperCaseOntoBold) {
+    Editor e = Activated(Edition::Cyrillic);
+    const FontImage font = Distinct();
+    Load(e, font);
+    e.CopyBlock();
+    e.PressBold();
+    e.PasteBlock();
+    EXPECT_EQ(e.font().narrow[2], e.font().narrow[0]);
+    EXPECT_EQ(e.font().narrow[3], font.narrow[3]);
+    // Row 1 of the normal upper-case glyphs is 0x01: ink in column 7 of every bold thumbnail.
+    EXPECT_EQ(e.Thumbnail(0).At(7, 1), kBlack);
+    EXPECT_EQ(e.working_narrow(), font.narrow[0][0]);
+}
+
+TEST(ClipboardBlock, LatinSymbolSetOntoAnotherSet) {
+    Editor e = Activated(Edition::Latin);
+    FontImage font;
+    for (int k = 0; k < 37; ++k) font.wide[2][k] = Wide(static_cast<uint16_t>(k), {0x8000});
+    Load(e, font);
+    e.PressSymbolSet(1);
+    e.CopyBlock();
+    e.PressSymbolSet(2);
+    e.PasteBlock();
+    EXPECT_EQ(e.font().wide[3], font.wide[2]);
+}
+
+TEST(ClipboardForms, NarrowCopyIsNotSeenUnderTheWideForm) {
+    Editor e = Activated(Edition::Cyrillic);
+    const FontImage font = Distinct();
+    Load(e, font);
+    e.PressThumbnail(5);
+    e.CopyLetter();
+    e.ChooseKind(FontKind::Big);
+    e.PressThumbnail(6);
+    e.PasteLetter();
+    EXPECT_EQ(e.font().wide[0][6], WideGlyph{});  // nothing was copied under a wide form
+    e.PressThumbnail(9);
+    e.CopyLetter();
+    e.ChooseKind(FontKind::Normal);
+    e.PressThumbnail(12);
+    e.PasteLetter();
+    // The slot is shared: the narrow buffer's record at slot 9, never filled, is pasted.
+    EXPECT_EQ(e.font().narrow[0][12], NarrowGlyph{});
+    e.PressThumbnail(5);
+    e.CopyLetter();
+    e.PressThumbnail(13);
+    e.PasteLetter();
+    EXPECT_EQ(e.font().narrow[0][13], font.narrow[0][5]);
+}
+
+TEST(ClipboardForms, CopyTakesTheStoredGlyphNotTheEdit) {
+    Editor e = Activated(Edition::Cyrillic);
+    const FontImage font = Distinct();
+    Load(e, font);
+    e.PressThumbnail(7);
+    e.ClickCell(6, 6);
+    e.CopyLetter();
+    EXPECT_EQ(e.clipboard().narrow[7], font.narrow[0][7]);
+    EXPECT_EQ(e.clipboard().slot, 7);
+}
+
+}  // namespace
+}  // namespace rw

@@ -1,0 +1,230 @@
+// Choosing the phone model, the font kind, the load scope and the language.
+#include <gtest/gtest.h>
+
+#include "editor/editor.h"
+#include "editor_test_support.h"
+
+namespace rw {
+namespace {
+
+using editor_testing::Activated;
+using editor_testing::Load;
+using editor_testing::Narrow;
+
+constexpr PhoneModel kModels[] = {PhoneModel::SME45, PhoneModel::SME45i, PhoneModel::C45,
+                                  PhoneModel::CM35,  PhoneModel::S35,    PhoneModel::M50};
+constexpr FontKind kKinds[] = {FontKind::Normal, FontKind::Small, FontKind::Browser, FontKind::Big};
+
+void ExpectSameScreen(const Editor& a, const Editor& b) {
+    EXPECT_EQ(a.state().wide, b.state().wide);
+    EXPECT_EQ(a.state().single_weight, b.state().single_weight);
+    EXPECT_EQ(a.state().last_row, b.state().last_row);
+    EXPECT_EQ(a.state().block, b.state().block);
+    EXPECT_EQ(a.state().bold, b.state().bold);
+    EXPECT_EQ(a.state().layout.normal_base, b.state().layout.normal_base);
+    EXPECT_EQ(a.state().layout.bold_base, b.state().layout.bold_base);
+    EXPECT_EQ(a.state().layout.latin_bold.upper_base, b.state().layout.latin_bold.upper_base);
+    const ControlStates& ca = a.Controls();
+    const ControlStates& cb = b.Controls();
+    EXPECT_EQ(ca.model_checked, cb.model_checked);
+    EXPECT_EQ(ca.kind_checked, cb.kind_checked);
+    EXPECT_EQ(ca.scope_enabled, cb.scope_enabled);
+    EXPECT_EQ(ca.bold_down, cb.bold_down);
+    EXPECT_EQ(ca.bold_enabled, cb.bold_enabled);
+    EXPECT_EQ(ca.bold_visible, cb.bold_visible);
+    EXPECT_EQ(ca.sft_sbf_enabled, cb.sft_sbf_enabled);
+    EXPECT_EQ(a.PhoneMenuCaption(), b.PhoneMenuCaption());
+    EXPECT_EQ(a.FontMenuCaption(), b.FontMenuCaption());
+    EXPECT_EQ(a.MarkerWidth(), b.MarkerWidth());
+    EXPECT_EQ(a.Covers().yo1_left, b.Covers().yo1_left);
+    EXPECT_EQ(a.LetterLabel().bold, b.LetterLabel().bold);
+    for (int r = 0; r < 16; ++r) {
+        for (int c = 0; c < 16; ++c) {
+            EXPECT_EQ(a.Cell(r, c).role, b.Cell(r, c).role);
+            EXPECT_EQ(a.Cell(r, c).live, b.Cell(r, c).live);
+            EXPECT_EQ(a.Cell(r, c).hint_id, b.Cell(r, c).hint_id);
+        }
+    }
+}
+
+TEST(ModelAndKind, EitherOrderEndsInTheSameState) {
+    for (Edition edition : {Edition::Cyrillic, Edition::Latin}) {
+        for (PhoneModel m : kModels) {
+            for (FontKind k : kKinds) {
+                SCOPED_TRACE(static_cast<int>(m) * 10 + static_cast<int>(k));
+                Editor model_first = Activated(edition);
+                Editor kind_first = Activated(edition);
+                model_first.PressBold();
+                kind_first.PressBold();
+                model_first.ChooseModel(m);
+                model_first.ChooseKind(k);
+                kind_first.ChooseKind(k);
+                kind_first.ChooseModel(m);
+                ExpectSameScreen(model_first, kind_first);
+                EXPECT_EQ(model_first.state().wide,
+                          edition == Edition::Latin || k == FontKind::Big || m == PhoneModel::C45 ||
+                              m == PhoneModel::M50);
+            }
+        }
+    }
+}
+
+TEST(ModelAndKind, SingleWeightKindDropsBold) {
+    for (Edition edition : {Edition::Cyrillic, Edition::Latin}) {
+        Editor e = Activated(edition);
+        e.PressBold();
+        e.PressLowerCase();
+        ASSERT_EQ(e.state().block, 1 + BoldStep(edition));
+        e.ChooseKind(FontKind::Browser);
+        EXPECT_EQ(e.state().block, 1);
+        EXPECT_FALSE(e.state().bold);
+        EXPECT_FALSE(e.Controls().bold_down);
+        EXPECT_FALSE(e.Controls().bold_visible);
+        EXPECT_FALSE(e.Controls().bold_enabled);
+        EXPECT_FALSE(e.LetterLabel().bold);
+        EXPECT_FALSE(e.PressBold());
+        EXPECT_EQ(e.state().block, 1);
+        for (int tag : {2, 3, 5}) EXPECT_FALSE(e.Controls().scope_enabled[tag]) << tag;
+        EXPECT_EQ(e.Controls().scope_enabled[8], false);
+        EXPECT_TRUE(e.Controls().scope_enabled[edition == Edition::Latin ? 7 : 6]);
+        EXPECT_FALSE(e.ChooseLoadScope(5));
+        e.ChooseKind(FontKind::Normal);
+        EXPECT_TRUE(e.Controls().bold_visible);
+        EXPECT_FALSE(e.Controls().bold_down);
+        EXPECT_TRUE(e.LetterLabel().bold);
+        EXPECT_EQ(e.state().block, 1);
+        EXPECT_TRUE(e.ChooseLoadScope(5));
+    }
+}
+
+TEST(ModelAndKind, CM35SmallIsSingleWeightAndS35BringsBoldBack) {
+    Editor e = Activated(Edition::Cyrillic);
+    e.ChooseModel(PhoneModel::CM35);
+    e.ChooseKind(FontKind::Small);
+    EXPECT_TRUE(e.state().single_weight);
+    EXPECT_EQ(e.state().layout.bold_base, 3414851);
+    EXPECT_FALSE(e.Controls().bold_visible);
+    EXPECT_EQ(e.FontMenuCaption(), "Шрифт (Small)");
+    e.ChooseModel(PhoneModel::S35);
+    EXPECT_FALSE(e.state().single_weight);
+    EXPECT_EQ(e.state().layout.bold_base, 3427532);
+    EXPECT_TRUE(e.Controls().bold_visible);
+    EXPECT_EQ(e.state().kind, FontKind::Small);
+    EXPECT_EQ(e.PhoneMenuCaption(), "Телефон (S 35)");
+}
+
+TEST(ModelAndKind, BoldScopeChosenEarlierStaysInForce) {
+    Editor e = Activated(Edition::Cyrillic);
+    ASSERT_TRUE(e.ChooseLoadScope(5));
+    e.ChooseKind(FontKind::Big);
+    EXPECT_EQ(e.state().load_scope, 5);
+    EXPECT_TRUE(e.Controls().scope_checked[5]);
+    EXPECT_FALSE(e.Controls().scope_enabled[5]);
+}
+
+TEST(ModelAndKind, SftToSbfFollowsTheWideFlag) {
+    Editor e = Activated(Edition::Cyrillic);
+    EXPECT_TRUE(e.Controls().sft_sbf_present);
+    EXPECT_FALSE(e.Controls().sft_sbf_enabled);
+    e.ChooseModel(PhoneModel::C45);
+    EXPECT_TRUE(e.Controls().sft_sbf_enabled);
+    EXPECT_EQ(e.MarkerWidth(), 16);
+    EXPECT_TRUE(e.state().wide);
+    e.ChooseKind(FontKind::Normal);
+    EXPECT_TRUE(e.Controls().sft_sbf_enabled);
+    e.ChooseModel(PhoneModel::SME45);
+    EXPECT_FALSE(e.Controls().sft_sbf_enabled);
+    EXPECT_EQ(e.MarkerWidth(), 8);
+    Editor eng = Activated(Edition::Latin);
+    eng.ChooseKind(FontKind::Big);
+    EXPECT_FALSE(eng.Controls().sft_sbf_present);
+    EXPECT_FALSE(eng.Controls().sft_sbf_enabled);
+    EXPECT_EQ(eng.MarkerWidth(36), 16);
+}
+
+TEST(ModelAndKind, ThirtyFiveSeriesCoverYoAndYe) {
+    Editor e = Activated(Edition::Cyrillic);
+    e.ChooseModel(PhoneModel::CM35);
+    EXPECT_EQ(e.Covers().yo1_left, 151);
+    EXPECT_EQ(e.Covers().yo2_left, 7);
+    EXPECT_TRUE(e.IsThumbnailCovered(6));
+    EXPECT_TRUE(e.IsThumbnailCovered(33));
+    EXPECT_FALSE(e.IsThumbnailCovered(5));
+    EXPECT_FALSE(e.IsThumbnailCovered(7));
+    EXPECT_FALSE(e.PressThumbnail(6));
+    EXPECT_FALSE(e.PressThumbnail(33));
+    e.PressLowerCase();
+    EXPECT_FALSE(e.PressThumbnail(6));
+    EXPECT_EQ(e.Covers().yo1_hint, "ё");
+    e.ChooseModel(PhoneModel::SME45);
+    EXPECT_EQ(e.Covers().yo1_left, kHiddenLeft);
+    EXPECT_TRUE(e.PressThumbnail(6));
+    EXPECT_TRUE(e.PressThumbnail(33));
+    Editor eng = Activated(Edition::Latin);
+    eng.ChooseModel(PhoneModel::S35);
+    EXPECT_EQ(eng.Covers().yo1_left, kHiddenLeft);
+}
+
+TEST(ModelAndKind, ChoicesNeverChangeTheGlyphs) {
+    Editor e = Activated(Edition::Cyrillic);
+    FontImage font;
+    font.narrow[0][0] = Narrow(2, {0x40});
+    Load(e, font);
+    e.ChooseKind(FontKind::Big);
+    EXPECT_EQ(e.working_wide(), WideGlyph{});
+    EXPECT_EQ(e.Thumbnail(0).At(1, 1), kWhite);
+    e.ChooseModel(PhoneModel::M50);
+    e.ChooseModel(PhoneModel::SME45);
+    e.ChooseKind(FontKind::Normal);
+    EXPECT_EQ(e.font(), font);
+    EXPECT_EQ(e.working_narrow(), font.narrow[0][0]);
+    EXPECT_EQ(e.Thumbnail(0).At(1, 1), kBlack);
+}
+
+TEST(LoadScope, OneCheckMarkAndTheEditionsTags) {
+    Editor e = Activated(Edition::Cyrillic);
+    EXPECT_TRUE(e.ChooseLoadScope(5));
+    EXPECT_TRUE(e.ChooseLoadScope(6));
+    int checked = 0;
+    for (bool c : e.Controls().scope_checked) checked += c;
+    EXPECT_EQ(checked, 1);
+    EXPECT_TRUE(e.Controls().scope_checked[6]);
+    EXPECT_FALSE(e.ChooseLoadScope(7));
+    EXPECT_FALSE(e.ChooseLoadScope(-1));
+    EXPECT_FALSE(e.Controls().scope_present[10]);
+    Editor eng = Activated(Edition::Latin);
+    EXPECT_TRUE(eng.ChooseLoadScope(10));
+    EXPECT_EQ(eng.state().load_scope, 10);
+    EXPECT_FALSE(eng.ChooseLoadScope(11));
+}
+
+TEST(Language, EnglishCaptionsAndNothingElseChanges) {
+    Editor e = Activated(Edition::Latin);
+    e.ChooseModel(PhoneModel::C45);
+    e.ChooseKind(FontKind::Browser);
+    e.PressLowerCase();
+    e.PressThumbnail(4);
+    e.SetLanguage(1);
+    EXPECT_EQ(e.FontMenuCaption(), "Font (Browser)");
+    EXPECT_EQ(e.PhoneMenuCaption(), "Phone (C 45)");
+    EXPECT_TRUE(e.Controls().english_checked);
+    EXPECT_FALSE(e.Controls().russian_checked);
+    EXPECT_EQ(e.state().block, 1);
+    EXPECT_EQ(e.state().selected_slot, 4);
+    e.ChooseModel(PhoneModel::S35);
+    EXPECT_EQ(e.PhoneMenuCaption(), "Phone (S 35)");
+    e.SetLanguage(0);
+    EXPECT_EQ(e.PhoneMenuCaption(), "Телефон (S 35)");
+    EXPECT_EQ(e.Cell(0, 8).hint, "Бит 7 ширины буквы");
+}
+
+TEST(Language, CyrillicStaysRussian) {
+    Editor e = Activated(Edition::Cyrillic);
+    e.SetLanguage(1);
+    EXPECT_EQ(e.state().language, 0);
+    e.ChooseKind(FontKind::Small);
+    EXPECT_EQ(e.FontMenuCaption(), "Шрифт (Small)");
+}
+
+}  // namespace
+}  // namespace rw
