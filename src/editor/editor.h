@@ -34,6 +34,7 @@ class Editor {
     // normal weight, draws the thumbnails and selects the first letter; later calls change
     // nothing, so edits not yet written back survive a visit to the help window.
     void Activate();
+    void FirstActivation() { Activate(); }
     bool activated() const { return activated_; }
 
     // --- Letter selection and editing -----------------------------------------------------
