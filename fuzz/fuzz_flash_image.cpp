@@ -1,0 +1,75 @@
+// Fullflash loads of every layout from images of any length, and a save back into the same
+// image: the save either fails without touching a byte or changes only bytes inside records.
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+#include "io/flash_codec.h"
+#include "io/load_scope.h"
+#include "io/memory_file_system.h"
+
+using namespace rw;
+
+namespace {
+
+// The same layout moved so its first record lies at `first`: the image stays small, so the
+// fuzzer spends its time in the codec rather than in copying megabytes of padding.
+FontLayout MovedBy(FontLayout layout, int64_t delta) {
+    layout.normal_base += static_cast<int32_t>(delta);
+    layout.bold_base += static_cast<int32_t>(delta);
+    for (LatinWeightPlaces* w : {&layout.latin_normal, &layout.latin_bold}) {
+        w->upper_base += static_cast<int32_t>(delta);
+        w->lower_base += static_cast<int32_t>(delta);
+        w->symbol_base += static_cast<int32_t>(delta);
+    }
+    return layout;
+}
+
+int64_t FirstRecord(Edition edition, const FontLayout& layout) {
+    int64_t first = INT64_MAX;
+    for (const FlashRecord& r : RecordsToRead(edition, layout, BlockSet::FirstN(8))) {
+        first = std::min(first, r.position);
+    }
+    return first;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 3) return 0;
+    const Edition edition = data[0] & 1 ? Edition::Latin : Edition::Cyrillic;
+    const PhoneModel model = static_cast<PhoneModel>((data[0] >> 1) % 6);
+    const FontKind kind = static_cast<FontKind>(data[1] % 4);
+    const int scope = data[2] % (MaxLoadScope(edition) + 1);
+    const FontLayout real = LookupLayout(edition, model, kind);
+    const FontLayout layout = MovedBy(real, data[2] % 16 - FirstRecord(edition, real));
+    const auto records = RecordsToRead(edition, layout, ScopeBlocks(scope, edition));
+    std::vector<uint8_t> image(data + 3, data + size);
+
+    MemoryFileSystem fs;
+    fs.Put("flash.bin", image);
+    FontImage font;
+    const FontImage empty;
+    const Status load =
+        ReadFlashFont("flash.bin", edition, layout, ScopeBlocks(scope, edition), font, fs);
+    const bool long_enough =
+        static_cast<int64_t>(image.size()) >= RequiredImageSize(records, layout);
+    if (load.ok() != long_enough) std::abort();
+    if (!load.ok() && !(font == empty)) std::abort();
+
+    const Status save = WriteFlashFont("flash.bin", edition, layout, font, fs);
+    const std::vector<uint8_t>& after = *fs.Get("flash.bin");
+    if (after.size() != image.size()) std::abort();
+    std::vector<bool> in_record(image.size());
+    for (const FlashRecord& r : RecordsToWrite(edition, layout)) {
+        for (int i = 0; i < RecordPayloadLength(layout); ++i) {
+            const int64_t p = r.position + i;
+            if (p < static_cast<int64_t>(image.size())) in_record[p] = true;
+        }
+    }
+    for (size_t i = 0; i < image.size(); ++i) {
+        if (after[i] != image[i] && (!save.ok() || !in_record[i])) std::abort();
+    }
+    return 0;
+}
