@@ -1,0 +1,28 @@
+// The program of one edition; RUNEWRIGHT_EDITION is fixed by the build (0 Cyrillic, 1 Latin).
+#include <QApplication>
+
+#include "model/edition.h"
+#include "ui/app_look.h"
+#include "ui/main_window.h"
+
+#ifndef RUNEWRIGHT_EDITION
+#error "RUNEWRIGHT_EDITION must be defined by the build"
+#endif
+
+namespace {
+
+constexpr rw::Edition kEdition =
+    RUNEWRIGHT_EDITION == 1 ? rw::Edition::Latin : rw::Edition::Cyrillic;
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    application.setApplicationName(kEdition == rw::Edition::Latin
+                                       ? QStringLiteral("runewright-eng")
+                                       : QStringLiteral("runewright-rus"));
+    rw::ui::ApplyClassicLook(application);
+    rw::ui::TForm1 form1(kEdition);
+    form1.show();
+    return application.exec();
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+class QApplication;
+
+namespace rw::ui {
+
+// The look the window's fixed geometry was drawn for: the classic grey button face
+// (212, 208, 200) and a small sans font about as wide as 8-point MS Sans Serif.
+void ApplyClassicLook(QApplication& application);
+
+}  // namespace rw::ui

@@ -1,0 +1,58 @@
+#include "ui/file_dialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace rw::ui {
+
+QString QtNameFilter(const QString& filter) {
+    return filter.section(QLatin1Char('|'), 0, 0);
+}
+
+QString BareSuffix(const QString& extension) {
+    QString suffix = extension;
+    while (suffix.startsWith(QLatin1Char('*')) || suffix.startsWith(QLatin1Char('.'))) {
+        suffix.remove(0, 1);
+    }
+    return suffix;
+}
+
+QtFileDialogs::QtFileDialogs(QWidget* owner, QString start_directory)
+    : owner_(owner), start_directory_(std::move(start_directory)) {}
+
+std::optional<QString> QtFileDialogs::Open(const FileDialogRequest& request) {
+    return Run(request, false, open_);
+}
+
+std::optional<QString> QtFileDialogs::Save(const FileDialogRequest& request) {
+    return Run(request, true, save_);
+}
+
+std::optional<QString> QtFileDialogs::Run(const FileDialogRequest& request, bool save,
+                                          Memory& memory) {
+    if (request.default_suffix) memory.default_suffix = BareSuffix(*request.default_suffix);
+    QFileDialog dialog(owner_, request.title);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Like the rest of the program, the dialogs ask nothing: an existing name is taken as it is.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QtNameFilter(request.filter));
+    dialog.setDefaultSuffix(memory.default_suffix);
+    if (memory.last_path.isEmpty()) {
+        dialog.setDirectory(start_directory_);
+    } else {
+        const QFileInfo last(memory.last_path);
+        dialog.setDirectory(last.absolutePath());
+        dialog.selectFile(last.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    memory.last_path = dialog.selectedFiles().constFirst();
+    return memory.last_path;
+}
+
+void QtFileDialogs::ShowError(const QString& message) {
+    QMessageBox::critical(owner_, QStringLiteral("Runewright"), message);
+}
+
+}  // namespace rw::ui

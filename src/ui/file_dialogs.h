@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace rw::ui {
+
+// What a command asks of one of the two file dialogs. The filter is written the way the menus
+// define it, "Description (*.ext)|*.ext".
+struct FileDialogRequest {
+    QString title;
+    QString filter;
+    // A save dialog keeps its default extension until a command sets another one; nullopt leaves
+    // the one in force.
+    std::optional<QString> default_suffix;
+};
+
+// The open dialog, the save dialog and the error message box of the main window. The window talks
+// to them only through this interface, so tests can answer in place of a user.
+class FileDialogs {
+  public:
+    virtual ~FileDialogs() = default;
+    // The chosen path, or nullopt when the user cancels.
+    virtual std::optional<QString> Open(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> Save(const FileDialogRequest& request) = 0;
+    // The standard error box of a failed file command.
+    virtual void ShowError(const QString& message) = 0;
+};
+
+// "Description (*.ext)|*.ext" as a Qt name filter, "Description (*.ext)".
+QString QtNameFilter(const QString& filter);
+// "*.sft" or "sft" as a suffix without the dot, as Qt wants it.
+QString BareSuffix(const QString& extension);
+
+// The real dialogs. Both start in the directory that was current when the program started and
+// offer the file name last chosen in them.
+class QtFileDialogs : public FileDialogs {
+  public:
+    QtFileDialogs(QWidget* owner, QString start_directory);
+
+    std::optional<QString> Open(const FileDialogRequest& request) override;
+    std::optional<QString> Save(const FileDialogRequest& request) override;
+    void ShowError(const QString& message) override;
+
+  private:
+    struct Memory {
+        QString last_path;
+        QString default_suffix;
+    };
+    std::optional<QString> Run(const FileDialogRequest& request, bool save, Memory& memory);
+
+    QWidget* owner_;
+    QString start_directory_;
+    Memory open_;
+    Memory save_;
+};
+
+}  // namespace rw::ui

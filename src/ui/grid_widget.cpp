@@ -1,0 +1,88 @@
+#include "ui/grid_widget.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStatusTipEvent>
+
+namespace rw::ui {
+namespace {
+
+// The raised bevel of a panel: a light edge on the top and left, a shadow on the bottom and right.
+void PaintRaisedCell(QPainter& painter, const QRect& cell, const QColor& face) {
+    painter.fillRect(cell, face);
+    painter.setPen(QColor(255, 255, 255));
+    painter.drawLine(cell.topLeft(), cell.topRight() - QPoint(1, 0));
+    painter.drawLine(cell.topLeft(), cell.bottomLeft() - QPoint(0, 1));
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawLine(cell.bottomLeft(), cell.bottomRight());
+    painter.drawLine(cell.topRight(), cell.bottomRight());
+}
+
+}  // namespace
+
+GridWidget::GridWidget(QWidget* parent) : QWidget(parent) {
+    setFixedSize(kCellSize * kGridSide, kCellSize * kGridSide);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void GridWidget::SetCells(const Cells& cells) {
+    cells_ = cells;
+    update();
+    if (hovered_ >= 0) ShowHintOf(hovered_);
+}
+
+int GridWidget::CellAt(QPoint point) {
+    if (point.x() < 0 || point.y() < 0) return -1;
+    const int column = point.x() / kCellSize;
+    const int row = point.y() / kCellSize;
+    if (column >= kGridSide || row >= kGridSide) return -1;
+    return row * kGridSide + column;
+}
+
+void GridWidget::ShowHintOf(int cell) {
+    QStatusTipEvent tip(cell >= 0 ? cells_[cell].hint : QString());
+    QCoreApplication::sendEvent(this, &tip);
+}
+
+void GridWidget::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    const int cell = CellAt(event->position().toPoint());
+    if (cell < 0 || !cells_[cell].live) return;
+    emit CellPressed(cell / kGridSide, cell % kGridSide);
+}
+
+void GridWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+}
+
+void GridWidget::mouseMoveEvent(QMouseEvent* event) {
+    const int cell = CellAt(event->position().toPoint());
+    if (cell != hovered_) {
+        hovered_ = cell;
+        ShowHintOf(cell);
+    }
+    event->accept();
+}
+
+void GridWidget::leaveEvent(QEvent* event) {
+    hovered_ = -1;
+    ShowHintOf(-1);
+    QWidget::leaveEvent(event);
+}
+
+void GridWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QColor face = palette().color(QPalette::Button);
+    for (int row = 0; row < kGridSide; ++row) {
+        for (int column = 0; column < kGridSide; ++column) {
+            const QRect cell(CellOrigin(row, column), QSize(kCellSize, kCellSize));
+            if (!event->rect().intersects(cell)) continue;
+            const GridCellLook& look = Cell(row, column);
+            PaintRaisedCell(painter, cell, look.colour.value_or(face));
+        }
+    }
+}
+
+}  // namespace rw::ui

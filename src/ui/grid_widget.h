@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <optional>
+
+namespace rw::ui {
+
+// How one cell of the editing grid looks and behaves. A cell without a colour of its own shows
+// the window's button face.
+struct GridCellLook {
+    std::optional<QColor> colour;
+    QString hint;
+    bool live = false;
+};
+
+inline constexpr int kGridSide = 16;
+inline constexpr int kCellSize = 17;
+
+// The enlarged 16 x 16 pixel editor, drawn as one surface of raised 17 x 17 cells. It shows what
+// it is given and reports presses on live cells; it never changes a cell by itself.
+class GridWidget : public QWidget {
+    Q_OBJECT
+
+  public:
+    using Cells = std::array<GridCellLook, kGridSide * kGridSide>;
+
+    explicit GridWidget(QWidget* parent = nullptr);
+
+    void SetCells(const Cells& cells);
+    const GridCellLook& Cell(int row, int column) const { return cells_[row * kGridSide + column]; }
+    // Top-left corner of a cell in the widget's own coordinates.
+    static QPoint CellOrigin(int row, int column) { return {kCellSize * column, kCellSize * row}; }
+
+  signals:
+    // A press with any mouse button on a live cell.
+    void CellPressed(int row, int column);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    // -1 when the point lies on no cell.
+    static int CellAt(QPoint point);
+    void ShowHintOf(int cell);
+
+    Cells cells_;
+    int hovered_ = -1;
+};
+
+}  // namespace rw::ui

@@ -1,0 +1,322 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStatusTipEvent>
+
+#include "edition/texts.h"
+#include "ui/form_geometry.h"
+#include "ui/grid_widget.h"
+#include "ui/image_io.h"
+#include "ui/main_window_menus.h"
+#include "ui/speed_button.h"
+#include "ui/thumbnail.h"
+
+namespace rw::ui {
+namespace {
+
+namespace geo = geometry;
+
+QFrame* MakePanel(QWidget* parent, const char* name, const QRect& rect, QFrame::Shadow bevel) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QLatin1String(name));
+    panel->setFrameStyle(QFrame::Panel | bevel);
+    panel->setLineWidth(1);
+    panel->setGeometry(rect);
+    return panel;
+}
+
+QFrame* MakePlainPanel(QWidget* parent, const QString& name, const QRect& rect,
+                       const QColor& colour) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::NoFrame);
+    panel->setGeometry(rect);
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, colour);
+    panel->setPalette(palette);
+    return panel;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& rect, const QString& text,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(rect);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment);
+    label->setText(text);
+    return label;
+}
+
+// Names of the row labels: Label1 .. Label13 for rows 0..12, Label16 .. Label18 for 13..15.
+QString RowLabelName(int row) {
+    return QStringLiteral("Label%1").arg(row < 13 ? row + 1 : row + 3);
+}
+
+// Names of the thumbnail markers: Panel110, 111, 112, then 114 .. 144; the Latin edition's
+// markers over PaintBox35 .. PaintBox37 are Panel154, Panel153, Panel152.
+QString MarkerName(int slot) {
+    if (slot < 3) return QStringLiteral("Panel%1").arg(110 + slot);
+    if (slot < 34) return QStringLiteral("Panel%1").arg(111 + slot);
+    return QStringLiteral("Panel%1").arg(154 - (slot - 34));
+}
+
+QRect ToQRect(Rect r) {
+    return {r.x, r.y, r.width, r.height};
+}
+
+}  // namespace
+
+TForm1::TForm1(Edition edition, QWidget* parent)
+    : QMainWindow(parent),
+      editor_(edition),
+      dialogs_(std::make_unique<QtFileDialogs>(this, QDir::currentPath())),
+      arrows_(ArrowPictures::Make()),
+      menus_(std::make_unique<Menus>()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(WindowIcon());
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    client_->setFixedSize(geo::ClientSize(edition));
+    setCentralWidget(client_);
+    BuildMenus();
+    BuildRowLabels();
+    BuildGrid();
+    BuildThumbnailPanel();
+    BuildSetButtons();
+    BuildLetterPanel();
+    BuildClipboardPanel();
+    FormCreate();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    PlaceOnScreen();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::SetFileDialogs(std::unique_ptr<FileDialogs> dialogs) {
+    dialogs_ = std::move(dialogs);
+}
+
+void TForm1::SetInfoWindows(QDialog* help, QDialog* history, QDialog* about) {
+    help_window_ = help;
+    history_window_ = history;
+    about_window_ = about;
+}
+
+// The editor already holds the start values; the window shows them.
+void TForm1::FormCreate() {
+    ShowTexts();
+    Refresh();
+}
+
+void TForm1::PlaceOnScreen() {
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        move(available.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+void TForm1::BuildRowLabels() {
+    QFrame* panel = MakePanel(client_, "Panel108", geo::kPanel108, QFrame::Raised);
+    for (int row = 0; row < 16; ++row) {
+        row_labels_[row] = MakeLabel(panel, RowLabelName(row), geo::RowLabelRect(row),
+                                     QStringLiteral("00"), Qt::AlignCenter);
+    }
+}
+
+void TForm1::BuildGrid() {
+    grid_ = new GridWidget(client_);
+    grid_->setObjectName(QStringLiteral("EditGrid"));
+    grid_->move(geo::kGridOrigin);
+    connect(grid_, &GridWidget::CellPressed, this, &TForm1::Panel1MouseDown);
+}
+
+void TForm1::BuildThumbnailPanel() {
+    QFrame* panel = MakePanel(client_, "Panel106", geo::kPanel106, QFrame::Raised);
+    QFrame* status = MakePanel(panel, "PanelOffcet", geo::kPanelOffcet, QFrame::Sunken);
+    label_offcet_ = MakeLabel(status, QStringLiteral("LabelOffcet"), geo::kLabelOffcet, QString());
+    BuildThumbnails(panel);
+    BuildCovers(panel);
+}
+
+void TForm1::BuildThumbnails(QWidget* panel) {
+    const int count = editor_.slot_count();
+    for (int slot = 0; slot < count; ++slot) {
+        auto* thumbnail = new Thumbnail(slot, panel);
+        thumbnail->setObjectName(QStringLiteral("PaintBox%1").arg(slot + 1));
+        thumbnail->move(ToQRect(ThumbnailRect(slot)).topLeft());
+        connect(thumbnail, &Thumbnail::MouseDown, this, &TForm1::PaintBox1MouseDown);
+        thumbnails_[slot] = thumbnail;
+    }
+    // The markers hide row 0, which holds the width and not pixels.
+    for (int slot = 0; slot < count; ++slot) {
+        const QRect at = ToQRect(ThumbnailRect(slot));
+        markers_[slot] =
+            MakePlainPanel(panel, MarkerName(slot), QRect(at.topLeft(), QSize(8, 1)), Qt::white);
+    }
+    const QColor orange(255, 128, 0);
+    const char* names[4] = {"LabelBackLeft", "LabelBackTop", "LabelBackRight", "LabelBackBottom"};
+    for (int i = 0; i < 4; ++i) {
+        frame_[i] =
+            MakeLabel(panel, QLatin1String(names[i]), QRect(kFrameHiddenLeft, 0, 1, 1), QString());
+        frame_[i]->setAutoFillBackground(true);
+        QPalette palette = frame_[i]->palette();
+        palette.setColor(QPalette::Window, orange);
+        frame_[i]->setPalette(palette);
+    }
+}
+
+void TForm1::BuildCovers(QWidget* panel) {
+    if (editor_.edition() == Edition::Cyrillic) {
+        const QImage sign = ProhibitionSign(palette().color(QPalette::Window));
+        auto make = [&](const char* name, Rect rect, const char* image_name, QLabel** image) {
+            QFrame* cover = MakePanel(panel, name, ToQRect(rect), QFrame::Raised);
+            *image = MakeLabel(cover, QLatin1String(image_name), QRect(1, 1, 18, 18), QString());
+            (*image)->setPixmap(QPixmap::fromImage(sign));
+            return cover;
+        };
+        panel_yo1_ = make("Panel_YO1", kPanelYo1Rect, "Image2", &image2_);
+        panel_yo2_ = make("Panel_YO2", kPanelYo2Rect, "Image1", &image1_);
+        return;
+    }
+    const QColor face = palette().color(QPalette::Window);
+    panel_close1_ =
+        MakePlainPanel(panel, QStringLiteral("PanelClose1"), ToQRect(kPanelClose1Rect), face);
+    panel_close2_ =
+        MakePlainPanel(panel, QStringLiteral("PanelClose2"), ToQRect(kPanelClose2Rect), face);
+}
+
+void TForm1::BuildSetButtons() {
+    const Edition edition = editor_.edition();
+    const int sets = edition == Edition::Latin ? 4 : 2;
+    static constexpr const char* kCyrillic[2] = {"А-Я", "а-я"};
+    static constexpr const char* kLatin[4] = {"A", "a", "s1", "s2"};
+    for (int set = 0; set < sets; ++set) {
+        auto* button = new SpeedButton(client_);
+        button->setObjectName(QStringLiteral("SpeedButton%1").arg(set + 2));
+        button->setGeometry(geo::SetButtonRect(edition, set));
+        button->setText(
+            QString::fromUtf8(edition == Edition::Latin ? kLatin[set] : kCyrillic[set]));
+        set_buttons_[set] = button;
+    }
+    connect(set_buttons_[0], &SpeedButton::MouseDown, this, &TForm1::SpeedButton2MouseDown);
+    connect(set_buttons_[1], &SpeedButton::MouseDown, this, &TForm1::SpeedButton3MouseDown);
+    if (edition == Edition::Latin) {
+        connect(set_buttons_[2], &SpeedButton::MouseDown, this, &TForm1::SpeedButton4MouseDown);
+        connect(set_buttons_[3], &SpeedButton::MouseDown, this, &TForm1::SpeedButton5MouseDown);
+    }
+    bold_button_ = new SpeedButton(client_);
+    bold_button_->setObjectName(QStringLiteral("SpeedButton1"));
+    bold_button_->setGeometry(geo::BoldButtonRect(edition));
+    bold_button_->setText(QStringLiteral("B"));
+    QFont bold = bold_button_->font();
+    bold.setBold(true);
+    bold_button_->setFont(bold);
+    connect(bold_button_, &SpeedButton::MouseDown, this, &TForm1::SpeedButton1MouseDown);
+}
+
+void TForm1::BuildLetterPanel() {
+    QFrame* panel = MakePanel(client_, "Panel107", geo::kPanel107, QFrame::Raised);
+    label14_ = MakeLabel(panel, QStringLiteral("Label14"), geo::kLabel14, QString());
+    label15_ = MakeLabel(panel, QStringLiteral("Label15"), geo::kLabel15, QStringLiteral("-"));
+    label00_ = MakeLabel(panel, QStringLiteral("Label00"), geo::kLabel00, QString());
+    label0_ = MakeLabel(panel, QStringLiteral("Label0"), geo::kLabel0, QStringLiteral("-"));
+    QFont bold = label0_->font();
+    bold.setBold(true);
+    label0_->setFont(bold);
+
+    QFrame* frame = MakePlainPanel(panel, QStringLiteral("Panel105"), geo::kPanel105, Qt::white);
+    paint_box_edit_ = new Thumbnail(-1, frame);
+    paint_box_edit_->setObjectName(QStringLiteral("PaintBoxEdit"));
+    paint_box_edit_->move(geo::kPaintBoxEdit);
+    MakePlainPanel(frame, QStringLiteral("Panel109"), geo::kPanel109, Qt::white);
+    BuildShiftButtons(panel, geo::kPanel105.topLeft());
+
+    button1_ = new QPushButton(panel);
+    button1_->setObjectName(QStringLiteral("Button1"));
+    button1_->setGeometry(geo::kButton1);
+    connect(button1_, &QPushButton::clicked, this, &TForm1::Button1Click);
+}
+
+void TForm1::BuildShiftButtons(QWidget* panel, QPoint frame) {
+    const QImage* rest[4] = {&arrows_.ioRTn, &arrows_.ioLTn, &arrows_.ioUPn, &arrows_.ioDNn};
+    // Right of, left of, above and below the white frame of the edit image.
+    const QPoint places[4] = {frame + QPoint(22, 11), frame + QPoint(-16, 11),
+                              frame + QPoint(3, -16), frame + QPoint(3, 30)};
+    for (int i = 0; i < 4; ++i) {
+        auto* button = new TImageIO(panel);
+        button->setObjectName(QStringLiteral("ImageIO%1").arg(i + 1));
+        button->SetPicture(*rest[i]);
+        button->move(places[i]);
+        connect(button, &TImageIO::OnMouseDown, this, &TForm1::ImageIOMouseDown);
+        connect(button, &TImageIO::OnMouseOut, this, &TForm1::ImageIOMouseOut);
+        connect(button, &TImageIO::OnMouseIn, this, &TForm1::ImageIOMouseIn);
+        shift_buttons_[i] = button;
+    }
+}
+
+void TForm1::BuildClipboardPanel() {
+    QFrame* panel = MakePanel(client_, "Panel113", geo::kPanel113, QFrame::Sunken);
+    void (TForm1::*handlers[4])() = {&TForm1::Button8Click, &TForm1::Button9Click,
+                                     &TForm1::Button10Click, &TForm1::Button11Click};
+    for (int i = 0; i < 4; ++i) {
+        auto* button = new QPushButton(panel);
+        button->setObjectName(QStringLiteral("Button%1").arg(8 + i));
+        button->setGeometry(geo::ClipboardButtonRect(i));
+        connect(button, &QPushButton::clicked, this, handlers[i]);
+        clipboard_buttons_[i] = button;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Activation and the status line
+
+bool TForm1::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::StatusTip:
+            ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
+            return true;
+        case QEvent::WindowActivate:
+            FormActivate();
+            break;
+        default:
+            break;
+    }
+    return QMainWindow::event(event);
+}
+
+// A window manager may never activate the window (or only later); the first showing counts as
+// the first activation, so the letters are on screen from the start.
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FormActivate();
+}
+
+void TForm1::FormActivate() {
+    if (editor_.activated()) return;
+    editor_.Activate();
+    Refresh();
+}
+
+void TForm1::ShowHint(const QString& hint) {
+    label_offcet_->setText(hint);
+}
+
+}  // namespace rw::ui

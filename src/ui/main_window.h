@@ -1,0 +1,185 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "editor/editor.h"
+#include "io/status.h"
+#include "model/edition.h"
+#include "ui/file_dialogs.h"
+#include "ui/pictures.h"
+
+class QAction;
+class QDialog;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace rw::ui {
+
+class GridWidget;
+class SpeedButton;
+class TImageIO;
+class Thumbnail;
+
+// The main window of both editions. It builds the controls where the window definition puts
+// them, forwards every press and menu choice to one editor operation and then shows the editor's
+// views; it never changes the font or the editor state itself. File commands load into a scratch
+// copy of the font and hand it over only on success, so a failed command changes nothing.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit TForm1(Edition edition, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Replaces the file dialogs and message boxes, so tests can answer in place of a user.
+    void SetFileDialogs(std::unique_ptr<FileDialogs> dialogs);
+    // The windows the Info menu shows modally; a null window leaves its item without effect.
+    void SetInfoWindows(QDialog* help, QDialog* history, QDialog* about);
+
+    const Editor& editor() const { return editor_; }
+    // The area the window definition places its controls in, below the menu.
+    QWidget* ClientArea() const { return client_; }
+
+  protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    struct Menus;
+
+    // Construction, in the order of the window definition.
+    void FormCreate();
+    void BuildMenus();
+    void BuildFileMenu();
+    void BuildFontMenu();
+    void BuildPhoneMenu();
+    void BuildLanguageMenu();
+    void BuildInfoMenu();
+    void BuildRowLabels();
+    void BuildGrid();
+    void BuildThumbnailPanel();
+    void BuildThumbnails(QWidget* panel);
+    void BuildCovers(QWidget* panel);
+    void BuildSetButtons();
+    void BuildLetterPanel();
+    void BuildShiftButtons(QWidget* panel, QPoint frame);
+    void BuildClipboardPanel();
+    void PlaceOnScreen();
+
+    // Activation and the status line.
+    void FormActivate();
+    void ShowHint(const QString& hint);
+
+    // Menu handlers.
+    void N2Click();
+    void N23Click();
+    void N41Click();
+    void N39Click();
+    void SFTSBF1Click();
+    void N30Click();
+    void N5Click();
+    void N16Click();
+    void N17Click();
+    void N18Click();
+    void N19Click(int tag);
+    void CMS351Click();
+    void S351Click();
+    void N451Click();
+    void N45i1Click();
+    void C451Click();
+    void M501Click();
+    void Small1Click();
+    void Normal1Click();
+    void Forwap1Click();
+    void Bigest1Click();
+    void N9Click();
+    void N10Click();
+    void About1Click();
+    void N8Click();
+    void English1Click();
+
+    // Control handlers.
+    void PaintBox1MouseDown(int slot);
+    void Panel1MouseDown(int row, int column);
+    void Button1Click();
+    void Button8Click();
+    void Button9Click();
+    void Button10Click();
+    void Button11Click();
+    void SpeedButton1MouseDown();
+    void SpeedButton2MouseDown();
+    void SpeedButton3MouseDown();
+    void SpeedButton4MouseDown();
+    void SpeedButton5MouseDown();
+    void ImageIOMouseDown(TImageIO* sender);
+    void ImageIOMouseOut(TImageIO* sender);
+    void ImageIOMouseIn(TImageIO* sender);
+
+    // The file commands' common course.
+    using LoadStep = std::function<Status(const std::string& path, FontImage& font)>;
+    using SaveStep = std::function<Status(const std::string& path)>;
+    void LoadCommand(const FileDialogRequest& request, const LoadStep& load);
+    void SaveCommand(const FileDialogRequest& request, const SaveStep& save);
+    QString DialogTitle(int text_id) const;
+    QString FontFileFilter() const;
+    void ChangeLanguage(int language);
+    void ChooseModel(PhoneModel model);
+    void ChooseKind(FontKind kind);
+    void ShowInfoWindow(QDialog* window);
+
+    // Showing the editor's views.
+    void Refresh();
+    void ShowGrid();
+    void ShowRowLabels();
+    void ShowLetterLabels();
+    void ShowThumbnails();
+    void ShowEditImage();
+    void ShowSelectionFrame();
+    void ShowHints();
+    void ShowCovers();
+    void ShowMarkers();
+    void ShowMenuCaptions();
+    void ShowControls();
+    void ShowTexts();
+
+    Editor editor_;
+    std::unique_ptr<FileDialogs> dialogs_;
+    ArrowPictures arrows_;
+    std::unique_ptr<Menus> menus_;
+
+    QWidget* client_ = nullptr;
+    GridWidget* grid_ = nullptr;
+    std::array<QLabel*, 16> row_labels_{};
+    QLabel* label_offcet_ = nullptr;
+    std::array<Thumbnail*, kMaxSlots> thumbnails_{};
+    std::array<QWidget*, kMaxSlots> markers_{};
+    std::array<QLabel*, 4>
+        frame_{};  // LabelBackLeft, LabelBackTop, LabelBackRight, LabelBackBottom
+    QFrame* panel_yo1_ = nullptr;
+    QFrame* panel_yo2_ = nullptr;
+    QLabel* image1_ = nullptr;  // the sign over Є
+    QLabel* image2_ = nullptr;  // the sign over Ё
+    QFrame* panel_close1_ = nullptr;
+    QFrame* panel_close2_ = nullptr;
+    std::array<SpeedButton*, 4> set_buttons_{};  // SpeedButton2, 3, 4, 5
+    SpeedButton* bold_button_ = nullptr;         // SpeedButton1
+    QLabel* label14_ = nullptr;
+    QLabel* label15_ = nullptr;
+    QLabel* label00_ = nullptr;
+    QLabel* label0_ = nullptr;
+    Thumbnail* paint_box_edit_ = nullptr;
+    std::array<TImageIO*, 4> shift_buttons_{};  // ImageIO1 .. ImageIO4: right, left, up, down
+    QPushButton* button1_ = nullptr;
+    std::array<QPushButton*, 4> clipboard_buttons_{};  // Button8 .. Button11
+    QDialog* help_window_ = nullptr;
+    QDialog* history_window_ = nullptr;
+    QDialog* about_window_ = nullptr;
+};
+
+}  // namespace rw::ui

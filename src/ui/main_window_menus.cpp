@@ -1,0 +1,178 @@
+#include "ui/main_window_menus.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "edition/texts.h"
+
+namespace rw::ui {
+namespace {
+
+QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QMenu* AddMenu(QWidget* parent_menu, const char* name) {
+    auto* menu = new QMenu(parent_menu);
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    if (auto* bar = qobject_cast<QMenuBar*>(parent_menu)) {
+        bar->addMenu(menu);
+    } else {
+        static_cast<QMenu*>(parent_menu)->addMenu(menu);
+    }
+    return menu;
+}
+
+QAction* AddItem(QMenu* menu, const char* name, const QString& text = QString()) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+void AddSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
+QAction* AddCheckItem(QMenu* menu, const char* name, const QString& text) {
+    QAction* action = AddItem(menu, name, text);
+    action->setCheckable(true);
+    return action;
+}
+
+}  // namespace
+
+void TForm1::BuildMenus() {
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    BuildFileMenu();
+    BuildFontMenu();
+    BuildPhoneMenu();
+    BuildLanguageMenu();
+    BuildInfoMenu();
+}
+
+void TForm1::BuildFileMenu() {
+    Menus& m = *menus_;
+    m.N1 = AddMenu(menuBar(), "N1");
+    m.N2 = AddItem(m.N1, "N2");
+    m.N23 = AddItem(m.N1, "N23");
+    AddSeparator(m.N1, "N14");
+    m.N41 = AddItem(m.N1, "N41");
+    m.N39 = AddItem(m.N1, "N39");
+    AddSeparator(m.N1, "N13");
+    if (editor_.edition() == Edition::Cyrillic) {
+        m.SFTSBF1 = AddMenu(m.N1, "SFTSBF1");
+        m.SFTSBF1->setTitle(QStringLiteral("SFT -> SBF"));
+        m.N29 = AddItem(m.SFTSBF1, "N29", Q("Загрузить тонкий"));
+        m.N30 = AddItem(m.SFTSBF1, "N30", Q("Загрузить жирный"));
+        AddSeparator(m.N1, "N8");
+        connect(m.N29, &QAction::triggered, this, &TForm1::SFTSBF1Click);
+        connect(m.N30, &QAction::triggered, this, &TForm1::N30Click);
+    }
+    m.N5 = AddItem(m.N1, "N5");
+    connect(m.N2, &QAction::triggered, this, &TForm1::N2Click);
+    connect(m.N23, &QAction::triggered, this, &TForm1::N23Click);
+    connect(m.N41, &QAction::triggered, this, &TForm1::N41Click);
+    connect(m.N39, &QAction::triggered, this, &TForm1::N39Click);
+    connect(m.N5, &QAction::triggered, this, &TForm1::N5Click);
+}
+
+void TForm1::BuildFontMenu() {
+    Menus& m = *menus_;
+    const Edition edition = editor_.edition();
+    m.N6 = AddMenu(menuBar(), "N6");
+    m.N16 = AddItem(m.N6, "N16");
+    m.N17 = AddItem(m.N6, "N17");
+    m.N18 = AddItem(m.N6, "N18");
+    AddSeparator(m.N6, "N7");
+    m.N12 = AddMenu(m.N6, "N12");
+    // Menu order Small, Normal, Browser, Big; the array is by kind code.
+    struct KindItem {
+        const char* name;
+        FontKind kind;
+        void (TForm1::*handler)();
+    };
+    for (const KindItem& item : {KindItem{"Small1", FontKind::Small, &TForm1::Small1Click},
+                                 KindItem{"Normal1", FontKind::Normal, &TForm1::Normal1Click},
+                                 KindItem{"Forwap1", FontKind::Browser, &TForm1::Forwap1Click},
+                                 KindItem{"Bigest1", FontKind::Big, &TForm1::Bigest1Click}}) {
+        QAction* action = AddCheckItem(m.N12, item.name, Q(KindItemCaption(item.kind)));
+        m.kinds[static_cast<int>(item.kind)] = action;
+        connect(action, &QAction::triggered, this, item.handler);
+    }
+    m.N15 = AddMenu(m.N6, "N15");
+    struct ScopeItem {
+        const char* name;  // nullptr: a separator
+        int tag;
+    };
+    static constexpr ScopeItem kCyrillicScopes[] = {{"N19", 0}, {"N20", 1},    {"N21", 2},
+                                                    {"N22", 3}, {nullptr, 25}, {"N27", 4},
+                                                    {"N28", 5}, {nullptr, 26}, {"N24", 6}};
+    static constexpr ScopeItem kLatinScopes[] = {
+        {"N19", 0},       {"N20", 1},    {"Sym11", 7}, {"N21", 2}, {"N22", 3},
+        {"Sym12", 8},     {nullptr, 25}, {"N27", 4},   {"N28", 5}, {"AZaz1", 9},
+        {"Symbols1", 10}, {nullptr, 26}, {"N24", 6}};
+    const bool latin = edition == Edition::Latin;
+    const ScopeItem* items = latin ? kLatinScopes : kCyrillicScopes;
+    const int count = latin ? std::size(kLatinScopes) : std::size(kCyrillicScopes);
+    for (int i = 0; i < count; ++i) {
+        if (items[i].name == nullptr) {
+            AddSeparator(m.N15, items[i].tag == 25 ? "N25" : "N26");
+            continue;
+        }
+        QAction* action = AddCheckItem(m.N15, items[i].name, QString());
+        action->setData(items[i].tag);
+        m.scopes[items[i].tag] = action;
+        connect(action, &QAction::triggered, this,
+                [this, action] { N19Click(action->data().toInt()); });
+    }
+    connect(m.N16, &QAction::triggered, this, &TForm1::N16Click);
+    connect(m.N17, &QAction::triggered, this, &TForm1::N17Click);
+    connect(m.N18, &QAction::triggered, this, &TForm1::N18Click);
+}
+
+void TForm1::BuildPhoneMenu() {
+    Menus& m = *menus_;
+    m.N3 = AddMenu(menuBar(), "N3");
+    struct ModelItem {
+        const char* name;
+        PhoneModel model;
+        void (TForm1::*handler)();
+    };
+    for (const ModelItem& item : {ModelItem{"CMS351", PhoneModel::CM35, &TForm1::CMS351Click},
+                                  ModelItem{"S351", PhoneModel::S35, &TForm1::S351Click},
+                                  ModelItem{"N451", PhoneModel::SME45, &TForm1::N451Click},
+                                  ModelItem{"N45i1", PhoneModel::SME45i, &TForm1::N45i1Click},
+                                  ModelItem{"C451", PhoneModel::C45, &TForm1::C451Click},
+                                  ModelItem{"M501", PhoneModel::M50, &TForm1::M501Click}}) {
+        QAction* action =
+            AddCheckItem(m.N3, item.name, Q(ModelItemCaption(item.model, editor_.edition())));
+        m.models[static_cast<int>(item.model)] = action;
+        connect(action, &QAction::triggered, this, item.handler);
+    }
+}
+
+void TForm1::BuildLanguageMenu() {
+    if (editor_.edition() != Edition::Latin) return;
+    Menus& m = *menus_;
+    m.Lang = AddMenu(menuBar(), "Lang");
+    m.N8 = AddCheckItem(m.Lang, "N8", Q("Русский"));
+    m.English1 = AddCheckItem(m.Lang, "English1", QStringLiteral("English"));
+    connect(m.N8, &QAction::triggered, this, &TForm1::N8Click);
+    connect(m.English1, &QAction::triggered, this, &TForm1::English1Click);
+}
+
+void TForm1::BuildInfoMenu() {
+    Menus& m = *menus_;
+    m.N4 = AddMenu(menuBar(), "N4");
+    m.N9 = AddItem(m.N4, "N9");
+    AddSeparator(m.N4, "N11");
+    m.N10 = AddItem(m.N4, "N10");
+    m.About1 = AddItem(m.N4, "About1", QStringLiteral("About"));
+    connect(m.N9, &QAction::triggered, this, &TForm1::N9Click);
+    connect(m.N10, &QAction::triggered, this, &TForm1::N10Click);
+    connect(m.About1, &QAction::triggered, this, &TForm1::About1Click);
+}
+
+}  // namespace rw::ui

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+
+#include "editor/editor_views.h"
+#include "ui/main_window.h"
+
+class QAction;
+class QMenu;
+
+namespace rw::ui {
+
+// The main menu MainMenu1: the menus and the items the window changes after it built them.
+struct TForm1::Menus {
+    QMenu* N1 = nullptr;       // Файл
+    QMenu* SFTSBF1 = nullptr;  // SFT -> SBF (Cyrillic edition)
+    QMenu* N6 = nullptr;       // Шрифт (…)
+    QMenu* N12 = nullptr;      // Тип шрифта
+    QMenu* N15 = nullptr;      // Параметры загрузки ...
+    QMenu* N3 = nullptr;       // Телефон (…)
+    QMenu* Lang = nullptr;     // Язык (Latin edition)
+    QMenu* N4 = nullptr;       // Инфо
+    QAction* N2 = nullptr;
+    QAction* N23 = nullptr;
+    QAction* N41 = nullptr;
+    QAction* N39 = nullptr;
+    QAction* N29 = nullptr;
+    QAction* N30 = nullptr;
+    QAction* N5 = nullptr;
+    QAction* N16 = nullptr;
+    QAction* N17 = nullptr;
+    QAction* N18 = nullptr;
+    QAction* N8 = nullptr;  // Русский (Latin edition; in the Cyrillic edition N8 is a separator)
+    QAction* English1 = nullptr;
+    QAction* N9 = nullptr;
+    QAction* N10 = nullptr;
+    QAction* About1 = nullptr;
+    std::array<QAction*, kKindItems> kinds{};    // by FontKind code
+    std::array<QAction*, kModelItems> models{};  // by PhoneModel code
+    std::array<QAction*, kScopeItems> scopes{};  // by load scope tag; null where absent
+};
+
+}  // namespace rw::ui

@@ -1,0 +1,217 @@
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+#include "edition/letter_sets.h"
+#include "edition/texts.h"
+#include "ui/grid_widget.h"
+#include "ui/image_io.h"
+#include "ui/main_window.h"
+#include "ui/main_window_menus.h"
+#include "ui/speed_button.h"
+#include "ui/thumbnail.h"
+
+namespace rw::ui {
+namespace {
+
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+QString Q(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), utf8.size());
+}
+QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QRect ToQRect(Rect r) {
+    return {r.x, r.y, r.width, r.height};
+}
+
+static_assert(sizeof(Rgb) == 3, "a picture row is 16 packed RGB triples");
+
+QImage ToImage(const Picture16& picture) {
+    QImage image(Picture16::kSize, Picture16::kSize, QImage::Format_RGB888);
+    for (int y = 0; y < Picture16::kSize; ++y) {
+        std::memcpy(image.scanLine(y), &picture.pixels[y * Picture16::kSize],
+                    Picture16::kSize * sizeof(Rgb));
+    }
+    return image;
+}
+
+void MoveLeft(QWidget* widget, int left) {
+    widget->move(left, widget->y());
+}
+
+}  // namespace
+
+// Shows what the last editor operation changed. Check marks are set every time: Qt toggles a
+// checkable item by itself when it is chosen, and the editor's states must win.
+void TForm1::Refresh() {
+    const uint32_t changes = editor_.TakeChanges();
+    if (changes & (kGridChanged | kHintsChanged)) ShowGrid();
+    if (changes & kRowLabelsChanged) ShowRowLabels();
+    if (changes & kLabelsChanged) ShowLetterLabels();
+    if (changes & kThumbnailsChanged) ShowThumbnails();
+    if (changes & kEditImageChanged) ShowEditImage();
+    if (changes & kFrameChanged) ShowSelectionFrame();
+    if (changes & kHintsChanged) ShowHints();
+    if (changes & kCoversChanged) ShowCovers();
+    if (changes & kMarkersChanged) ShowMarkers();
+    if (changes & kMenusChanged) ShowMenuCaptions();
+    ShowControls();
+}
+
+void TForm1::ShowGrid() {
+    GridWidget::Cells cells;
+    for (int row = 0; row < kGridSize; ++row) {
+        for (int col = 0; col < kGridSize; ++col) {
+            const CellView view = editor_.Cell(row, col);
+            GridCellLook& look = cells[row * kGridSize + col];
+            if (!view.button_face)
+                look.colour = QColor(view.colour.r, view.colour.g, view.colour.b);
+            look.hint = Q(view.hint_display);
+            look.live = view.live;
+        }
+    }
+    grid_->SetCells(cells);
+}
+
+void TForm1::ShowRowLabels() {
+    for (int row = 0; row < kGridSize; ++row) row_labels_[row]->setText(Q(editor_.RowLabel(row)));
+}
+
+void TForm1::ShowLetterLabels() {
+    label0_->setText(Q(editor_.WidthLabel()));
+    const LetterLabelView letter = editor_.LetterLabel();
+    label15_->setText(Q(letter.text));
+    QFont font = label15_->font();
+    font.setBold(letter.bold);
+    label15_->setFont(font);
+}
+
+void TForm1::ShowThumbnails() {
+    for (int slot = 0; slot < editor_.slot_count(); ++slot) {
+        thumbnails_[slot]->SetPicture(ToImage(editor_.Thumbnail(slot)));
+    }
+}
+
+void TForm1::ShowEditImage() {
+    paint_box_edit_->SetPicture(ToImage(editor_.EditImage()));
+}
+
+void TForm1::ShowSelectionFrame() {
+    const SelectionFrameView frame = editor_.SelectionFrame();
+    const Rect rects[4] = {frame.left, frame.top, frame.right, frame.bottom};
+    for (int i = 0; i < 4; ++i) frame_[i]->setGeometry(ToQRect(rects[i]));
+}
+
+void TForm1::ShowHints() {
+    for (int slot = 0; slot < editor_.slot_count(); ++slot) {
+        thumbnails_[slot]->setStatusTip(Q(editor_.ThumbnailHintText(slot)));
+    }
+    paint_box_edit_->setStatusTip(Q(DisplayText(editor_.EditImageHint())));
+}
+
+void TForm1::ShowCovers() {
+    const CoverView& covers = editor_.Covers();
+    if (editor_.edition() == Edition::Cyrillic) {
+        MoveLeft(panel_yo1_, covers.yo1_left);
+        MoveLeft(panel_yo2_, covers.yo2_left);
+        image2_->setStatusTip(Q(DisplayText(covers.yo1_hint)));
+        image1_->setStatusTip(Q(DisplayText(covers.yo2_hint)));
+        return;
+    }
+    MoveLeft(panel_close1_, covers.close1_left);
+    MoveLeft(panel_close2_, covers.close2_left);
+}
+
+void TForm1::ShowMarkers() {
+    for (int slot = 0; slot < editor_.slot_count(); ++slot) {
+        markers_[slot]->resize(editor_.MarkerWidth(slot), 1);
+    }
+}
+
+void TForm1::ShowMenuCaptions() {
+    menus_->N3->setTitle(Q(editor_.PhoneMenuCaption()));
+    menus_->N6->setTitle(Q(editor_.FontMenuCaption()));
+    setWindowTitle(Q(editor_.WindowCaption()));
+}
+
+void TForm1::ShowControls() {
+    const ControlStates& controls = editor_.Controls();
+    Menus& m = *menus_;
+    for (int i = 0; i < kModelItems; ++i) m.models[i]->setChecked(controls.model_checked[i]);
+    for (int i = 0; i < kKindItems; ++i) m.kinds[i]->setChecked(controls.kind_checked[i]);
+    for (int tag = 0; tag < kScopeItems; ++tag) {
+        if (m.scopes[tag] == nullptr) continue;
+        m.scopes[tag]->setChecked(controls.scope_checked[tag]);
+        m.scopes[tag]->setEnabled(controls.scope_enabled[tag]);
+    }
+    for (int set = 0; set < kSetButtons; ++set) {
+        if (set_buttons_[set] != nullptr) set_buttons_[set]->SetDown(controls.set_down[set]);
+    }
+    bold_button_->SetDown(controls.bold_down);
+    bold_button_->setEnabled(controls.bold_enabled);
+    bold_button_->setVisible(controls.bold_visible);
+    button1_->setEnabled(controls.button1_enabled);
+    if (m.SFTSBF1 != nullptr) m.SFTSBF1->menuAction()->setEnabled(controls.sft_sbf_enabled);
+    if (m.N8 != nullptr) {
+        m.N8->setChecked(controls.russian_checked);
+        m.English1->setChecked(controls.english_checked);
+    }
+}
+
+// The captions and hints that follow the interface language.
+void TForm1::ShowTexts() {
+    const int language = editor_.state().language;
+    const Edition edition = editor_.edition();
+    auto text = [&](UiText id) { return Q(Text(id, language, edition)); };
+    Menus& m = *menus_;
+    m.N1->setTitle(text(UiText::MenuFile));
+    m.N2->setText(text(UiText::MenuLoadFlash));
+    m.N23->setText(text(UiText::MenuSaveFlash));
+    m.N41->setText(text(UiText::MenuLoadFontFile));
+    m.N39->setText(text(UiText::MenuSaveFontFile));
+    m.N5->setText(text(UiText::MenuExit));
+    m.N16->setText(text(UiText::MenuClearLetter));
+    m.N17->setText(text(UiText::MenuClearBlock));
+    m.N18->setText(text(UiText::MenuClearFont));
+    m.N12->setTitle(text(UiText::MenuFontType));
+    m.N15->setTitle(text(UiText::MenuLoaderSettings));
+    for (int tag = 0; tag < kScopeItems; ++tag) {
+        if (m.scopes[tag] != nullptr) {
+            m.scopes[tag]->setText(Q(LoadScopeCaption(tag, edition, language)));
+        }
+    }
+    if (m.Lang != nullptr) m.Lang->setTitle(text(UiText::MenuLanguage));
+    m.N4->setTitle(text(UiText::MenuInfo));
+    m.N9->setText(text(UiText::MenuInstruction));
+    m.N10->setText(text(UiText::MenuHistory));
+
+    const UiText set_hints[4] = {UiText::UpperCaseHint, UiText::LowerCaseHint,
+                                 UiText::SymbolSet1Hint, UiText::SymbolSet2Hint};
+    for (int set = 0; set < kSetButtons; ++set) {
+        if (set_buttons_[set] != nullptr) set_buttons_[set]->setStatusTip(text(set_hints[set]));
+    }
+    bold_button_->setStatusTip(text(UiText::BoldHint));
+    button1_->setText(text(UiText::WriteBackCaption));
+    button1_->setStatusTip(text(UiText::WriteBackHint));
+    const UiText captions[4] = {UiText::CopyBlockCaption, UiText::PasteBlockCaption,
+                                UiText::CopyLetterCaption, UiText::PasteLetterCaption};
+    const UiText hints[4] = {UiText::CopyBlockHint, UiText::PasteBlockHint, UiText::CopyLetterHint,
+                             UiText::PasteLetterHint};
+    for (int i = 0; i < 4; ++i) {
+        clipboard_buttons_[i]->setText(text(captions[i]));
+        clipboard_buttons_[i]->setStatusTip(text(hints[i]));
+    }
+    const UiText shift_hints[4] = {UiText::ShiftRightHint, UiText::ShiftLeftHint,
+                                   UiText::ShiftUpHint, UiText::ShiftDownHint};
+    for (int i = 0; i < 4; ++i) shift_buttons_[i]->setStatusTip(text(shift_hints[i]));
+    label14_->setText(text(UiText::LetterCaption));
+    label00_->setText(text(UiText::WidthCaption));
+}
+
+}  // namespace rw::ui

@@ -1,0 +1,298 @@
+// The file commands of the main window, answered through a replaced dialog: fullflash load and
+// save, font files, SFT -> SBF, the load scope, and failures that must change nothing.
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ui/app_look.h"
+#include "window_test_support.h"
+
+using namespace rw;
+using namespace rw::ui;
+using namespace rw::ui::test;
+
+namespace {
+
+// S/ME 45 Normal, Cyrillic: the record of upper-case А lies at the normal base 742950 and Б one
+// 13-byte record further. The letter А drawn in columns 1..5 with width 6.
+constexpr int kRecordA = 742950;
+constexpr int kRecordB = kRecordA + 13;
+const QByteArray kGlyphA = QByteArray::fromHex("06384444447C444444000000");
+// The Latin S/ME 45 Normal record of A: upper base 735178, 25 bytes, header high byte, width,
+// then two bytes per row.
+constexpr int kLatinRecordA = 735178;
+constexpr int kImageSize = 1 << 20;
+
+QByteArray FlashWithLetterA() {
+    QByteArray image = PatternImage(kImageSize);
+    image.replace(kRecordA, kGlyphA.size(), kGlyphA);
+    return image;
+}
+
+QByteArray FontBytes(const NarrowGlyph& glyph, int count) {
+    return QByteArray(reinterpret_cast<const char*>(glyph.data()), count);
+}
+
+QPoint CellCentre(int row, int col) {
+    return {17 * col + 8, 17 * row + 8};
+}
+
+}  // namespace
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString flash_;
+
+    QString PathOf(const char* name) const { return dir_.filePath(QLatin1String(name)); }
+
+    // A fullflash in a subdirectory, so that the caption's file name differs from the path.
+    void LoadFlash(Window& w) {
+        w.dialogs->open_answers.push_back(flash_);
+        w.Action("N2")->trigger();
+    }
+
+  private slots:
+    void initTestCase() {
+        ApplyClassicLook(*qApp);
+        QVERIFY(dir_.isValid());
+        QVERIFY(QDir(dir_.path()).mkdir(QStringLiteral("dumps")));
+        flash_ = dir_.filePath(QStringLiteral("dumps/flash.bin"));
+    }
+    void init() { QVERIFY(WriteAll(flash_, FlashWithLetterA())); }
+
+    void FullflashLoadShowsTheFontAndNamesTheFile() {
+        Window w(Edition::Cyrillic);
+        LoadFlash(w);
+        QCOMPARE(w.dialogs->open_requests.size(), size_t{1});
+        QCOMPARE(w.dialogs->open_requests[0].title, Q("Загрузка из файла fullflash..."));
+        QCOMPARE(w.dialogs->open_requests[0].filter, Q("FullFlash (*.bin)|*.bin"));
+        QVERIFY(w.dialogs->errors.isEmpty());
+        QCOMPARE(w.form->windowTitle(), Q("Runewright v4.01 \"RUS-Full\" - [flash.bin]"));
+        QCOMPARE(FontBytes(w.form->editor().font().Narrow({0, 0}), 12), kGlyphA);
+        // The first letter is reloaded: grid, row labels, width and the thumbnail.
+        QCOMPARE(w.Find<QLabel>("Label2")->text(), Q("38 --"));
+        QCOMPARE(w.Find<QLabel>("Label0")->text(), Q("6"));
+        const QImage client = w.Client();
+        QCOMPARE(Pixel(client, QPoint(80, 8) + CellCentre(1, 2)), kBlackPixel);
+        QCOMPARE(Pixel(client, QPoint(80, 8) + CellCentre(1, 1)), kWhitePixel);
+        const QImage panel = w.Find("Panel106")->grab().toImage();
+        QCOMPARE(Pixel(panel, QPoint(8 + 2, 36 + 1)), kBlackPixel);
+        QCOMPARE(Pixel(panel, QPoint(8 + 1, 36 + 1)), kWhitePixel);
+        const QImage edit = w.Find("PaintBoxEdit")->grab().toImage();
+        QCOMPARE(Pixel(edit, QPoint(3, 5)), kBlackPixel);
+    }
+
+    // The edit reaches the font only through "Записать в шрифт", and the save patches exactly
+    // the bytes of the edited record.
+    void PixelClickWriteBackAndSaveComparesByteForByte() {
+        Window w(Edition::Cyrillic);
+        LoadFlash(w);
+        w.Press(w.Find("EditGrid"), Qt::RightButton, CellCentre(1, 6));
+        QCOMPARE(w.Find<QLabel>("Label2")->text(), Q("3A --"));
+        QCOMPARE(w.Find<QLabel>("Label0")->text(), Q("7"));
+        QCOMPARE(FontBytes(w.form->editor().font().Narrow({0, 0}), 12), kGlyphA);
+
+        QTest::mouseClick(w.Find<QWidget>("Button1"), Qt::LeftButton);
+        QCOMPARE(w.form->editor().font().Narrow({0, 0})[0], uint8_t{7});
+        QCOMPARE(w.form->editor().font().Narrow({0, 0})[1], uint8_t{0x3A});
+        const QImage panel = w.Find("Panel106")->grab().toImage();
+        QCOMPARE(Pixel(panel, QPoint(8 + 6, 36 + 1)), kBlackPixel);
+
+        w.dialogs->save_answers.push_back(flash_);
+        w.Action("N23")->trigger();
+        QVERIFY(w.dialogs->errors.isEmpty());
+        QCOMPARE(w.dialogs->save_requests[0].title, Q("Запись шрифта в fullflash..."));
+        QVERIFY(!w.dialogs->save_requests[0].default_suffix.has_value());
+        QByteArray expected = FlashWithLetterA();
+        expected[kRecordA] = 7;
+        expected[kRecordA + 1] = 0x3A;
+        QCOMPARE(ReadAll(flash_), expected);
+    }
+
+    void UneditedSaveLeavesTheImageAsItWas() {
+        Window w(Edition::Cyrillic);
+        LoadFlash(w);
+        w.dialogs->save_answers.push_back(flash_);
+        w.Action("N23")->trigger();
+        QVERIFY(w.dialogs->errors.isEmpty());
+        QCOMPARE(ReadAll(flash_), FlashWithLetterA());
+    }
+
+    // A failed load must leave font, thumbnails, caption and current file name as they were.
+    void FailedLoadChangesNothing() {
+        Window w(Edition::Cyrillic);
+        LoadFlash(w);
+        w.Press(w.Find("PaintBox2"));
+        const FontImage font = w.form->editor().font();
+        const QString caption = w.form->windowTitle();
+        const std::string file = w.form->editor().state().file_name;
+        const QImage letters = w.Find("Panel106")->grab().toImage();
+
+        const QString short_image = PathOf("short.bin");
+        QVERIFY(WriteAll(short_image, PatternImage(kRecordB + 5)));
+        w.dialogs->open_answers = {short_image, PathOf("missing.bin")};
+        w.Action("N2")->trigger();
+        w.Action("N2")->trigger();
+        QCOMPARE(w.dialogs->errors.size(), 2);
+        QVERIFY(w.dialogs->errors[0].contains(short_image));
+        QVERIFY(w.dialogs->errors[0].contains(Q("Read beyond end of file")));
+        QVERIFY(w.dialogs->errors[1].contains(PathOf("missing.bin")));
+        QVERIFY(w.dialogs->errors[1].contains(Q("File not found")));
+
+        const QString short_font = PathOf("short.sft");
+        QVERIFY(WriteAll(short_font, QByteArray(1767, '\x7F')));
+        w.dialogs->open_answers = {short_font};
+        w.Action("N41")->trigger();
+        QCOMPARE(w.dialogs->errors.size(), 3);
+        QVERIFY(w.dialogs->errors[2].contains(short_font));
+
+        QVERIFY(w.form->editor().font() == font);
+        QCOMPARE(w.form->windowTitle(), caption);
+        QCOMPARE(w.form->editor().state().file_name, file);
+        QCOMPARE(w.Find("Panel106")->grab().toImage(), letters);
+        QCOMPARE(w.Find<QLabel>("Label15")->text(), Q("Б"));
+    }
+
+    void CancelledDialogsChangeNothing() {
+        Window w(Edition::Cyrillic);
+        const QString caption = w.form->windowTitle();
+        w.dialogs->open_answers = {QString()};
+        w.Action("N2")->trigger();
+        w.Action("N41")->trigger();  // no answer left: cancelled as well
+        w.Action("N23")->trigger();
+        w.Action("N39")->trigger();
+        QVERIFY(w.dialogs->errors.isEmpty());
+        QCOMPARE(w.form->windowTitle(), caption);
+        QCOMPARE(w.dialogs->open_requests.size(), size_t{2});
+        QCOMPARE(w.dialogs->save_requests.size(), size_t{2});
+    }
+
+    // The save never creates a fullflash; a failed save names the file and changes no caption.
+    void SaveToAMissingImageFailsAndCreatesNothing() {
+        Window w(Edition::Cyrillic);
+        LoadFlash(w);
+        const QString caption = w.form->windowTitle();
+        const QString missing = PathOf("new.bin");
+        w.dialogs->save_answers.push_back(missing);
+        w.Action("N23")->trigger();
+        QCOMPARE(w.dialogs->errors.size(), 1);
+        QVERIFY(w.dialogs->errors[0].contains(missing));
+        QVERIFY(w.dialogs->errors[0].contains(Q("File not found")));
+        QVERIFY(!QFile::exists(missing));
+        QCOMPARE(w.form->windowTitle(), caption);
+    }
+
+    void FontFileSaveAndLoadRoundTrip() {
+        Window w(Edition::Cyrillic);
+        LoadFlash(w);
+        const FontImage loaded = w.form->editor().font();
+        const QString sft = PathOf("font.sft");
+        w.dialogs->save_answers.push_back(sft);
+        w.Action("N39")->trigger();
+        const FileDialogRequest& save = w.dialogs->save_requests.back();
+        QCOMPARE(save.title, Q("Запись шрифта в файл..."));
+        QCOMPARE(save.filter, Q("SiemensFont (*.sft)|*.sft"));
+        QCOMPARE(BareSuffix(save.default_suffix.value_or(QString())), Q("sft"));
+        QCOMPARE(ReadAll(sft).size(), 1768);
+        QCOMPARE(w.form->windowTitle(), Q("Runewright v4.01 \"RUS-Full\" - [font.sft]"));
+
+        w.Action("N18")->trigger();  // "Очистить шрифт"
+        QCOMPARE(w.form->editor().font().Narrow({0, 0})[1], uint8_t{0});
+        w.dialogs->open_answers.push_back(sft);
+        w.Action("N41")->trigger();
+        QCOMPARE(w.dialogs->open_requests.back().title, Q("Загрузка шрифта из файла..."));
+        QCOMPARE(w.dialogs->open_requests.back().filter, Q("SiemensFont (*.sft)|*.sft"));
+        QVERIFY(w.dialogs->errors.isEmpty());
+        QVERIFY(w.form->editor().font() == loaded);
+        QCOMPARE(w.Find<QLabel>("Label2")->text(), Q("38 --"));
+
+        // The Big font is held wide: the file is an .sbf.
+        w.Action("Bigest1")->trigger();
+        const QString sbf = PathOf("big.sbf");
+        w.dialogs->save_answers.push_back(sbf);
+        w.Action("N39")->trigger();
+        QCOMPARE(w.dialogs->save_requests.back().filter, Q("SiemensBigFont (*.sbf)|*.sbf"));
+        QCOMPARE(ReadAll(sbf).size(), 4352);
+    }
+
+    void SftToSbfFillsTheWideTable() {
+        Window w(Edition::Cyrillic);
+        QVERIFY(!w.Action("SFTSBF1")->isEnabled());
+        w.Action("C451")->trigger();
+        QVERIFY(w.Action("SFTSBF1")->isEnabled());
+        QByteArray sft(1768, '\0');
+        sft.replace(0, kGlyphA.size(), kGlyphA);  // normal upper А
+        sft[2 * 442 + 1 * 13 + 0] = 9;            // bold upper Б: width 9
+        sft[2 * 442 + 1 * 13 + 1] = static_cast<char>(0x81);
+        const QString path = PathOf("thin.sft");
+        QVERIFY(WriteAll(path, sft));
+
+        w.dialogs->open_answers.push_back(path);
+        w.Action("N29")->trigger();
+        QCOMPARE(w.dialogs->open_requests.back().title, Q("Загрузка SFT (тонкий) как SBF..."));
+        QCOMPARE(w.dialogs->open_requests.back().filter, Q("SiemensFont (*.sft)|*.sft"));
+        const WideGlyph& a = w.form->editor().font().Wide({0, 0});
+        QCOMPARE(a[0], uint16_t{6});
+        QCOMPARE(a[1], uint16_t{0x3800});
+        QCOMPARE(w.Find<QLabel>("Label2")->text(), Q("38 00"));
+        QCOMPARE(w.form->windowTitle(), Q("Runewright v4.01 \"RUS-Full\" - [thin.sft]"));
+
+        w.dialogs->open_answers.push_back(path);
+        w.Action("N30")->trigger();  // the bold weight becomes the normal one
+        QCOMPARE(w.dialogs->open_requests.back().title, Q("Загрузка SFT (жирный) как SBF..."));
+        QCOMPARE(w.form->editor().font().Wide({0, 1})[0], uint16_t{9});
+        QCOMPARE(w.form->editor().font().Wide({0, 1})[1], uint16_t{0x8100});
+    }
+
+    void LoadScopeMenuChoosesTheBlocksALoadReplaces() {
+        Window w(Edition::Cyrillic);
+        QByteArray image = FlashWithLetterA();
+        const QByteArray lower = QByteArray::fromHex("05F0");
+        image.replace(kRecordA + 416, lower.size(), lower);  // а, the lower-case run
+        QVERIFY(WriteAll(flash_, image));
+
+        w.Action("N19")->trigger();  // "Только "А - Я", нормальный"
+        QVERIFY(w.Action("N19")->isChecked());
+        QVERIFY(!w.Action("N24")->isChecked());
+        LoadFlash(w);
+        QCOMPARE(w.form->editor().font().Narrow({0, 0})[0], uint8_t{6});
+        QCOMPARE(w.form->editor().font().Narrow({1, 0})[0], uint8_t{0});
+
+        w.Action("N24")->trigger();  // "Весь шрифт"
+        QVERIFY(w.Action("N24")->isChecked());
+        QVERIFY(!w.Action("N19")->isChecked());
+        LoadFlash(w);
+        QCOMPARE(w.form->editor().font().Narrow({1, 0})[0], uint8_t{5});
+    }
+
+    void LatinFullflashLoad() {
+        Window w(Edition::Latin);
+        QByteArray image = PatternImage(kImageSize);
+        const QByteArray a = QByteArray::fromHex("00077C00");  // width 7, row 1 = 0x7C00
+        image.replace(kLatinRecordA, a.size(), a);
+        QVERIFY(WriteAll(flash_, image));
+        LoadFlash(w);
+        QVERIFY(w.dialogs->errors.isEmpty());
+        QCOMPARE(w.form->windowTitle(), Q("Runewright v4.01 \"ENG-Full\" - [flash.bin]"));
+        QCOMPARE(w.Find<QLabel>("Label2")->text(), Q("7C 00"));
+        QCOMPARE(w.Find<QLabel>("Label0")->text(), Q("7"));
+        const QImage panel = w.Find("Panel106")->grab().toImage();
+        QCOMPARE(Pixel(panel, QPoint(8 + 1, 36 + 1)), kBlackPixel);
+        QCOMPARE(Pixel(panel, QPoint(8 + 6, 36 + 1)), kWhitePixel);
+
+        const QString sfe = PathOf("font.sfe");
+        w.dialogs->save_answers.push_back(sfe);
+        w.Action("N39")->trigger();
+        QCOMPARE(w.dialogs->save_requests.back().filter, Q("SiemensFont Eng (*.sfe)|*.sfe"));
+        QCOMPARE(BareSuffix(w.dialogs->save_requests.back().default_suffix.value_or(QString())),
+                 Q("sfe"));
+        QCOMPARE(ReadAll(sfe).size(), 9472);
+    }
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "file_commands_test.moc"

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <QAction>
+#include <QByteArray>
+#include <QFile>
+#include <QMenu>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "ui/file_dialogs.h"
+#include "ui/main_window.h"
+
+namespace rw::ui::test {
+
+// Answers the window's file dialogs from a queue and records what the window asked and showed.
+// A null answer, or none left, cancels the dialog.
+class FakeFileDialogs : public FileDialogs {
+  public:
+    std::deque<QString> open_answers;
+    std::deque<QString> save_answers;
+    std::vector<FileDialogRequest> open_requests;
+    std::vector<FileDialogRequest> save_requests;
+    QStringList errors;
+
+    std::optional<QString> Open(const FileDialogRequest& request) override {
+        open_requests.push_back(request);
+        return Next(open_answers);
+    }
+    std::optional<QString> Save(const FileDialogRequest& request) override {
+        save_requests.push_back(request);
+        return Next(save_answers);
+    }
+    void ShowError(const QString& message) override { errors << message; }
+
+  private:
+    static std::optional<QString> Next(std::deque<QString>& answers) {
+        if (answers.empty()) return std::nullopt;
+        const QString answer = answers.front();
+        answers.pop_front();
+        if (answer.isNull()) return std::nullopt;
+        return answer;
+    }
+};
+
+// A shown main window whose dialogs the test answers.
+struct Window {
+    std::unique_ptr<TForm1> form;
+    FakeFileDialogs* dialogs = nullptr;
+
+    explicit Window(Edition edition) : form(std::make_unique<TForm1>(edition)) {
+        auto fake = std::make_unique<FakeFileDialogs>();
+        dialogs = fake.get();
+        form->SetFileDialogs(std::move(fake));
+        form->show();
+        // Pointer events reach only the active window.
+        form->activateWindow();
+        active = QTest::qWaitForWindowActive(form.get());
+        // The first pointer move only brings the pointer into the window; later moves cross
+        // the controls' edges.
+        for (int x : {1, 2}) {
+            QTest::mouseMove(form->windowHandle(), QPoint(x, form->height() - 2));
+            QTest::qWait(1);
+        }
+    }
+    bool active = false;
+
+    template <typename T = QWidget>
+    T* Find(const QString& name) const {
+        return form->findChild<T*>(name);
+    }
+    QAction* Action(const QString& name) const { return form->findChild<QAction*>(name); }
+    QMenu* Menu(const QString& name) const { return form->findChild<QMenu*>(name); }
+
+    // A press with a mouse button at a point of a control, delivered through the window as the
+    // pointer would deliver it, so whatever lies on top of the control receives it.
+    void Press(QWidget* control, Qt::MouseButton button = Qt::LeftButton,
+               QPoint at = QPoint(-1, -1)) const {
+        const QPoint local = at.x() < 0 ? control->rect().center() : at;
+        const QPoint in_window = control->mapTo(form.get(), local);
+        QTest::mousePress(form->windowHandle(), button, Qt::NoModifier, in_window);
+        QTest::mouseRelease(form->windowHandle(), button, Qt::NoModifier, in_window);
+    }
+    void Hover(QWidget* control, QPoint at = QPoint(-1, -1)) const {
+        const QPoint local = at.x() < 0 ? control->rect().center() : at;
+        QTest::mouseMove(form->windowHandle(), control->mapTo(form.get(), local));
+        QTest::qWait(1);
+    }
+    // The window as it is painted, in client-area coordinates.
+    QImage Client() const { return form->ClientArea()->grab().toImage(); }
+};
+
+inline QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+inline QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+inline bool WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    return file.write(bytes) == bytes.size();
+}
+
+// A fullflash stand-in: every byte from a fixed pattern, so that any byte a command must not
+// touch would show a change.
+inline QByteArray PatternImage(int size) {
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 7 + 3) & 0xFF);
+    return bytes;
+}
+
+inline QRgb Pixel(const QImage& image, QPoint at) {
+    return image.pixel(at) & 0xFFFFFF;
+}
+
+constexpr QRgb kWhitePixel = 0xFFFFFF;
+constexpr QRgb kBlackPixel = 0x000000;
+constexpr QRgb kGreyPixel = 0xD4D0C8;  // (212, 208, 200)
+
+}  // namespace rw::ui::test
