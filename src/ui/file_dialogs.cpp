@@ -29,10 +29,10 @@ std::optional<QString> QtFileDialogs::Save(const FileDialogRequest& request) {
     return Run(request, true, save_);
 }
 
-std::optional<QString> QtFileDialogs::Run(const FileDialogRequest& request, bool save,
-                                          Memory& memory) {
+void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bool save,
+                         FileDialogMemory& memory, const QString& start_directory) {
     if (request.default_suffix) memory.default_suffix = BareSuffix(*request.default_suffix);
-    QFileDialog dialog(owner_, request.title);
+    dialog.setWindowTitle(request.title);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Like the rest of the program, the dialogs ask nothing: an existing name is taken as it is.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
@@ -40,12 +40,18 @@ std::optional<QString> QtFileDialogs::Run(const FileDialogRequest& request, bool
     dialog.setNameFilter(QtNameFilter(request.filter));
     dialog.setDefaultSuffix(memory.default_suffix);
     if (memory.last_path.isEmpty()) {
-        dialog.setDirectory(start_directory_);
-    } else {
-        const QFileInfo last(memory.last_path);
-        dialog.setDirectory(last.absolutePath());
-        dialog.selectFile(last.fileName());
+        dialog.setDirectory(start_directory);
+        return;
     }
+    const QFileInfo last(memory.last_path);
+    dialog.setDirectory(last.absolutePath());
+    dialog.selectFile(last.fileName());
+}
+
+std::optional<QString> QtFileDialogs::Run(const FileDialogRequest& request, bool save,
+                                          FileDialogMemory& memory) {
+    QFileDialog dialog(owner_);
+    ConfigureFileDialog(dialog, request, save, memory, start_directory_);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     memory.last_path = dialog.selectedFiles().constFirst();
     return memory.last_path;

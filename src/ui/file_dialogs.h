@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+class QFileDialog;
+class QFileDialog;
 class QWidget;
 
 namespace rw::ui {
@@ -34,8 +36,19 @@ QString QtNameFilter(const QString& filter);
 // "*.sft" or "sft" as a suffix without the dot, as Qt wants it.
 QString BareSuffix(const QString& extension);
 
-// The real dialogs. Both start in the directory that was current when the program started and
-// offer the file name last chosen in them.
+// What one of the two dialogs keeps from one use to the next.
+struct FileDialogMemory {
+    QString last_path;       // the file last chosen in it
+    QString default_suffix;  // without the dot; empty for none
+};
+
+// Sets up a dialog for a request: title, filter, default extension (a request without one keeps
+// the dialog's), no question before an existing name is taken, and the start place: the file
+// last chosen in this dialog, else the directory that was current when the program started.
+void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bool save,
+                         FileDialogMemory& memory, const QString& start_directory);
+
+// The real dialogs and message box.
 class QtFileDialogs : public FileDialogs {
   public:
     QtFileDialogs(QWidget* owner, QString start_directory);
@@ -45,16 +58,13 @@ class QtFileDialogs : public FileDialogs {
     void ShowError(const QString& message) override;
 
   private:
-    struct Memory {
-        QString last_path;
-        QString default_suffix;
-    };
-    std::optional<QString> Run(const FileDialogRequest& request, bool save, Memory& memory);
+    std::optional<QString> Run(const FileDialogRequest& request, bool save,
+                               FileDialogMemory& memory);
 
     QWidget* owner_;
     QString start_directory_;
-    Memory open_;
-    Memory save_;
+    FileDialogMemory open_;
+    FileDialogMemory save_;
 };
 
 }  // namespace rw::ui

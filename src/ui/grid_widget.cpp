@@ -46,15 +46,12 @@ void GridWidget::ShowHintOf(int cell) {
     QCoreApplication::sendEvent(this, &tip);
 }
 
+// Also the second press of a double click: QWidget passes it on as a press.
 void GridWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
     const int cell = CellAt(event->position().toPoint());
     if (cell < 0 || !cells_[cell].live) return;
     emit CellPressed(cell / kGridSide, cell % kGridSide);
-}
-
-void GridWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    mousePressEvent(event);
 }
 
 void GridWidget::mouseMoveEvent(QMouseEvent* event) {

@@ -1,4 +1,5 @@
 #include "ui/main_window.h"
+#include "ui/qt_conversions.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -72,10 +73,6 @@ QString MarkerName(int slot) {
     if (slot < 3) return QStringLiteral("Panel%1").arg(110 + slot);
     if (slot < 34) return QStringLiteral("Panel%1").arg(111 + slot);
     return QStringLiteral("Panel%1").arg(154 - (slot - 34));
-}
-
-QRect ToQRect(Rect r) {
-    return {r.x, r.y, r.width, r.height};
 }
 
 }  // namespace

@@ -8,13 +8,10 @@
 #include "io/sft_conversion.h"
 #include "ui/image_io.h"
 #include "ui/main_window.h"
+#include "ui/qt_conversions.h"
 
 namespace rw::ui {
 namespace {
-
-QString Q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 BlockSet LoadBlocks(const Editor& editor) {
     return ScopeBlocks(editor.state().load_scope, editor.edition());

@@ -5,13 +5,10 @@
 #include <QMenuBar>
 
 #include "edition/texts.h"
+#include "ui/qt_conversions.h"
 
 namespace rw::ui {
 namespace {
-
-QString Q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 QMenu* AddMenu(QWidget* parent_menu, const char* name) {
     auto* menu = new QMenu(parent_menu);

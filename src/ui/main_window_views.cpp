@@ -10,25 +10,12 @@
 #include "ui/image_io.h"
 #include "ui/main_window.h"
 #include "ui/main_window_menus.h"
+#include "ui/qt_conversions.h"
 #include "ui/speed_button.h"
 #include "ui/thumbnail.h"
 
 namespace rw::ui {
 namespace {
-
-QString Q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-QString Q(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), utf8.size());
-}
-QString Q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-QRect ToQRect(Rect r) {
-    return {r.x, r.y, r.width, r.height};
-}
 
 static_assert(sizeof(Rgb) == 3, "a picture row is 16 packed RGB triples");
 

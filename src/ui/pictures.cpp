@@ -102,7 +102,7 @@ QImage ProhibitionSign(const QColor& background) {
 QImage WindowIconImage(int size) {
     // A 7 x 8 pixel letter R on a white glyph cell with a grey frame, like a letter in the grid.
     static constexpr const char* kLetter[8] = {
-        "######.", "#.....#", "#.....#", "######.", "#...#..", "#....#.", "#.....#", "#.....#",
+        "######.", "#.....#", "#.....#", "######.", "#..#...", "#...#..", "#....#.", "#.....#",
     };
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);

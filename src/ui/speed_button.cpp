@@ -19,9 +19,4 @@ void SpeedButton::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 
-// A second press in quick succession is a press like any other.
-void SpeedButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    mousePressEvent(event);
-}
-
 }  // namespace rw::ui

@@ -22,7 +22,6 @@ class SpeedButton : public QToolButton {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
 }  // namespace rw::ui

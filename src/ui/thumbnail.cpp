@@ -23,10 +23,6 @@ void Thumbnail::mousePressEvent(QMouseEvent* event) {
     emit MouseDown(slot_, event->button());
 }
 
-void Thumbnail::mouseDoubleClickEvent(QMouseEvent* event) {
-    mousePressEvent(event);
-}
-
 // Every move over a letter puts its name on the status line, also after the name has changed
 // under a resting pointer.
 void Thumbnail::mouseMoveEvent(QMouseEvent* event) {
