@@ -1,12 +1,10 @@
 #include "ui/main_window.h"
-#include "ui/qt_conversions.h"
 
 #include <QAction>
-#include <QActionGroup>
-#include <QApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -16,11 +14,11 @@
 #include <QShowEvent>
 #include <QStatusTipEvent>
 
-#include "edition/texts.h"
 #include "ui/form_geometry.h"
 #include "ui/grid_widget.h"
 #include "ui/image_io.h"
 #include "ui/main_window_menus.h"
+#include "ui/qt_conversions.h"
 #include "ui/speed_button.h"
 #include "ui/thumbnail.h"
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <cstring>
 
 #include "edition/letter_sets.h"
 #include "edition/texts.h"
