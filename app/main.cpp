@@ -21,6 +21,10 @@ int main(int argc, char* argv[]) {
     application.setApplicationName(kEdition == rw::Edition::Latin
                                        ? QStringLiteral("runewright-eng")
                                        : QStringLiteral("runewright-rus"));
+    // Lets the desktop match the window to its .desktop entry and icon.
+    application.setDesktopFileName(kEdition == rw::Edition::Latin
+                                       ? QStringLiteral("org.runewright.RunewrightEng")
+                                       : QStringLiteral("org.runewright.RunewrightRus"));
     rw::ui::ApplyClassicLook(application);
     rw::ui::TForm1 form1(kEdition);
     form1.show();

@@ -488,6 +488,9 @@ void Editor::ReplaceFont(const FontImage& font) {
 }
 
 void Editor::AfterFontLoaded() {
+    // Every load starts from a white edit image: a wide redraw paints only rows 0..H, and rows
+    // below must not keep a letter of a taller kind shown earlier.
+    edit_image_.Fill(kWhite);
     RedrawPreviews();
     ReselectAfterChange();
 }

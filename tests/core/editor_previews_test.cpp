@@ -98,6 +98,22 @@ TEST(Previews, WideRedrawLeavesRowsBelowHAsTheyWere) {
     EXPECT_EQ(e.EditImage().At(4, 14), kWhite);
 }
 
+TEST(Previews, ALoadStartsFromAWhiteEditImage) {
+    Editor e = Activated(Edition::Cyrillic);
+    e.ChooseModel(PhoneModel::C45);
+    e.ChooseKind(FontKind::Big);
+    FontImage big;
+    big.wide[0][0] = WideFilled(0xFFFF);
+    Load(e, big);
+    EXPECT_EQ(e.EditImage().At(5, 14), kBlack);
+    e.ChooseKind(FontKind::Normal);
+    EXPECT_EQ(e.EditImage().At(5, 14), kBlack);  // a kind change alone repaints rows 0..11 only
+    Load(e, FontImage{});
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) EXPECT_EQ(e.EditImage().At(x, y), kWhite) << x << "," << y;
+    }
+}
+
 TEST(Previews, ClickPaintsOnePixelOfTheEditImage) {
     Editor e = Activated(Edition::Latin);
     const Picture16 before = e.EditImage();
