@@ -3,6 +3,7 @@
 
 #include "model/edition.h"
 #include "ui/app_look.h"
+#include "ui/info_windows.h"
 #include "ui/main_window.h"
 
 #ifndef RUNEWRIGHT_EDITION
@@ -27,6 +28,9 @@ int main(int argc, char* argv[]) {
                                        : QStringLiteral("org.runewright.RunewrightRus"));
     rw::ui::ApplyClassicLook(application);
     rw::ui::TForm1 form1(kEdition);
+    // Form3, Form4 and Form5, hidden until the Info menu shows them.
+    rw::ui::InfoWindows info_windows(kEdition);
+    form1.SetInfoWindows(&info_windows.form3, &info_windows.form4, &info_windows.form5);
     form1.show();
     return application.exec();
 }

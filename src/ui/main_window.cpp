@@ -108,7 +108,7 @@ void TForm1::SetFileDialogs(std::unique_ptr<FileDialogs> dialogs) {
     dialogs_ = std::move(dialogs);
 }
 
-void TForm1::SetInfoWindows(QDialog* help, QDialog* history, QDialog* about) {
+void TForm1::SetInfoWindows(InfoWindow* help, InfoWindow* history, InfoWindow* about) {
     help_window_ = help;
     history_window_ = history;
     about_window_ = about;

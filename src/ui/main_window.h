@@ -13,7 +13,6 @@
 #include "ui/pictures.h"
 
 class QAction;
-class QDialog;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -22,6 +21,7 @@ class QPushButton;
 namespace rw::ui {
 
 class GridWidget;
+class InfoWindow;
 class SpeedButton;
 class TImageIO;
 class Thumbnail;
@@ -40,7 +40,8 @@ class TForm1 : public QMainWindow {
     // Replaces the file dialogs and message boxes, so tests can answer in place of a user.
     void SetFileDialogs(std::unique_ptr<FileDialogs> dialogs);
     // The windows the Info menu shows modally; a null window leaves its item without effect.
-    void SetInfoWindows(QDialog* help, QDialog* history, QDialog* about);
+    // They follow the interface language with the main window.
+    void SetInfoWindows(InfoWindow* help, InfoWindow* history, InfoWindow* about);
 
     const Editor& editor() const { return editor_; }
     // The area the window definition places its controls in, below the menu.
@@ -131,7 +132,7 @@ class TForm1 : public QMainWindow {
     void ChangeLanguage(int language);
     void ChooseModel(PhoneModel model);
     void ChooseKind(FontKind kind);
-    void ShowInfoWindow(QDialog* window);
+    void ShowInfoWindow(InfoWindow* window);
 
     // Showing the editor's views.
     void Refresh();
@@ -177,9 +178,9 @@ class TForm1 : public QMainWindow {
     std::array<TImageIO*, 4> shift_buttons_{};  // ImageIO1 .. ImageIO4: right, left, up, down
     QPushButton* button1_ = nullptr;
     std::array<QPushButton*, 4> clipboard_buttons_{};  // Button8 .. Button11
-    QDialog* help_window_ = nullptr;
-    QDialog* history_window_ = nullptr;
-    QDialog* about_window_ = nullptr;
+    InfoWindow* help_window_ = nullptr;                // Form3
+    InfoWindow* history_window_ = nullptr;             // Form4
+    InfoWindow* about_window_ = nullptr;               // Form5
 };
 
 }  // namespace rw::ui

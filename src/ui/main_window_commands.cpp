@@ -1,4 +1,3 @@
-#include <QDialog>
 #include <QString>
 
 #include "edition/texts.h"
@@ -7,6 +6,7 @@
 #include "io/load_scope.h"
 #include "io/sft_conversion.h"
 #include "ui/image_io.h"
+#include "ui/info_windows.h"
 #include "ui/main_window.h"
 #include "ui/qt_conversions.h"
 
@@ -206,14 +206,19 @@ void TForm1::English1Click() {
     ChangeLanguage(kEnglish);
 }
 
+// The language flag and its check mark first, then the help, history and About windows, then
+// the main window's own texts; the editor has rebuilt the grid and selected the letter again.
 void TForm1::ChangeLanguage(int language) {
     editor_.SetLanguage(language);
+    for (InfoWindow* window : {help_window_, history_window_, about_window_}) {
+        if (window != nullptr) window->SetLanguage(editor_.state().language);
+    }
     ShowTexts();
     Refresh();
 }
 
 // The window is shown modally; the main window waits until the user closes it.
-void TForm1::ShowInfoWindow(QDialog* window) {
+void TForm1::ShowInfoWindow(InfoWindow* window) {
     if (window != nullptr) window->exec();
 }
 

@@ -1,0 +1,301 @@
+// The interface language switch of the Latin edition, seen in every kind of text it changes:
+// menus, hints, dialog titles, grid hints, the info windows' captions and visible texts; and what
+// it keeps: the letter, the set, the weight and every glyph. The Info menu shows its windows
+// modally in both editions.
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "ui/app_look.h"
+#include "ui/info_windows.h"
+#include "ui/speed_button.h"
+#include "window_test_support.h"
+
+using namespace rw;
+using namespace rw::ui;
+using namespace rw::ui::test;
+
+namespace {
+
+QPoint CellCentre(int row, int col) {
+    return {17 * col + 8, 17 * row + 8};
+}
+
+// The main window with its help, history and About windows, made in the program's order.
+struct Program {
+    explicit Program(Edition edition) : w(edition), info(edition) {
+        w.form->SetInfoWindows(&info.form3, &info.form4, &info.form5);
+    }
+    Window w;
+    InfoWindows info;
+
+    QString Status() const { return w.Find<QLabel>("LabelOffcet")->text(); }
+    QString StatusOver(QWidget* control, QPoint at = QPoint(-1, -1)) const {
+        w.Hover(control, at);
+        return Status();
+    }
+};
+
+bool InView(const QTextEdit* edit) {
+    return edit->parentWidget()->rect().contains(edit->geometry());
+}
+
+// Chooses a menu item that shows a window modally and reports which window came up.
+QWidget* ModalWindowOf(QAction* item) {
+    QWidget* shown = nullptr;
+    QTimer::singleShot(0, [&] {
+        shown = QApplication::activeModalWidget();
+        if (shown != nullptr) shown->close();
+    });
+    item->trigger();
+    return shown;
+}
+
+QStringList TopMenuNames(QMenuBar* bar) {
+    QStringList names;
+    for (QAction* action : bar->actions()) {
+        if (action->menu() != nullptr) names << action->menu()->objectName();
+    }
+    return names;
+}
+
+}  // namespace
+
+class LanguageSwitchTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { ApplyClassicLook(*qApp); }
+
+    void LanguageMenuOnlyInTheLatinEdition() {
+        Program latin(Edition::Latin);
+        QCOMPARE(TopMenuNames(latin.w.form->menuBar()),
+                 (QStringList{"N1", "N6", "N3", "Lang", "N4"}));
+        QCOMPARE(latin.w.Menu("Lang")->title(), Q("Язык"));
+        QVERIFY(latin.w.Action("N8")->isChecked());
+        QVERIFY(!latin.w.Action("English1")->isChecked());
+        QCOMPARE(latin.w.Action("N8")->text(), Q("Русский"));
+
+        Program cyrillic(Edition::Cyrillic);
+        QCOMPARE(TopMenuNames(cyrillic.w.form->menuBar()), (QStringList{"N1", "N6", "N3", "N4"}));
+        QVERIFY(cyrillic.w.Action("English1") == nullptr);
+    }
+
+    void EnglishRenamesEveryKindOfText() {
+        Program p(Edition::Latin);
+        Window& w = p.w;
+        QVERIFY(w.active);
+        const QString caption = w.form->windowTitle();
+        w.Action("English1")->trigger();
+        QVERIFY(w.Action("English1")->isChecked());
+        QVERIFY(!w.Action("N8")->isChecked());
+
+        // Menus.
+        QCOMPARE(w.Menu("N1")->title(), Q("File"));
+        QCOMPARE(w.Action("N2")->text(), Q("Load font from FullFlash"));
+        QCOMPARE(w.Action("N5")->text(), Q("Exit"));
+        QCOMPARE(w.Action("N16")->text(), Q("Clear letter"));
+        QCOMPARE(w.Menu("N12")->title(), Q("Font type"));
+        QCOMPARE(w.Menu("N15")->title(), Q("Loader settings ..."));
+        QCOMPARE(w.Action("Sym12")->text(), Q("Only \"Symbols\", bold"));
+        QCOMPARE(w.Action("AZaz1")->text(), Q("Only \"A - Z\", \"a - z\""));
+        QCOMPARE(w.Menu("N6")->title(), Q("Font (Normal)"));
+        QCOMPARE(w.Menu("N3")->title(), Q("Phone (S/ME 45)"));
+        QCOMPARE(w.Menu("Lang")->title(), Q("Language"));
+        QCOMPARE(w.Menu("N4")->title(), Q("Info"));
+        QCOMPARE(w.Action("N9")->text(), Q("Instrustion"));
+        QCOMPARE(w.Action("N10")->text(), Q("History"));
+        // These keep their texts in both languages.
+        QCOMPARE(w.Action("About1")->text(), Q("About"));
+        QCOMPARE(w.Action("N8")->text(), Q("Русский"));
+        QCOMPARE(w.Action("C451")->text(), Q("C45"));
+        QCOMPARE(w.Action("Forwap1")->text(), Q("Browser"));
+        QCOMPARE(w.form->windowTitle(), caption);
+
+        // Captions and hints of the controls, read in the status line.
+        QCOMPARE(w.Find<QPushButton>("Button1")->text(), Q("Write to font"));
+        QCOMPARE(w.Find<QPushButton>("Button9")->text(), Q("Paste block"));
+        QCOMPARE(w.Find<QPushButton>("Button11")->text(), Q("Paste current"));
+        QCOMPARE(w.Find<QLabel>("Label14")->text(), Q("Letter"));
+        QCOMPARE(w.Find<QLabel>("Label00")->text(), Q("Width"));
+        QCOMPARE(p.StatusOver(w.Find("SpeedButton1")), Q("Normal / Bold"));
+        QCOMPARE(p.StatusOver(w.Find("SpeedButton5")), Q("Symbols set 2"));
+        QCOMPARE(p.StatusOver(w.Find("Button10")), Q("Copy letter into buffer"));
+        QCOMPARE(p.StatusOver(w.Find("ImageIO4")), Q("Shift down"));
+        // The thumbnails keep their letters.
+        QCOMPARE(p.StatusOver(w.Find("PaintBox2")), Q("B"));
+
+        // Grid hints, on the rebuilt grid.
+        QWidget* grid = w.Find("EditGrid");
+        QCOMPARE(p.StatusOver(grid, CellCentre(13, 4)), Q("Bit for Big font"));
+        QCOMPARE(p.StatusOver(grid, CellCentre(0, 14)), Q("Width, Bit 1"));
+        QCOMPARE(p.StatusOver(grid, CellCentre(5, 0)), Q("Unused bit"));
+
+        // Dialog titles.
+        w.dialogs->open_answers.push_back(QString());
+        w.Action("N2")->trigger();
+        QCOMPARE(w.dialogs->open_requests.back().title, Q("Load from fullflash..."));
+        w.dialogs->open_answers.push_back(QString());
+        w.Action("N41")->trigger();
+        QCOMPARE(w.dialogs->open_requests.back().title, Q("Load from fontfile..."));
+        w.dialogs->save_answers.push_back(QString());
+        w.Action("N23")->trigger();
+        QCOMPARE(w.dialogs->save_requests.back().title, Q("Save into fullflash..."));
+        w.dialogs->save_answers.push_back(QString());
+        w.Action("N39")->trigger();
+        QCOMPARE(w.dialogs->save_requests.back().title, Q("Save into fontfile..."));
+
+        // The info windows: captions, the visible text field, the About description.
+        QCOMPARE(p.info.form3.windowTitle(), Q("Some instructions"));
+        QCOMPARE(p.info.form4.windowTitle(), Q("History"));
+        QCOMPARE(p.info.form5.windowTitle(), Q("About"));
+        QVERIFY(InView(p.info.form3.RichEdit2()));
+        QVERIFY(!InView(p.info.form3.RichEdit1()));
+        QVERIFY(InView(p.info.form4.RichEdit2()));
+        QVERIFY(InView(p.info.form5.RichEdit2()));
+        QVERIFY(!InView(p.info.form5.RichEdit1()));
+        QVERIFY(p.info.form5.Label2()->text().startsWith(Q("Details: ")));
+        QVERIFY(p.info.form4.RichEdit2()->toPlainText().contains(Q("* this version")));
+
+        // A kind change lays the grid out again, still with the English hints.
+        w.Action("Small1")->trigger();
+        QCOMPARE(p.StatusOver(grid, CellCentre(10, 3)), Q("Bit for Normal & Big fonts"));
+        QCOMPARE(w.Menu("N6")->title(), Q("Font (Small)"));
+    }
+
+    void RussianAgainRestoresTheTexts() {
+        Program p(Edition::Latin);
+        Window& w = p.w;
+        w.Action("English1")->trigger();
+        w.Action("N8")->trigger();
+        QVERIFY(w.Action("N8")->isChecked());
+        QVERIFY(!w.Action("English1")->isChecked());
+        QCOMPARE(w.Menu("N1")->title(), Q("Файл"));
+        QCOMPARE(w.Action("N24")->text(), Q("Весь шрифт"));
+        QCOMPARE(w.Find<QPushButton>("Button8")->text(), Q("Копировать блок"));
+        QCOMPARE(p.StatusOver(w.Find("Button9")), Q("Вставить блок из буфера"));
+        QCOMPARE(p.StatusOver(w.Find("EditGrid"), CellCentre(0, 15)), Q("Бит 0 ширины буквы"));
+        w.dialogs->save_answers.push_back(QString());
+        w.Action("N23")->trigger();
+        QCOMPARE(w.dialogs->save_requests.back().title, Q("Запись шрифта в fullflash..."));
+        QCOMPARE(p.info.form3.windowTitle(), Q("Инструкция"));
+        QCOMPARE(p.info.form4.windowTitle(), Q("История"));
+        QVERIFY(InView(p.info.form3.RichEdit1()));
+        QVERIFY(!InView(p.info.form3.RichEdit2()));
+        QVERIFY(p.info.form5.Label2()->text().startsWith(Q("Программа")));
+    }
+
+    void MenuCaptionsFollowModelAndKindInEitherLanguage() {
+        Program p(Edition::Latin);
+        Window& w = p.w;
+        w.Action("Forwap1")->trigger();
+        w.Action("C451")->trigger();
+        w.Action("English1")->trigger();
+        QCOMPARE(w.Menu("N6")->title(), Q("Font (Browser)"));
+        QCOMPARE(w.Menu("N3")->title(), Q("Phone (C 45)"));
+        w.Action("S351")->trigger();
+        QCOMPARE(w.Menu("N3")->title(), Q("Phone (S 35)"));
+        w.Action("Bigest1")->trigger();
+        QCOMPARE(w.Menu("N6")->title(), Q("Font (Big)"));
+        w.Action("N8")->trigger();
+        QCOMPARE(w.Menu("N3")->title(), Q("Телефон (S 35)"));
+        QCOMPARE(w.Menu("N6")->title(), Q("Шрифт (Big)"));
+    }
+
+    void CyrillicCaptionsAreAlwaysRussian() {
+        Program p(Edition::Cyrillic);
+        Window& w = p.w;
+        for (const char* model : {"CMS351", "S351", "N451", "N45i1", "C451", "M501"}) {
+            w.Action(QLatin1String(model))->trigger();
+            QVERIFY2(w.Menu("N3")->title().startsWith(Q("Телефон (")), model);
+            for (const char* kind : {"Small1", "Normal1", "Forwap1", "Bigest1"}) {
+                w.Action(QLatin1String(kind))->trigger();
+                QVERIFY2(w.Menu("N6")->title().startsWith(Q("Шрифт (")), kind);
+            }
+        }
+        QCOMPARE(w.Menu("N3")->title(), Q("Телефон (M 50)"));
+        QCOMPARE(p.info.form3.windowTitle(), Q("Инструкция"));
+    }
+
+    // The switch rebuilds the grid and redraws the thumbnails from the same data and selects
+    // the same letter of the same block again.
+    void SwitchKeepsLetterSetWeightAndGlyphs() {
+        Program p(Edition::Latin);
+        Window& w = p.w;
+        w.Press(w.Find("SpeedButton4"));  // symbol set 1
+        w.Press(w.Find("SpeedButton1"));  // bold
+        w.Press(w.Find("PaintBox10"));    // "*"
+        w.Press(w.Find("EditGrid"), Qt::LeftButton, CellCentre(3, 4));
+        w.Press(w.Find("EditGrid"), Qt::LeftButton, CellCentre(5, 12));
+        w.Press(w.Find<QPushButton>("Button1"));
+        w.Press(w.Find("PaintBox12"));  // ","
+        w.Press(w.Find("EditGrid"), Qt::LeftButton, CellCentre(6, 2));
+        w.Press(w.Find<QPushButton>("Button1"));
+        w.Press(w.Find("PaintBox10"));
+
+        const Editor& editor = w.form->editor();
+        const FontImage font = editor.font();
+        const EditorState before = editor.state();
+        const Picture16 thumbnail = editor.Thumbnail(9);
+        const Picture16 edit_image = editor.EditImage();
+        const QString letter = w.Find<QLabel>("Label15")->text();
+        const QString width = w.Find<QLabel>("Label0")->text();
+        const QImage thumbnails_before = w.Find("Panel106")->grab().toImage();
+        QVERIFY(!(thumbnail == Picture16{}));
+
+        for (const char* item : {"English1", "N8", "English1"}) {
+            w.Action(QLatin1String(item))->trigger();
+            QVERIFY(editor.font() == font);
+            QCOMPARE(editor.state().block, before.block);
+            QCOMPARE(editor.state().block, 6);
+            QCOMPARE(editor.state().selected_slot, 9);
+            QCOMPARE(editor.state().bold, true);
+            QVERIFY(editor.Thumbnail(9) == thumbnail);
+            QVERIFY(editor.EditImage() == edit_image);
+            QCOMPARE(w.Find<QLabel>("Label15")->text(), letter);
+            QCOMPARE(w.Find<QLabel>("Label0")->text(), width);
+            QVERIFY(w.Find<SpeedButton>("SpeedButton4")->IsDown());
+            QVERIFY(w.Find<SpeedButton>("SpeedButton1")->IsDown());
+            QVERIFY(!w.Find<SpeedButton>("SpeedButton2")->IsDown());
+        }
+        // The working glyph is the letter again: the cell set before is still on.
+        QVERIFY(editor.working_wide() == editor.font().Wide(GlyphSlot{6, 9}));
+        // The status line differs, nothing else in the thumbnail panel.
+        const QImage thumbnails_after = w.Find("Panel106")->grab().toImage();
+        const QRect status = w.Find("PanelOffcet")->geometry();
+        bool same = true;
+        for (int y = status.bottom() + 1; y < thumbnails_before.height(); ++y) {
+            for (int x = 0; x < thumbnails_before.width(); ++x) {
+                same = same && thumbnails_before.pixel(x, y) == thumbnails_after.pixel(x, y);
+            }
+        }
+        QVERIFY(same);
+    }
+
+    void InfoMenuShowsTheWindowsModally_data() {
+        QTest::addColumn<int>("edition");
+        QTest::newRow("rus") << int(Edition::Cyrillic);
+        QTest::newRow("eng") << int(Edition::Latin);
+    }
+    void InfoMenuShowsTheWindowsModally() {
+        QFETCH(int, edition);
+        Program p(static_cast<Edition>(edition));
+        QCOMPARE(ModalWindowOf(p.w.Action("N9")), &p.info.form3);
+        QCOMPARE(ModalWindowOf(p.w.Action("N10")), &p.info.form4);
+        QCOMPARE(ModalWindowOf(p.w.Action("About1")), &p.info.form5);
+        QVERIFY(!p.info.form3.isVisible());
+        // Before any language choice the help shows the Russian text only.
+        QVERIFY(InView(p.info.form3.RichEdit1()));
+        if (p.info.form3.RichEdit2() != nullptr) QVERIFY(!InView(p.info.form3.RichEdit2()));
+        // The main window is usable again afterwards.
+        QVERIFY(p.w.form->isEnabled());
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+};
+
+QTEST_MAIN(LanguageSwitchTest)
+#include "language_switch_test.moc"
