@@ -11,31 +11,6 @@
 
 using namespace rw;
 
-namespace {
-
-// The same layout moved so its first record lies at `first`: the image stays small, so the
-// fuzzer spends its time in the codec rather than in copying megabytes of padding.
-FontLayout MovedBy(FontLayout layout, int64_t delta) {
-    layout.normal_base += static_cast<int32_t>(delta);
-    layout.bold_base += static_cast<int32_t>(delta);
-    for (LatinWeightPlaces* w : {&layout.latin_normal, &layout.latin_bold}) {
-        w->upper_base += static_cast<int32_t>(delta);
-        w->lower_base += static_cast<int32_t>(delta);
-        w->symbol_base += static_cast<int32_t>(delta);
-    }
-    return layout;
-}
-
-int64_t FirstRecord(Edition edition, const FontLayout& layout) {
-    int64_t first = INT64_MAX;
-    for (const FlashRecord& r : RecordsToRead(edition, layout, BlockSet::FirstN(8))) {
-        first = std::min(first, r.position);
-    }
-    return first;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 3) return 0;
     const Edition edition = data[0] & 1 ? Edition::Latin : Edition::Cyrillic;
@@ -43,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const FontKind kind = static_cast<FontKind>(data[1] % 4);
     const int scope = data[2] % (MaxLoadScope(edition) + 1);
     const FontLayout real = LookupLayout(edition, model, kind);
-    const FontLayout layout = MovedBy(real, data[2] % 16 - FirstRecord(edition, real));
+    const FontLayout layout =
+        MovedLayout(real, static_cast<int32_t>(data[2] % 16 - FirstRecordPosition(edition, real)));
     const auto records = RecordsToRead(edition, layout, ScopeBlocks(scope, edition));
     std::vector<uint8_t> image(data + 3, data + size);
 

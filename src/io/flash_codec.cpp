@@ -1,6 +1,7 @@
 #include "io/flash_codec.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <numeric>
 
@@ -167,6 +168,14 @@ std::vector<FlashRecord> RecordsToWrite(Edition edition, const FontLayout& layou
                       [](const FlashRecord& r) { return r.glyph.slot == 6 || r.glyph.slot == 33; });
     }
     return records;
+}
+
+int64_t FirstRecordPosition(Edition edition, const FontLayout& layout) {
+    int64_t first = INT64_MAX;
+    for (const FlashRecord& r : RecordsToRead(edition, layout, BlockSet::FirstN(8))) {
+        first = std::min(first, r.position);
+    }
+    return first;
 }
 
 int64_t RequiredImageSize(const std::vector<FlashRecord>& records, const FontLayout& layout) {

@@ -65,6 +65,9 @@ Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout&
 Status WriteFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
                       const FontImage& font, FileSystem& fs = SystemFileSystem());
 
+// Position of the font's first record in the image (of any block).
+int64_t FirstRecordPosition(Edition edition, const FontLayout& layout);
+
 // Smallest image size that holds every byte a load of these blocks or a save reads or writes.
 int64_t RequiredImageSize(const std::vector<FlashRecord>& records, const FontLayout& layout);
 

@@ -130,4 +130,15 @@ FontLayout LookupLayout(Edition edition, PhoneModel model, FontKind kind) {
     return layout;
 }
 
+FontLayout MovedLayout(FontLayout layout, int32_t delta) {
+    layout.normal_base += delta;
+    layout.bold_base += delta;
+    for (LatinWeightPlaces* w : {&layout.latin_normal, &layout.latin_bold}) {
+        w->upper_base += delta;
+        w->lower_base += delta;
+        w->symbol_base += delta;
+    }
+    return layout;
+}
+
 }  // namespace rw

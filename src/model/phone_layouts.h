@@ -45,4 +45,8 @@ struct FontLayout {
 
 FontLayout LookupLayout(Edition edition, PhoneModel model, FontKind kind);
 
+// The same layout with every base moved by `delta` bytes: the records keep their order and
+// distances. Lets tests and fuzzers work on small images instead of megabytes of padding.
+FontLayout MovedLayout(FontLayout layout, int32_t delta);
+
 }  // namespace rw
