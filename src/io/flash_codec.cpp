@@ -65,13 +65,16 @@ void AppendBlockRecords(Edition edition, const FontLayout& layout, int block,
 constexpr int kMergeGap = 64;
 
 // Reads the payload of every record into a map keyed by record order.
-// Indices of the records in the order of their positions in the image.
+// Indices of the records in the order of their positions in the image. Sorting plain keys
+// (position above, index below) is several times cheaper than sorting through the records.
 std::vector<uint32_t> ByPosition(const std::vector<FlashRecord>& records) {
+    std::vector<uint64_t> keys(records.size());
+    for (size_t i = 0; i < records.size(); ++i) {
+        keys[i] = static_cast<uint64_t>(records[i].position) << 16 | i;
+    }
+    std::sort(keys.begin(), keys.end());
     std::vector<uint32_t> order(records.size());
-    std::iota(order.begin(), order.end(), 0u);
-    std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-        return records[a].position < records[b].position;
-    });
+    for (size_t i = 0; i < keys.size(); ++i) order[i] = static_cast<uint32_t>(keys[i] & 0xFFFF);
     return order;
 }
 
@@ -93,9 +96,26 @@ std::vector<ByteRange> MergedRanges(const std::vector<FlashRecord>& records,
 // Reads the payload of every record, in the order of `records`, with the merged reads.
 Status ReadRecords(File& file, const std::vector<FlashRecord>& records, int payload,
                    std::vector<uint8_t>* payloads) {
-    const std::vector<uint32_t> order = ByPosition(records);
     payloads->resize(records.size() * payload);
     std::vector<uint8_t> buffer;
+    // Most fonts lie in one compact stretch of the image: one read of it, no sorting.
+    ByteRange span{INT64_MAX, 0};
+    for (const FlashRecord& r : records) {
+        span.begin = std::min(span.begin, r.position);
+        span.end = std::max(span.end, r.position + payload);
+    }
+    if (records.empty()) return Status::Ok();
+    if (span.end - span.begin <= 2 * payload * static_cast<int64_t>(records.size())) {
+        buffer.resize(static_cast<size_t>(span.end - span.begin));
+        Status status = file.ReadAt(span.begin, buffer);
+        if (!status.ok()) return status;
+        for (size_t i = 0; i < records.size(); ++i) {
+            std::memcpy(payloads->data() + i * payload,
+                        buffer.data() + (records[i].position - span.begin), payload);
+        }
+        return Status::Ok();
+    }
+    const std::vector<uint32_t> order = ByPosition(records);
     size_t next = 0;
     // The runs come from the same ordering, so records fill them front to back.
     for (const ByteRange& run : MergedRanges(records, order, payload)) {
