@@ -18,10 +18,6 @@ using namespace rw::ui::test;
 
 namespace {
 
-QPoint CellCentre(int row, int col) {
-    return {17 * col + 8, 17 * row + 8};
-}
-
 bool IsDown(const Window& w, const char* name) {
     return w.Find<SpeedButton>(QLatin1String(name))->IsDown();
 }

@@ -35,10 +35,6 @@ QByteArray FontBytes(const NarrowGlyph& glyph, int count) {
     return QByteArray(reinterpret_cast<const char*>(glyph.data()), count);
 }
 
-QPoint CellCentre(int row, int col) {
-    return {17 * col + 8, 17 * row + 8};
-}
-
 }  // namespace
 
 class FileCommandsTest : public QObject {

@@ -21,10 +21,6 @@ using namespace rw::ui::test;
 
 namespace {
 
-QPoint CellCentre(int row, int col) {
-    return {17 * col + 8, 17 * row + 8};
-}
-
 // The main window with its help, history and About windows, made in the program's order.
 struct Program {
     explicit Program(Edition edition) : w(edition), info(edition) {

@@ -95,6 +95,11 @@ struct Window {
     QImage Client() const { return form->ClientArea()->grab().toImage(); }
 };
 
+// The centre of grid cell (row, col), in the grid widget's own coordinates.
+inline QPoint CellCentre(int row, int col) {
+    return {17 * col + 8, 17 * row + 8};
+}
+
 inline QString Q(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
