@@ -26,6 +26,16 @@ Rect At(Rect r, int left) {
     return r;
 }
 
+bool IsPhoneModel(PhoneModel model) {
+    const int code = static_cast<int>(model);
+    return code >= 0 && code < kPhoneModelCount;
+}
+
+bool IsFontKind(FontKind kind) {
+    const int code = static_cast<int>(kind);
+    return code >= 0 && code < kFontKindCount;
+}
+
 }  // namespace
 
 Editor::Editor(Edition edition) : state_(EditorState::AtStart(edition)) {
@@ -215,6 +225,8 @@ void Editor::PressLowerCase() {
     PressSetButton(1);
 }
 void Editor::PressSymbolSet(int n) {
+    // Only "s1" and "s2" exist; any other number must not press a case button.
+    if (n != 1 && n != 2) return;
     PressSetButton(n + 1);
 }
 
@@ -380,6 +392,8 @@ void Editor::PasteLetter() {
 // Model, kind, scope, language
 
 void Editor::ChooseModel(PhoneModel model) {
+    // The phone menu has six items; no other code has a layout row or a caption.
+    if (!IsPhoneModel(model)) return;
     phone_caption_ = rw::PhoneMenuCaption(model, state_.language);
     state_.model = model;
     if (state_.edition == Edition::Cyrillic) MoveCovers(model);
@@ -395,6 +409,7 @@ void Editor::ChooseModel(PhoneModel model) {
 }
 
 void Editor::ChooseKind(FontKind kind) {
+    if (!IsFontKind(kind)) return;
     font_caption_ = rw::FontMenuCaption(kind, state_.language);
     state_.kind = kind;
     state_.last_row = LastRowIndex(kind);

@@ -50,7 +50,7 @@ class Editor {
     // --- Set and weight buttons (they see the state from before the press) -----------------
     void PressUpperCase();         // SpeedButton2
     void PressLowerCase();         // SpeedButton3
-    void PressSymbolSet(int n);    // Latin SpeedButton4 (n = 1) and SpeedButton5 (n = 2)
+    void PressSymbolSet(int n);    // Latin SpeedButton4 (n = 1) and SpeedButton5 (n = 2) only
     void PressSetButton(int set);  // 0 upper, 1 lower, 2 symbol set 1, 3 symbol set 2
     bool PressBold();              // SpeedButton1 "B"; false while it is hidden
 
@@ -67,6 +67,7 @@ class Editor {
     void PasteLetter();  // Button11Click
 
     // --- Model, kind, load scope, language ----------------------------------------------------
+    // A code outside the menus changes nothing.
     void ChooseModel(PhoneModel model);  // CMS351Click, S351Click, N451Click, …
     void ChooseKind(FontKind kind);      // Small1Click, Normal1Click, Forwap1Click, Bigest1Click
     // N19Click with the item's tag; false for a tag the edition lacks or a disabled item.

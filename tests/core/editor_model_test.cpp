@@ -181,6 +181,27 @@ TEST(ModelAndKind, ChoicesNeverChangeTheGlyphs) {
     EXPECT_EQ(e.Thumbnail(0).At(1, 1), kBlack);
 }
 
+TEST(ModelAndKind, CodesOutsideTheMenusChangeNothing) {
+    for (Edition edition : {Edition::Cyrillic, Edition::Latin}) {
+        Editor e = Activated(edition);
+        e.ChooseModel(PhoneModel::C45);
+        e.ChooseKind(FontKind::Small);
+        const EditorState before = e.state();
+        const uint64_t generation = e.generation();
+        e.ChooseModel(static_cast<PhoneModel>(kPhoneModelCount));
+        e.ChooseModel(static_cast<PhoneModel>(-1));
+        e.ChooseKind(static_cast<FontKind>(kFontKindCount));
+        e.ChooseKind(static_cast<FontKind>(-1));
+        EXPECT_EQ(e.state().model, before.model);
+        EXPECT_EQ(e.state().kind, before.kind);
+        EXPECT_EQ(e.state().last_row, before.last_row);
+        EXPECT_EQ(e.state().layout.normal_base, before.layout.normal_base);
+        EXPECT_EQ(e.PhoneMenuCaption(), "Телефон (C 45)");
+        EXPECT_EQ(e.FontMenuCaption(), "Шрифт (Small)");
+        EXPECT_EQ(e.generation(), generation);
+    }
+}
+
 TEST(LoadScope, OneCheckMarkAndTheEditionsTags) {
     Editor e = Activated(Edition::Cyrillic);
     EXPECT_TRUE(e.ChooseLoadScope(5));

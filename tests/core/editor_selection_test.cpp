@@ -294,6 +294,24 @@ TEST(SetButtons, BoldStaysWithTheSetChoice) {
     EXPECT_EQ((std::array<bool, 4>{false, false, false, true}), e.Controls().set_down);
 }
 
+TEST(SetButtons, OnlyTheTwoSymbolSetButtonsExist) {
+    Editor eng = Activated(Edition::Latin);
+    eng.PressSymbolSet(1);
+    for (int n : {0, -1, 3}) {
+        eng.PressSymbolSet(n);  // no such button: not a case button either
+        EXPECT_EQ(eng.state().block, 2) << n;
+        EXPECT_EQ((std::array<bool, 4>{false, false, true, false}), eng.Controls().set_down) << n;
+        EXPECT_EQ(eng.Covers().close2_left, 104) << n;
+        EXPECT_EQ(eng.ThumbnailHint(0), "!") << n;
+    }
+    Editor rus = Activated(Edition::Cyrillic);
+    rus.PressSymbolSet(1);
+    rus.PressSymbolSet(0);
+    EXPECT_EQ(rus.state().block, 0);
+    EXPECT_TRUE(rus.Controls().set_down[0]);
+    EXPECT_EQ(rus.ThumbnailHint(0), "А");
+}
+
 TEST(SetButtons, AmpersandAndUnicodeNames) {
     Editor e = Activated(Edition::Latin);
     e.PressSymbolSet(1);
