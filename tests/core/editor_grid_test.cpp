@@ -144,6 +144,16 @@ TEST(GridClick, ClearingTheLastPixelGivesWidthZero) {
     EXPECT_EQ(e.WidthLabel(), "0");
     for (int c = 8; c < 16; ++c) EXPECT_EQ(e.Cell(0, c).colour, kFaceGrey);
     EXPECT_EQ(e.EditImage().At(9, 5), kWhite);
+
+    Editor narrow = Activated(Edition::Cyrillic);
+    narrow.ClickCell(4, 6);
+    ASSERT_EQ(narrow.RowLabel(0), "02 --");
+    narrow.ClickCell(4, 6);
+    EXPECT_EQ(narrow.working_narrow()[0], 0);
+    EXPECT_EQ(narrow.RowLabel(0), "00 --");
+    EXPECT_EQ(narrow.RowLabel(4), "00 --");
+    EXPECT_EQ(narrow.WidthLabel(), "0");
+    for (int c = 0; c < 8; ++c) EXPECT_EQ(narrow.Cell(0, c).colour, kFaceGrey) << c;
 }
 
 TEST(GridClick, TwiceRestoresRowsButNotANonConformingWidth) {

@@ -97,6 +97,26 @@ TEST(ModelAndKind, SingleWeightKindDropsBold) {
     }
 }
 
+TEST(ModelAndKind, ThumbnailsAndGridShowTheNormalBlockAfterBoldIsDropped) {
+    // The weight is settled before the redraw and the reselect, so nothing of the bold block
+    // stays on screen.
+    Editor e = Activated(Edition::Cyrillic);
+    FontImage font;
+    font.narrow[1][0] = Narrow(2, {0x40});  // lower case normal: ink in column 1
+    font.narrow[3][0] = Narrow(2, {0x20});  // lower case bold: ink in column 2
+    Load(e, font);
+    e.PressBold();
+    e.PressLowerCase();
+    ASSERT_EQ(e.Thumbnail(0).At(2, 1), kBlack);
+    e.ChooseModel(PhoneModel::CM35);
+    e.ChooseKind(FontKind::Small);
+    EXPECT_EQ(e.Thumbnail(0).At(1, 1), kBlack);
+    EXPECT_EQ(e.Thumbnail(0).At(2, 1), kWhite);
+    EXPECT_EQ(e.working_narrow(), font.narrow[1][0]);
+    EXPECT_EQ(e.Cell(1, 1).colour, kBlack);
+    EXPECT_EQ(e.EditImage().At(2, 1), kWhite);
+}
+
 TEST(ModelAndKind, CM35SmallIsSingleWeightAndS35BringsBoldBack) {
     Editor e = Activated(Edition::Cyrillic);
     e.ChooseModel(PhoneModel::CM35);

@@ -340,6 +340,23 @@ TEST(SetButtons, ShiftThenCaseChangeKeepsFrameAndEditImageHint) {
     EXPECT_EQ(e.LetterLabel().text, "И");
 }
 
+TEST(SetButtons, CaseChangeThenShiftNamesTheLastPressedThumbnail) {
+    // PaintBoxEdit keeps the hint of the thumbnail pressed last; a case button rewrites only the
+    // thumbnails' hints, so the shift's reload shows the letter as it was pressed.
+    Editor e = Activated(Edition::Cyrillic);
+    FontImage font;
+    font.narrow[1][9] = Narrow(2, {0x40});
+    Load(e, font);
+    e.PressThumbnail(9);  // И
+    e.PressLowerCase();
+    EXPECT_EQ(e.LetterLabel().text, "и");
+    e.Shift(ShiftDirection::Down);
+    EXPECT_EQ(e.LetterLabel().text, "И");
+    EXPECT_EQ(e.state().selected_slot, 9);
+    EXPECT_EQ(e.working_narrow()[2], 0x40);  // the lower-case glyph, shifted
+    EXPECT_EQ(e.SelectionFrame().left.x, ThumbnailRect(9).x - 1);
+}
+
 TEST(Views, ChangeFlagsReportWhatAClickTouched) {
     Editor e = Activated(Edition::Cyrillic);
     e.TakeChanges();
