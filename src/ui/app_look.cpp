@@ -3,15 +3,37 @@
 #include <QApplication>
 #include <QFont>
 #include <QPalette>
-#include <QStyle>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOptionMenuItem>
 
 namespace rw::ui {
+namespace {
+
+// Fusion draws an empty box beside every checkable menu item; the phone, font-kind, load and
+// language menus would show a column of boxes where a user expects one check mark.
+class ClassicStyle : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element == CE_MenuItem && item != nullptr && !item->checked &&
+            item->checkType != QStyleOptionMenuItem::NotCheckable) {
+            QStyleOptionMenuItem unmarked(*item);
+            unmarked.checkType = QStyleOptionMenuItem::NotCheckable;
+            QProxyStyle::drawControl(element, &unmarked, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+}  // namespace
 
 void ApplyClassicLook(QApplication& application) {
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
-        application.setStyle(fusion);
-    }
+    application.setStyle(new ClassicStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     QPalette palette;
     const QColor face(212, 208, 200);
     palette.setColor(QPalette::Window, face);

@@ -23,6 +23,21 @@ QStringList EntryNames(QMenu* menu) {
     return names;
 }
 
+// Whether the strip left of an item's text, where a check mark goes, shows anything but the
+// menu's background.
+bool MarkShown(QMenu* menu, QAction* action) {
+    menu->resize(menu->sizeHint());
+    const QImage shown = menu->grab().toImage();
+    const QRect item = menu->actionGeometry(action);
+    const QRgb background = shown.pixel(item.left() + 1, item.top() + 1);
+    for (int y = item.top() + 1; y < item.bottom(); ++y) {
+        for (int x = item.left() + 1; x < item.left() + 18; ++x) {
+            if (shown.pixel(x, y) != background) return true;
+        }
+    }
+    return false;
+}
+
 QStringList EntryTexts(QMenu* menu) {
     QStringList texts;
     for (QAction* action : menu->actions()) {
@@ -104,6 +119,24 @@ class StartStateTest : public QObject {
                  QStringList({Q("Инструкция"), Q("История"), Q("About")}));
         QVERIFY(w.Menu("Lang") == nullptr);
         QCOMPARE(w.form->menuBar()->actions().size(), 4);
+    }
+
+    // One check mark beside the chosen item and nothing beside the others, as in the phone,
+    // font-kind, load and language menus of the window definition.
+    void OnlyCheckedItemsShowAMark() {
+        Window w(Edition::Latin);
+        QVERIFY(MarkShown(w.Menu("N3"), w.Action("N451")));
+        QVERIFY(!MarkShown(w.Menu("N3"), w.Action("CMS351")));
+        QVERIFY(!MarkShown(w.Menu("N3"), w.Action("M501")));
+        QVERIFY(MarkShown(w.Menu("N12"), w.Action("Normal1")));
+        QVERIFY(!MarkShown(w.Menu("N12"), w.Action("Small1")));
+        QVERIFY(MarkShown(w.Menu("N15"), w.Action("N24")));
+        QVERIFY(!MarkShown(w.Menu("N15"), w.Action("N19")));
+        QVERIFY(MarkShown(w.Menu("Lang"), w.Action("N8")));
+        QVERIFY(!MarkShown(w.Menu("Lang"), w.Action("English1")));
+        w.Action("C451")->trigger();
+        QVERIFY(MarkShown(w.Menu("N3"), w.Action("C451")));
+        QVERIFY(!MarkShown(w.Menu("N3"), w.Action("N451")));
     }
 
     void LatinMenusItemForItem() {
