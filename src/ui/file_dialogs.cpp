@@ -57,8 +57,18 @@ std::optional<QString> QtFileDialogs::Run(const FileDialogRequest& request, bool
     return memory.last_path;
 }
 
+void ConfigureErrorBox(QMessageBox& box, const QString& message) {
+    box.setIcon(QMessageBox::Critical);
+    box.setWindowTitle(QStringLiteral("Runewright"));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(message);
+    box.setStandardButtons(QMessageBox::Ok);
+}
+
 void QtFileDialogs::ShowError(const QString& message) {
-    QMessageBox::critical(owner_, QStringLiteral("Runewright"), message);
+    QMessageBox box(owner_);
+    ConfigureErrorBox(box, message);
+    box.exec();
 }
 
 }  // namespace rw::ui

@@ -4,7 +4,7 @@
 #include <optional>
 
 class QFileDialog;
-class QFileDialog;
+class QMessageBox;
 class QWidget;
 
 namespace rw::ui {
@@ -47,6 +47,10 @@ struct FileDialogMemory {
 // last chosen in this dialog, else the directory that was current when the program started.
 void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bool save,
                          FileDialogMemory& memory, const QString& start_directory);
+
+// Sets up the error box of a failed file command. The message names a file, and a file's name
+// may look like markup, so it is shown as plain text.
+void ConfigureErrorBox(QMessageBox& box, const QString& message);
 
 // The real dialogs and message box.
 class QtFileDialogs : public FileDialogs {

@@ -125,7 +125,9 @@ void TForm1::ShowMarkers() {
 void TForm1::ShowMenuCaptions() {
     menus_->N3->setTitle(Q(editor_.PhoneMenuCaption()));
     menus_->N6->setTitle(Q(editor_.FontMenuCaption()));
-    setWindowTitle(Q(editor_.WindowCaption()));
+    // Qt takes "[*]" in a title for its modification mark; a file may be called "*".
+    QString caption = Q(editor_.WindowCaption());
+    setWindowTitle(caption.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 
 void TForm1::ShowControls() {

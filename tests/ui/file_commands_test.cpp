@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include "ui/app_look.h"
 #include "window_test_support.h"
@@ -263,6 +265,32 @@ class FileCommandsTest : public QObject {
         QVERIFY(!w.Action("N19")->isChecked());
         LoadFlash(w);
         QCOMPARE(w.form->editor().font().Narrow({1, 0})[0], uint8_t{5});
+    }
+
+    // Any name a file system allows is shown as it is: Qt would drop "[*]" from a caption as its
+    // modification mark and take "<b>" in a message as markup.
+    void OddFileNamesAreShownAsTheyAre() {
+        Window w(Edition::Cyrillic);
+        QVERIFY(QDir(dir_.path()).mkdir(QStringLiteral("odd")));
+        const QString star = PathOf("odd/*");
+        w.dialogs->save_answers.push_back(star);
+        w.Action("N39")->trigger();
+        QVERIFY(w.dialogs->errors.isEmpty());
+        QCOMPARE(w.form->windowHandle()->title(), Q("Runewright v4.01 \"RUS-Full\" - [*]"));
+        const QString twice = PathOf("odd/*][*");
+        w.dialogs->save_answers.push_back(twice);
+        w.Action("N39")->trigger();
+        QCOMPARE(w.form->windowHandle()->title(), Q("Runewright v4.01 \"RUS-Full\" - [*][*]"));
+
+        const QString marked = PathOf("odd/<b>bold</b>.bin");
+        const QString message = marked + Q(": File not found");
+        QMessageBox box;
+        ConfigureErrorBox(box, message);
+        auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(text != nullptr);
+        QCOMPARE(text->text(), message);
+        QCOMPARE(text->textFormat(), Qt::PlainText);
+        QCOMPARE(box.icon(), QMessageBox::Critical);
     }
 
     void LatinFullflashLoad() {
