@@ -165,6 +165,11 @@ class EditingTest : public QObject {
         QTest::mouseDClick(w.form->windowHandle(), Qt::LeftButton, Qt::NoModifier,
                            w.Find("ImageIO1")->mapTo(w.form.get(), QPoint(7, 7)));
         QCOMPARE(w.Find<QLabel>("Label3")->text(), Q("04 --"));
+        // The bold button goes down on the first press and up again on the second.
+        QTest::mouseDClick(w.form->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                           w.Find("SpeedButton1")->mapTo(w.form.get(), QPoint(10, 10)));
+        QVERIFY(!IsDown(w, "SpeedButton1"));
+        QCOMPARE(w.form->editor().state().block, 0);
     }
 
     void ShiftArrowsMoveTheWorkingGlyphAndLightUpUnderThePointer() {
