@@ -12,6 +12,13 @@ enum class FontKind : int { Normal = 0, Small = 1, Browser = 2, Big = 3 };
 
 constexpr int kPhoneModelCount = 6;
 constexpr int kFontKindCount = 4;
+
+// Every model and kind, in code order, for code that walks all layouts.
+constexpr PhoneModel kAllPhoneModels[kPhoneModelCount] = {PhoneModel::SME45, PhoneModel::SME45i,
+                                                          PhoneModel::C45,   PhoneModel::CM35,
+                                                          PhoneModel::S35,   PhoneModel::M50};
+constexpr FontKind kAllFontKinds[kFontKindCount] = {FontKind::Normal, FontKind::Small,
+                                                    FontKind::Browser, FontKind::Big};
 constexpr int kSymbolGapCount = 74;
 
 // Last row index H of a kind: rows 1..H of a glyph carry pixels.

@@ -11,10 +11,6 @@ using editor_testing::Activated;
 using editor_testing::Load;
 using editor_testing::Narrow;
 
-constexpr PhoneModel kModels[] = {PhoneModel::SME45, PhoneModel::SME45i, PhoneModel::C45,
-                                  PhoneModel::CM35,  PhoneModel::S35,    PhoneModel::M50};
-constexpr FontKind kKinds[] = {FontKind::Normal, FontKind::Small, FontKind::Browser, FontKind::Big};
-
 void ExpectSameScreen(const Editor& a, const Editor& b) {
     EXPECT_EQ(a.state().wide, b.state().wide);
     EXPECT_EQ(a.state().single_weight, b.state().single_weight);
@@ -49,8 +45,8 @@ void ExpectSameScreen(const Editor& a, const Editor& b) {
 
 TEST(ModelAndKind, EitherOrderEndsInTheSameState) {
     for (Edition edition : {Edition::Cyrillic, Edition::Latin}) {
-        for (PhoneModel m : kModels) {
-            for (FontKind k : kKinds) {
+        for (PhoneModel m : kAllPhoneModels) {
+            for (FontKind k : kAllFontKinds) {
                 SCOPED_TRACE(static_cast<int>(m) * 10 + static_cast<int>(k));
                 Editor model_first = Activated(edition);
                 Editor kind_first = Activated(edition);

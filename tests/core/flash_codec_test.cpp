@@ -13,9 +13,6 @@ using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 
-constexpr PhoneModel kModels[] = {PhoneModel::SME45, PhoneModel::SME45i, PhoneModel::C45,
-                                  PhoneModel::CM35,  PhoneModel::S35,    PhoneModel::M50};
-constexpr FontKind kKinds[] = {FontKind::Normal, FontKind::Small, FontKind::Browser, FontKind::Big};
 const BlockSet kAllBlocks = BlockSet::FirstN(8);
 
 struct LayoutCase {
@@ -27,8 +24,8 @@ struct LayoutCase {
 std::vector<LayoutCase> AllLayouts() {
     std::vector<LayoutCase> cases;
     for (Edition e : {Edition::Cyrillic, Edition::Latin}) {
-        for (PhoneModel m : kModels) {
-            for (FontKind k : kKinds) cases.push_back({e, m, k});
+        for (PhoneModel m : kAllPhoneModels) {
+            for (FontKind k : kAllFontKinds) cases.push_back({e, m, k});
         }
     }
     return cases;

@@ -6,10 +6,6 @@
 namespace rw {
 namespace {
 
-constexpr PhoneModel kModels[] = {PhoneModel::SME45, PhoneModel::SME45i, PhoneModel::C45,
-                                  PhoneModel::CM35,  PhoneModel::S35,    PhoneModel::M50};
-constexpr FontKind kKinds[] = {FontKind::Normal, FontKind::Small, FontKind::Browser, FontKind::Big};
-
 bool HasBothWeights(PhoneModel m, FontKind k) {
     if (k == FontKind::Browser || k == FontKind::Big) return false;
     return !(m == PhoneModel::CM35 && k == FontKind::Small);
@@ -17,8 +13,8 @@ bool HasBothWeights(PhoneModel m, FontKind k) {
 
 TEST(PhoneLayouts, RecordLengthsFollowKindAndWidth) {
     for (Edition e : {Edition::Cyrillic, Edition::Latin}) {
-        for (PhoneModel m : kModels) {
-            for (FontKind k : kKinds) {
+        for (PhoneModel m : kAllPhoneModels) {
+            for (FontKind k : kAllFontKinds) {
                 const FontLayout l = LookupLayout(e, m, k);
                 const bool wide_expected = e == Edition::Latin || k == FontKind::Big ||
                                            m == PhoneModel::C45 || m == PhoneModel::M50;
@@ -75,8 +71,8 @@ TEST(PhoneLayouts, SharedRowsAreEqual) {
 }
 
 TEST(PhoneLayouts, LatinBasesKeepTheirDistances) {
-    for (PhoneModel m : kModels) {
-        for (FontKind k : kKinds) {
+    for (PhoneModel m : kAllPhoneModels) {
+        for (FontKind k : kAllFontKinds) {
             const FontLayout l = LookupLayout(Edition::Latin, m, k);
             const int r = l.RecordLength();
             for (const LatinWeightPlaces* w : {&l.latin_normal, &l.latin_bold}) {
