@@ -11,6 +11,7 @@
 #include "model/edition.h"
 #include "ui/file_dialogs.h"
 #include "ui/pictures.h"
+#include "ui/qt_translations.h"
 
 class QAction;
 class QFrame;
@@ -178,6 +179,7 @@ class TForm1 : public QMainWindow {
     std::array<TImageIO*, 4> shift_buttons_{};  // ImageIO1 .. ImageIO4: right, left, up, down
     QPushButton* button1_ = nullptr;
     std::array<QPushButton*, 4> clipboard_buttons_{};  // Button8 .. Button11
+    QtTranslations qt_translations_;  // Qt's own dialog texts in the interface language
     InfoWindow* help_window_ = nullptr;                // Form3
     InfoWindow* history_window_ = nullptr;             // Form4
     InfoWindow* about_window_ = nullptr;               // Form5

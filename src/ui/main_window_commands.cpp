@@ -210,6 +210,7 @@ void TForm1::English1Click() {
 // the main window's own texts; the editor has rebuilt the grid and selected the letter again.
 void TForm1::ChangeLanguage(int language) {
     editor_.SetLanguage(language);
+    qt_translations_.Use(editor_.state().language);
     for (InfoWindow* window : {help_window_, history_window_, about_window_}) {
         if (window != nullptr) window->SetLanguage(editor_.state().language);
     }

@@ -3,7 +3,9 @@
 // it keeps: the letter, the set, the weight and every glyph. The Info menu shows its windows
 // modally in both editions.
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
@@ -183,6 +185,28 @@ class LanguageSwitchTest : public QObject {
         QVERIFY(InView(p.info.form3.RichEdit1()));
         QVERIFY(!InView(p.info.form3.RichEdit2()));
         QVERIFY(p.info.form5.Label2()->text().startsWith(Q("Программа")));
+    }
+
+    // Qt's own texts (file dialogs, message box buttons) follow the interface language.
+    void QtOwnTextsFollowTheLanguage() {
+        const auto cancel_text = [] {
+            QMessageBox box;
+            box.setStandardButtons(QMessageBox::Cancel);
+            return box.button(QMessageBox::Cancel)->text();
+        };
+        {
+            Program p(Edition::Cyrillic);
+            QCOMPARE(cancel_text(), Q("Отмена"));
+        }
+        QCOMPARE(cancel_text(), Q("Cancel"));
+        Program p(Edition::Latin);
+        QCOMPARE(cancel_text(), Q("Отмена"));
+        p.w.Action("English1")->trigger();
+        QCOMPARE(cancel_text(), Q("Cancel"));
+        QCOMPARE(QFileDialog::tr("File &name:"), Q("File &name:"));
+        p.w.Action("N8")->trigger();
+        QCOMPARE(cancel_text(), Q("Отмена"));
+        QVERIFY(QFileDialog::tr("File &name:") != Q("File &name:"));
     }
 
     void MenuCaptionsFollowModelAndKindInEitherLanguage() {
