@@ -233,11 +233,11 @@ class LanguageSwitchTest : public QObject {
         w.Press(w.Find<QPushButton>("Button1"));
         w.Press(w.Find("PaintBox10"));
 
-        const Editor& editor = w.form->editor();
+        const Session& editor = w.form->editor();
         const FontImage font = editor.font();
         const EditorState before = editor.state();
-        const Picture16 thumbnail = editor.Thumbnail(9);
-        const Picture16 edit_image = editor.EditImage();
+        const Picture16 thumbnail = editor.view().Thumbnail(9);
+        const Picture16 edit_image = editor.view().EditImage();
         const QString letter = w.Find<QLabel>("Label15")->text();
         const QString width = w.Find<QLabel>("Label0")->text();
         const QImage thumbnails_before = w.Find("Panel106")->grab().toImage();
@@ -250,8 +250,8 @@ class LanguageSwitchTest : public QObject {
             QCOMPARE(editor.state().block, 6);
             QCOMPARE(editor.state().selected_slot, 9);
             QCOMPARE(editor.state().bold, true);
-            QVERIFY(editor.Thumbnail(9) == thumbnail);
-            QVERIFY(editor.EditImage() == edit_image);
+            QVERIFY(editor.view().Thumbnail(9) == thumbnail);
+            QVERIFY(editor.view().EditImage() == edit_image);
             QCOMPARE(w.Find<QLabel>("Label15")->text(), letter);
             QCOMPARE(w.Find<QLabel>("Label0")->text(), width);
             QVERIFY(w.Find<SpeedButton>("SpeedButton4")->IsDown());
