@@ -91,6 +91,7 @@ TForm1::TForm1(Edition edition, QWidget* parent)
     client_->setFixedSize(geo::ClientSize(edition));
     setCentralWidget(client_);
     BuildMenus();
+    BuildShortcuts();
     BuildRowLabels();
     BuildGrid();
     BuildThumbnailPanel();

@@ -58,6 +58,8 @@ class TForm1 : public QMainWindow {
     void FormCreate();
     void BuildMenus();
     void BuildFileMenu();
+    void BuildEditMenu();
+    void BuildShortcuts();
     void BuildFontMenu();
     void BuildPhoneMenu();
     void BuildLanguageMenu();

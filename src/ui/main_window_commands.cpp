@@ -78,10 +78,13 @@ QString TForm1::FontFileFilter() const {
 void TForm1::N2Click() {
     const FileDialogRequest request{DialogTitle(static_cast<int>(UiText::LoadFlashTitle)),
                                     QStringLiteral("FullFlash (*.bin)|*.bin"), std::nullopt};
-    LoadCommand(request, [this](const std::string& path, FontImage& font) {
-        const EditorState& state = editor_.state();
-        return ReadFlashFont(path, editor_.edition(), state.layout, LoadBlocks(editor_), font);
-    }, UiText::MenuLoadFlash);
+    LoadCommand(
+        request,
+        [this](const std::string& path, FontImage& font) {
+            const EditorState& state = editor_.state();
+            return ReadFlashFont(path, editor_.edition(), state.layout, LoadBlocks(editor_), font);
+        },
+        UiText::MenuLoadFlash);
 }
 
 // "Сохранить шрифт в fullflash". It sets no default extension: the one a font-file save set
@@ -99,9 +102,12 @@ void TForm1::N41Click() {
     const FileDialogRequest request{DialogTitle(static_cast<int>(UiText::LoadFontFileTitle)),
                                     FontFileFilter(), std::nullopt};
     const FontFileFormat format = FontFileFormatFor(editor_.edition(), editor_.state().wide);
-    LoadCommand(request, [this, format](const std::string& path, FontImage& font) {
-        return ReadFontFile(path, format, LoadBlocks(editor_), font);
-    }, UiText::MenuLoadFontFile);
+    LoadCommand(
+        request,
+        [this, format](const std::string& path, FontImage& font) {
+            return ReadFontFile(path, format, LoadBlocks(editor_), font);
+        },
+        UiText::MenuLoadFontFile);
 }
 
 // "Сохранить шрифт в файл". A name typed without extension gets the one of the format that is
@@ -120,18 +126,24 @@ void TForm1::N39Click() {
 void TForm1::SFTSBF1Click() {
     const FileDialogRequest request{Q("Загрузка SFT (тонкий) как SBF..."),
                                     QStringLiteral("SiemensFont (*.sft)|*.sft"), std::nullopt};
-    LoadCommand(request, [this](const std::string& path, FontImage& font) {
-        return LoadThinSftAsSbf(path, LoadBlocks(editor_), font);
-    }, UiText::MenuLoadThinSft);
+    LoadCommand(
+        request,
+        [this](const std::string& path, FontImage& font) {
+            return LoadThinSftAsSbf(path, LoadBlocks(editor_), font);
+        },
+        UiText::MenuLoadThinSft);
 }
 
 // "SFT -> SBF" / "Загрузить жирный"
 void TForm1::N30Click() {
     const FileDialogRequest request{Q("Загрузка SFT (жирный) как SBF..."),
                                     QStringLiteral("SiemensFont (*.sft)|*.sft"), std::nullopt};
-    LoadCommand(request, [this](const std::string& path, FontImage& font) {
-        return LoadBoldSftAsSbf(path, LoadBlocks(editor_), font);
-    }, UiText::MenuLoadBoldSft);
+    LoadCommand(
+        request,
+        [this](const std::string& path, FontImage& font) {
+            return LoadBoldSftAsSbf(path, LoadBlocks(editor_), font);
+        },
+        UiText::MenuLoadBoldSft);
 }
 
 // "Выход": nothing is saved and nothing is asked.

@@ -148,6 +148,11 @@ void TForm1::ShowControls() {
     bold_button_->setVisible(controls.bold_visible);
     button1_->setEnabled(controls.button1_enabled);
     if (m.SFTSBF1 != nullptr) m.SFTSBF1->menuAction()->setEnabled(controls.sft_sbf_enabled);
+    m.EditUndo->setEnabled(editor_.CanUndo());
+    m.EditUndo->setText(Q(editor_.UndoCaption()));
+    m.EditRedo->setEnabled(editor_.CanRedo());
+    m.EditRedo->setText(Q(editor_.RedoCaption()));
+    m.EditBoldFromNormal->setEnabled(controls.bold_from_normal_enabled);
     if (m.N8 != nullptr) {
         m.N8->setChecked(controls.russian_checked);
         m.English1->setChecked(controls.english_checked);
@@ -166,6 +171,11 @@ void TForm1::ShowTexts() {
     m.N41->setText(text(UiText::MenuLoadFontFile));
     m.N39->setText(text(UiText::MenuSaveFontFile));
     m.N5->setText(text(UiText::MenuExit));
+    m.EditMenu->setTitle(text(UiText::MenuEdit));
+    const UiText transforms[4] = {UiText::MenuFlipHorizontal, UiText::MenuFlipVertical,
+                                  UiText::MenuInvert, UiText::MenuEmbolden};
+    for (int i = 0; i < 4; ++i) m.transforms[i]->setText(text(transforms[i]));
+    m.EditBoldFromNormal->setText(text(UiText::MenuBoldFromNormal));
     m.N16->setText(text(UiText::MenuClearLetter));
     m.N17->setText(text(UiText::MenuClearBlock));
     m.N18->setText(text(UiText::MenuClearFont));

@@ -124,11 +124,12 @@ TEST(GridClick, FirstPixelOfAnEmptyNarrowGlyph) {
     Session e = Activated(Edition::Cyrillic);
     ASSERT_TRUE(e.ClickCell(1, 3));
     EXPECT_EQ(e.working_narrow()[1], 0x10);
-    EXPECT_EQ(e.working_narrow()[0], 2);
-    EXPECT_EQ(e.view().WidthLabel(), "2");
+    // Columns 1..3 plus one: the empty columns 1 and 2 count.
+    EXPECT_EQ(e.working_narrow()[0], 4);
+    EXPECT_EQ(e.view().WidthLabel(), "4");
     EXPECT_EQ(e.view().RowLabel(1), "10 --");
-    EXPECT_EQ(e.view().RowLabel(0), "02 --");
-    for (int c = 0; c < 8; ++c) EXPECT_EQ(e.view().Cell(0, c).colour, c == 6 ? kRed : kFaceGrey) << c;
+    EXPECT_EQ(e.view().RowLabel(0), "04 --");
+    for (int c = 0; c < 8; ++c) EXPECT_EQ(e.view().Cell(0, c).colour, c == 5 ? kRed : kFaceGrey) << c;
     EXPECT_EQ(e.view().Cell(1, 3).colour, kBlack);
     EXPECT_EQ(e.view().EditImage().At(3, 1), kBlack);
     // The font holds the old glyph until the write-back.
@@ -147,7 +148,7 @@ TEST(GridClick, ClearingTheLastPixelGivesWidthZero) {
 
     Session narrow = Activated(Edition::Cyrillic);
     narrow.ClickCell(4, 6);
-    ASSERT_EQ(narrow.view().RowLabel(0), "02 --");
+    ASSERT_EQ(narrow.view().RowLabel(0), "07 --");
     narrow.ClickCell(4, 6);
     EXPECT_EQ(narrow.working_narrow()[0], 0);
     EXPECT_EQ(narrow.view().RowLabel(0), "00 --");

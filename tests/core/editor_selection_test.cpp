@@ -115,7 +115,7 @@ TEST(WriteBack, ThumbnailShowsTheEditedGlyph) {
     e.ClickCell(3, 4);
     e.WriteBack();
     EXPECT_EQ(e.font().narrow[0][5][3], 0x08);
-    EXPECT_EQ(e.font().narrow[0][5][0], 2);
+    EXPECT_EQ(e.font().narrow[0][5][0], 5);
     EXPECT_EQ(e.view().Thumbnail(5).At(4, 3), kBlack);
     e.PressThumbnail(0);
     e.PressThumbnail(5);

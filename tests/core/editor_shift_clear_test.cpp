@@ -60,8 +60,8 @@ TEST(ShiftInEditor, WorksOnTheWorkingGlyphOnly) {
     e.PressThumbnail(4);
     e.Shift(ShiftDirection::Right);
     EXPECT_EQ(e.working_narrow()[2], 0x01);
-    EXPECT_EQ(e.working_narrow()[0], 2);
-    EXPECT_EQ(e.view().WidthLabel(), "2");
+    EXPECT_EQ(e.working_narrow()[0], 8);
+    EXPECT_EQ(e.view().WidthLabel(), "8");
     EXPECT_EQ(e.view().RowLabel(2), "01 --");
     EXPECT_EQ(e.view().Cell(2, 7).colour, kBlack);
     EXPECT_EQ(e.view().Cell(2, 6).colour, kWhite);
@@ -90,7 +90,7 @@ TEST(ShiftInEditor, RepeatedShiftsAccumulateAndWriteBackKeepsThem) {
     EXPECT_EQ(e.font(), font);
     e.WriteBack();
     EXPECT_EQ(e.font().wide[0][1][3], 0x2000);
-    EXPECT_EQ(e.font().wide[0][1][0], 2);
+    EXPECT_EQ(e.font().wide[0][1][0], 3);
     EXPECT_EQ(e.view().Thumbnail(1).At(2, 3), kBlack);
 }
 
