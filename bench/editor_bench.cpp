@@ -65,3 +65,53 @@ BENCHMARK_CAPTURE(BM_CellClickWithViews, CyrillicNormal, Edition::Cyrillic, Font
 
 }  // namespace
 }  // namespace rw
+
+namespace rw {
+namespace {
+
+// Per-cell cost of a drag: one press (with its undo snapshot), then one pointer move per cell
+// along each row and back, with every view the window reads after each move.
+void BM_StrokePerCell(benchmark::State& state, Edition edition, FontKind kind) {
+    Session e = Ready(edition, kind);
+    const int last = e.state().wide ? 15 : 7;
+    int64_t cells = 0;
+    for (auto _ : state) {
+        e.BeginStroke(1, 1);
+        ReadViews(e);
+        ++cells;
+        for (int r = 1; r <= 9; ++r) {
+            for (int c = 1; c <= last; ++c) {
+                e.ContinueStroke(r, r % 2 ? c : last + 1 - c);
+                ReadViews(e);
+                ++cells;
+            }
+        }
+        e.EndStroke();
+    }
+    state.counters["per_cell"] =
+        benchmark::Counter(static_cast<double>(cells), benchmark::Counter::kIsRate |
+                                                           benchmark::Counter::kInvert);
+}
+BENCHMARK_CAPTURE(BM_StrokePerCell, LatinBig, Edition::Latin, FontKind::Big);
+BENCHMARK_CAPTURE(BM_StrokePerCell, CyrillicNormal, Edition::Cyrillic, FontKind::Normal);
+
+// One undo or redo of a pixel step: the snapshot swap, the thumbnails redrawn, the grid shown.
+void BM_UndoRedo(benchmark::State& state, Edition edition, FontKind kind) {
+    Session e = Ready(edition, kind);
+    for (int i = 0; i < 1000; ++i) e.ClickCell(1 + i % 9, 1 + i % 7);
+    bool undo = true;
+    for (auto _ : state) {
+        if (undo) {
+            e.Undo();
+        } else {
+            e.Redo();
+        }
+        undo = !undo;
+        ReadViews(e);
+    }
+}
+BENCHMARK_CAPTURE(BM_UndoRedo, LatinBig, Edition::Latin, FontKind::Big);
+BENCHMARK_CAPTURE(BM_UndoRedo, CyrillicNormal, Edition::Cyrillic, FontKind::Normal);
+
+}  // namespace
+}  // namespace rw
