@@ -63,8 +63,20 @@ constexpr Pair kTexts[] = {
     {"Сдвиг вниз", "Shift down"},
     {"Буква", "Letter"},
     {"Ширина", "Width"},
+    {"Правка", "Edit"},
+    {"Отменить", "Undo"},
+    {"Повторить", "Redo"},
+    {"Рисование", "Drawing"},
+    {"Сдвиг", "Shift"},
+    {"Отразить по горизонтали", "Flip horizontally"},
+    {"Отразить по вертикали", "Flip vertically"},
+    {"Инвертировать", "Invert"},
+    {"Утолщить", "Embolden"},
+    {"Жирный из нормального", "Bold from normal"},
+    {"Загрузить тонкий", "Загрузить тонкий"},
+    {"Загрузить жирный", "Загрузить жирный"},
 };
-static_assert(std::size(kTexts) == static_cast<std::size_t>(UiText::WidthCaption) + 1);
+static_assert(std::size(kTexts) == static_cast<std::size_t>(UiText::MenuLoadBoldSft) + 1);
 
 constexpr Pair kGridHints[] = {
     {"Неиспользуемый бит", "Unused bit"},

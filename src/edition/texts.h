@@ -54,6 +54,19 @@ enum class UiText {
     ShiftDownHint,
     LetterCaption,
     WidthCaption,
+    // The edit menu and the names of undo steps.
+    MenuEdit,
+    MenuUndo,
+    MenuRedo,
+    StepDrawing,
+    StepShift,
+    MenuFlipHorizontal,
+    MenuFlipVertical,
+    MenuInvert,
+    MenuEmbolden,
+    MenuBoldFromNormal,
+    MenuLoadThinSft,  // the SFT -> SBF items of the Cyrillic edition
+    MenuLoadBoldSft,
 };
 
 // The text of an element in a language (0 Russian, 1 English) for an edition: where the

@@ -91,6 +91,7 @@ struct ControlStates {
     bool bold_enabled = true;
     bool bold_visible = true;
     bool button1_enabled = false;  // "Записать в шрифт"
+    bool bold_from_normal_enabled = true;  // "Жирный из нормального": layouts with two weights
     bool sft_sbf_present = false;  // Cyrillic edition only
     bool sft_sbf_enabled = false;
     bool russian_checked = true;  // the language menu of the Latin edition

@@ -25,7 +25,10 @@ uint8_t GlyphWidthOfRows(const uint16_t* rows, int count, int bits) {
         right_most = std::max(right_most, right + 1);
     }
     if (right_most + 1 < left_most) return 0;
-    return static_cast<uint8_t>(right_most + 1 - left_most);
+    // Only the unused column 0 is left out of the width. The phone (and a wide load) draws the
+    // width's columns from the left, so counting the empty columns left of the ink as well
+    // would cut off the right edge of any glyph that does not start in column 0 or 1.
+    return static_cast<uint8_t>(right_most + 1 - std::min(left_most, 1));
 }
 
 uint8_t GlyphWidth(const NarrowGlyph& glyph, int last_row) {

@@ -6,8 +6,9 @@
 
 namespace rw {
 
-// The width rule: the ink's extent over rows 1..H plus one column of spacing, 0 for an empty
-// glyph. Column 0 (the unused column) counts like any other. Ink in columns 0 and 15 gives 17.
+// The width rule: from column 1 (column 0 when it holds ink) to the ink's rightmost column over
+// rows 1..H, plus one column of spacing; 0 for an empty glyph. Ink in columns 0 and 15 gives 17,
+// ink in column 3 alone 4.
 uint8_t GlyphWidth(const NarrowGlyph& glyph, int last_row);
 uint8_t GlyphWidth(const WideGlyph& glyph, int last_row);
 

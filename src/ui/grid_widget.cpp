@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStatusTipEvent>
+#include <cmath>
 
 namespace rw::ui {
 namespace {
@@ -51,10 +52,31 @@ void GridWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
     const int cell = CellAt(event->position().toPoint());
     if (cell < 0 || !cells_[cell].live) return;
+    stroke_button_ = event->button();
+    stroke_cell_ = QPoint(cell % kGridSide, cell / kGridSide);
     emit CellPressed(cell / kGridSide, cell % kGridSide);
 }
 
+QPoint GridWidget::CellCoordinates(QPointF point) {
+    return {static_cast<int>(std::floor(point.x() / kCellSize)),
+            static_cast<int>(std::floor(point.y() / kCellSize))};
+}
+
+void GridWidget::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (stroke_button_ == Qt::NoButton || event->button() != stroke_button_) return;
+    stroke_button_ = Qt::NoButton;
+    emit StrokeEnded();
+}
+
 void GridWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (stroke_button_ != Qt::NoButton && (event->buttons() & stroke_button_)) {
+        const QPoint at = CellCoordinates(event->position());
+        if (at != stroke_cell_) {
+            stroke_cell_ = at;
+            emit CellDragged(at.y(), at.x());
+        }
+    }
     const int cell = CellAt(event->position().toPoint());
     if (cell != hovered_) {
         hovered_ = cell;

@@ -20,7 +20,8 @@ inline constexpr int kGridSide = 16;
 inline constexpr int kCellSize = 17;
 
 // The enlarged 16 x 16 pixel editor, drawn as one surface of raised 17 x 17 cells. It shows what
-// it is given and reports presses on live cells; it never changes a cell by itself.
+// it is given and reports presses on live cells and the strokes they start; it never changes a
+// cell by itself.
 class GridWidget : public QWidget {
     Q_OBJECT
 
@@ -37,10 +38,16 @@ class GridWidget : public QWidget {
   signals:
     // A press with any mouse button on a live cell.
     void CellPressed(int row, int column);
+    // While the button of a press on a live cell stays down: the cell under the pointer, also
+    // one off the grid (row or column below 0 or above 15), each time it changes.
+    void CellDragged(int row, int column);
+    // That button was released.
+    void StrokeEnded();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -48,9 +55,13 @@ class GridWidget : public QWidget {
     // -1 when the point lies on no cell.
     static int CellAt(QPoint point);
     void ShowHintOf(int cell);
+    // Row and column of a point, off the grid too.
+    static QPoint CellCoordinates(QPointF point);
 
     Cells cells_;
     int hovered_ = -1;
+    Qt::MouseButton stroke_button_ = Qt::NoButton;
+    QPoint stroke_cell_;  // x column, y row
 };
 
 }  // namespace rw::ui

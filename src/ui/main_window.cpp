@@ -92,6 +92,7 @@ TForm1::TForm1(Edition edition, QWidget* parent)
     client_->setFixedSize(geo::ClientSize(edition));
     setCentralWidget(client_);
     BuildMenus();
+    BuildShortcuts();
     BuildRowLabels();
     BuildGrid();
     BuildThumbnailPanel();
@@ -142,6 +143,8 @@ void TForm1::BuildGrid() {
     grid_->setObjectName(QStringLiteral("EditGrid"));
     grid_->move(geo::kGridOrigin);
     connect(grid_, &GridWidget::CellPressed, this, &TForm1::Panel1MouseDown);
+    connect(grid_, &GridWidget::CellDragged, this, &TForm1::Panel1MouseMove);
+    connect(grid_, &GridWidget::StrokeEnded, this, &TForm1::Panel1MouseUp);
 }
 
 void TForm1::BuildThumbnailPanel() {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "editor/editor.h"
+#include "editor/session.h"
 #include "io/status.h"
 #include "model/edition.h"
 #include "ui/file_dialogs.h"
@@ -44,7 +44,7 @@ class TForm1 : public QMainWindow {
     // They follow the interface language with the main window.
     void SetInfoWindows(InfoWindow* help, InfoWindow* history, InfoWindow* about);
 
-    const Editor& editor() const { return editor_; }
+    const Session& editor() const { return editor_; }
     // The area the window definition places its controls in, below the menu.
     QWidget* ClientArea() const { return client_; }
 
@@ -59,6 +59,8 @@ class TForm1 : public QMainWindow {
     void FormCreate();
     void BuildMenus();
     void BuildFileMenu();
+    void BuildEditMenu();
+    void BuildShortcuts();
     void BuildFontMenu();
     void BuildPhoneMenu();
     void BuildLanguageMenu();
@@ -109,6 +111,8 @@ class TForm1 : public QMainWindow {
     // Control handlers.
     void PaintBox1MouseDown(int slot);
     void Panel1MouseDown(int row, int column);
+    void Panel1MouseMove(int row, int column);
+    void Panel1MouseUp();
     void Button1Click();
     void Button8Click();
     void Button9Click();
@@ -126,7 +130,7 @@ class TForm1 : public QMainWindow {
     // The file commands' common course.
     using LoadStep = std::function<Status(const std::string& path, FontImage& font)>;
     using SaveStep = std::function<Status(const std::string& path)>;
-    void LoadCommand(const FileDialogRequest& request, const LoadStep& load);
+    void LoadCommand(const FileDialogRequest& request, const LoadStep& load, StepName name);
     void SaveCommand(const FileDialogRequest& request, const SaveStep& save);
     QString DialogTitle(int text_id) const;
     QString FontFileFilter() const;
@@ -134,6 +138,9 @@ class TForm1 : public QMainWindow {
     void ChooseModel(PhoneModel model);
     void ChooseKind(FontKind kind);
     void ShowInfoWindow(InfoWindow* window);
+
+    // Runs one session operation, then shows what it changed.
+    void Run(const std::function<void(Session&)>& operation);
 
     // Showing the editor's views.
     void Refresh();
@@ -150,7 +157,7 @@ class TForm1 : public QMainWindow {
     void ShowControls();
     void ShowTexts();
 
-    Editor editor_;
+    Session editor_;
     std::unique_ptr<FileDialogs> dialogs_;
     ArrowPictures arrows_;
     std::unique_ptr<Menus> menus_;

@@ -13,18 +13,24 @@
 namespace rw::ui {
 namespace {
 
-BlockSet LoadBlocks(const Editor& editor) {
+BlockSet LoadBlocks(const Session& editor) {
     return ScopeBlocks(editor.state().load_scope, editor.edition());
 }
 
 }  // namespace
+
+// Every handler runs one session operation and shows what it changed.
+void TForm1::Run(const std::function<void(Session&)>& operation) {
+    operation(editor_);
+    Refresh();
+}
 
 // ---------------------------------------------------------------------------------------------
 // File commands. A load reads into a copy of the font; only a load that succeeded replaces the
 // font, names the file in the caption and redraws. A failed command shows the standard text with
 // the file's path and leaves font, caption and current file name as they were.
 
-void TForm1::LoadCommand(const FileDialogRequest& request, const LoadStep& load) {
+void TForm1::LoadCommand(const FileDialogRequest& request, const LoadStep& load, StepName name) {
     const std::optional<QString> path = dialogs_->Open(request);
     if (!path) return;
     const std::string file = path->toStdString();
@@ -35,8 +41,7 @@ void TForm1::LoadCommand(const FileDialogRequest& request, const LoadStep& load)
         return;
     }
     editor_.SetFileName(file);
-    editor_.ReplaceFont(scratch);
-    editor_.AfterFontLoaded();
+    editor_.LoadFont(scratch, name);
     Refresh();
 }
 
@@ -73,10 +78,13 @@ QString TForm1::FontFileFilter() const {
 void TForm1::N2Click() {
     const FileDialogRequest request{DialogTitle(static_cast<int>(UiText::LoadFlashTitle)),
                                     QStringLiteral("FullFlash (*.bin)|*.bin"), std::nullopt};
-    LoadCommand(request, [this](const std::string& path, FontImage& font) {
-        const EditorState& state = editor_.state();
-        return ReadFlashFont(path, editor_.edition(), state.layout, LoadBlocks(editor_), font);
-    });
+    LoadCommand(
+        request,
+        [this](const std::string& path, FontImage& font) {
+            const EditorState& state = editor_.state();
+            return ReadFlashFont(path, editor_.edition(), state.layout, LoadBlocks(editor_), font);
+        },
+        UiText::MenuLoadFlash);
 }
 
 // "Сохранить шрифт в fullflash". It sets no default extension: the one a font-file save set
@@ -94,9 +102,12 @@ void TForm1::N41Click() {
     const FileDialogRequest request{DialogTitle(static_cast<int>(UiText::LoadFontFileTitle)),
                                     FontFileFilter(), std::nullopt};
     const FontFileFormat format = FontFileFormatFor(editor_.edition(), editor_.state().wide);
-    LoadCommand(request, [this, format](const std::string& path, FontImage& font) {
-        return ReadFontFile(path, format, LoadBlocks(editor_), font);
-    });
+    LoadCommand(
+        request,
+        [this, format](const std::string& path, FontImage& font) {
+            return ReadFontFile(path, format, LoadBlocks(editor_), font);
+        },
+        UiText::MenuLoadFontFile);
 }
 
 // "Сохранить шрифт в файл". A name typed without extension gets the one of the format that is
@@ -115,18 +126,24 @@ void TForm1::N39Click() {
 void TForm1::SFTSBF1Click() {
     const FileDialogRequest request{Q("Загрузка SFT (тонкий) как SBF..."),
                                     QStringLiteral("SiemensFont (*.sft)|*.sft"), std::nullopt};
-    LoadCommand(request, [this](const std::string& path, FontImage& font) {
-        return LoadThinSftAsSbf(path, LoadBlocks(editor_), font);
-    });
+    LoadCommand(
+        request,
+        [this](const std::string& path, FontImage& font) {
+            return LoadThinSftAsSbf(path, LoadBlocks(editor_), font);
+        },
+        UiText::MenuLoadThinSft);
 }
 
 // "SFT -> SBF" / "Загрузить жирный"
 void TForm1::N30Click() {
     const FileDialogRequest request{Q("Загрузка SFT (жирный) как SBF..."),
                                     QStringLiteral("SiemensFont (*.sft)|*.sft"), std::nullopt};
-    LoadCommand(request, [this](const std::string& path, FontImage& font) {
-        return LoadBoldSftAsSbf(path, LoadBlocks(editor_), font);
-    });
+    LoadCommand(
+        request,
+        [this](const std::string& path, FontImage& font) {
+            return LoadBoldSftAsSbf(path, LoadBlocks(editor_), font);
+        },
+        UiText::MenuLoadBoldSft);
 }
 
 // "Выход": nothing is saved and nothing is asked.
@@ -138,34 +155,28 @@ void TForm1::N5Click() {
 // Font menu, phone menu, language, information windows
 
 void TForm1::N16Click() {
-    editor_.ClearLetter();
-    Refresh();
+    Run([](Session& s) { s.ClearLetter(); });
 }
 
 void TForm1::N17Click() {
-    editor_.ClearBlock();
-    Refresh();
+    Run([](Session& s) { s.ClearBlock(); });
 }
 
 void TForm1::N18Click() {
-    editor_.ClearFont();
-    Refresh();
+    Run([](Session& s) { s.ClearFont(); });
 }
 
 // Every load option; the tag tells them apart.
 void TForm1::N19Click(int tag) {
-    editor_.ChooseLoadScope(tag);
-    Refresh();
+    Run([tag](Session& s) { s.ChooseLoadScope(tag); });
 }
 
 void TForm1::ChooseModel(PhoneModel model) {
-    editor_.ChooseModel(model);
-    Refresh();
+    Run([model](Session& s) { s.ChooseModel(model); });
 }
 
 void TForm1::ChooseKind(FontKind kind) {
-    editor_.ChooseKind(kind);
-    Refresh();
+    Run([kind](Session& s) { s.ChooseKind(kind); });
 }
 
 void TForm1::CMS351Click() {
@@ -237,65 +248,63 @@ void TForm1::About1Click() {
 // Controls
 
 void TForm1::PaintBox1MouseDown(int slot) {
-    editor_.PressThumbnail(slot);
-    Refresh();
+    Run([slot](Session& s) { s.PressThumbnail(slot); });
 }
 
+// A press on the grid starts a stroke; the grid reports the pointer's further cells while the
+// button stays down, and the release ends the stroke.
 void TForm1::Panel1MouseDown(int row, int column) {
-    editor_.ClickCell(row, column);
-    Refresh();
+    Run([row, column](Session& s) { s.BeginStroke(row, column); });
+}
+
+void TForm1::Panel1MouseMove(int row, int column) {
+    Run([row, column](Session& s) { s.ContinueStroke(row, column); });
+}
+
+void TForm1::Panel1MouseUp() {
+    Run([](Session& s) { s.EndStroke(); });
 }
 
 // "Записать в шрифт"
 void TForm1::Button1Click() {
-    editor_.WriteBack();
-    Refresh();
+    Run([](Session& s) { s.WriteBack(); });
 }
 
 void TForm1::Button8Click() {
-    editor_.CopyBlock();
-    Refresh();
+    Run([](Session& s) { s.CopyBlock(); });
 }
 
 void TForm1::Button9Click() {
-    editor_.PasteBlock();
-    Refresh();
+    Run([](Session& s) { s.PasteBlock(); });
 }
 
 void TForm1::Button10Click() {
-    editor_.CopyLetter();
-    Refresh();
+    Run([](Session& s) { s.CopyLetter(); });
 }
 
 void TForm1::Button11Click() {
-    editor_.PasteLetter();
-    Refresh();
+    Run([](Session& s) { s.PasteLetter(); });
 }
 
 // The set and bold buttons act on the press; the editor decides which of them are down.
 void TForm1::SpeedButton1MouseDown() {
-    editor_.PressBold();
-    Refresh();
+    Run([](Session& s) { s.PressBold(); });
 }
 
 void TForm1::SpeedButton2MouseDown() {
-    editor_.PressUpperCase();
-    Refresh();
+    Run([](Session& s) { s.PressUpperCase(); });
 }
 
 void TForm1::SpeedButton3MouseDown() {
-    editor_.PressLowerCase();
-    Refresh();
+    Run([](Session& s) { s.PressLowerCase(); });
 }
 
 void TForm1::SpeedButton4MouseDown() {
-    editor_.PressSymbolSet(1);
-    Refresh();
+    Run([](Session& s) { s.PressSymbolSet(1); });
 }
 
 void TForm1::SpeedButton5MouseDown() {
-    editor_.PressSymbolSet(2);
-    Refresh();
+    Run([](Session& s) { s.PressSymbolSet(2); });
 }
 
 // ImageIO1 .. ImageIO4: right, left, up, down.
@@ -304,8 +313,7 @@ void TForm1::ImageIOMouseDown(TImageIO* sender) {
                                                       ShiftDirection::Up, ShiftDirection::Down};
     for (int i = 0; i < 4; ++i) {
         if (shift_buttons_[i] != sender) continue;
-        editor_.Shift(kDirections[i]);
-        Refresh();
+        Run([i](Session& s) { s.Shift(kDirections[i]); });
     }
 }
 

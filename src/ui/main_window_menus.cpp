@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
+#include <functional>
 
 #include "edition/texts.h"
 #include "ui/qt_conversions.h"
@@ -43,6 +45,7 @@ QAction* AddCheckItem(QMenu* menu, const char* name, const QString& text) {
 void TForm1::BuildMenus() {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     BuildFileMenu();
+    BuildEditMenu();
     BuildFontMenu();
     BuildPhoneMenu();
     BuildLanguageMenu();
@@ -73,6 +76,54 @@ void TForm1::BuildFileMenu() {
     connect(m.N41, &QAction::triggered, this, &TForm1::N41Click);
     connect(m.N39, &QAction::triggered, this, &TForm1::N39Click);
     connect(m.N5, &QAction::triggered, this, &TForm1::N5Click);
+    m.N2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m.N23->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m.N41->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    m.N39->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m.N5->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
+
+// "Правка": undo and redo, the transforms of the working glyph, and bold from normal.
+void TForm1::BuildEditMenu() {
+    Menus& m = *menus_;
+    m.EditMenu = AddMenu(menuBar(), "EditMenu");
+    m.EditUndo = AddItem(m.EditMenu, "EditUndo");
+    m.EditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m.EditRedo = AddItem(m.EditMenu, "EditRedo");
+    m.EditRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(m.EditUndo, &QAction::triggered, this, [this] { Run([](Session& s) { s.Undo(); }); });
+    connect(m.EditRedo, &QAction::triggered, this, [this] { Run([](Session& s) { s.Redo(); }); });
+    AddSeparator(m.EditMenu, "EditSeparator1");
+    static constexpr const char* kTransformNames[4] = {"EditFlipHorizontal", "EditFlipVertical",
+                                                       "EditInvert", "EditEmbolden"};
+    for (int i = 0; i < 4; ++i) {
+        m.transforms[i] = AddItem(m.EditMenu, kTransformNames[i]);
+        const auto transform = static_cast<GlyphTransform>(i);
+        connect(m.transforms[i], &QAction::triggered, this,
+                [this, transform] { Run([transform](Session& s) { s.Transform(transform); }); });
+    }
+    AddSeparator(m.EditMenu, "EditSeparator2");
+    m.EditBoldFromNormal = AddItem(m.EditMenu, "EditBoldFromNormal");
+    connect(m.EditBoldFromNormal, &QAction::triggered, this,
+            [this] { Run([](Session& s) { s.BoldFromNormal(); }); });
+}
+
+// Keys of the window that no menu item shows: write back, the four shifts, the neighbour
+// letters.
+void TForm1::BuildShortcuts() {
+    auto add = [this](QKeySequence keys, std::function<void(Session&)> operation) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, operation] { Run(operation); });
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_Return), [](Session& s) { s.WriteBack(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Enter), [](Session& s) { s.WriteBack(); });
+    add(QKeySequence(Qt::ALT | Qt::Key_Right), [](Session& s) { s.Shift(ShiftDirection::Right); });
+    add(QKeySequence(Qt::ALT | Qt::Key_Left), [](Session& s) { s.Shift(ShiftDirection::Left); });
+    add(QKeySequence(Qt::ALT | Qt::Key_Up), [](Session& s) { s.Shift(ShiftDirection::Up); });
+    add(QKeySequence(Qt::ALT | Qt::Key_Down), [](Session& s) { s.Shift(ShiftDirection::Down); });
+    add(QKeySequence(Qt::Key_PageUp), [](Session& s) { s.PressNeighbourLetter(-1); });
+    add(QKeySequence(Qt::Key_PageDown), [](Session& s) { s.PressNeighbourLetter(1); });
 }
 
 void TForm1::BuildFontMenu() {

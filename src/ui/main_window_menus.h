@@ -14,6 +14,7 @@ namespace rw::ui {
 struct TForm1::Menus {
     QMenu* N1 = nullptr;       // Файл
     QMenu* SFTSBF1 = nullptr;  // SFT -> SBF (Cyrillic edition)
+    QMenu* EditMenu = nullptr;  // Правка
     QMenu* N6 = nullptr;       // Шрифт (…)
     QMenu* N12 = nullptr;      // Тип шрифта
     QMenu* N15 = nullptr;      // Параметры загрузки ...
@@ -35,6 +36,10 @@ struct TForm1::Menus {
     QAction* N9 = nullptr;
     QAction* N10 = nullptr;
     QAction* About1 = nullptr;
+    QAction* EditUndo = nullptr;
+    QAction* EditRedo = nullptr;
+    std::array<QAction*, 4> transforms{};  // by GlyphTransform
+    QAction* EditBoldFromNormal = nullptr;
     std::array<QAction*, kKindItems> kinds{};    // by FontKind code
     std::array<QAction*, kModelItems> models{};  // by PhoneModel code
     std::array<QAction*, kScopeItems> scopes{};  // by load scope tag; null where absent

@@ -56,7 +56,7 @@ void TForm1::ShowGrid() {
     GridWidget::Cells cells;
     for (int row = 0; row < kGridSize; ++row) {
         for (int col = 0; col < kGridSize; ++col) {
-            const CellView view = editor_.Cell(row, col);
+            const CellView view = editor_.view().Cell(row, col);
             GridCellLook& look = cells[row * kGridSize + col];
             if (!view.button_face)
                 look.colour = QColor(view.colour.r, view.colour.g, view.colour.b);
@@ -68,12 +68,12 @@ void TForm1::ShowGrid() {
 }
 
 void TForm1::ShowRowLabels() {
-    for (int row = 0; row < kGridSize; ++row) row_labels_[row]->setText(Q(editor_.RowLabel(row)));
+    for (int row = 0; row < kGridSize; ++row) row_labels_[row]->setText(Q(editor_.view().RowLabel(row)));
 }
 
 void TForm1::ShowLetterLabels() {
-    label0_->setText(Q(editor_.WidthLabel()));
-    const LetterLabelView letter = editor_.LetterLabel();
+    label0_->setText(Q(editor_.view().WidthLabel()));
+    const LetterLabelView letter = editor_.view().LetterLabel();
     label15_->setText(Q(letter.text));
     QFont font = label15_->font();
     font.setBold(letter.bold);
@@ -82,29 +82,29 @@ void TForm1::ShowLetterLabels() {
 
 void TForm1::ShowThumbnails() {
     for (int slot = 0; slot < editor_.slot_count(); ++slot) {
-        thumbnails_[slot]->SetPicture(ToImage(editor_.Thumbnail(slot)));
+        thumbnails_[slot]->SetPicture(ToImage(editor_.view().Thumbnail(slot)));
     }
 }
 
 void TForm1::ShowEditImage() {
-    paint_box_edit_->SetPicture(ToImage(editor_.EditImage()));
+    paint_box_edit_->SetPicture(ToImage(editor_.view().EditImage()));
 }
 
 void TForm1::ShowSelectionFrame() {
-    const SelectionFrameView frame = editor_.SelectionFrame();
+    const SelectionFrameView frame = editor_.view().SelectionFrame();
     const Rect rects[4] = {frame.left, frame.top, frame.right, frame.bottom};
     for (int i = 0; i < 4; ++i) frame_[i]->setGeometry(ToQRect(rects[i]));
 }
 
 void TForm1::ShowHints() {
     for (int slot = 0; slot < editor_.slot_count(); ++slot) {
-        thumbnails_[slot]->setStatusTip(Q(editor_.ThumbnailHintText(slot)));
+        thumbnails_[slot]->setStatusTip(Q(editor_.view().ThumbnailHintText(slot)));
     }
-    paint_box_edit_->setStatusTip(Q(DisplayText(editor_.EditImageHint())));
+    paint_box_edit_->setStatusTip(Q(DisplayText(editor_.view().EditImageHint())));
 }
 
 void TForm1::ShowCovers() {
-    const CoverView& covers = editor_.Covers();
+    const CoverView& covers = editor_.view().Covers();
     if (editor_.edition() == Edition::Cyrillic) {
         MoveLeft(panel_yo1_, covers.yo1_left);
         MoveLeft(panel_yo2_, covers.yo2_left);
@@ -118,20 +118,20 @@ void TForm1::ShowCovers() {
 
 void TForm1::ShowMarkers() {
     for (int slot = 0; slot < editor_.slot_count(); ++slot) {
-        markers_[slot]->resize(editor_.MarkerWidth(slot), 1);
+        markers_[slot]->resize(editor_.view().MarkerWidth(slot), 1);
     }
 }
 
 void TForm1::ShowMenuCaptions() {
-    menus_->N3->setTitle(Q(editor_.PhoneMenuCaption()));
-    menus_->N6->setTitle(Q(editor_.FontMenuCaption()));
+    menus_->N3->setTitle(Q(editor_.view().PhoneMenuCaption()));
+    menus_->N6->setTitle(Q(editor_.view().FontMenuCaption()));
     // Qt takes "[*]" in a title for its modification mark; a file may be called "*".
-    QString caption = Q(editor_.WindowCaption());
+    QString caption = Q(editor_.view().WindowCaption());
     setWindowTitle(caption.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 
 void TForm1::ShowControls() {
-    const ControlStates& controls = editor_.Controls();
+    const ControlStates& controls = editor_.view().Controls();
     Menus& m = *menus_;
     for (int i = 0; i < kModelItems; ++i) m.models[i]->setChecked(controls.model_checked[i]);
     for (int i = 0; i < kKindItems; ++i) m.kinds[i]->setChecked(controls.kind_checked[i]);
@@ -148,6 +148,11 @@ void TForm1::ShowControls() {
     bold_button_->setVisible(controls.bold_visible);
     button1_->setEnabled(controls.button1_enabled);
     if (m.SFTSBF1 != nullptr) m.SFTSBF1->menuAction()->setEnabled(controls.sft_sbf_enabled);
+    m.EditUndo->setEnabled(editor_.CanUndo());
+    m.EditUndo->setText(Q(editor_.UndoCaption()));
+    m.EditRedo->setEnabled(editor_.CanRedo());
+    m.EditRedo->setText(Q(editor_.RedoCaption()));
+    m.EditBoldFromNormal->setEnabled(controls.bold_from_normal_enabled);
     if (m.N8 != nullptr) {
         m.N8->setChecked(controls.russian_checked);
         m.English1->setChecked(controls.english_checked);
@@ -166,6 +171,11 @@ void TForm1::ShowTexts() {
     m.N41->setText(text(UiText::MenuLoadFontFile));
     m.N39->setText(text(UiText::MenuSaveFontFile));
     m.N5->setText(text(UiText::MenuExit));
+    m.EditMenu->setTitle(text(UiText::MenuEdit));
+    const UiText transforms[4] = {UiText::MenuFlipHorizontal, UiText::MenuFlipVertical,
+                                  UiText::MenuInvert, UiText::MenuEmbolden};
+    for (int i = 0; i < 4; ++i) m.transforms[i]->setText(text(transforms[i]));
+    m.EditBoldFromNormal->setText(text(UiText::MenuBoldFromNormal));
     m.N16->setText(text(UiText::MenuClearLetter));
     m.N17->setText(text(UiText::MenuClearBlock));
     m.N18->setText(text(UiText::MenuClearFont));

@@ -1,7 +1,7 @@
 // The program's own clipboard: blocks and letters, each form with its own buffer.
 #include <gtest/gtest.h>
 
-#include "editor/editor.h"
+#include "editor/session.h"
 #include "editor_test_support.h"
 
 namespace rw {
@@ -25,7 +25,7 @@ FontImage Distinct() {
 }
 
 TEST(ClipboardLetter, CopyOnBPasteOnD) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     const FontImage font = Distinct();
     Load(e, font);
     e.PressThumbnail(1);  // Б
@@ -35,11 +35,11 @@ TEST(ClipboardLetter, CopyOnBPasteOnD) {
     EXPECT_EQ(e.font().narrow[0][4], font.narrow[0][1]);
     EXPECT_EQ(e.font().narrow[0][1], font.narrow[0][1]);
     EXPECT_EQ(e.working_narrow(), font.narrow[0][1]);
-    EXPECT_EQ(e.WidthLabel(), "1");
+    EXPECT_EQ(e.view().WidthLabel(), "1");
 }
 
 TEST(ClipboardLetter, BlockCopyReplacesTheLetterCopiedEarlier) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     const FontImage font = Distinct();
     Load(e, font);
     e.PressThumbnail(1);
@@ -53,7 +53,7 @@ TEST(ClipboardLetter, BlockCopyReplacesTheLetterCopiedEarlier) {
 }
 
 TEST(ClipboardLetter, SecondCopyWinsAndTheFirstStaysInTheBuffer) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     const FontImage font = Distinct();
     Load(e, font);
     e.PressThumbnail(1);
@@ -71,7 +71,7 @@ TEST(ClipboardLetter, SecondCopyWinsAndTheFirstStaysInTheBuffer) {
 }
 
 TEST(ClipboardLetter, PasteBeforeAnyCopyWritesZeros) {
-    Editor e = Activated(Edition::Latin);
+    Session e = Activated(Edition::Latin);
     FontImage font;
     font.wide[0][3] = Wide(2, {0x4000});
     font.wide[1][3] = Wide(2, {0x4000});
@@ -85,7 +85,7 @@ TEST(ClipboardLetter, PasteBeforeAnyCopyWritesZeros) {
 }
 
 TEST(ClipboardBlock, NormalUpperCaseOntoBold) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     const FontImage font = Distinct();
     Load(e, font);
     e.CopyBlock();
@@ -94,12 +94,12 @@ TEST(ClipboardBlock, NormalUpperCaseOntoBold) {
     EXPECT_EQ(e.font().narrow[2], e.font().narrow[0]);
     EXPECT_EQ(e.font().narrow[3], font.narrow[3]);
     // Row 1 of the normal upper-case glyphs is 0x01: ink in column 7 of every bold thumbnail.
-    EXPECT_EQ(e.Thumbnail(0).At(7, 1), kBlack);
+    EXPECT_EQ(e.view().Thumbnail(0).At(7, 1), kBlack);
     EXPECT_EQ(e.working_narrow(), font.narrow[0][0]);
 }
 
 TEST(ClipboardBlock, LatinSymbolSetOntoAnotherSet) {
-    Editor e = Activated(Edition::Latin);
+    Session e = Activated(Edition::Latin);
     FontImage font;
     for (int k = 0; k < 37; ++k) font.wide[2][k] = Wide(static_cast<uint16_t>(k), {0x8000});
     Load(e, font);
@@ -111,7 +111,7 @@ TEST(ClipboardBlock, LatinSymbolSetOntoAnotherSet) {
 }
 
 TEST(ClipboardForms, NarrowCopyIsNotSeenUnderTheWideForm) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     const FontImage font = Distinct();
     Load(e, font);
     e.PressThumbnail(5);
@@ -135,7 +135,7 @@ TEST(ClipboardForms, NarrowCopyIsNotSeenUnderTheWideForm) {
 }
 
 TEST(ClipboardForms, CopyTakesTheStoredGlyphNotTheEdit) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     const FontImage font = Distinct();
     Load(e, font);
     e.PressThumbnail(7);

@@ -1,7 +1,7 @@
 // Choosing the phone model, the font kind, the load scope and the language.
 #include <gtest/gtest.h>
 
-#include "editor/editor.h"
+#include "editor/session.h"
 #include "editor_test_support.h"
 
 namespace rw {
@@ -11,7 +11,7 @@ using editor_testing::Activated;
 using editor_testing::Load;
 using editor_testing::Narrow;
 
-void ExpectSameScreen(const Editor& a, const Editor& b) {
+void ExpectSameScreen(const Session& a, const Session& b) {
     EXPECT_EQ(a.state().wide, b.state().wide);
     EXPECT_EQ(a.state().single_weight, b.state().single_weight);
     EXPECT_EQ(a.state().last_row, b.state().last_row);
@@ -20,8 +20,8 @@ void ExpectSameScreen(const Editor& a, const Editor& b) {
     EXPECT_EQ(a.state().layout.normal_base, b.state().layout.normal_base);
     EXPECT_EQ(a.state().layout.bold_base, b.state().layout.bold_base);
     EXPECT_EQ(a.state().layout.latin_bold.upper_base, b.state().layout.latin_bold.upper_base);
-    const ControlStates& ca = a.Controls();
-    const ControlStates& cb = b.Controls();
+    const ControlStates& ca = a.view().Controls();
+    const ControlStates& cb = b.view().Controls();
     EXPECT_EQ(ca.model_checked, cb.model_checked);
     EXPECT_EQ(ca.kind_checked, cb.kind_checked);
     EXPECT_EQ(ca.scope_enabled, cb.scope_enabled);
@@ -29,16 +29,16 @@ void ExpectSameScreen(const Editor& a, const Editor& b) {
     EXPECT_EQ(ca.bold_enabled, cb.bold_enabled);
     EXPECT_EQ(ca.bold_visible, cb.bold_visible);
     EXPECT_EQ(ca.sft_sbf_enabled, cb.sft_sbf_enabled);
-    EXPECT_EQ(a.PhoneMenuCaption(), b.PhoneMenuCaption());
-    EXPECT_EQ(a.FontMenuCaption(), b.FontMenuCaption());
-    EXPECT_EQ(a.MarkerWidth(), b.MarkerWidth());
-    EXPECT_EQ(a.Covers().yo1_left, b.Covers().yo1_left);
-    EXPECT_EQ(a.LetterLabel().bold, b.LetterLabel().bold);
+    EXPECT_EQ(a.view().PhoneMenuCaption(), b.view().PhoneMenuCaption());
+    EXPECT_EQ(a.view().FontMenuCaption(), b.view().FontMenuCaption());
+    EXPECT_EQ(a.view().MarkerWidth(), b.view().MarkerWidth());
+    EXPECT_EQ(a.view().Covers().yo1_left, b.view().Covers().yo1_left);
+    EXPECT_EQ(a.view().LetterLabel().bold, b.view().LetterLabel().bold);
     for (int r = 0; r < 16; ++r) {
         for (int c = 0; c < 16; ++c) {
-            EXPECT_EQ(a.Cell(r, c).role, b.Cell(r, c).role);
-            EXPECT_EQ(a.Cell(r, c).live, b.Cell(r, c).live);
-            EXPECT_EQ(a.Cell(r, c).hint_id, b.Cell(r, c).hint_id);
+            EXPECT_EQ(a.view().Cell(r, c).role, b.view().Cell(r, c).role);
+            EXPECT_EQ(a.view().Cell(r, c).live, b.view().Cell(r, c).live);
+            EXPECT_EQ(a.view().Cell(r, c).hint_id, b.view().Cell(r, c).hint_id);
         }
     }
 }
@@ -48,8 +48,8 @@ TEST(ModelAndKind, EitherOrderEndsInTheSameState) {
         for (PhoneModel m : kAllPhoneModels) {
             for (FontKind k : kAllFontKinds) {
                 SCOPED_TRACE(static_cast<int>(m) * 10 + static_cast<int>(k));
-                Editor model_first = Activated(edition);
-                Editor kind_first = Activated(edition);
+                Session model_first = Activated(edition);
+                Session kind_first = Activated(edition);
                 model_first.PressBold();
                 kind_first.PressBold();
                 model_first.ChooseModel(m);
@@ -67,27 +67,27 @@ TEST(ModelAndKind, EitherOrderEndsInTheSameState) {
 
 TEST(ModelAndKind, SingleWeightKindDropsBold) {
     for (Edition edition : {Edition::Cyrillic, Edition::Latin}) {
-        Editor e = Activated(edition);
+        Session e = Activated(edition);
         e.PressBold();
         e.PressLowerCase();
         ASSERT_EQ(e.state().block, 1 + BoldStep(edition));
         e.ChooseKind(FontKind::Browser);
         EXPECT_EQ(e.state().block, 1);
         EXPECT_FALSE(e.state().bold);
-        EXPECT_FALSE(e.Controls().bold_down);
-        EXPECT_FALSE(e.Controls().bold_visible);
-        EXPECT_FALSE(e.Controls().bold_enabled);
-        EXPECT_FALSE(e.LetterLabel().bold);
+        EXPECT_FALSE(e.view().Controls().bold_down);
+        EXPECT_FALSE(e.view().Controls().bold_visible);
+        EXPECT_FALSE(e.view().Controls().bold_enabled);
+        EXPECT_FALSE(e.view().LetterLabel().bold);
         EXPECT_FALSE(e.PressBold());
         EXPECT_EQ(e.state().block, 1);
-        for (int tag : {2, 3, 5}) EXPECT_FALSE(e.Controls().scope_enabled[tag]) << tag;
-        EXPECT_EQ(e.Controls().scope_enabled[8], false);
-        EXPECT_TRUE(e.Controls().scope_enabled[edition == Edition::Latin ? 7 : 6]);
+        for (int tag : {2, 3, 5}) EXPECT_FALSE(e.view().Controls().scope_enabled[tag]) << tag;
+        EXPECT_EQ(e.view().Controls().scope_enabled[8], false);
+        EXPECT_TRUE(e.view().Controls().scope_enabled[edition == Edition::Latin ? 7 : 6]);
         EXPECT_FALSE(e.ChooseLoadScope(5));
         e.ChooseKind(FontKind::Normal);
-        EXPECT_TRUE(e.Controls().bold_visible);
-        EXPECT_FALSE(e.Controls().bold_down);
-        EXPECT_TRUE(e.LetterLabel().bold);
+        EXPECT_TRUE(e.view().Controls().bold_visible);
+        EXPECT_FALSE(e.view().Controls().bold_down);
+        EXPECT_TRUE(e.view().LetterLabel().bold);
         EXPECT_EQ(e.state().block, 1);
         EXPECT_TRUE(e.ChooseLoadScope(5));
     }
@@ -96,110 +96,110 @@ TEST(ModelAndKind, SingleWeightKindDropsBold) {
 TEST(ModelAndKind, ThumbnailsAndGridShowTheNormalBlockAfterBoldIsDropped) {
     // The weight is settled before the redraw and the reselect, so nothing of the bold block
     // stays on screen.
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     FontImage font;
     font.narrow[1][0] = Narrow(2, {0x40});  // lower case normal: ink in column 1
     font.narrow[3][0] = Narrow(2, {0x20});  // lower case bold: ink in column 2
     Load(e, font);
     e.PressBold();
     e.PressLowerCase();
-    ASSERT_EQ(e.Thumbnail(0).At(2, 1), kBlack);
+    ASSERT_EQ(e.view().Thumbnail(0).At(2, 1), kBlack);
     e.ChooseModel(PhoneModel::CM35);
     e.ChooseKind(FontKind::Small);
-    EXPECT_EQ(e.Thumbnail(0).At(1, 1), kBlack);
-    EXPECT_EQ(e.Thumbnail(0).At(2, 1), kWhite);
+    EXPECT_EQ(e.view().Thumbnail(0).At(1, 1), kBlack);
+    EXPECT_EQ(e.view().Thumbnail(0).At(2, 1), kWhite);
     EXPECT_EQ(e.working_narrow(), font.narrow[1][0]);
-    EXPECT_EQ(e.Cell(1, 1).colour, kBlack);
-    EXPECT_EQ(e.EditImage().At(2, 1), kWhite);
+    EXPECT_EQ(e.view().Cell(1, 1).colour, kBlack);
+    EXPECT_EQ(e.view().EditImage().At(2, 1), kWhite);
 }
 
 TEST(ModelAndKind, CM35SmallIsSingleWeightAndS35BringsBoldBack) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     e.ChooseModel(PhoneModel::CM35);
     e.ChooseKind(FontKind::Small);
     EXPECT_TRUE(e.state().single_weight);
     EXPECT_EQ(e.state().layout.bold_base, 3414851);
-    EXPECT_FALSE(e.Controls().bold_visible);
-    EXPECT_EQ(e.FontMenuCaption(), "Шрифт (Small)");
+    EXPECT_FALSE(e.view().Controls().bold_visible);
+    EXPECT_EQ(e.view().FontMenuCaption(), "Шрифт (Small)");
     e.ChooseModel(PhoneModel::S35);
     EXPECT_FALSE(e.state().single_weight);
     EXPECT_EQ(e.state().layout.bold_base, 3427532);
-    EXPECT_TRUE(e.Controls().bold_visible);
+    EXPECT_TRUE(e.view().Controls().bold_visible);
     EXPECT_EQ(e.state().kind, FontKind::Small);
-    EXPECT_EQ(e.PhoneMenuCaption(), "Телефон (S 35)");
+    EXPECT_EQ(e.view().PhoneMenuCaption(), "Телефон (S 35)");
 }
 
 TEST(ModelAndKind, BoldScopeChosenEarlierStaysInForce) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     ASSERT_TRUE(e.ChooseLoadScope(5));
     e.ChooseKind(FontKind::Big);
     EXPECT_EQ(e.state().load_scope, 5);
-    EXPECT_TRUE(e.Controls().scope_checked[5]);
-    EXPECT_FALSE(e.Controls().scope_enabled[5]);
+    EXPECT_TRUE(e.view().Controls().scope_checked[5]);
+    EXPECT_FALSE(e.view().Controls().scope_enabled[5]);
 }
 
 TEST(ModelAndKind, SftToSbfFollowsTheWideFlag) {
-    Editor e = Activated(Edition::Cyrillic);
-    EXPECT_TRUE(e.Controls().sft_sbf_present);
-    EXPECT_FALSE(e.Controls().sft_sbf_enabled);
+    Session e = Activated(Edition::Cyrillic);
+    EXPECT_TRUE(e.view().Controls().sft_sbf_present);
+    EXPECT_FALSE(e.view().Controls().sft_sbf_enabled);
     e.ChooseModel(PhoneModel::C45);
-    EXPECT_TRUE(e.Controls().sft_sbf_enabled);
-    EXPECT_EQ(e.MarkerWidth(), 16);
+    EXPECT_TRUE(e.view().Controls().sft_sbf_enabled);
+    EXPECT_EQ(e.view().MarkerWidth(), 16);
     EXPECT_TRUE(e.state().wide);
     e.ChooseKind(FontKind::Normal);
-    EXPECT_TRUE(e.Controls().sft_sbf_enabled);
+    EXPECT_TRUE(e.view().Controls().sft_sbf_enabled);
     e.ChooseModel(PhoneModel::SME45);
-    EXPECT_FALSE(e.Controls().sft_sbf_enabled);
-    EXPECT_EQ(e.MarkerWidth(), 8);
-    Editor eng = Activated(Edition::Latin);
+    EXPECT_FALSE(e.view().Controls().sft_sbf_enabled);
+    EXPECT_EQ(e.view().MarkerWidth(), 8);
+    Session eng = Activated(Edition::Latin);
     eng.ChooseKind(FontKind::Big);
-    EXPECT_FALSE(eng.Controls().sft_sbf_present);
-    EXPECT_FALSE(eng.Controls().sft_sbf_enabled);
-    EXPECT_EQ(eng.MarkerWidth(36), 16);
+    EXPECT_FALSE(eng.view().Controls().sft_sbf_present);
+    EXPECT_FALSE(eng.view().Controls().sft_sbf_enabled);
+    EXPECT_EQ(eng.view().MarkerWidth(36), 16);
 }
 
 TEST(ModelAndKind, ThirtyFiveSeriesCoverYoAndYe) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     e.ChooseModel(PhoneModel::CM35);
-    EXPECT_EQ(e.Covers().yo1_left, 151);
-    EXPECT_EQ(e.Covers().yo2_left, 7);
-    EXPECT_TRUE(e.IsThumbnailCovered(6));
-    EXPECT_TRUE(e.IsThumbnailCovered(33));
-    EXPECT_FALSE(e.IsThumbnailCovered(5));
-    EXPECT_FALSE(e.IsThumbnailCovered(7));
+    EXPECT_EQ(e.view().Covers().yo1_left, 151);
+    EXPECT_EQ(e.view().Covers().yo2_left, 7);
+    EXPECT_TRUE(e.view().IsThumbnailCovered(6));
+    EXPECT_TRUE(e.view().IsThumbnailCovered(33));
+    EXPECT_FALSE(e.view().IsThumbnailCovered(5));
+    EXPECT_FALSE(e.view().IsThumbnailCovered(7));
     EXPECT_FALSE(e.PressThumbnail(6));
     EXPECT_FALSE(e.PressThumbnail(33));
     e.PressLowerCase();
     EXPECT_FALSE(e.PressThumbnail(6));
-    EXPECT_EQ(e.Covers().yo1_hint, "ё");
+    EXPECT_EQ(e.view().Covers().yo1_hint, "ё");
     e.ChooseModel(PhoneModel::SME45);
-    EXPECT_EQ(e.Covers().yo1_left, kHiddenLeft);
+    EXPECT_EQ(e.view().Covers().yo1_left, kHiddenLeft);
     EXPECT_TRUE(e.PressThumbnail(6));
     EXPECT_TRUE(e.PressThumbnail(33));
-    Editor eng = Activated(Edition::Latin);
+    Session eng = Activated(Edition::Latin);
     eng.ChooseModel(PhoneModel::S35);
-    EXPECT_EQ(eng.Covers().yo1_left, kHiddenLeft);
+    EXPECT_EQ(eng.view().Covers().yo1_left, kHiddenLeft);
 }
 
 TEST(ModelAndKind, ChoicesNeverChangeTheGlyphs) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     FontImage font;
     font.narrow[0][0] = Narrow(2, {0x40});
     Load(e, font);
     e.ChooseKind(FontKind::Big);
     EXPECT_EQ(e.working_wide(), WideGlyph{});
-    EXPECT_EQ(e.Thumbnail(0).At(1, 1), kWhite);
+    EXPECT_EQ(e.view().Thumbnail(0).At(1, 1), kWhite);
     e.ChooseModel(PhoneModel::M50);
     e.ChooseModel(PhoneModel::SME45);
     e.ChooseKind(FontKind::Normal);
     EXPECT_EQ(e.font(), font);
     EXPECT_EQ(e.working_narrow(), font.narrow[0][0]);
-    EXPECT_EQ(e.Thumbnail(0).At(1, 1), kBlack);
+    EXPECT_EQ(e.view().Thumbnail(0).At(1, 1), kBlack);
 }
 
 TEST(ModelAndKind, CodesOutsideTheMenusChangeNothing) {
     for (Edition edition : {Edition::Cyrillic, Edition::Latin}) {
-        Editor e = Activated(edition);
+        Session e = Activated(edition);
         e.ChooseModel(PhoneModel::C45);
         e.ChooseKind(FontKind::Small);
         const EditorState before = e.state();
@@ -212,55 +212,55 @@ TEST(ModelAndKind, CodesOutsideTheMenusChangeNothing) {
         EXPECT_EQ(e.state().kind, before.kind);
         EXPECT_EQ(e.state().last_row, before.last_row);
         EXPECT_EQ(e.state().layout.normal_base, before.layout.normal_base);
-        EXPECT_EQ(e.PhoneMenuCaption(), "Телефон (C 45)");
-        EXPECT_EQ(e.FontMenuCaption(), "Шрифт (Small)");
+        EXPECT_EQ(e.view().PhoneMenuCaption(), "Телефон (C 45)");
+        EXPECT_EQ(e.view().FontMenuCaption(), "Шрифт (Small)");
         EXPECT_EQ(e.generation(), generation);
     }
 }
 
 TEST(LoadScope, OneCheckMarkAndTheEditionsTags) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     EXPECT_TRUE(e.ChooseLoadScope(5));
     EXPECT_TRUE(e.ChooseLoadScope(6));
     int checked = 0;
-    for (bool c : e.Controls().scope_checked) checked += c;
+    for (bool c : e.view().Controls().scope_checked) checked += c;
     EXPECT_EQ(checked, 1);
-    EXPECT_TRUE(e.Controls().scope_checked[6]);
+    EXPECT_TRUE(e.view().Controls().scope_checked[6]);
     EXPECT_FALSE(e.ChooseLoadScope(7));
     EXPECT_FALSE(e.ChooseLoadScope(-1));
-    EXPECT_FALSE(e.Controls().scope_present[10]);
-    Editor eng = Activated(Edition::Latin);
+    EXPECT_FALSE(e.view().Controls().scope_present[10]);
+    Session eng = Activated(Edition::Latin);
     EXPECT_TRUE(eng.ChooseLoadScope(10));
     EXPECT_EQ(eng.state().load_scope, 10);
     EXPECT_FALSE(eng.ChooseLoadScope(11));
 }
 
 TEST(Language, EnglishCaptionsAndNothingElseChanges) {
-    Editor e = Activated(Edition::Latin);
+    Session e = Activated(Edition::Latin);
     e.ChooseModel(PhoneModel::C45);
     e.ChooseKind(FontKind::Browser);
     e.PressLowerCase();
     e.PressThumbnail(4);
     e.SetLanguage(1);
-    EXPECT_EQ(e.FontMenuCaption(), "Font (Browser)");
-    EXPECT_EQ(e.PhoneMenuCaption(), "Phone (C 45)");
-    EXPECT_TRUE(e.Controls().english_checked);
-    EXPECT_FALSE(e.Controls().russian_checked);
+    EXPECT_EQ(e.view().FontMenuCaption(), "Font (Browser)");
+    EXPECT_EQ(e.view().PhoneMenuCaption(), "Phone (C 45)");
+    EXPECT_TRUE(e.view().Controls().english_checked);
+    EXPECT_FALSE(e.view().Controls().russian_checked);
     EXPECT_EQ(e.state().block, 1);
     EXPECT_EQ(e.state().selected_slot, 4);
     e.ChooseModel(PhoneModel::S35);
-    EXPECT_EQ(e.PhoneMenuCaption(), "Phone (S 35)");
+    EXPECT_EQ(e.view().PhoneMenuCaption(), "Phone (S 35)");
     e.SetLanguage(0);
-    EXPECT_EQ(e.PhoneMenuCaption(), "Телефон (S 35)");
-    EXPECT_EQ(e.Cell(0, 8).hint, "Бит 7 ширины буквы");
+    EXPECT_EQ(e.view().PhoneMenuCaption(), "Телефон (S 35)");
+    EXPECT_EQ(e.view().Cell(0, 8).hint, "Бит 7 ширины буквы");
 }
 
 TEST(Language, CyrillicStaysRussian) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     e.SetLanguage(1);
     EXPECT_EQ(e.state().language, 0);
     e.ChooseKind(FontKind::Small);
-    EXPECT_EQ(e.FontMenuCaption(), "Шрифт (Small)");
+    EXPECT_EQ(e.view().FontMenuCaption(), "Шрифт (Small)");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Thumbnails and the actual-size edit image, pixel by pixel.
 #include <gtest/gtest.h>
 
-#include "editor/editor.h"
+#include "editor/session.h"
 #include "editor/previews.h"
 #include "editor_test_support.h"
 
@@ -16,17 +16,17 @@ using editor_testing::Wide;
 using editor_testing::WideFilled;
 
 TEST(Previews, StartThumbnailsOfBothEditions) {
-    const Editor rus = Activated(Edition::Cyrillic);
-    const Editor eng = Activated(Edition::Latin);
+    const Session rus = Activated(Edition::Cyrillic);
+    const Session eng = Activated(Edition::Latin);
     for (int slot : {0, 17, 33}) {
         for (int y = 0; y < 16; ++y) {
             for (int x = 0; x < 16; ++x) {
-                EXPECT_EQ(rus.Thumbnail(slot).At(x, y), x < 8 && y <= 12 ? kWhite : kFaceGrey);
-                EXPECT_EQ(eng.Thumbnail(slot).At(x, y), y <= 11 ? kWhite : kFaceGrey);
+                EXPECT_EQ(rus.view().Thumbnail(slot).At(x, y), x < 8 && y <= 12 ? kWhite : kFaceGrey);
+                EXPECT_EQ(eng.view().Thumbnail(slot).At(x, y), y <= 11 ? kWhite : kFaceGrey);
             }
         }
     }
-    EXPECT_EQ(eng.Thumbnail(36).At(15, 11), kWhite);
+    EXPECT_EQ(eng.view().Thumbnail(36).At(15, 11), kWhite);
 }
 
 TEST(Previews, NarrowWidthByteIsDrawnInRowZero) {
@@ -66,77 +66,77 @@ TEST(Previews, WideGreyBelowTheKindsRows) {
 }
 
 TEST(Previews, NarrowEditImageIsWhiteOutsideTheGlyph) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     FontImage font;
     font.narrow[0][0] = NarrowFilled(0xFF);
     Load(e, font);
     for (int y = 0; y < 16; ++y) {
         for (int x = 0; x < 16; ++x) {
-            EXPECT_EQ(e.EditImage().At(x, y), x < 8 && y >= 1 && y <= 11 ? kBlack : kWhite);
+            EXPECT_EQ(e.view().EditImage().At(x, y), x < 8 && y >= 1 && y <= 11 ? kBlack : kWhite);
         }
     }
 }
 
 TEST(Previews, WideRedrawLeavesRowsBelowHAsTheyWere) {
-    Editor e = Activated(Edition::Latin);
+    Session e = Activated(Edition::Latin);
     e.ChooseKind(FontKind::Big);
     FontImage font;
     font.wide[0][0] = Wide(0xFF02, {});
     font.wide[0][0][14] = 0xFFFF;
     font.wide[0][0][3] = 0x8000;
     Load(e, font);
-    EXPECT_EQ(e.EditImage().At(4, 14), kBlack);
-    EXPECT_EQ(e.EditImage().At(0, 0), kWhite);  // row 0 is the header, shown white
+    EXPECT_EQ(e.view().EditImage().At(4, 14), kBlack);
+    EXPECT_EQ(e.view().EditImage().At(0, 0), kWhite);  // row 0 is the header, shown white
     e.ChooseKind(FontKind::Small);
     // Rows 1..9 come from the glyph; rows 10..15 still show the Big glyph.
-    EXPECT_EQ(e.EditImage().At(0, 3), kBlack);
-    EXPECT_EQ(e.EditImage().At(4, 14), kBlack);
-    EXPECT_EQ(e.Thumbnail(0).At(4, 14), kFaceGrey);
+    EXPECT_EQ(e.view().EditImage().At(0, 3), kBlack);
+    EXPECT_EQ(e.view().EditImage().At(4, 14), kBlack);
+    EXPECT_EQ(e.view().Thumbnail(0).At(4, 14), kFaceGrey);
     e.ChooseKind(FontKind::Big);
     font.wide[0][0][14] = 0;
     Load(e, font);
-    EXPECT_EQ(e.EditImage().At(4, 14), kWhite);
+    EXPECT_EQ(e.view().EditImage().At(4, 14), kWhite);
 }
 
 TEST(Previews, ALoadStartsFromAWhiteEditImage) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     e.ChooseModel(PhoneModel::C45);
     e.ChooseKind(FontKind::Big);
     FontImage big;
     big.wide[0][0] = WideFilled(0xFFFF);
     Load(e, big);
-    EXPECT_EQ(e.EditImage().At(5, 14), kBlack);
+    EXPECT_EQ(e.view().EditImage().At(5, 14), kBlack);
     e.ChooseKind(FontKind::Normal);
-    EXPECT_EQ(e.EditImage().At(5, 14), kBlack);  // a kind change alone repaints rows 0..11 only
+    EXPECT_EQ(e.view().EditImage().At(5, 14), kBlack);  // a kind change alone repaints rows 0..11 only
     Load(e, FontImage{});
     for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) EXPECT_EQ(e.EditImage().At(x, y), kWhite) << x << "," << y;
+        for (int x = 0; x < 16; ++x) EXPECT_EQ(e.view().EditImage().At(x, y), kWhite) << x << "," << y;
     }
 }
 
 TEST(Previews, ClickPaintsOnePixelOfTheEditImage) {
-    Editor e = Activated(Edition::Latin);
-    const Picture16 before = e.EditImage();
+    Session e = Activated(Edition::Latin);
+    const Picture16 before = e.view().EditImage();
     e.ClickCell(7, 12);
     Picture16 expected = before;
     expected.Set(12, 7, kBlack);
-    EXPECT_EQ(e.EditImage(), expected);
-    EXPECT_EQ(e.Thumbnail(0).At(12, 7), kWhite);  // the font is untouched until written back
+    EXPECT_EQ(e.view().EditImage(), expected);
+    EXPECT_EQ(e.view().Thumbnail(0).At(12, 7), kWhite);  // the font is untouched until written back
 }
 
 TEST(Previews, ThumbnailsShowTheCurrentBlock) {
-    Editor e = Activated(Edition::Latin);
+    Session e = Activated(Edition::Latin);
     FontImage font;
     font.wide[6][10] = Wide(2, {0, 0x4000});
     Load(e, font);
-    EXPECT_EQ(e.Thumbnail(10).At(1, 2), kWhite);
+    EXPECT_EQ(e.view().Thumbnail(10).At(1, 2), kWhite);
     e.PressSymbolSet(1);
     e.PressBold();
     EXPECT_EQ(e.state().block, 6);
-    EXPECT_EQ(e.Thumbnail(10).At(1, 2), kBlack);
+    EXPECT_EQ(e.view().Thumbnail(10).At(1, 2), kBlack);
     const std::vector<Picture16> sheet = PaintBlockThumbnails(Edition::Latin, font, true, 11, 6);
     ASSERT_EQ(sheet.size(), 37u);
-    for (int k = 0; k < 37; ++k) EXPECT_EQ(sheet[k], e.Thumbnail(k)) << k;
+    for (int k = 0; k < 37; ++k) EXPECT_EQ(sheet[k], e.view().Thumbnail(k)) << k;
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Activation, letter load, write-back and the case, set and bold buttons.
 #include <gtest/gtest.h>
 
-#include "editor/editor.h"
+#include "editor/session.h"
 #include "editor_test_support.h"
 
 namespace rw {
@@ -14,31 +14,31 @@ using editor_testing::Wide;
 
 TEST(Activation, FirstActivationSelectsTheFirstLetterOfUpperCaseNormal) {
     for (Edition edition : {Edition::Cyrillic, Edition::Latin}) {
-        Editor e(edition);
-        EXPECT_FALSE(e.Controls().button1_enabled);
-        EXPECT_FALSE(e.SelectionFrame().on_screen);
-        EXPECT_EQ(e.SelectionFrame().left.x, -300);
+        Session e(edition);
+        EXPECT_FALSE(e.view().Controls().button1_enabled);
+        EXPECT_FALSE(e.view().SelectionFrame().on_screen);
+        EXPECT_EQ(e.view().SelectionFrame().left.x, -300);
         e.Activate();
         EXPECT_EQ(e.state().block, 0);
         EXPECT_EQ(e.state().selected_slot, 0);
         EXPECT_FALSE(e.state().bold);
         EXPECT_EQ(e.state().load_scope, 6);
-        EXPECT_TRUE(e.Controls().scope_checked[6]);
-        EXPECT_TRUE(e.Controls().set_down[0]);
-        EXPECT_TRUE(e.Controls().button1_enabled);
+        EXPECT_TRUE(e.view().Controls().scope_checked[6]);
+        EXPECT_TRUE(e.view().Controls().set_down[0]);
+        EXPECT_TRUE(e.view().Controls().button1_enabled);
         EXPECT_EQ(e.state().wide, edition == Edition::Latin);
-        EXPECT_EQ(e.MarkerWidth(), edition == Edition::Latin ? 16 : 8);
-        EXPECT_EQ(e.LetterLabel().text, edition == Edition::Cyrillic ? "А" : "A");
-        EXPECT_EQ(e.SelectionFrame().left, (Rect{7, 35, 1, 18}));
-        EXPECT_EQ(e.SelectionFrame().bottom, (Rect{7, 53, 18, 1}));
-        EXPECT_EQ(e.SelectionFrame().right, (Rect{25, 35, 1, 18}));
-        EXPECT_EQ(e.PhoneMenuCaption(), "Телефон (S/ME 45)");
-        EXPECT_EQ(e.FontMenuCaption(), "Шрифт (Normal)");
+        EXPECT_EQ(e.view().MarkerWidth(), edition == Edition::Latin ? 16 : 8);
+        EXPECT_EQ(e.view().LetterLabel().text, edition == Edition::Cyrillic ? "А" : "A");
+        EXPECT_EQ(e.view().SelectionFrame().left, (Rect{7, 35, 1, 18}));
+        EXPECT_EQ(e.view().SelectionFrame().bottom, (Rect{7, 53, 18, 1}));
+        EXPECT_EQ(e.view().SelectionFrame().right, (Rect{25, 35, 1, 18}));
+        EXPECT_EQ(e.view().PhoneMenuCaption(), "Телефон (S/ME 45)");
+        EXPECT_EQ(e.view().FontMenuCaption(), "Шрифт (Normal)");
     }
 }
 
 TEST(Activation, LaterActivationsKeepScopeSelectionAndEdits) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     e.PressLowerCase();
     e.PressThumbnail(4);
     ASSERT_TRUE(e.ChooseLoadScope(3));
@@ -47,7 +47,7 @@ TEST(Activation, LaterActivationsKeepScopeSelectionAndEdits) {
     const uint64_t generation = e.generation();
     e.Activate();  // the help window closed
     EXPECT_EQ(e.state().load_scope, 3);
-    EXPECT_TRUE(e.Controls().scope_checked[3]);
+    EXPECT_TRUE(e.view().Controls().scope_checked[3]);
     EXPECT_EQ(e.state().block, 1);
     EXPECT_EQ(e.state().selected_slot, 4);
     EXPECT_EQ(e.working_narrow(), edited);
@@ -55,22 +55,22 @@ TEST(Activation, LaterActivationsKeepScopeSelectionAndEdits) {
 }
 
 TEST(Activation, StartCaptionAndCovers) {
-    const Editor rus(Edition::Cyrillic);
-    EXPECT_EQ(rus.WindowCaption(), "Runewright v4.01 \"RUS-Full\" - [no file]");
-    EXPECT_EQ(rus.Covers().yo1_left, kHiddenLeft);
-    const Editor eng(Edition::Latin);
-    EXPECT_EQ(eng.WindowCaption(), "Runewright v4.01 \"ENG-Full\" - [no file]");
-    EXPECT_EQ(eng.Covers().close1_left, 104);
-    EXPECT_EQ(eng.Covers().close2_left, 8);
-    EXPECT_TRUE(eng.ThumbnailHint(26).empty());
-    EXPECT_EQ(eng.ThumbnailHint(25), "Z");
-    Editor named(Edition::Cyrillic);
+    const Session rus(Edition::Cyrillic);
+    EXPECT_EQ(rus.view().WindowCaption(), "Runewright v4.01 \"RUS-Full\" - [no file]");
+    EXPECT_EQ(rus.view().Covers().yo1_left, kHiddenLeft);
+    const Session eng(Edition::Latin);
+    EXPECT_EQ(eng.view().WindowCaption(), "Runewright v4.01 \"ENG-Full\" - [no file]");
+    EXPECT_EQ(eng.view().Covers().close1_left, 104);
+    EXPECT_EQ(eng.view().Covers().close2_left, 8);
+    EXPECT_TRUE(eng.view().ThumbnailHint(26).empty());
+    EXPECT_EQ(eng.view().ThumbnailHint(25), "Z");
+    Session named(Edition::Cyrillic);
     named.SetFileName("/home/user/flash/c45.bin");
-    EXPECT_EQ(named.WindowCaption(), "Runewright v4.01 \"RUS-Full\" - [c45.bin]");
+    EXPECT_EQ(named.view().WindowCaption(), "Runewright v4.01 \"RUS-Full\" - [c45.bin]");
 }
 
 TEST(LetterLoad, EditsAreDiscardedByTheNextLoad) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     FontImage font;
     font.narrow[0][2] = Narrow(3, {0x60});
     Load(e, font);
@@ -83,20 +83,20 @@ TEST(LetterLoad, EditsAreDiscardedByTheNextLoad) {
 }
 
 TEST(LetterLoad, ThumbnailPressShowsItsLetterAndFramesIt) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     ASSERT_TRUE(e.PressThumbnail(12));  // Л, second row
-    EXPECT_EQ(e.LetterLabel().text, "Л");
-    EXPECT_EQ(e.EditImageHint(), "Л");
+    EXPECT_EQ(e.view().LetterLabel().text, "Л");
+    EXPECT_EQ(e.view().EditImageHint(), "Л");
     const Rect t = ThumbnailRect(12);
     EXPECT_EQ(t.x, 8 + 24);
     EXPECT_EQ(t.y, 60);
-    EXPECT_EQ(e.SelectionFrame().top, (Rect{t.x - 1, t.y - 1, 18, 1}));
+    EXPECT_EQ(e.view().SelectionFrame().top, (Rect{t.x - 1, t.y - 1, 18, 1}));
     EXPECT_FALSE(e.PressThumbnail(34));
     EXPECT_FALSE(e.PressThumbnail(-1));
 }
 
 TEST(LetterLoad, NarrowSmallEditImageShowsRowsOneToNineOnly) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     e.ChooseKind(FontKind::Small);
     FontImage font;
     font.narrow[0][0] = editor_testing::NarrowFilled(0xFF);
@@ -104,26 +104,26 @@ TEST(LetterLoad, NarrowSmallEditImageShowsRowsOneToNineOnly) {
     for (int x = 0; x < 16; ++x) {
         for (int y = 0; y < 16; ++y) {
             const bool ink = x < 8 && y >= 1 && y <= 9;
-            EXPECT_EQ(e.EditImage().At(x, y), ink ? kBlack : kWhite) << x << "," << y;
+            EXPECT_EQ(e.view().EditImage().At(x, y), ink ? kBlack : kWhite) << x << "," << y;
         }
     }
 }
 
 TEST(WriteBack, ThumbnailShowsTheEditedGlyph) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     e.PressThumbnail(5);
     e.ClickCell(3, 4);
     e.WriteBack();
     EXPECT_EQ(e.font().narrow[0][5][3], 0x08);
-    EXPECT_EQ(e.font().narrow[0][5][0], 2);
-    EXPECT_EQ(e.Thumbnail(5).At(4, 3), kBlack);
+    EXPECT_EQ(e.font().narrow[0][5][0], 5);
+    EXPECT_EQ(e.view().Thumbnail(5).At(4, 3), kBlack);
     e.PressThumbnail(0);
     e.PressThumbnail(5);
     EXPECT_EQ(e.working_narrow()[3], 0x08);
 }
 
 TEST(WriteBack, CopiesRowsZeroToHOnly) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     e.ChooseKind(FontKind::Small);
     FontImage font;
     font.narrow[0][0] = editor_testing::NarrowFilled(0x11);
@@ -148,7 +148,7 @@ TEST(WriteBack, BrowserAndBigAlsoFillTheBoldBlock) {
         {Edition::Latin, FontKind::Normal, false},    {Edition::Latin, FontKind::Small, false},
     };
     for (const Case& c : cases) {
-        Editor e = Activated(c.edition);
+        Session e = Activated(c.edition);
         e.ChooseKind(c.kind);
         e.PressLowerCase();
         e.PressThumbnail(7);
@@ -176,7 +176,7 @@ TEST(WriteBack, BrowserAndBigAlsoFillTheBoldBlock) {
 }
 
 TEST(CaseButtons, CyrillicLowerThenUpperMovesTheBlockByOne) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     FontImage font;
     font.narrow[1][3] = Narrow(2, {0x40});
     Load(e, font);
@@ -184,14 +184,14 @@ TEST(CaseButtons, CyrillicLowerThenUpperMovesTheBlockByOne) {
     e.PressLowerCase();
     EXPECT_EQ(e.state().block, 1);
     EXPECT_EQ(e.working_narrow(), font.narrow[1][3]);
-    EXPECT_EQ(e.ThumbnailHint(3), "г");
-    EXPECT_EQ(e.Covers().yo1_hint, "ё");
-    EXPECT_EQ(e.Covers().yo2_hint, "є");
-    EXPECT_TRUE(e.Controls().set_down[1]);
-    EXPECT_FALSE(e.Controls().set_down[0]);
+    EXPECT_EQ(e.view().ThumbnailHint(3), "г");
+    EXPECT_EQ(e.view().Covers().yo1_hint, "ё");
+    EXPECT_EQ(e.view().Covers().yo2_hint, "є");
+    EXPECT_TRUE(e.view().Controls().set_down[1]);
+    EXPECT_FALSE(e.view().Controls().set_down[0]);
     e.PressUpperCase();
     EXPECT_EQ(e.state().block, 0);
-    EXPECT_EQ(e.ThumbnailHint(33), "Є");
+    EXPECT_EQ(e.view().ThumbnailHint(33), "Є");
     // Pressed again while down: no redraw, no reload; unwritten edits stay.
     e.ClickCell(4, 4);
     const NarrowGlyph edited = e.working_narrow();
@@ -203,60 +203,60 @@ TEST(CaseButtons, CyrillicLowerThenUpperMovesTheBlockByOne) {
 }
 
 TEST(CaseButtons, BoldThenLowerCase) {
-    Editor rus = Activated(Edition::Cyrillic);
+    Session rus = Activated(Edition::Cyrillic);
     rus.PressBold();
     rus.PressLowerCase();
     EXPECT_EQ(rus.state().block, 3);
-    Editor eng = Activated(Edition::Latin);
+    Session eng = Activated(Edition::Latin);
     eng.PressBold();
     eng.PressLowerCase();
     EXPECT_EQ(eng.state().block, 5);
 }
 
 TEST(BoldButton, TogglesTheWeightAndTheLabelStyle) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     FontImage font;
     font.narrow[2][0] = Narrow(2, {0x40});
     Load(e, font);
     EXPECT_TRUE(e.PressBold());
     EXPECT_TRUE(e.state().bold);
-    EXPECT_TRUE(e.Controls().bold_down);
-    EXPECT_TRUE(e.LetterLabel().bold);
+    EXPECT_TRUE(e.view().Controls().bold_down);
+    EXPECT_TRUE(e.view().LetterLabel().bold);
     EXPECT_EQ(e.state().block, 2);
     EXPECT_EQ(e.working_narrow(), font.narrow[2][0]);
     EXPECT_TRUE(e.PressBold());
     EXPECT_FALSE(e.state().bold);
-    EXPECT_FALSE(e.LetterLabel().bold);
+    EXPECT_FALSE(e.view().LetterLabel().bold);
     EXPECT_EQ(e.state().block, 0);
 }
 
 TEST(SetButtons, LatinSwitchKeepsTheSlotEvenBehindACover) {
-    Editor e = Activated(Edition::Latin);
+    Session e = Activated(Edition::Latin);
     FontImage font;
     font.wide[0][30] = Wide(3, {0x6000});
     Load(e, font);
     e.PressSymbolSet(1);
-    EXPECT_EQ(e.Covers().close1_left, kHiddenLeft);
-    EXPECT_EQ(e.Covers().close2_left, 104);
+    EXPECT_EQ(e.view().Covers().close1_left, kHiddenLeft);
+    EXPECT_EQ(e.view().Covers().close2_left, 104);
     ASSERT_TRUE(e.PressThumbnail(30));
-    EXPECT_EQ(e.LetterLabel().text, "?");
+    EXPECT_EQ(e.view().LetterLabel().text, "?");
     e.PressUpperCase();
     EXPECT_EQ(e.state().block, 0);
     EXPECT_EQ(e.state().selected_slot, 30);
     EXPECT_EQ(e.working_wide(), font.wide[0][30]);
-    EXPECT_TRUE(e.IsThumbnailCovered(30));
+    EXPECT_TRUE(e.view().IsThumbnailCovered(30));
     EXPECT_FALSE(e.PressThumbnail(30));
-    EXPECT_EQ(e.Covers().close1_left, 104);
-    EXPECT_EQ(e.Covers().close2_left, 8);
-    EXPECT_TRUE(e.ThumbnailHint(30).empty());
+    EXPECT_EQ(e.view().Covers().close1_left, 104);
+    EXPECT_EQ(e.view().Covers().close2_left, 8);
+    EXPECT_TRUE(e.view().ThumbnailHint(30).empty());
 }
 
 TEST(SetButtons, LatinCoversHideExactlyTheEmptySlots) {
-    Editor e = Activated(Edition::Latin);
+    Session e = Activated(Edition::Latin);
     auto covered = [&] {
         std::vector<int> slots;
         for (int s = 0; s < 37; ++s) {
-            if (e.IsThumbnailCovered(s)) slots.push_back(s);
+            if (e.view().IsThumbnailCovered(s)) slots.push_back(s);
         }
         return slots;
     };
@@ -265,7 +265,7 @@ TEST(SetButtons, LatinCoversHideExactlyTheEmptySlots) {
     EXPECT_EQ(covered(), letters_empty);
     e.PressSymbolSet(2);
     EXPECT_EQ(covered(), std::vector<int>{36});
-    EXPECT_TRUE(e.ThumbnailHint(36).empty());
+    EXPECT_TRUE(e.view().ThumbnailHint(36).empty());
     e.PressSymbolSet(1);
     EXPECT_TRUE(covered().empty());
     e.PressLowerCase();
@@ -273,7 +273,7 @@ TEST(SetButtons, LatinCoversHideExactlyTheEmptySlots) {
 }
 
 TEST(SetButtons, PressingTheDownButtonOnlyRewritesHints) {
-    Editor e = Activated(Edition::Latin);
+    Session e = Activated(Edition::Latin);
     e.PressSymbolSet(1);
     e.PressThumbnail(3);
     e.ClickCell(2, 2);
@@ -281,84 +281,84 @@ TEST(SetButtons, PressingTheDownButtonOnlyRewritesHints) {
     e.PressSymbolSet(1);
     EXPECT_EQ(e.state().block, 2);
     EXPECT_EQ(e.working_wide(), edited);
-    EXPECT_TRUE(e.Controls().set_down[2]);
+    EXPECT_TRUE(e.view().Controls().set_down[2]);
 }
 
 TEST(SetButtons, BoldStaysWithTheSetChoice) {
-    Editor e = Activated(Edition::Latin);
+    Session e = Activated(Edition::Latin);
     e.PressBold();
     e.PressSymbolSet(2);
     EXPECT_EQ(e.state().block, 7);
     e.PressBold();
     EXPECT_EQ(e.state().block, 3);
-    EXPECT_EQ((std::array<bool, 4>{false, false, false, true}), e.Controls().set_down);
+    EXPECT_EQ((std::array<bool, 4>{false, false, false, true}), e.view().Controls().set_down);
 }
 
 TEST(SetButtons, OnlyTheTwoSymbolSetButtonsExist) {
-    Editor eng = Activated(Edition::Latin);
+    Session eng = Activated(Edition::Latin);
     eng.PressSymbolSet(1);
     for (int n : {0, -1, 3}) {
         eng.PressSymbolSet(n);  // no such button: not a case button either
         EXPECT_EQ(eng.state().block, 2) << n;
-        EXPECT_EQ((std::array<bool, 4>{false, false, true, false}), eng.Controls().set_down) << n;
-        EXPECT_EQ(eng.Covers().close2_left, 104) << n;
-        EXPECT_EQ(eng.ThumbnailHint(0), "!") << n;
+        EXPECT_EQ((std::array<bool, 4>{false, false, true, false}), eng.view().Controls().set_down) << n;
+        EXPECT_EQ(eng.view().Covers().close2_left, 104) << n;
+        EXPECT_EQ(eng.view().ThumbnailHint(0), "!") << n;
     }
-    Editor rus = Activated(Edition::Cyrillic);
+    Session rus = Activated(Edition::Cyrillic);
     rus.PressSymbolSet(1);
     rus.PressSymbolSet(0);
     EXPECT_EQ(rus.state().block, 0);
-    EXPECT_TRUE(rus.Controls().set_down[0]);
-    EXPECT_EQ(rus.ThumbnailHint(0), "А");
+    EXPECT_TRUE(rus.view().Controls().set_down[0]);
+    EXPECT_EQ(rus.view().ThumbnailHint(0), "А");
 }
 
 TEST(SetButtons, AmpersandAndUnicodeNames) {
-    Editor e = Activated(Edition::Latin);
+    Session e = Activated(Edition::Latin);
     e.PressSymbolSet(1);
-    EXPECT_EQ(e.ThumbnailHint(5), "&&");
-    EXPECT_EQ(e.ThumbnailHintText(5), "&");
+    EXPECT_EQ(e.view().ThumbnailHint(5), "&&");
+    EXPECT_EQ(e.view().ThumbnailHintText(5), "&");
     e.PressThumbnail(5);
-    EXPECT_EQ(e.LetterLabel().text, "&");
+    EXPECT_EQ(e.view().LetterLabel().text, "&");
     e.PressSymbolSet(2);
     e.PressThumbnail(8);
-    EXPECT_EQ(e.LetterLabel().text, "¤");
+    EXPECT_EQ(e.view().LetterLabel().text, "¤");
     e.PressThumbnail(5);
-    EXPECT_EQ(e.ThumbnailHint(5), "Unicode Char 00A1");
-    EXPECT_EQ(e.LetterLabel().text, "·");
+    EXPECT_EQ(e.view().ThumbnailHint(5), "Unicode Char 00A1");
+    EXPECT_EQ(e.view().LetterLabel().text, "·");
 }
 
 TEST(SetButtons, ShiftThenCaseChangeKeepsFrameAndEditImageHint) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     e.PressThumbnail(9);  // И
-    const SelectionFrameView frame = e.SelectionFrame();
+    const SelectionFrameView frame = e.view().SelectionFrame();
     e.Shift(ShiftDirection::Down);
     EXPECT_TRUE(e.edit_image_selected());
     e.PressLowerCase();
     EXPECT_EQ(e.state().block, 1);
     EXPECT_EQ(e.state().selected_slot, 9);
-    EXPECT_EQ(e.SelectionFrame().left, frame.left);
-    EXPECT_EQ(e.LetterLabel().text, "И");
+    EXPECT_EQ(e.view().SelectionFrame().left, frame.left);
+    EXPECT_EQ(e.view().LetterLabel().text, "И");
 }
 
 TEST(SetButtons, CaseChangeThenShiftNamesTheLastPressedThumbnail) {
     // PaintBoxEdit keeps the hint of the thumbnail pressed last; a case button rewrites only the
     // thumbnails' hints, so the shift's reload shows the letter as it was pressed.
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     FontImage font;
     font.narrow[1][9] = Narrow(2, {0x40});
     Load(e, font);
     e.PressThumbnail(9);  // И
     e.PressLowerCase();
-    EXPECT_EQ(e.LetterLabel().text, "и");
+    EXPECT_EQ(e.view().LetterLabel().text, "и");
     e.Shift(ShiftDirection::Down);
-    EXPECT_EQ(e.LetterLabel().text, "И");
+    EXPECT_EQ(e.view().LetterLabel().text, "И");
     EXPECT_EQ(e.state().selected_slot, 9);
     EXPECT_EQ(e.working_narrow()[2], 0x40);  // the lower-case glyph, shifted
-    EXPECT_EQ(e.SelectionFrame().left.x, ThumbnailRect(9).x - 1);
+    EXPECT_EQ(e.view().SelectionFrame().left.x, ThumbnailRect(9).x - 1);
 }
 
 TEST(Views, ChangeFlagsReportWhatAClickTouched) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     e.TakeChanges();
     const uint64_t before = e.generation();
     e.ClickCell(1, 1);

@@ -1,8 +1,8 @@
 // The four shifts of the working glyph and the three clears of the font.
 #include <gtest/gtest.h>
 
-#include "editor/editor.h"
-#include "editor/shifts.h"
+#include "editor/session.h"
+#include "editor/glyph_ops.h"
 #include "editor_test_support.h"
 
 namespace rw {
@@ -53,23 +53,23 @@ TEST(ShiftRowsAtEdges, UpAndDownLoseTheEdgeRowAndKeepRowsBeyondH) {
 }
 
 TEST(ShiftInEditor, WorksOnTheWorkingGlyphOnly) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     FontImage font;
     font.narrow[0][4] = Narrow(3, {0x00, 0x03});  // ink touching the last column
     Load(e, font);
     e.PressThumbnail(4);
     e.Shift(ShiftDirection::Right);
     EXPECT_EQ(e.working_narrow()[2], 0x01);
-    EXPECT_EQ(e.working_narrow()[0], 2);
-    EXPECT_EQ(e.WidthLabel(), "2");
-    EXPECT_EQ(e.RowLabel(2), "01 --");
-    EXPECT_EQ(e.Cell(2, 7).colour, kBlack);
-    EXPECT_EQ(e.Cell(2, 6).colour, kWhite);
-    EXPECT_EQ(e.EditImage().At(6, 2), kWhite);
+    EXPECT_EQ(e.working_narrow()[0], 8);
+    EXPECT_EQ(e.view().WidthLabel(), "8");
+    EXPECT_EQ(e.view().RowLabel(2), "01 --");
+    EXPECT_EQ(e.view().Cell(2, 7).colour, kBlack);
+    EXPECT_EQ(e.view().Cell(2, 6).colour, kWhite);
+    EXPECT_EQ(e.view().EditImage().At(6, 2), kWhite);
     EXPECT_EQ(e.font(), font);
-    EXPECT_EQ(e.Thumbnail(4).At(6, 2), kBlack);
-    EXPECT_EQ(e.LetterLabel().text, "Д");
-    EXPECT_EQ(e.SelectionFrame().left.x, ThumbnailRect(4).x - 1);
+    EXPECT_EQ(e.view().Thumbnail(4).At(6, 2), kBlack);
+    EXPECT_EQ(e.view().LetterLabel().text, "Д");
+    EXPECT_EQ(e.view().SelectionFrame().left.x, ThumbnailRect(4).x - 1);
     // Another thumbnail without writing back: the font still holds the unshifted glyph.
     e.PressThumbnail(5);
     e.PressThumbnail(4);
@@ -77,7 +77,7 @@ TEST(ShiftInEditor, WorksOnTheWorkingGlyphOnly) {
 }
 
 TEST(ShiftInEditor, RepeatedShiftsAccumulateAndWriteBackKeepsThem) {
-    Editor e = Activated(Edition::Latin);
+    Session e = Activated(Edition::Latin);
     FontImage font;
     font.wide[0][1] = Wide(2, {0x4000});
     Load(e, font);
@@ -90,18 +90,18 @@ TEST(ShiftInEditor, RepeatedShiftsAccumulateAndWriteBackKeepsThem) {
     EXPECT_EQ(e.font(), font);
     e.WriteBack();
     EXPECT_EQ(e.font().wide[0][1][3], 0x2000);
-    EXPECT_EQ(e.font().wide[0][1][0], 2);
-    EXPECT_EQ(e.Thumbnail(1).At(2, 3), kBlack);
+    EXPECT_EQ(e.font().wide[0][1][0], 3);
+    EXPECT_EQ(e.view().Thumbnail(1).At(2, 3), kBlack);
 }
 
 TEST(ShiftInEditor, FirstLetterKeepsItsNameAfterAShift) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     e.Shift(ShiftDirection::Left);
-    EXPECT_EQ(e.LetterLabel().text, "А");
+    EXPECT_EQ(e.view().LetterLabel().text, "А");
 }
 
 TEST(ClearLetter, CyrillicNarrowClearsBytesZeroToHPlusOne) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     FontImage font;
     font.narrow[0][0] = NarrowFilled(0x5A);
     Load(e, font);
@@ -118,7 +118,7 @@ TEST(ClearLetter, CyrillicNarrowClearsBytesZeroToHPlusOne) {
 }
 
 TEST(ClearLetter, CyrillicWideClearsWordsZeroToH) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     e.ChooseModel(PhoneModel::C45);  // wide Normal, H = 11
     FontImage font;
     font.wide[0][0] = WideFilled(0x1234);
@@ -128,7 +128,7 @@ TEST(ClearLetter, CyrillicWideClearsWordsZeroToH) {
 }
 
 TEST(ClearLetter, LatinClearsAllSixteenWords) {
-    Editor e = Activated(Edition::Latin);
+    Session e = Activated(Edition::Latin);
     e.ChooseKind(FontKind::Small);
     FontImage font;
     font.wide[0][0] = WideFilled(0x1234);
@@ -138,7 +138,7 @@ TEST(ClearLetter, LatinClearsAllSixteenWords) {
 }
 
 TEST(ClearBlock, OnlyTheCurrentBlock) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     FontImage font;
     for (int b = 0; b < 4; ++b) {
         for (int k = 0; k < 34; ++k) font.narrow[b][k] = NarrowFilled(static_cast<uint8_t>(b + 1));
@@ -152,11 +152,11 @@ TEST(ClearBlock, OnlyTheCurrentBlock) {
             EXPECT_EQ(e.font().narrow[b][k], b == 3 ? NarrowGlyph{} : font.narrow[b][k]);
         }
     }
-    EXPECT_EQ(e.Thumbnail(0).At(0, 1), kWhite);
+    EXPECT_EQ(e.view().Thumbnail(0).At(0, 1), kWhite);
 }
 
 TEST(ClearFont, CyrillicLeavesTheTableNotLive) {
-    Editor e = Activated(Edition::Cyrillic);
+    Session e = Activated(Edition::Cyrillic);
     FontImage font;
     for (int b = 0; b < 4; ++b) {
         for (int k = 0; k < 34; ++k) {
@@ -175,7 +175,7 @@ TEST(ClearFont, CyrillicLeavesTheTableNotLive) {
 }
 
 TEST(ClearFont, LatinClearsAllEightBlocks) {
-    Editor e = Activated(Edition::Latin);
+    Session e = Activated(Edition::Latin);
     FontImage font;
     for (int b = 0; b < 8; ++b) {
         for (int k = 0; k < 37; ++k) font.wide[b][k] = WideFilled(0x0101);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "editor/editor.h"
+#include "editor/session.h"
 #include "model/font_image.h"
 
 namespace rw::editor_testing {
@@ -38,22 +38,21 @@ inline WideGlyph WideFilled(uint16_t value) {
 }
 
 // An activated editor of an edition.
-inline Editor Activated(Edition edition) {
-    Editor e(edition);
+inline Session Activated(Edition edition) {
+    Session e(edition);
     e.Activate();
     return e;
 }
 
 // Hands a font to the editor the way a file load does.
-inline void Load(Editor& e, const FontImage& font) {
-    e.ReplaceFont(font);
-    e.AfterFontLoaded();
+inline void Load(Session& e, const FontImage& font) {
+    e.LoadFont(font, UiText::MenuLoadFlash);
 }
 
-inline int LiveCellCount(const Editor& e) {
+inline int LiveCellCount(const Session& e) {
     int n = 0;
     for (int r = 0; r < 16; ++r) {
-        for (int c = 0; c < 16; ++c) n += e.Cell(r, c).live;
+        for (int c = 0; c < 16; ++c) n += e.view().Cell(r, c).live;
     }
     return n;
 }

@@ -16,12 +16,13 @@ TEST(GlyphWidthRule, EmptyGlyphHasWidthZero) {
     EXPECT_EQ(GlyphWidth(WideGlyph{}, 9), 0);
 }
 
-TEST(GlyphWidthRule, InkExtentPlusOne) {
-    EXPECT_EQ(GlyphWidth(Narrow(0, {0x10}), 11), 2);        // column 3 alone
-    EXPECT_EQ(GlyphWidth(Narrow(0, {0x7F}), 11), 8);        // columns 1..7
-    EXPECT_EQ(GlyphWidth(Wide(0, {0x7FFF}), 11), 16);       // columns 1..15
-    EXPECT_EQ(GlyphWidth(Wide(0, {0, 0, 0x0001}), 11), 2);  // column 15 alone
-    EXPECT_EQ(GlyphWidth(Narrow(0, {0x01}), 9), 2);         // column 7 alone
+TEST(GlyphWidthRule, FromColumnOneToTheInkPlusOne) {
+    // Empty columns left of the ink count: the phone draws the width from the left.
+    EXPECT_EQ(GlyphWidth(Narrow(0, {0x10}), 11), 4);         // column 3 alone
+    EXPECT_EQ(GlyphWidth(Narrow(0, {0x7F}), 11), 8);         // columns 1..7
+    EXPECT_EQ(GlyphWidth(Wide(0, {0x7FFF}), 11), 16);        // columns 1..15
+    EXPECT_EQ(GlyphWidth(Wide(0, {0, 0, 0x0001}), 11), 16);  // column 15 alone
+    EXPECT_EQ(GlyphWidth(Narrow(0, {0x01}), 9), 8);          // column 7 alone
     EXPECT_EQ(GlyphWidth(Narrow(0, {0x40, 0x02}), 9), 7);   // columns 1 and 6 in two rows
 }
 
@@ -41,7 +42,7 @@ TEST(GlyphWidthRule, OnlyRowsOneToHCount) {
     WideGlyph w{};
     w[14] = 0x0100;
     EXPECT_EQ(GlyphWidth(w, 11), 0);
-    EXPECT_EQ(GlyphWidth(w, 15), 2);
+    EXPECT_EQ(GlyphWidth(w, 15), 8);
 }
 
 }  // namespace

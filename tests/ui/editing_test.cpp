@@ -131,14 +131,14 @@ class EditingTest : public QObject {
         Window w(Edition::Cyrillic);
         w.Press(w.Find("EditGrid"), Qt::LeftButton, CellCentre(2, 3));
         QCOMPARE(w.Find<QLabel>("Label3")->text(), Q("10 --"));
-        QCOMPARE(w.Find<QLabel>("Label1")->text(), Q("02 --"));
-        QCOMPARE(w.Find<QLabel>("Label0")->text(), Q("2"));
+        QCOMPARE(w.Find<QLabel>("Label1")->text(), Q("04 --"));
+        QCOMPARE(w.Find<QLabel>("Label0")->text(), Q("4"));
         const QImage client = w.Client();
-        QCOMPARE(Pixel(client, QPoint(80, 8) + CellCentre(0, 6)), QRgb(0xFF0000));  // width bit 1
+        QCOMPARE(Pixel(client, QPoint(80, 8) + CellCentre(0, 5)), QRgb(0xFF0000));  // width bit 2
         // Row 0 and column 0 never react.
         w.Press(w.Find("EditGrid"), Qt::LeftButton, CellCentre(0, 3));
         w.Press(w.Find("EditGrid"), Qt::LeftButton, CellCentre(3, 0));
-        QCOMPARE(w.Find<QLabel>("Label1")->text(), Q("02 --"));
+        QCOMPARE(w.Find<QLabel>("Label1")->text(), Q("04 --"));
         QCOMPARE(w.Find<QLabel>("Label4")->text(), Q("00 --"));
 
         w.Press(w.Find("PaintBox2"));

@@ -72,14 +72,14 @@ class LanguageSwitchTest : public QObject {
     void LanguageMenuOnlyInTheLatinEdition() {
         Program latin(Edition::Latin);
         QCOMPARE(TopMenuNames(latin.w.form->menuBar()),
-                 (QStringList{"N1", "N6", "N3", "Lang", "N4"}));
+                 (QStringList{"N1", "EditMenu", "N6", "N3", "Lang", "N4"}));
         QCOMPARE(latin.w.Menu("Lang")->title(), Q("Язык"));
         QVERIFY(latin.w.Action("N8")->isChecked());
         QVERIFY(!latin.w.Action("English1")->isChecked());
         QCOMPARE(latin.w.Action("N8")->text(), Q("Русский"));
 
         Program cyrillic(Edition::Cyrillic);
-        QCOMPARE(TopMenuNames(cyrillic.w.form->menuBar()), (QStringList{"N1", "N6", "N3", "N4"}));
+        QCOMPARE(TopMenuNames(cyrillic.w.form->menuBar()), (QStringList{"N1", "EditMenu", "N6", "N3", "N4"}));
         QVERIFY(cyrillic.w.Action("English1") == nullptr);
     }
 
@@ -257,11 +257,11 @@ class LanguageSwitchTest : public QObject {
         w.Press(w.Find<QPushButton>("Button1"));
         w.Press(w.Find("PaintBox10"));
 
-        const Editor& editor = w.form->editor();
+        const Session& editor = w.form->editor();
         const FontImage font = editor.font();
         const EditorState before = editor.state();
-        const Picture16 thumbnail = editor.Thumbnail(9);
-        const Picture16 edit_image = editor.EditImage();
+        const Picture16 thumbnail = editor.view().Thumbnail(9);
+        const Picture16 edit_image = editor.view().EditImage();
         const QString letter = w.Find<QLabel>("Label15")->text();
         const QString width = w.Find<QLabel>("Label0")->text();
         const QImage thumbnails_before = w.Find("Panel106")->grab().toImage();
@@ -274,8 +274,8 @@ class LanguageSwitchTest : public QObject {
             QCOMPARE(editor.state().block, 6);
             QCOMPARE(editor.state().selected_slot, 9);
             QCOMPARE(editor.state().bold, true);
-            QVERIFY(editor.Thumbnail(9) == thumbnail);
-            QVERIFY(editor.EditImage() == edit_image);
+            QVERIFY(editor.view().Thumbnail(9) == thumbnail);
+            QVERIFY(editor.view().EditImage() == edit_image);
             QCOMPARE(w.Find<QLabel>("Label15")->text(), letter);
             QCOMPARE(w.Find<QLabel>("Label0")->text(), width);
             QVERIFY(w.Find<SpeedButton>("SpeedButton4")->IsDown());

@@ -1,0 +1,50 @@
+#include "editor/history.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace rw {
+
+History::History(size_t byte_budget) : capacity_(std::max<size_t>(1, byte_budget / sizeof(Step))) {}
+
+void History::Record(StepName name, const Snapshot& before) {
+    redo_.clear();
+    if (undo_.size() == capacity_) {
+        // Reuse the oldest step's storage for the newest.
+        Step oldest = std::move(undo_.front());
+        undo_.pop_front();
+        oldest.name = name;
+        oldest.state = before;
+        undo_.push_back(std::move(oldest));
+        return;
+    }
+    undo_.push_back({name, before});
+}
+
+std::optional<StepName> History::UndoName() const {
+    if (undo_.empty()) return std::nullopt;
+    return undo_.back().name;
+}
+
+std::optional<StepName> History::RedoName() const {
+    if (redo_.empty()) return std::nullopt;
+    return redo_.back().name;
+}
+
+Snapshot History::Undo(const Snapshot& current) {
+    Step step = std::move(undo_.back());
+    undo_.pop_back();
+    Snapshot target = std::move(step.state);
+    redo_.push_back({step.name, current});
+    return target;
+}
+
+Snapshot History::Redo(const Snapshot& current) {
+    Step step = std::move(redo_.back());
+    redo_.pop_back();
+    Snapshot target = std::move(step.state);
+    undo_.push_back({step.name, current});
+    return target;
+}
+
+}  // namespace rw
