@@ -7,6 +7,7 @@
 
 #include "cli/cli_args.h"
 #include "io/font_files.h"
+#include "io/layout_identify.h"
 #include "io/status.h"
 #include "model/font_image.h"
 #include "model/phone_layouts.h"
@@ -39,6 +40,10 @@ Status LoadFontInput(const std::string& input, const FontTarget& target, int sco
 int RunExtract(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 int RunInject(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 int RunConvert(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+
+// Fails, naming the facts, when the records of `chosen` in the fullflash do not look like a font;
+// inject then refuses unless forced. A file it cannot read passes: the write reports it.
+Status CheckLooksLikeFont(const std::string& flash, Edition edition, LayoutId chosen);
 
 // Shared reporting.
 int ReportUsageError(const std::string& reason, std::ostream& err);
