@@ -63,8 +63,16 @@ constexpr Pair kTexts[] = {
     {"Сдвиг вниз", "Shift down"},
     {"Буква", "Letter"},
     {"Ширина", "Width"},
+    {"Сервис", "Tools"},
+    {"Просмотр текста...", "Text preview..."},
+    {"Просмотр текста", "Text preview"},
+    {"Жирный", "Bold"},
+    {"Масштаб", "Scale"},
+    {"Ширина строки", "Wrap width"},
+    {"Нет в шрифте:", "Not in the font:"},
+    {"Дальше текст не показан.", "The rest of the text is not shown."},
 };
-static_assert(std::size(kTexts) == static_cast<std::size_t>(UiText::WidthCaption) + 1);
+static_assert(std::size(kTexts) == static_cast<std::size_t>(UiText::PreviewCut) + 1);
 
 constexpr Pair kGridHints[] = {
     {"Неиспользуемый бит", "Unused bit"},

@@ -54,6 +54,14 @@ enum class UiText {
     ShiftDownHint,
     LetterCaption,
     WidthCaption,
+    MenuTools,
+    MenuTextPreview,
+    TextPreviewCaption,
+    PreviewBold,
+    PreviewScale,
+    PreviewWrapWidth,
+    PreviewMissing,
+    PreviewCut,
 };
 
 // The text of an element in a language (0 Russian, 1 English) for an edition: where the

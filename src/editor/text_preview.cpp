@@ -148,6 +148,12 @@ void NoteMissing(char32_t code, std::vector<char32_t>& missing) {
 
 }  // namespace
 
+const char* DefaultPreviewText(Edition edition) {
+    if (edition == Edition::Latin)
+        return "The quick brown fox jumps over the lazy dog 0123456789 (!?)";
+    return "Съешь же ещё этих мягких французских булок, да выпей чаю";
+}
+
 TextPicture SetText(std::u32string_view text, const PreviewFont& font,
                     const PreviewOptions& options) {
     TextPicture picture;

@@ -41,6 +41,9 @@ struct PreviewOptions {
     int wrap_width = kDefaultWrapWidth;
 };
 
+// The line the preview window starts with: a pangram of the edition's letters.
+const char* DefaultPreviewText(Edition edition);
+
 // A text set in a font, one bit of ink per pixel, lines H pixels high one below the other.
 struct TextPicture {
     int width = 0;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "editor/editor.h"
+#include "editor/text_preview.h"
 #include "io/status.h"
 #include "model/edition.h"
 #include "ui/file_dialogs.h"
@@ -24,6 +25,7 @@ class GridWidget;
 class InfoWindow;
 class SpeedButton;
 class TImageIO;
+class TextPreviewWindow;
 class Thumbnail;
 
 // The main window of both editions. It builds the controls where the window definition puts
@@ -61,6 +63,7 @@ class TForm1 : public QMainWindow {
     void BuildFontMenu();
     void BuildPhoneMenu();
     void BuildLanguageMenu();
+    void BuildToolsMenu();
     void BuildInfoMenu();
     void BuildRowLabels();
     void BuildGrid();
@@ -99,6 +102,7 @@ class TForm1 : public QMainWindow {
     void Normal1Click();
     void Forwap1Click();
     void Bigest1Click();
+    void TextPreview1Click();
     void N9Click();
     void N10Click();
     void About1Click();
@@ -125,14 +129,24 @@ class TForm1 : public QMainWindow {
     // The file commands' common course.
     using LoadStep = std::function<Status(const std::string& path, FontImage& font)>;
     using SaveStep = std::function<Status(const std::string& path)>;
-    void LoadCommand(const FileDialogRequest& request, const LoadStep& load);
-    void SaveCommand(const FileDialogRequest& request, const SaveStep& save);
+    using SaveCheck = std::function<bool(const std::string& path)>;
+    // True when the load replaced the font.
+    bool LoadCommand(const FileDialogRequest& request, const LoadStep& load);
+    // `check`, when given, may stop the save after the dialog, before anything is written.
+    void SaveCommand(const FileDialogRequest& request, const SaveStep& save,
+                     const SaveCheck& check = nullptr);
     QString DialogTitle(int text_id) const;
     QString FontFileFilter() const;
     void ChangeLanguage(int language);
     void ChooseModel(PhoneModel model);
     void ChooseKind(FontKind kind);
     void ShowInfoWindow(InfoWindow* window);
+
+    // Text preview and the check that a fullflash holds the chosen font (main_window_preview).
+    PreviewFont PreviewSource() const;
+    void ShowTextPreview();
+    void WarnIfNotAFont();
+    bool ConfirmSaveIntoForeignData(const std::string& path);
 
     // Showing the editor's views.
     void Refresh();
@@ -181,6 +195,7 @@ class TForm1 : public QMainWindow {
     InfoWindow* help_window_ = nullptr;                // Form3
     InfoWindow* history_window_ = nullptr;             // Form4
     InfoWindow* about_window_ = nullptr;               // Form5
+    TextPreviewWindow* text_preview_ = nullptr;        // made when first opened
 };
 
 }  // namespace rw::ui
