@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_image.h"
 #include "editor/text_preview.h"
 #include "editor/utf8.h"
 #include "io/flash_codec.h"
@@ -20,17 +21,7 @@ namespace {
 using namespace rw;
 
 const std::string& ImagePath() {
-    static const std::string path = [] {
-        std::string p = "/tmp/runewright-identify-bench-" + std::to_string(getpid()) + ".bin";
-        std::vector<uint8_t> bytes(16u << 20);
-        std::mt19937 rng(11);
-        for (auto& b : bytes) b = static_cast<uint8_t>(rng());
-        FILE* f = std::fopen(p.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-        return p;
-    }();
-    return path;
+    return rw::bench::RandomImagePath();
 }
 
 Edition EditionOf(const benchmark::State& state) {

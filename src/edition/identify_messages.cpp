@@ -5,24 +5,6 @@
 namespace rw {
 namespace {
 
-const char* ModelName(PhoneModel model) {
-    switch (model) {
-        case PhoneModel::SME45:
-            return "S/ME 45";
-        case PhoneModel::SME45i:
-            return "S/ME 45i";
-        case PhoneModel::C45:
-            return "C 45";
-        case PhoneModel::CM35:
-            return "C/M 35";
-        case PhoneModel::S35:
-            return "S 35";
-        case PhoneModel::M50:
-            break;
-    }
-    return "M 50";
-}
-
 const char* Pick(int language, const char* russian, const char* english) {
     return language == kEnglish ? english : russian;
 }
@@ -43,7 +25,9 @@ std::string LookAlikes(const std::vector<LayoutScore>& scores, LayoutId chosen) 
 }  // namespace
 
 std::string LayoutName(LayoutId id) {
-    return std::string(ModelName(id.model)) + " " + KindItemCaption(id.kind);
+    // The Cyrillic menu's captions: "C 45" with its space in both editions.
+    return std::string(ModelItemCaption(id.model, Edition::Cyrillic)) + " " +
+           KindItemCaption(id.kind);
 }
 
 std::string ForeignDataFacts(const std::vector<LayoutScore>& scores, LayoutId chosen,

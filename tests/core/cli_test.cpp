@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli_run.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
 #include "test_files.h"
@@ -14,17 +15,8 @@ namespace {
 using testing::ReadBytes;
 using testing::WriteBytes;
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = cli::RunCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using testing::Cli;
+using testing::CliRun;
 
 class CliTest : public ::testing::Test {
   protected:

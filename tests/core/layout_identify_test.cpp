@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli_run.h"
 #include "edition/identify_messages.h"
 #include "edition/texts.h"
 #include "io/flash_codec.h"
@@ -163,17 +164,8 @@ TEST(LayoutIdentify, WarningNamesTheChosenFontItsMatchAndTheLookAlikes) {
 
 // --- runewright-cli identify and inject ------------------------------------------------------
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = cli::RunCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using testing::Cli;
+using testing::CliRun;
 
 class IdentifyCliTest : public ::testing::Test {
   protected:

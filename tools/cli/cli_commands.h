@@ -30,6 +30,9 @@ std::optional<FontTarget> ParseFontTarget(const CliArgs& args, std::string* erro
 // --scope N (default whole font), checked against the edition's range.
 std::optional<int> ParseScope(const CliArgs& args, Edition edition, std::string* error);
 
+// Whether INPUT names a fullflash (.bin) or a font file in the target's format; the reason if not.
+bool IsFontInput(const std::string& input, const FontTarget& target, std::string* error);
+
 // Fills a fresh font from a fullflash (whole-font load with `scope`) or from a font file in the
 // target's format, chosen by INPUT's extension (.bin or the format's own).
 Status LoadFontInput(const std::string& input, const FontTarget& target, int scope,

@@ -45,6 +45,13 @@ std::optional<int> ParseScope(const CliArgs& args, Edition edition, std::string*
     return scope;
 }
 
+bool IsFontInput(const std::string& input, const FontTarget& target, std::string* error) {
+    const std::string extension = FontFileExtension(target.format);
+    if (HasExtension(input, ".bin") || HasExtension(input, extension)) return true;
+    *error = "INPUT must be a fullflash (.bin) or a " + extension + " file";
+    return false;
+}
+
 Status LoadFontInput(const std::string& input, const FontTarget& target, int scope,
                      FontImage& font) {
     const BlockSet blocks = ScopeBlocks(scope, target.edition);

@@ -54,11 +54,7 @@ int RunPreview(const std::vector<std::string>& words, std::ostream& out, std::os
         return ReportUsageError("preview takes INPUT, TEXT and OUT.png", err);
     const std::string& input = args->positionals[0];
     const std::string& out_path = args->positionals[2];
-    const std::string extension = FontFileExtension(target->format);
-    if (!HasExtension(input, ".bin") && !HasExtension(input, extension)) {
-        return ReportUsageError("INPUT must be a fullflash (.bin) or a " + extension + " file",
-                                err);
-    }
+    if (!IsFontInput(input, *target, &error)) return ReportUsageError(error, err);
     const auto text = DecodeUtf8(args->positionals[1]);
     if (!text) return ReportUsageError("TEXT is not UTF-8", err);
     if (!HasExtension(out_path, ".png")) return ReportUsageError("OUT must end in .png", err);
