@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_image.h"
 #include "io/flash_codec.h"
 
 namespace {
@@ -16,17 +17,7 @@ namespace {
 using namespace rw;
 
 const std::string& ImagePath() {
-    static const std::string path = [] {
-        std::string p = "/tmp/runewright-bench-" + std::to_string(getpid()) + ".bin";
-        std::vector<uint8_t> bytes(16u << 20);
-        std::mt19937 rng(7);
-        for (auto& b : bytes) b = static_cast<uint8_t>(rng());
-        FILE* f = std::fopen(p.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-        return p;
-    }();
-    return path;
+    return rw::bench::RandomImagePath();
 }
 
 struct Case {

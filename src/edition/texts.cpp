@@ -75,8 +75,16 @@ constexpr Pair kTexts[] = {
     {"Жирный из нормального", "Bold from normal"},
     {"Загрузить тонкий", "Загрузить тонкий"},
     {"Загрузить жирный", "Загрузить жирный"},
+    {"Сервис", "Tools"},
+    {"Просмотр текста...", "Text preview..."},
+    {"Просмотр текста", "Text preview"},
+    {"Жирный", "Bold"},
+    {"Масштаб", "Scale"},
+    {"Ширина строки", "Wrap width"},
+    {"Нет в шрифте:", "Not in the font:"},
+    {"Дальше текст не показан.", "The rest of the text is not shown."},
 };
-static_assert(std::size(kTexts) == static_cast<std::size_t>(UiText::MenuLoadBoldSft) + 1);
+static_assert(std::size(kTexts) == static_cast<std::size_t>(UiText::PreviewCut) + 1);
 
 constexpr Pair kGridHints[] = {
     {"Неиспользуемый бит", "Unused bit"},

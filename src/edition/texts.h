@@ -67,6 +67,14 @@ enum class UiText {
     MenuBoldFromNormal,
     MenuLoadThinSft,  // the SFT -> SBF items of the Cyrillic edition
     MenuLoadBoldSft,
+    MenuTools,
+    MenuTextPreview,
+    TextPreviewCaption,
+    PreviewBold,
+    PreviewScale,
+    PreviewWrapWidth,
+    PreviewMissing,
+    PreviewCut,
 };
 
 // The text of an element in a language (0 Russian, 1 English) for an edition: where the

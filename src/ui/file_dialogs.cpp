@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace rw::ui {
 
@@ -69,6 +70,29 @@ void QtFileDialogs::ShowError(const QString& message) {
     QMessageBox box(owner_);
     ConfigureErrorBox(box, message);
     box.exec();
+}
+
+void ConfigureWarningBox(QMessageBox& box, const QString& message) {
+    ConfigureErrorBox(box, message);
+    box.setIcon(QMessageBox::Warning);
+}
+
+void QtFileDialogs::ShowWarning(const QString& message) {
+    QMessageBox box(owner_);
+    ConfigureWarningBox(box, message);
+    box.exec();
+}
+
+bool QtFileDialogs::Ask(const QString& question, const QString& go_on, const QString& stop) {
+    QMessageBox box(owner_);
+    ConfigureWarningBox(box, question);
+    box.setStandardButtons(QMessageBox::NoButton);
+    QPushButton* yes = box.addButton(go_on, QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(stop, QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 }  // namespace rw::ui

@@ -29,6 +29,10 @@ class FileDialogs {
     virtual std::optional<QString> Save(const FileDialogRequest& request) = 0;
     // The standard error box of a failed file command.
     virtual void ShowError(const QString& message) = 0;
+    // A warning with one OK button.
+    virtual void ShowWarning(const QString& message) = 0;
+    // A question with two answers; true for `go_on`. `stop` is the default and Escape's answer.
+    virtual bool Ask(const QString& question, const QString& go_on, const QString& stop) = 0;
 };
 
 // "Description (*.ext)|*.ext" as a Qt name filter, "Description (*.ext)".
@@ -52,6 +56,9 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, 
 // may look like markup, so it is shown as plain text.
 void ConfigureErrorBox(QMessageBox& box, const QString& message);
 
+// Sets up the warning box: one OK button, the message as plain text.
+void ConfigureWarningBox(QMessageBox& box, const QString& message);
+
 // The real dialogs and message box.
 class QtFileDialogs : public FileDialogs {
   public:
@@ -60,6 +67,8 @@ class QtFileDialogs : public FileDialogs {
     std::optional<QString> Open(const FileDialogRequest& request) override;
     std::optional<QString> Save(const FileDialogRequest& request) override;
     void ShowError(const QString& message) override;
+    void ShowWarning(const QString& message) override;
+    bool Ask(const QString& question, const QString& go_on, const QString& stop) override;
 
   private:
     std::optional<QString> Run(const FileDialogRequest& request, bool save,

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "editor/session.h"
+#include "editor/text_preview.h"
 #include "io/status.h"
 #include "model/edition.h"
 #include "ui/file_dialogs.h"
@@ -25,6 +26,7 @@ class GridWidget;
 class InfoWindow;
 class SpeedButton;
 class TImageIO;
+class TextPreviewWindow;
 class Thumbnail;
 
 // The main window of both editions. It builds the controls where the window definition puts
@@ -64,6 +66,7 @@ class TForm1 : public QMainWindow {
     void BuildFontMenu();
     void BuildPhoneMenu();
     void BuildLanguageMenu();
+    void BuildToolsMenu();
     void BuildInfoMenu();
     void BuildRowLabels();
     void BuildGrid();
@@ -102,6 +105,7 @@ class TForm1 : public QMainWindow {
     void Normal1Click();
     void Forwap1Click();
     void Bigest1Click();
+    void TextPreview1Click();
     void N9Click();
     void N10Click();
     void About1Click();
@@ -130,8 +134,12 @@ class TForm1 : public QMainWindow {
     // The file commands' common course.
     using LoadStep = std::function<Status(const std::string& path, FontImage& font)>;
     using SaveStep = std::function<Status(const std::string& path)>;
-    void LoadCommand(const FileDialogRequest& request, const LoadStep& load, StepName name);
-    void SaveCommand(const FileDialogRequest& request, const SaveStep& save);
+    using SaveCheck = std::function<bool(const std::string& path)>;
+    // True when the load replaced the font.
+    bool LoadCommand(const FileDialogRequest& request, const LoadStep& load, StepName name);
+    // `check`, when given, may stop the save after the dialog, before anything is written.
+    void SaveCommand(const FileDialogRequest& request, const SaveStep& save,
+                     const SaveCheck& check = nullptr);
     QString DialogTitle(int text_id) const;
     QString FontFileFilter() const;
     void ChangeLanguage(int language);
@@ -141,6 +149,11 @@ class TForm1 : public QMainWindow {
 
     // Runs one session operation, then shows what it changed.
     void Run(const std::function<void(Session&)>& operation);
+    // Text preview and the check that a fullflash holds the chosen font (main_window_preview).
+    PreviewFont PreviewSource() const;
+    void ShowTextPreview();
+    void WarnIfNotAFont();
+    bool ConfirmSaveIntoForeignData(const std::string& path);
 
     // Showing the editor's views.
     void Refresh();
@@ -186,10 +199,11 @@ class TForm1 : public QMainWindow {
     std::array<TImageIO*, 4> shift_buttons_{};  // ImageIO1 .. ImageIO4: right, left, up, down
     QPushButton* button1_ = nullptr;
     std::array<QPushButton*, 4> clipboard_buttons_{};  // Button8 .. Button11
-    QtTranslations qt_translations_;  // Qt's own dialog texts in the interface language
-    InfoWindow* help_window_ = nullptr;                // Form3
-    InfoWindow* history_window_ = nullptr;             // Form4
-    InfoWindow* about_window_ = nullptr;               // Form5
+    QtTranslations qt_translations_;             // Qt's own dialog texts in the interface language
+    InfoWindow* help_window_ = nullptr;          // Form3
+    InfoWindow* history_window_ = nullptr;       // Form4
+    InfoWindow* about_window_ = nullptr;         // Form5
+    TextPreviewWindow* text_preview_ = nullptr;  // made when first opened
 };
 
 }  // namespace rw::ui

@@ -30,25 +30,28 @@ void TForm1::Run(const std::function<void(Session&)>& operation) {
 // font, names the file in the caption and redraws. A failed command shows the standard text with
 // the file's path and leaves font, caption and current file name as they were.
 
-void TForm1::LoadCommand(const FileDialogRequest& request, const LoadStep& load, StepName name) {
+bool TForm1::LoadCommand(const FileDialogRequest& request, const LoadStep& load, StepName name) {
     const std::optional<QString> path = dialogs_->Open(request);
-    if (!path) return;
+    if (!path) return false;
     const std::string file = path->toStdString();
     FontImage scratch = editor_.font();
     const Status status = load(file, scratch);
     if (!status.ok()) {
         dialogs_->ShowError(QString::fromStdString(status.Message()));
-        return;
+        return false;
     }
     editor_.SetFileName(file);
     editor_.LoadFont(scratch, name);
     Refresh();
+    return true;
 }
 
-void TForm1::SaveCommand(const FileDialogRequest& request, const SaveStep& save) {
+void TForm1::SaveCommand(const FileDialogRequest& request, const SaveStep& save,
+                         const SaveCheck& check) {
     const std::optional<QString> path = dialogs_->Save(request);
     if (!path) return;
     const std::string file = path->toStdString();
+    if (check && !check(file)) return;
     const Status status = save(file);
     if (!status.ok()) {
         dialogs_->ShowError(QString::fromStdString(status.Message()));
@@ -78,13 +81,14 @@ QString TForm1::FontFileFilter() const {
 void TForm1::N2Click() {
     const FileDialogRequest request{DialogTitle(static_cast<int>(UiText::LoadFlashTitle)),
                                     QStringLiteral("FullFlash (*.bin)|*.bin"), std::nullopt};
-    LoadCommand(
+    const bool loaded = LoadCommand(
         request,
         [this](const std::string& path, FontImage& font) {
             const EditorState& state = editor_.state();
             return ReadFlashFont(path, editor_.edition(), state.layout, LoadBlocks(editor_), font);
         },
         UiText::MenuLoadFlash);
+    if (loaded) WarnIfNotAFont();
 }
 
 // "Сохранить шрифт в fullflash". It sets no default extension: the one a font-file save set
@@ -92,9 +96,12 @@ void TForm1::N2Click() {
 void TForm1::N23Click() {
     const FileDialogRequest request{DialogTitle(static_cast<int>(UiText::SaveFlashTitle)),
                                     QStringLiteral("FullFlash (*.bin)|*.bin"), std::nullopt};
-    SaveCommand(request, [this](const std::string& path) {
-        return WriteFlashFont(path, editor_.edition(), editor_.state().layout, editor_.font());
-    });
+    SaveCommand(
+        request,
+        [this](const std::string& path) {
+            return WriteFlashFont(path, editor_.edition(), editor_.state().layout, editor_.font());
+        },
+        [this](const std::string& path) { return ConfirmSaveIntoForeignData(path); });
 }
 
 // "Загрузить шрифт из файла"

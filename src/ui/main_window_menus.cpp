@@ -49,6 +49,7 @@ void TForm1::BuildMenus() {
     BuildFontMenu();
     BuildPhoneMenu();
     BuildLanguageMenu();
+    BuildToolsMenu();
     BuildInfoMenu();
 }
 
@@ -209,6 +210,13 @@ void TForm1::BuildLanguageMenu() {
     m.English1 = AddCheckItem(m.Lang, "English1", QStringLiteral("English"));
     connect(m.N8, &QAction::triggered, this, &TForm1::N8Click);
     connect(m.English1, &QAction::triggered, this, &TForm1::English1Click);
+}
+
+void TForm1::BuildToolsMenu() {
+    Menus& m = *menus_;
+    m.Service1 = AddMenu(menuBar(), "Service1");
+    m.TextPreview1 = AddItem(m.Service1, "TextPreview1");
+    connect(m.TextPreview1, &QAction::triggered, this, &TForm1::TextPreview1Click);
 }
 
 void TForm1::BuildInfoMenu() {

@@ -21,6 +21,8 @@ struct TForm1::Menus {
     QMenu* N3 = nullptr;       // Телефон (…)
     QMenu* Lang = nullptr;     // Язык (Latin edition)
     QMenu* N4 = nullptr;       // Инфо
+    // Сервис
+    QMenu* Service1 = nullptr;
     QAction* N2 = nullptr;
     QAction* N23 = nullptr;
     QAction* N41 = nullptr;
@@ -33,6 +35,7 @@ struct TForm1::Menus {
     QAction* N18 = nullptr;
     QAction* N8 = nullptr;  // Русский (Latin edition; in the Cyrillic edition N8 is a separator)
     QAction* English1 = nullptr;
+    QAction* TextPreview1 = nullptr;
     QAction* N9 = nullptr;
     QAction* N10 = nullptr;
     QAction* About1 = nullptr;

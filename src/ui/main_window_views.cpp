@@ -50,6 +50,7 @@ void TForm1::Refresh() {
     if (changes & kMarkersChanged) ShowMarkers();
     if (changes & kMenusChanged) ShowMenuCaptions();
     ShowControls();
+    ShowTextPreview();
 }
 
 void TForm1::ShowGrid() {
@@ -187,6 +188,8 @@ void TForm1::ShowTexts() {
         }
     }
     if (m.Lang != nullptr) m.Lang->setTitle(text(UiText::MenuLanguage));
+    m.Service1->setTitle(text(UiText::MenuTools));
+    m.TextPreview1->setText(text(UiText::MenuTextPreview));
     m.N4->setTitle(text(UiText::MenuInfo));
     m.N9->setText(text(UiText::MenuInstruction));
     m.N10->setText(text(UiText::MenuHistory));

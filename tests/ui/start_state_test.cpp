@@ -118,7 +118,10 @@ class StartStateTest : public QObject {
         QCOMPARE(EntryTexts(w.Menu("N4")),
                  QStringList({Q("Инструкция"), Q("История"), Q("About")}));
         QVERIFY(w.Menu("Lang") == nullptr);
-        QCOMPARE(w.form->menuBar()->actions().size(), 5);
+        // Файл, Правка, Шрифт, Телефон, Сервис, Инфо.
+        QCOMPARE(w.form->menuBar()->actions().size(), 6);
+        QCOMPARE(w.Menu("Service1")->title(), Q("Сервис"));
+        QCOMPARE(EntryTexts(w.Menu("Service1")), QStringList({Q("Просмотр текста...")}));
     }
 
     // One check mark beside the chosen item and nothing beside the others, as in the phone,
@@ -158,9 +161,10 @@ class StartStateTest : public QObject {
         QCOMPARE(EntryTexts(w.Menu("Lang")), QStringList({Q("Русский"), Q("English")}));
         QVERIFY(w.Action("N8")->isChecked());
         QVERIFY(!w.Action("English1")->isChecked());
-        // Файл, Правка, Шрифт, Телефон, Язык, Инфо.
-        QCOMPARE(w.form->menuBar()->actions().size(), 6);
+        // Файл, Правка, Шрифт, Телефон, Язык, Сервис, Инфо.
+        QCOMPARE(w.form->menuBar()->actions().size(), 7);
         QCOMPARE(w.form->menuBar()->actions().at(4)->text(), Q("Язык"));
+        QCOMPARE(w.form->menuBar()->actions().at(5)->text(), Q("Сервис"));
     }
 
     // The window definition's places, in client-area coordinates.

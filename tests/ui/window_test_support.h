@@ -27,6 +27,12 @@ class FakeFileDialogs : public FileDialogs {
     std::vector<FileDialogRequest> open_requests;
     std::vector<FileDialogRequest> save_requests;
     QStringList errors;
+    QStringList warnings;
+    QStringList questions;
+    // Answers to questions, true to go on. With none left the window gets its first choice (go
+    // on), so the commands tested before questions were asked still run to their end.
+    std::deque<bool> question_answers;
+    std::vector<std::pair<QString, QString>> question_choices;  // go on, stop
 
     std::optional<QString> Open(const FileDialogRequest& request) override {
         open_requests.push_back(request);
@@ -37,6 +43,15 @@ class FakeFileDialogs : public FileDialogs {
         return Next(save_answers);
     }
     void ShowError(const QString& message) override { errors << message; }
+    void ShowWarning(const QString& message) override { warnings << message; }
+    bool Ask(const QString& question, const QString& go_on, const QString& stop) override {
+        questions << question;
+        question_choices.emplace_back(go_on, stop);
+        if (question_answers.empty()) return true;
+        const bool answer = question_answers.front();
+        question_answers.pop_front();
+        return answer;
+    }
 
   private:
     static std::optional<QString> Next(std::deque<QString>& answers) {

@@ -45,23 +45,34 @@ std::optional<Edition> ParseEdition(const std::string& word) {
     return std::nullopt;
 }
 
+namespace {
+
+// The command line's words, by code.
+constexpr const char* kModelWords[kPhoneModelCount] = {"s45", "s45i", "c45", "cm35", "s35", "m50"};
+constexpr const char* kKindWords[kFontKindCount] = {"normal", "small", "browser", "big"};
+
+}  // namespace
+
 std::optional<PhoneModel> ParseModel(const std::string& word) {
-    static const std::map<std::string, PhoneModel> kModels = {
-        {"s45", PhoneModel::SME45}, {"s45i", PhoneModel::SME45i}, {"c45", PhoneModel::C45},
-        {"cm35", PhoneModel::CM35}, {"s35", PhoneModel::S35},     {"m50", PhoneModel::M50}};
-    const auto it = kModels.find(word);
-    if (it == kModels.end()) return std::nullopt;
-    return it->second;
+    for (PhoneModel model : kAllPhoneModels) {
+        if (word == ModelWord(model)) return model;
+    }
+    return std::nullopt;
 }
 
 std::optional<FontKind> ParseKind(const std::string& word) {
-    static const std::map<std::string, FontKind> kKinds = {{"normal", FontKind::Normal},
-                                                           {"small", FontKind::Small},
-                                                           {"browser", FontKind::Browser},
-                                                           {"big", FontKind::Big}};
-    const auto it = kKinds.find(word);
-    if (it == kKinds.end()) return std::nullopt;
-    return it->second;
+    for (FontKind kind : kAllFontKinds) {
+        if (word == KindWord(kind)) return kind;
+    }
+    return std::nullopt;
+}
+
+const char* ModelWord(PhoneModel model) {
+    return kModelWords[static_cast<int>(model)];
+}
+
+const char* KindWord(FontKind kind) {
+    return kKindWords[static_cast<int>(kind)];
 }
 
 std::optional<int> ParseInt(const std::string& word, int min, int max) {

@@ -27,6 +27,9 @@ std::optional<CliArgs> ParseArgs(const std::vector<std::string>& words,
 std::optional<Edition> ParseEdition(const std::string& word);   // rus, eng
 std::optional<PhoneModel> ParseModel(const std::string& word);  // s45, s45i, c45, cm35, s35, m50
 std::optional<FontKind> ParseKind(const std::string& word);     // normal, small, browser, big
+// The words of ParseModel and ParseKind for a value.
+const char* ModelWord(PhoneModel model);
+const char* KindWord(FontKind kind);
 std::optional<int> ParseInt(const std::string& word, int min, int max);
 
 // True when `path` ends in `extension` (".sft"), ignoring case.

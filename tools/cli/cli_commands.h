@@ -7,6 +7,7 @@
 
 #include "cli/cli_args.h"
 #include "io/font_files.h"
+#include "io/layout_identify.h"
 #include "io/status.h"
 #include "model/font_image.h"
 #include "model/phone_layouts.h"
@@ -29,6 +30,9 @@ std::optional<FontTarget> ParseFontTarget(const CliArgs& args, std::string* erro
 // --scope N (default whole font), checked against the edition's range.
 std::optional<int> ParseScope(const CliArgs& args, Edition edition, std::string* error);
 
+// Whether INPUT names a fullflash (.bin) or a font file in the target's format; the reason if not.
+bool IsFontInput(const std::string& input, const FontTarget& target, std::string* error);
+
 // Fills a fresh font from a fullflash (whole-font load with `scope`) or from a font file in the
 // target's format, chosen by INPUT's extension (.bin or the format's own).
 Status LoadFontInput(const std::string& input, const FontTarget& target, int scope,
@@ -39,6 +43,10 @@ Status LoadFontInput(const std::string& input, const FontTarget& target, int sco
 int RunExtract(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 int RunInject(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 int RunConvert(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+
+// Fails, naming the facts, when the records of `chosen` in the fullflash do not look like a font;
+// inject then refuses unless forced. A file it cannot read passes: the write reports it.
+Status CheckLooksLikeFont(const std::string& flash, Edition edition, LayoutId chosen);
 
 // Shared reporting.
 int ReportUsageError(const std::string& reason, std::ostream& err);

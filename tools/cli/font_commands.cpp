@@ -45,6 +45,13 @@ std::optional<int> ParseScope(const CliArgs& args, Edition edition, std::string*
     return scope;
 }
 
+bool IsFontInput(const std::string& input, const FontTarget& target, std::string* error) {
+    const std::string extension = FontFileExtension(target.format);
+    if (HasExtension(input, ".bin") || HasExtension(input, extension)) return true;
+    *error = "INPUT must be a fullflash (.bin) or a " + extension + " file";
+    return false;
+}
+
 Status LoadFontInput(const std::string& input, const FontTarget& target, int scope,
                      FontImage& font) {
     const BlockSet blocks = ScopeBlocks(scope, target.edition);
@@ -79,12 +86,13 @@ int RunExtract(const std::vector<std::string>& words, std::ostream&, std::ostrea
 
 int RunInject(const std::vector<std::string>& words, std::ostream&, std::ostream& err) {
     std::string error;
-    const auto args = ParseArgs(words, kTargetOptions, {}, &error);
+    const auto args = ParseArgs(words, kTargetOptions, {"--force"}, &error);
     if (!args) return ReportUsageError(error, err);
     const auto target = ParseFontTarget(*args, &error);
     if (!target) return ReportUsageError(error, err);
     if (args->positionals.size() != 2)
         return ReportUsageError("inject takes FONTFILE and FLASH", err);
+    const bool force = args->flags.count("--force") > 0;
     const std::string& font_file = args->positionals[0];
     const std::string& flash = args->positionals[1];
     const std::string extension = FontFileExtension(target->format);
@@ -95,6 +103,13 @@ int RunInject(const std::vector<std::string>& words, std::ostream&, std::ostream
 
     FontImage font;
     Status status = ReadFontFile(font_file, target->format, BlockSet::FirstN(8), font);
+    // Font records written over firmware code brick the phone: a dump that holds no font where
+    // the chosen model and kind keep theirs is left alone unless forced.
+    if (status.ok() && !force) {
+        const LayoutId chosen{*ParseModel(args->options.at("--model")),
+                              *ParseKind(args->options.at("--kind"))};
+        status = CheckLooksLikeFont(flash, target->edition, chosen);
+    }
     if (status.ok()) status = WriteFlashFont(flash, target->edition, target->layout, font);
     return status.ok() ? kExitOk : ReportFileFailure(status, err);
 }

@@ -37,11 +37,7 @@ int RunRender(const std::vector<std::string>& words, std::ostream&, std::ostream
     if (args->positionals.size() != 2) return ReportUsageError("render takes INPUT and OUT", err);
     const std::string& input = args->positionals[0];
     const std::string& out = args->positionals[1];
-    const std::string extension = FontFileExtension(target->format);
-    if (!HasExtension(input, ".bin") && !HasExtension(input, extension)) {
-        return ReportUsageError("INPUT must be a fullflash (.bin) or a " + extension + " file",
-                                err);
-    }
+    if (!IsFontInput(input, *target, &error)) return ReportUsageError(error, err);
     const bool png = HasExtension(out, ".png");
     if (!png && !HasExtension(out, ".ppm"))
         return ReportUsageError("OUT must end in .ppm or .png", err);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rw {
+
+// The characters of a UTF-8 text; empty for bytes that are not UTF-8 (an overlong form, a
+// surrogate, a cut-off sequence), so a caller can name the fault instead of guessing.
+std::optional<std::u32string> DecodeUtf8(std::string_view text);
+
+// One character as UTF-8.
+std::string EncodeUtf8(char32_t code);
+
+}  // namespace rw

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "io/file_io.h"
+#include "model/edition.h"
+#include "model/phone_layouts.h"
+
+namespace rw {
+
+// One phone model and font kind.
+struct LayoutId {
+    PhoneModel model = PhoneModel::SME45;
+    FontKind kind = FontKind::Normal;
+    friend constexpr bool operator==(LayoutId, LayoutId) = default;
+};
+
+// How much the bytes at the records of a layout look like a font. Layouts whose records lie at
+// the very same places read the same bytes, so they share one score.
+struct LayoutScore {
+    std::vector<LayoutId> layouts;  // in code order: models, then kinds
+    int matching = 0;               // records that look like glyphs
+    int records = 0;                // records of the layout
+    bool inside_image = true;       // false when a record lies past the end of the image
+
+    // The share of matching records in whole percent, rounded down: 100 only when all match.
+    int Percent() const { return records == 0 ? 0 : matching * 100 / records; }
+    // At least 90 % of the records look like glyphs.
+    bool LooksLikeFont() const { return records > 0 && matching * 10 >= records * 9; }
+    bool Covers(LayoutId id) const;
+};
+
+// Whether a record's payload looks like a glyph: its width value at most one past the glyph
+// columns: narrow, byte 0 at most 9; wide, header high byte 0 and low byte at most 17. Erased
+// flash (every byte 0xFF) fails this test in both forms.
+bool LooksLikeGlyph(const uint8_t* payload, bool wide);
+
+// Scores every layout of the edition against the fullflash at `path`, best first (at an equal
+// share the one with more records, then code order). Reads only the bytes of the records, each
+// stretch of the image once; records past the end of the image count as not looking like glyphs. A
+// layout whose records all hold the same bytes (an erased or zeroed region) scores 0.
+Status IdentifyLayouts(const std::string& path, Edition edition, std::vector<LayoutScore>* scores,
+                       FileSystem& fs = SystemFileSystem());
+
+// The score that covers a model and kind; nullptr when none does.
+const LayoutScore* ScoreOf(const std::vector<LayoutScore>& scores, LayoutId id);
+
+}  // namespace rw
