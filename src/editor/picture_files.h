@@ -21,11 +21,5 @@ RgbImage ThumbnailSheet(std::span<const Picture16> pictures, int scale);
 
 // Binary PPM: "P6\n<width> <height>\n255\n" and the pixels.
 std::vector<uint8_t> EncodePpm(const RgbImage& image);
-// PNG, truecolour 8-bit, unfiltered rows in stored (uncompressed) deflate blocks.
-std::vector<uint8_t> EncodePng(const RgbImage& image);
-
-// The checksums PNG and zlib use.
-uint32_t Crc32(std::span<const uint8_t> bytes, uint32_t crc = 0);
-uint32_t Adler32(std::span<const uint8_t> bytes);
 
 }  // namespace rw

@@ -15,6 +15,11 @@ std::string UsageText() {
            "  runewright-cli convert --thin|--bold [--scope N] IN.sft OUT.sbf\n"
            "  runewright-cli render  --edition rus|eng --model MODEL --kind KIND --block B "
            "[--scale K] INPUT OUT\n"
+           "  runewright-cli import-font  --edition E --model M --kind K [--scope N] [--size S] "
+           "[--baseline B] [--bold-font FONT] FONT OUT\n"
+           "  runewright-cli export-sheet --edition E --model M --kind K [--scale K] INPUT "
+           "OUT.png\n"
+           "  runewright-cli import-sheet --edition E --model M --kind K [--scope N] IN.png OUT\n"
            "  runewright-cli --help\n"
            "\n"
            "MODEL: s45, s45i, c45, cm35, s35, m50    KIND: normal, small, browser, big\n"
@@ -22,6 +27,10 @@ std::string UsageText() {
            "extract writes .sft (rus, narrow fonts), .sbf (rus, wide fonts) or .sfe (eng);\n"
            "inject patches the font's records into an existing fullflash and nothing else;\n"
            "render draws block B's thumbnails into a .ppm or .png sheet, K pixels per font pixel.\n"
+           "import-font draws the font from FONT (a font file or a fontconfig pattern such as\n"
+           "  \"Terminus:style=Bold\") at S pixels (default H + 1) on baseline row B;\n"
+           "  missing and clipped characters are listed on stderr;\n"
+           "export-sheet and import-sheet move the whole font to and from a PNG sheet (K default 4).\n"
            "Exit status: 0 done, 1 a file failed (nothing written), 2 usage error.\n";
 }
 
@@ -44,6 +53,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         {"inject", RunInject},
         {"convert", RunConvert},
         {"render", RunRender},
+        {"import-font", RunImportFont},
+        {"export-sheet", RunExportSheet},
+        {"import-sheet", RunImportSheet},
     };
     if (args.empty()) return ReportUsageError("no command given", err);
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {

@@ -39,6 +39,9 @@ Status LoadFontInput(const std::string& input, const FontTarget& target, int sco
 int RunExtract(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 int RunInject(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 int RunConvert(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+int RunImportFont(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+int RunExportSheet(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+int RunImportSheet(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 
 // Shared reporting.
 int ReportUsageError(const std::string& reason, std::ostream& err);

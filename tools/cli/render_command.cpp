@@ -7,6 +7,7 @@
 #include "editor/previews.h"
 #include "io/file_io.h"
 #include "io/load_scope.h"
+#include "png/png_files.h"
 
 namespace rw::cli {
 namespace {
@@ -52,8 +53,8 @@ int RunRender(const std::vector<std::string>& words, std::ostream&, std::ostream
     const std::vector<Picture16> thumbnails = PaintBlockThumbnails(
         target->edition, font, target->layout.wide, target->layout.last_row, *block);
     const RgbImage sheet = ThumbnailSheet(thumbnails, scale);
-    const std::vector<uint8_t> bytes = png ? EncodePng(sheet) : EncodePpm(sheet);
-    status = WriteFileAtomically(SystemFileSystem(), out, bytes);
+    status =
+        png ? WritePng(out, sheet) : WriteFileAtomically(SystemFileSystem(), out, EncodePpm(sheet));
     return status.ok() ? kExitOk : ReportFileFailure(status, err);
 }
 

@@ -1,0 +1,105 @@
+#include "fontimport/font_finder.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+
+namespace rw {
+namespace {
+
+struct PatternDeleter {
+    void operator()(FcPattern* p) const { FcPatternDestroy(p); }
+};
+struct FontSetDeleter {
+    void operator()(FcFontSet* s) const { FcFontSetDestroy(s); }
+};
+struct ObjectSetDeleter {
+    void operator()(FcObjectSet* s) const { FcObjectSetDestroy(s); }
+};
+using PatternPtr = std::unique_ptr<FcPattern, PatternDeleter>;
+using FontSetPtr = std::unique_ptr<FcFontSet, FontSetDeleter>;
+
+// The installed fonts that have every property of the pattern, with the listed properties.
+FontSetPtr ListFonts(FcPattern* pattern) {
+    std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(
+        FcObjectSetBuild(FC_FAMILY, FC_STYLE, FC_FILE, FC_WEIGHT, FC_SLANT, nullptr));
+    return FontSetPtr(FcFontList(nullptr, pattern, objects.get()));
+}
+
+// Names of one string property over a font set, sorted, each once.
+std::vector<std::string> Strings(const FcFontSet* fonts, const char* property) {
+    std::set<std::string> names;
+    for (int i = 0; fonts && i < fonts->nfont; ++i) {
+        FcChar8* value = nullptr;
+        for (int n = 0; FcPatternGetString(fonts->fonts[i], property, n, &value) == FcResultMatch;
+             ++n)
+            names.insert(reinterpret_cast<const char*>(value));
+    }
+    return {names.begin(), names.end()};
+}
+
+// Among the listed fonts, the one fontconfig ranks best for the pattern.
+std::optional<std::string> BestFile(FcPattern* pattern, FcFontSet* candidates) {
+    if (!candidates || candidates->nfont == 0) return std::nullopt;
+    PatternPtr wanted(FcPatternDuplicate(pattern));
+    FcConfigSubstitute(nullptr, wanted.get(), FcMatchPattern);
+    FcDefaultSubstitute(wanted.get());
+    FcResult result = FcResultNoMatch;
+    FcFontSet* sets[] = {candidates};
+    PatternPtr best(FcFontSetMatch(nullptr, sets, 1, wanted.get(), &result));
+    FcChar8* file = nullptr;
+    if (!best || FcPatternGetString(best.get(), FC_FILE, 0, &file) != FcResultMatch)
+        return std::nullopt;
+    return std::string(reinterpret_cast<const char*>(file));
+}
+
+}  // namespace
+
+std::vector<std::string> InstalledFamilies() {
+    PatternPtr all(FcPatternCreate());
+    const FontSetPtr fonts = ListFonts(all.get());
+    return Strings(fonts.get(), FC_FAMILY);
+}
+
+std::vector<std::string> FamilyStyles(const std::string& family) {
+    PatternPtr pattern(FcPatternCreate());
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    const FontSetPtr fonts = ListFonts(pattern.get());
+    return Strings(fonts.get(), FC_STYLE);
+}
+
+std::optional<std::string> FindFontFile(const std::string& pattern_text) {
+    PatternPtr pattern(FcNameParse(reinterpret_cast<const FcChar8*>(pattern_text.c_str())));
+    if (!pattern) return std::nullopt;
+    FcChar8* family = nullptr;
+    if (FcPatternGetString(pattern.get(), FC_FAMILY, 0, &family) != FcResultMatch)
+        return std::nullopt;  // a pattern without a family would match any font
+    const FontSetPtr fonts = ListFonts(pattern.get());
+    return BestFile(pattern.get(), fonts.get());
+}
+
+std::optional<std::string> FindBoldFace(const std::string& family) {
+    PatternPtr pattern(FcPatternCreate());
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(pattern.get(), FC_WEIGHT, FC_WEIGHT_BOLD);
+    FcPatternAddInteger(pattern.get(), FC_SLANT, FC_SLANT_ROMAN);
+    const FontSetPtr fonts = ListFonts(pattern.get());
+    return BestFile(pattern.get(), fonts.get());
+}
+
+std::string FontPattern(const std::string& family, const std::string& style) {
+    // Fontconfig's name syntax escapes its separators with a backslash.
+    auto escaped = [](const std::string& text) {
+        std::string out;
+        for (char c : text) {
+            if (c == '\\' || c == '-' || c == ':' || c == ',' || c == '=') out += '\\';
+            out += c;
+        }
+        return out;
+    };
+    return style.empty() ? escaped(family) : escaped(family) + ":style=" + escaped(style);
+}
+
+}  // namespace rw
