@@ -63,8 +63,15 @@ constexpr Pair kTexts[] = {
     {"Сдвиг вниз", "Shift down"},
     {"Буква", "Letter"},
     {"Ширина", "Width"},
+    {"Сервис", "Tools"},
+    {"Импорт из шрифта...", "Import from font..."},
+    {"Импорт из PNG...", "Import from PNG..."},
+    {"Экспорт в PNG...", "Export to PNG..."},
+    {"Импорт из шрифта", "Import from font"},
+    {"Загрузка шрифта из PNG...", "Load from PNG..."},
+    {"Запись шрифта в PNG...", "Save into PNG..."},
 };
-static_assert(std::size(kTexts) == static_cast<std::size_t>(UiText::WidthCaption) + 1);
+static_assert(std::size(kTexts) == static_cast<std::size_t>(UiText::ExportPngTitle) + 1);
 
 constexpr Pair kGridHints[] = {
     {"Неиспользуемый бит", "Unused bit"},

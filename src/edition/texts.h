@@ -54,6 +54,13 @@ enum class UiText {
     ShiftDownHint,
     LetterCaption,
     WidthCaption,
+    MenuTools,
+    MenuImportFont,
+    MenuImportPng,
+    MenuExportPng,
+    ImportFontTitle,
+    ImportPngTitle,
+    ExportPngTitle,
 };
 
 // The text of an element in a language (0 Russian, 1 English) for an edition: where the

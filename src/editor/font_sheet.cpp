@@ -26,7 +26,7 @@ Rgb SheetColour(const std::vector<GlyphRows>& blocks_rows, const FontSheetGeomet
     const int column = x % pitch_x;
     const int row = y % pitch_y + 1;
     if (column == g.cell.columns || row == pitch_y) return kFaceGrey;
-    const GlyphRows& rows = blocks_rows[static_cast<size_t>(y / pitch_y) * g.slots + x / pitch_x];
+    const GlyphRows& rows = blocks_rows[static_cast<size_t>(y / pitch_y) * g.slot_count + x / pitch_x];
     return InkAt(rows, g.cell, column, row) ? kBlack : kWhite;
 }
 
@@ -44,11 +44,11 @@ std::string SizeText(int width, int height) {
 RgbImage PaintFontSheet(const FontImage& font, const FontSheetGeometry& geometry, int scale,
                         int first_block, int count) {
     FontSheetGeometry shown = geometry;
-    shown.blocks = count < 0 ? geometry.blocks : count;
+    shown.block_count = count < 0 ? geometry.block_count : count;
     std::vector<GlyphRows> rows;
-    rows.reserve(static_cast<size_t>(shown.blocks) * shown.slots);
-    for (int b = 0; b < shown.blocks; ++b) {
-        for (int s = 0; s < shown.slots; ++s)
+    rows.reserve(static_cast<size_t>(shown.block_count) * shown.slot_count);
+    for (int b = 0; b < shown.block_count; ++b) {
+        for (int s = 0; s < shown.slot_count; ++s)
             rows.push_back(LoadGlyphRows(font, geometry.cell, GlyphSlot{first_block + b, s}));
     }
     RgbImage image;
@@ -75,9 +75,9 @@ std::optional<std::string> ReadFontSheet(const RgbaImage& sheet, const FontSheet
     if (sheet.rgba.size() != static_cast<size_t>(sheet.width) * sheet.height * 4)
         return "the picture's pixels are incomplete";
     const GlyphCell cell = geometry.cell;
-    for (int block = 0; block < geometry.blocks; ++block) {
+    for (int block = 0; block < geometry.block_count; ++block) {
         if (!blocks.Contains(block)) continue;
-        for (int slot = 0; slot < geometry.slots; ++slot) {
+        for (int slot = 0; slot < geometry.slot_count; ++slot) {
             GlyphRows rows{};
             for (int row = 1; row <= cell.last_row; ++row) {
                 for (int column = 0; column < cell.columns; ++column) {

@@ -20,19 +20,19 @@ struct RgbaImage {
     std::vector<uint8_t> rgba;  // width * height * 4 bytes
 };
 
-// The whole font as one picture for any pixel editor: block b is a row of its slots, slot s a
+// The whole font as one picture for any pixel editor: block b is a row of its slot_count, slot s a
 // cell of W x H pixels at x = s * (W + 1), y = b * (H + 1), everything scaled by `scale`. Ink is
 // black, blank white, the lines between cells the window's face grey.
 struct FontSheetGeometry {
     GlyphCell cell;
-    int blocks = 4;
-    int slots = 34;
+    int block_count = 4;
+    int slot_count = 34;
 
     static FontSheetGeometry Of(Edition edition, GlyphCell cell) {
         return {cell, BlockCount(edition), SlotCount(edition)};
     }
-    int Width(int scale) const { return slots * (cell.columns + 1) * scale; }
-    int Height(int scale) const { return blocks * (cell.last_row + 1) * scale; }
+    int Width(int scale) const { return slot_count * (cell.columns + 1) * scale; }
+    int Height(int scale) const { return block_count * (cell.last_row + 1) * scale; }
 };
 
 // The sheet of blocks first..first + count - 1 of the font (count = all blocks for a whole sheet;

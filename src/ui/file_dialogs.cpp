@@ -71,4 +71,10 @@ void QtFileDialogs::ShowError(const QString& message) {
     box.exec();
 }
 
+void QtFileDialogs::ShowNotice(const QString& title, const QString& message) {
+    QMessageBox box(QMessageBox::Information, title, message, QMessageBox::Ok, owner_);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 }  // namespace rw::ui

@@ -29,6 +29,12 @@ class FileDialogs {
     virtual std::optional<QString> Save(const FileDialogRequest& request) = 0;
     // The standard error box of a failed file command.
     virtual void ShowError(const QString& message) = 0;
+    // A message that reports, not fails (what an import could not take). Shown by the real
+    // dialogs; test doubles may keep it.
+    virtual void ShowNotice(const QString& title, const QString& message) {
+        (void)title;
+        (void)message;
+    }
 };
 
 // "Description (*.ext)|*.ext" as a Qt name filter, "Description (*.ext)".
@@ -60,6 +66,7 @@ class QtFileDialogs : public FileDialogs {
     std::optional<QString> Open(const FileDialogRequest& request) override;
     std::optional<QString> Save(const FileDialogRequest& request) override;
     void ShowError(const QString& message) override;
+    void ShowNotice(const QString& title, const QString& message) override;
 
   private:
     std::optional<QString> Run(const FileDialogRequest& request, bool save,

@@ -61,6 +61,7 @@ class TForm1 : public QMainWindow {
     void BuildFontMenu();
     void BuildPhoneMenu();
     void BuildLanguageMenu();
+    void BuildToolsMenu();
     void BuildInfoMenu();
     void BuildRowLabels();
     void BuildGrid();
@@ -104,6 +105,11 @@ class TForm1 : public QMainWindow {
     void About1Click();
     void N8Click();
     void English1Click();
+    void ImportFont1Click();
+    void ImportPng1Click();
+    void ExportPng1Click();
+    // Puts an imported font in place of the current one, as every load does.
+    void ApplyImportedFont(const FontImage& font);
 
     // Control handlers.
     void PaintBox1MouseDown(int slot);

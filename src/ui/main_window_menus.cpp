@@ -46,6 +46,7 @@ void TForm1::BuildMenus() {
     BuildFontMenu();
     BuildPhoneMenu();
     BuildLanguageMenu();
+    BuildToolsMenu();
     BuildInfoMenu();
 }
 
@@ -158,6 +159,17 @@ void TForm1::BuildLanguageMenu() {
     m.English1 = AddCheckItem(m.Lang, "English1", QStringLiteral("English"));
     connect(m.N8, &QAction::triggered, this, &TForm1::N8Click);
     connect(m.English1, &QAction::triggered, this, &TForm1::English1Click);
+}
+
+void TForm1::BuildToolsMenu() {
+    Menus& m = *menus_;
+    m.Service1 = AddMenu(menuBar(), "Service1");
+    m.ImportFont1 = AddItem(m.Service1, "ImportFont1");
+    m.ImportPng1 = AddItem(m.Service1, "ImportPng1");
+    m.ExportPng1 = AddItem(m.Service1, "ExportPng1");
+    connect(m.ImportFont1, &QAction::triggered, this, &TForm1::ImportFont1Click);
+    connect(m.ImportPng1, &QAction::triggered, this, &TForm1::ImportPng1Click);
+    connect(m.ExportPng1, &QAction::triggered, this, &TForm1::ExportPng1Click);
 }
 
 void TForm1::BuildInfoMenu() {

@@ -19,6 +19,7 @@ struct TForm1::Menus {
     QMenu* N15 = nullptr;      // Параметры загрузки ...
     QMenu* N3 = nullptr;       // Телефон (…)
     QMenu* Lang = nullptr;     // Язык (Latin edition)
+    QMenu* Service1 = nullptr; // Сервис
     QMenu* N4 = nullptr;       // Инфо
     QAction* N2 = nullptr;
     QAction* N23 = nullptr;
@@ -35,6 +36,9 @@ struct TForm1::Menus {
     QAction* N9 = nullptr;
     QAction* N10 = nullptr;
     QAction* About1 = nullptr;
+    QAction* ImportFont1 = nullptr;
+    QAction* ImportPng1 = nullptr;
+    QAction* ExportPng1 = nullptr;
     std::array<QAction*, kKindItems> kinds{};    // by FontKind code
     std::array<QAction*, kModelItems> models{};  // by PhoneModel code
     std::array<QAction*, kScopeItems> scopes{};  // by load scope tag; null where absent
