@@ -70,14 +70,14 @@ class LanguageSwitchTest : public QObject {
     void LanguageMenuOnlyInTheLatinEdition() {
         Program latin(Edition::Latin);
         QCOMPARE(TopMenuNames(latin.w.form->menuBar()),
-                 (QStringList{"N1", "N6", "N3", "Lang", "N4"}));
+                 (QStringList{"N1", "N6", "N3", "Lang", "Service1", "N4"}));
         QCOMPARE(latin.w.Menu("Lang")->title(), Q("Язык"));
         QVERIFY(latin.w.Action("N8")->isChecked());
         QVERIFY(!latin.w.Action("English1")->isChecked());
         QCOMPARE(latin.w.Action("N8")->text(), Q("Русский"));
 
         Program cyrillic(Edition::Cyrillic);
-        QCOMPARE(TopMenuNames(cyrillic.w.form->menuBar()), (QStringList{"N1", "N6", "N3", "N4"}));
+        QCOMPARE(TopMenuNames(cyrillic.w.form->menuBar()), (QStringList{"N1", "N6", "N3", "Service1", "N4"}));
         QVERIFY(cyrillic.w.Action("English1") == nullptr);
     }
 

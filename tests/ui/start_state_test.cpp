@@ -118,7 +118,8 @@ class StartStateTest : public QObject {
         QCOMPARE(EntryTexts(w.Menu("N4")),
                  QStringList({Q("Инструкция"), Q("История"), Q("About")}));
         QVERIFY(w.Menu("Lang") == nullptr);
-        QCOMPARE(w.form->menuBar()->actions().size(), 4);
+        // Файл, Шрифт, Телефон, Сервис, Инфо.
+        QCOMPARE(w.form->menuBar()->actions().size(), 5);
     }
 
     // One check mark beside the chosen item and nothing beside the others, as in the phone,
@@ -158,8 +159,8 @@ class StartStateTest : public QObject {
         QCOMPARE(EntryTexts(w.Menu("Lang")), QStringList({Q("Русский"), Q("English")}));
         QVERIFY(w.Action("N8")->isChecked());
         QVERIFY(!w.Action("English1")->isChecked());
-        // Файл, Шрифт, Телефон, Язык, Инфо.
-        QCOMPARE(w.form->menuBar()->actions().size(), 5);
+        // Файл, Шрифт, Телефон, Язык, Сервис, Инфо.
+        QCOMPARE(w.form->menuBar()->actions().size(), 6);
         QCOMPARE(w.form->menuBar()->actions().at(3)->text(), Q("Язык"));
     }
 
