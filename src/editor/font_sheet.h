@@ -13,13 +13,6 @@
 
 namespace rw {
 
-// A picture with transparency, 8 bits per channel, row by row, as a PNG decoder hands it over.
-struct RgbaImage {
-    int width = 0;
-    int height = 0;
-    std::vector<uint8_t> rgba;  // width * height * 4 bytes
-};
-
 // The whole font as one picture for any pixel editor: block b is a row of its slot_count, slot s a
 // cell of W x H pixels at x = s * (W + 1), y = b * (H + 1), everything scaled by `scale`. Ink is
 // black, blank white, the lines between cells the window's face grey.

@@ -29,6 +29,11 @@ std::optional<FontTarget> ParseFontTarget(const CliArgs& args, std::string* erro
 // --scope N (default whole font), checked against the edition's range.
 std::optional<int> ParseScope(const CliArgs& args, Edition edition, std::string* error);
 
+// --scale K within 1..max_scale, `fallback` when absent.
+std::optional<int> ParseScale(const CliArgs& args, int fallback, int max_scale, std::string* error);
+// INPUT names a fullflash (.bin) or a font file of the target's format.
+bool IsFontInputName(const std::string& input, const FontTarget& target, std::string* error);
+
 // Fills a fresh font from a fullflash (whole-font load with `scope`) or from a font file in the
 // target's format, chosen by INPUT's extension (.bin or the format's own).
 Status LoadFontInput(const std::string& input, const FontTarget& target, int scope,

@@ -28,21 +28,12 @@ int RunRender(const std::vector<std::string>& words, std::ostream&, std::ostream
     if (block_word == args->options.end()) return ReportUsageError("missing --block", err);
     const auto block = ParseInt(block_word->second, 0, blocks - 1);
     if (!block) return ReportUsageError("--block must be 0.." + std::to_string(blocks - 1), err);
-    int scale = 1;
-    if (const auto it = args->options.find("--scale"); it != args->options.end()) {
-        const auto parsed = ParseInt(it->second, 1, kMaxScale);
-        if (!parsed)
-            return ReportUsageError("--scale must be 1.." + std::to_string(kMaxScale), err);
-        scale = *parsed;
-    }
+    const auto scale = ParseScale(*args, 1, kMaxScale, &error);
+    if (!scale) return ReportUsageError(error, err);
     if (args->positionals.size() != 2) return ReportUsageError("render takes INPUT and OUT", err);
     const std::string& input = args->positionals[0];
     const std::string& out = args->positionals[1];
-    const std::string extension = FontFileExtension(target->format);
-    if (!HasExtension(input, ".bin") && !HasExtension(input, extension)) {
-        return ReportUsageError("INPUT must be a fullflash (.bin) or a " + extension + " file",
-                                err);
-    }
+    if (!IsFontInputName(input, *target, &error)) return ReportUsageError(error, err);
     const bool png = HasExtension(out, ".png");
     if (!png && !HasExtension(out, ".ppm"))
         return ReportUsageError("OUT must end in .ppm or .png", err);
@@ -52,7 +43,7 @@ int RunRender(const std::vector<std::string>& words, std::ostream&, std::ostream
     if (!status.ok()) return ReportFileFailure(status, err);
     const std::vector<Picture16> thumbnails = PaintBlockThumbnails(
         target->edition, font, target->layout.wide, target->layout.last_row, *block);
-    const RgbImage sheet = ThumbnailSheet(thumbnails, scale);
+    const RgbImage sheet = ThumbnailSheet(thumbnails, *scale);
     status =
         png ? WritePng(out, sheet) : WriteFileAtomically(SystemFileSystem(), out, EncodePpm(sheet));
     return status.ok() ? kExitOk : ReportFileFailure(status, err);

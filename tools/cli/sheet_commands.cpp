@@ -26,27 +26,18 @@ int RunExportSheet(const std::vector<std::string>& words, std::ostream&, std::os
     if (!args) return ReportUsageError(error, err);
     const auto target = ParseFontTarget(*args, &error);
     if (!target) return ReportUsageError(error, err);
-    int scale = kDefaultSheetScale;
-    if (const auto it = args->options.find("--scale"); it != args->options.end()) {
-        const auto parsed = ParseInt(it->second, 1, kMaxSheetScale);
-        if (!parsed)
-            return ReportUsageError("--scale must be 1.." + std::to_string(kMaxSheetScale), err);
-        scale = *parsed;
-    }
+    const auto scale = ParseScale(*args, kDefaultSheetScale, kMaxSheetScale, &error);
+    if (!scale) return ReportUsageError(error, err);
     if (args->positionals.size() != 2)
         return ReportUsageError("export-sheet takes INPUT and OUT.png", err);
     const std::string& input = args->positionals[0];
     const std::string& out = args->positionals[1];
-    const std::string extension = FontFileExtension(target->format);
-    if (!HasExtension(input, ".bin") && !HasExtension(input, extension)) {
-        return ReportUsageError("INPUT must be a fullflash (.bin) or a " + extension + " file",
-                                err);
-    }
+    if (!IsFontInputName(input, *target, &error)) return ReportUsageError(error, err);
     if (!HasExtension(out, ".png")) return ReportUsageError("OUT must end in .png", err);
 
     FontImage font;
     Status status = LoadFontInput(input, *target, kWholeFontScope, font);
-    if (status.ok()) status = WritePng(out, PaintFontSheet(font, SheetOf(*target), scale));
+    if (status.ok()) status = WritePng(out, PaintFontSheet(font, SheetOf(*target), *scale));
     return status.ok() ? kExitOk : ReportFileFailure(status, err);
 }
 
