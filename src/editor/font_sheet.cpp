@@ -26,7 +26,8 @@ Rgb SheetColour(const std::vector<GlyphRows>& blocks_rows, const FontSheetGeomet
     const int column = x % pitch_x;
     const int row = y % pitch_y + 1;
     if (column == g.cell.columns || row == pitch_y) return kFaceGrey;
-    const GlyphRows& rows = blocks_rows[static_cast<size_t>(y / pitch_y) * g.slot_count + x / pitch_x];
+    const GlyphRows& rows =
+        blocks_rows[static_cast<size_t>(y / pitch_y) * g.slot_count + x / pitch_x];
     return InkAt(rows, g.cell, column, row) ? kBlack : kWhite;
 }
 

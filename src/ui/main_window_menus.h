@@ -19,8 +19,9 @@ struct TForm1::Menus {
     QMenu* N15 = nullptr;      // Параметры загрузки ...
     QMenu* N3 = nullptr;       // Телефон (…)
     QMenu* Lang = nullptr;     // Язык (Latin edition)
-    QMenu* Service1 = nullptr; // Сервис
     QMenu* N4 = nullptr;       // Инфо
+    // Сервис
+    QMenu* Service1 = nullptr;
     QAction* N2 = nullptr;
     QAction* N23 = nullptr;
     QAction* N41 = nullptr;

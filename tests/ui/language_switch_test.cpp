@@ -77,7 +77,8 @@ class LanguageSwitchTest : public QObject {
         QCOMPARE(latin.w.Action("N8")->text(), Q("Русский"));
 
         Program cyrillic(Edition::Cyrillic);
-        QCOMPARE(TopMenuNames(cyrillic.w.form->menuBar()), (QStringList{"N1", "N6", "N3", "Service1", "N4"}));
+        QCOMPARE(TopMenuNames(cyrillic.w.form->menuBar()),
+                 (QStringList{"N1", "N6", "N3", "Service1", "N4"}));
         QVERIFY(cyrillic.w.Action("English1") == nullptr);
     }
 

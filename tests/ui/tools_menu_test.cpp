@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "editor/font_sheet.h"
 #include "edition/texts.h"
+#include "editor/font_sheet.h"
 #include "io/load_scope.h"
 #include "png/png_files.h"
 #include "ui/import_font_dialog.h"

@@ -30,7 +30,8 @@ std::string UsageText() {
            "import-font draws the font from FONT (a font file or a fontconfig pattern such as\n"
            "  \"Terminus:style=Bold\") at S pixels (default H + 1) on baseline row B;\n"
            "  missing and clipped characters are listed on stderr;\n"
-           "export-sheet and import-sheet move the whole font to and from a PNG sheet (K default 4).\n"
+           "export-sheet and import-sheet move the whole font to and from a PNG sheet\n"
+           "  (K default 4).\n"
            "Exit status: 0 done, 1 a file failed (nothing written), 2 usage error.\n";
 }
 
@@ -48,6 +49,8 @@ int RunRender(const std::vector<std::string>& words, std::ostream& out, std::ost
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     using Command = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+    // One command a line.
+    // clang-format off
     static const std::map<std::string, Command> kCommands = {
         {"extract", RunExtract},
         {"inject", RunInject},
@@ -57,6 +60,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         {"export-sheet", RunExportSheet},
         {"import-sheet", RunImportSheet},
     };
+    // clang-format on
     if (args.empty()) return ReportUsageError("no command given", err);
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         out << UsageText();
