@@ -13,6 +13,8 @@ namespace {
 // Pictures past this many pixels per side are refused before decoding: no font sheet comes near
 // it, and a crafted header must not make the decoder allocate gigabytes.
 constexpr int kMaxSide = 16384;
+constexpr int64_t kMaxFileSize = 64 << 20;
+constexpr const char* kTooLarge = "The picture is too large";
 
 Status ReadWholeFile(FileSystem& fs, const std::string& path, std::vector<uint8_t>& bytes) {
     File file(fs, path);
@@ -20,6 +22,7 @@ Status ReadWholeFile(FileSystem& fs, const std::string& path, std::vector<uint8_
     int64_t size = 0;
     if (status.ok()) status = file.Size(&size);
     if (!status.ok()) return status;
+    if (size > kMaxFileSize) return Status::Failure(path, kTooLarge);
     bytes.resize(static_cast<size_t>(size));
     status = file.ReadAt(0, bytes);
     if (status.ok()) status = file.Close();
@@ -50,8 +53,9 @@ Status ReadPng(const std::string& path, RgbaImage& image, FileSystem& fs) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "PNG");
     const QSize size = reader.size();
-    if (!reader.canRead() || size.width() > kMaxSide || size.height() > kMaxSide)
-        return Status::Failure(path, kNotAPng);
+    if (!reader.canRead()) return Status::Failure(path, kNotAPng);
+    if (size.width() > kMaxSide || size.height() > kMaxSide)
+        return Status::Failure(path, kTooLarge);
     const QImage decoded = reader.read();
     if (decoded.isNull()) return Status::Failure(path, kNotAPng);
     const QImage rgba = decoded.convertToFormat(QImage::Format_RGBA8888);

@@ -125,6 +125,12 @@ TEST_F(SheetCliTest, WrongSizesAndNonPicturesFailNamingTheFileAndWriteNothing) {
     EXPECT_EQ(Sheet("import-sheet", "rus", "normal", {dir_.File("odd.png"), dir_.File("o.sft")}),
               1);
     EXPECT_NE(err_.str().find("307 x 48"), std::string::npos);
+    RgbImage huge{20000, 1, std::vector<uint8_t>(20000 * 3, 255)};
+    ASSERT_TRUE(WritePng(dir_.File("huge.png"), huge).ok());
+    EXPECT_EQ(Sheet("import-sheet", "rus", "normal", {dir_.File("huge.png"), dir_.File("o.sft")}),
+              1);
+    EXPECT_EQ(err_.str(),
+              "runewright-cli: " + dir_.File("huge.png") + ": The picture is too large\n");
     EXPECT_EQ(Sheet("import-sheet", "rus", "normal", {font, dir_.File("o.sft")}), 1);
     EXPECT_EQ(err_.str(), "runewright-cli: " + font + ": Not a PNG picture\n");
     EXPECT_EQ(Sheet("import-sheet", "rus", "normal", {dir_.File("none.png"), dir_.File("o.sft")}),

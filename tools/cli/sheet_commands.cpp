@@ -11,7 +11,8 @@ namespace rw::cli {
 namespace {
 
 constexpr int kDefaultSheetScale = 4;
-constexpr int kMaxSheetScale = 32;
+// The largest sheet, Latin at 16, stays well inside what the PNG reader takes back.
+constexpr int kMaxSheetScale = 16;
 
 FontSheetGeometry SheetOf(const FontTarget& target) {
     return FontSheetGeometry::Of(target.edition,
