@@ -3,8 +3,10 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <set>
+#include <utility>
 
 namespace rw {
 namespace {
@@ -24,7 +26,7 @@ using FontSetPtr = std::unique_ptr<FcFontSet, FontSetDeleter>;
 // The installed fonts that have every property of the pattern, with the listed properties.
 FontSetPtr ListFonts(FcPattern* pattern) {
     std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(
-        FcObjectSetBuild(FC_FAMILY, FC_STYLE, FC_FILE, FC_WEIGHT, FC_SLANT, nullptr));
+        FcObjectSetBuild(FC_FAMILY, FC_STYLE, FC_FILE, FC_WEIGHT, FC_SLANT, FC_WIDTH, nullptr));
     return FontSetPtr(FcFontList(nullptr, pattern, objects.get()));
 }
 
@@ -40,19 +42,32 @@ std::vector<std::string> Strings(const FcFontSet* fonts, const char* property) {
     return {names.begin(), names.end()};
 }
 
-// Among the listed fonts, the one fontconfig ranks best for the pattern.
+int IntegerOf(FcPattern* font, const char* property, int fallback) {
+    int value = fallback;
+    FcPatternGetInteger(font, property, 0, &value);
+    return value;
+}
+
+// Among the listed fonts, the one nearest the weight and slant asked for (regular upright when
+// the pattern names none) and of normal width; of equals the first file by name, so the choice does
+// not depend on the order fontconfig lists them in.
 std::optional<std::string> BestFile(FcPattern* pattern, FcFontSet* candidates) {
     if (!candidates || candidates->nfont == 0) return std::nullopt;
-    PatternPtr wanted(FcPatternDuplicate(pattern));
-    FcConfigSubstitute(nullptr, wanted.get(), FcMatchPattern);
-    FcDefaultSubstitute(wanted.get());
-    FcResult result = FcResultNoMatch;
-    FcFontSet* sets[] = {candidates};
-    PatternPtr best(FcFontSetMatch(nullptr, sets, 1, wanted.get(), &result));
-    FcChar8* file = nullptr;
-    if (!best || FcPatternGetString(best.get(), FC_FILE, 0, &file) != FcResultMatch)
-        return std::nullopt;
-    return std::string(reinterpret_cast<const char*>(file));
+    const int weight = IntegerOf(pattern, FC_WEIGHT, FC_WEIGHT_REGULAR);
+    const int slant = IntegerOf(pattern, FC_SLANT, FC_SLANT_ROMAN);
+    std::optional<std::pair<int, std::string>> best;
+    for (int i = 0; i < candidates->nfont; ++i) {
+        FcPattern* font = candidates->fonts[i];
+        FcChar8* file = nullptr;
+        if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch) continue;
+        const int distance = std::abs(IntegerOf(font, FC_WEIGHT, weight) - weight) +
+                             1000 * std::abs(IntegerOf(font, FC_SLANT, slant) - slant) +
+                             std::abs(IntegerOf(font, FC_WIDTH, FC_WIDTH_NORMAL) - FC_WIDTH_NORMAL);
+        std::pair<int, std::string> rank(distance, reinterpret_cast<const char*>(file));
+        if (!best || rank < *best) best = std::move(rank);
+    }
+    if (!best) return std::nullopt;
+    return best->second;
 }
 
 }  // namespace
