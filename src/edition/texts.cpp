@@ -83,8 +83,14 @@ constexpr Pair kTexts[] = {
     {"Ширина строки", "Wrap width"},
     {"Нет в шрифте:", "Not in the font:"},
     {"Дальше текст не показан.", "The rest of the text is not shown."},
+    {"Импорт из шрифта...", "Import from font..."},
+    {"Импорт из PNG...", "Import from PNG..."},
+    {"Экспорт в PNG...", "Export to PNG..."},
+    {"Импорт из шрифта", "Import from font"},
+    {"Загрузка шрифта из PNG...", "Load from PNG..."},
+    {"Запись шрифта в PNG...", "Save into PNG..."},
 };
-static_assert(std::size(kTexts) == static_cast<std::size_t>(UiText::PreviewCut) + 1);
+static_assert(std::size(kTexts) == static_cast<std::size_t>(UiText::ExportPngTitle) + 1);
 
 constexpr Pair kGridHints[] = {
     {"Неиспользуемый бит", "Unused bit"},

@@ -75,6 +75,12 @@ enum class UiText {
     PreviewWrapWidth,
     PreviewMissing,
     PreviewCut,
+    MenuImportFont,
+    MenuImportPng,
+    MenuExportPng,
+    ImportFontTitle,
+    ImportPngTitle,
+    ExportPngTitle,
 };
 
 // The text of an element in a language (0 Russian, 1 English) for an edition: where the

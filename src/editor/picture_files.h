@@ -15,17 +15,18 @@ struct RgbImage {
     std::vector<uint8_t> rgb;  // width * height * 3 bytes
 };
 
+// A picture with transparency, 8 bits per channel, row by row, as a PNG decoder hands it over.
+struct RgbaImage {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgba;  // width * height * 4 bytes
+};
+
 // Thumbnails side by side in one row, slot s at x = 16 * s * scale, each font pixel a
 // scale x scale square.
 RgbImage ThumbnailSheet(std::span<const Picture16> pictures, int scale);
 
 // Binary PPM: "P6\n<width> <height>\n255\n" and the pixels.
 std::vector<uint8_t> EncodePpm(const RgbImage& image);
-// PNG, truecolour 8-bit, unfiltered rows in stored (uncompressed) deflate blocks.
-std::vector<uint8_t> EncodePng(const RgbImage& image);
-
-// The checksums PNG and zlib use.
-uint32_t Crc32(std::span<const uint8_t> bytes, uint32_t crc = 0);
-uint32_t Adler32(std::span<const uint8_t> bytes);
 
 }  // namespace rw

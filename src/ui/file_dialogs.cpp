@@ -95,4 +95,10 @@ bool QtFileDialogs::Ask(const QString& question, const QString& go_on, const QSt
     return box.clickedButton() == yes;
 }
 
+void QtFileDialogs::ShowNotice(const QString& title, const QString& message) {
+    QMessageBox box(QMessageBox::Information, title, message, QMessageBox::Ok, owner_);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 }  // namespace rw::ui

@@ -33,6 +33,12 @@ class FileDialogs {
     virtual void ShowWarning(const QString& message) = 0;
     // A question with two answers; true for `go_on`. `stop` is the default and Escape's answer.
     virtual bool Ask(const QString& question, const QString& go_on, const QString& stop) = 0;
+    // A message that reports, not fails (what an import could not take). Shown by the real
+    // dialogs; test doubles may keep it.
+    virtual void ShowNotice(const QString& title, const QString& message) {
+        (void)title;
+        (void)message;
+    }
 };
 
 // "Description (*.ext)|*.ext" as a Qt name filter, "Description (*.ext)".
@@ -69,6 +75,7 @@ class QtFileDialogs : public FileDialogs {
     void ShowError(const QString& message) override;
     void ShowWarning(const QString& message) override;
     bool Ask(const QString& question, const QString& go_on, const QString& stop) override;
+    void ShowNotice(const QString& title, const QString& message) override;
 
   private:
     std::optional<QString> Run(const FileDialogRequest& request, bool save,

@@ -111,6 +111,11 @@ class TForm1 : public QMainWindow {
     void About1Click();
     void N8Click();
     void English1Click();
+    void ImportFont1Click();
+    void ImportPng1Click();
+    void ExportPng1Click();
+    // Puts an imported font in place of the current one, as every load does.
+    void ApplyImportedFont(const FontImage& font, StepName name);
 
     // Control handlers.
     void PaintBox1MouseDown(int slot);

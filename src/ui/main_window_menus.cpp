@@ -215,7 +215,13 @@ void TForm1::BuildLanguageMenu() {
 void TForm1::BuildToolsMenu() {
     Menus& m = *menus_;
     m.Service1 = AddMenu(menuBar(), "Service1");
+    m.ImportFont1 = AddItem(m.Service1, "ImportFont1");
+    m.ImportPng1 = AddItem(m.Service1, "ImportPng1");
+    m.ExportPng1 = AddItem(m.Service1, "ExportPng1");
     m.TextPreview1 = AddItem(m.Service1, "TextPreview1");
+    connect(m.ImportFont1, &QAction::triggered, this, &TForm1::ImportFont1Click);
+    connect(m.ImportPng1, &QAction::triggered, this, &TForm1::ImportPng1Click);
+    connect(m.ExportPng1, &QAction::triggered, this, &TForm1::ExportPng1Click);
     connect(m.TextPreview1, &QAction::triggered, this, &TForm1::TextPreview1Click);
 }
 

@@ -43,6 +43,9 @@ struct TForm1::Menus {
     QAction* EditRedo = nullptr;
     std::array<QAction*, 4> transforms{};  // by GlyphTransform
     QAction* EditBoldFromNormal = nullptr;
+    QAction* ImportFont1 = nullptr;
+    QAction* ImportPng1 = nullptr;
+    QAction* ExportPng1 = nullptr;
     std::array<QAction*, kKindItems> kinds{};    // by FontKind code
     std::array<QAction*, kModelItems> models{};  // by PhoneModel code
     std::array<QAction*, kScopeItems> scopes{};  // by load scope tag; null where absent

@@ -189,6 +189,9 @@ void TForm1::ShowTexts() {
     }
     if (m.Lang != nullptr) m.Lang->setTitle(text(UiText::MenuLanguage));
     m.Service1->setTitle(text(UiText::MenuTools));
+    m.ImportFont1->setText(text(UiText::MenuImportFont));
+    m.ImportPng1->setText(text(UiText::MenuImportPng));
+    m.ExportPng1->setText(text(UiText::MenuExportPng));
     m.TextPreview1->setText(text(UiText::MenuTextPreview));
     m.N4->setTitle(text(UiText::MenuInfo));
     m.N9->setText(text(UiText::MenuInstruction));

@@ -121,7 +121,7 @@ class StartStateTest : public QObject {
         // Файл, Правка, Шрифт, Телефон, Сервис, Инфо.
         QCOMPARE(w.form->menuBar()->actions().size(), 6);
         QCOMPARE(w.Menu("Service1")->title(), Q("Сервис"));
-        QCOMPARE(EntryTexts(w.Menu("Service1")), QStringList({Q("Просмотр текста...")}));
+        QCOMPARE(EntryTexts(w.Menu("Service1")), QStringList({Q("Импорт из шрифта..."), Q("Импорт из PNG..."), Q("Экспорт в PNG..."), Q("Просмотр текста...")}));
     }
 
     // One check mark beside the chosen item and nothing beside the others, as in the phone,

@@ -19,6 +19,11 @@ std::string UsageText() {
            "  runewright-cli preview --edition rus|eng --model MODEL --kind KIND [--bold]\n"
            "                         [--scale K] [--wrap PX] INPUT TEXT OUT.png\n"
            "  runewright-cli identify --edition rus|eng FLASH\n"
+           "  runewright-cli import-font  --edition E --model M --kind K [--scope N] [--size S] "
+           "[--baseline B] [--bold-font FONT] FONT OUT\n"
+           "  runewright-cli export-sheet --edition E --model M --kind K [--scale K] INPUT "
+           "OUT.png\n"
+           "  runewright-cli import-sheet --edition E --model M --kind K [--scope N] IN.png OUT\n"
            "  runewright-cli --help\n"
            "\n"
            "MODEL: s45, s45i, c45, cm35, s35, m50    KIND: normal, small, browser, big\n"
@@ -29,7 +34,12 @@ std::string UsageText() {
            "render draws block B's thumbnails into a .ppm or .png sheet, K pixels per font pixel.\n"
            "preview sets the UTF-8 TEXT in the font as the phone shows it (scale 1..8, default 3;\n"
            "  wrap width 1..512 pixels, default 101);\n"
-           "identify scores every model and kind against FLASH, best first.\n"
+           "identify scores every model and kind against FLASH, best first;\n"
+           "import-font draws the font from FONT (a font file or a fontconfig pattern such as\n"
+           "  \"Terminus:style=Bold\") at S pixels (default H + 1) on baseline row B;\n"
+           "  missing and clipped characters are listed on stderr;\n"
+           "export-sheet and import-sheet move the whole font to and from a PNG sheet\n"
+           "  (K default 4).\n"
            "Exit status: 0 done, 1 a file failed (nothing written), 2 usage error.\n";
 }
 
@@ -58,6 +68,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         {"render", RunRender},
         {"preview", RunPreview},
         {"identify", RunIdentify},
+        {"import-font", RunImportFont},
+        {"export-sheet", RunExportSheet},
+        {"import-sheet", RunImportSheet},
     };
     // clang-format on
     if (args.empty()) return ReportUsageError("no command given", err);

@@ -32,6 +32,8 @@ std::optional<int> ParseScope(const CliArgs& args, Edition edition, std::string*
 
 // Whether INPUT names a fullflash (.bin) or a font file in the target's format; the reason if not.
 bool IsFontInput(const std::string& input, const FontTarget& target, std::string* error);
+// --scale K within 1..max_scale, `fallback` when absent.
+std::optional<int> ParseScale(const CliArgs& args, int fallback, int max_scale, std::string* error);
 
 // Fills a fresh font from a fullflash (whole-font load with `scope`) or from a font file in the
 // target's format, chosen by INPUT's extension (.bin or the format's own).
@@ -43,6 +45,9 @@ Status LoadFontInput(const std::string& input, const FontTarget& target, int sco
 int RunExtract(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 int RunInject(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 int RunConvert(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+int RunImportFont(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+int RunExportSheet(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+int RunImportSheet(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 
 // Fails, naming the facts, when the records of `chosen` in the fullflash do not look like a font;
 // inject then refuses unless forced. A file it cannot read passes: the write reports it.

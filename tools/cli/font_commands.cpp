@@ -45,6 +45,15 @@ std::optional<int> ParseScope(const CliArgs& args, Edition edition, std::string*
     return scope;
 }
 
+std::optional<int> ParseScale(const CliArgs& args, int fallback, int max_scale,
+                              std::string* error) {
+    const auto it = args.options.find("--scale");
+    if (it == args.options.end()) return fallback;
+    const auto scale = ParseInt(it->second, 1, max_scale);
+    if (!scale) *error = "--scale must be 1.." + std::to_string(max_scale);
+    return scale;
+}
+
 bool IsFontInput(const std::string& input, const FontTarget& target, std::string* error) {
     const std::string extension = FontFileExtension(target.format);
     if (HasExtension(input, ".bin") || HasExtension(input, extension)) return true;

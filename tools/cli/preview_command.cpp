@@ -3,19 +3,14 @@
 
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
-#include "editor/picture_files.h"
 #include "editor/text_preview.h"
 #include "editor/utf8.h"
 #include "io/file_io.h"
 #include "io/load_scope.h"
+#include "png/png_files.h"
 
 namespace rw::cli {
 namespace {
-
-// The one place the command writes its picture.
-Status WritePng(const std::string& path, const RgbImage& image) {
-    return WriteFileAtomically(SystemFileSystem(), path, EncodePng(image));
-}
 
 // --name N within [min, max], or `fallback` when absent; nullopt after a usage error.
 std::optional<int> OptionalInt(const CliArgs& args, const std::string& name, int min, int max,

@@ -7,6 +7,7 @@
 #include "editor/previews.h"
 #include "io/file_io.h"
 #include "io/load_scope.h"
+#include "png/png_files.h"
 
 namespace rw::cli {
 namespace {
@@ -27,13 +28,8 @@ int RunRender(const std::vector<std::string>& words, std::ostream&, std::ostream
     if (block_word == args->options.end()) return ReportUsageError("missing --block", err);
     const auto block = ParseInt(block_word->second, 0, blocks - 1);
     if (!block) return ReportUsageError("--block must be 0.." + std::to_string(blocks - 1), err);
-    int scale = 1;
-    if (const auto it = args->options.find("--scale"); it != args->options.end()) {
-        const auto parsed = ParseInt(it->second, 1, kMaxScale);
-        if (!parsed)
-            return ReportUsageError("--scale must be 1.." + std::to_string(kMaxScale), err);
-        scale = *parsed;
-    }
+    const auto scale = ParseScale(*args, 1, kMaxScale, &error);
+    if (!scale) return ReportUsageError(error, err);
     if (args->positionals.size() != 2) return ReportUsageError("render takes INPUT and OUT", err);
     const std::string& input = args->positionals[0];
     const std::string& out = args->positionals[1];
@@ -47,9 +43,9 @@ int RunRender(const std::vector<std::string>& words, std::ostream&, std::ostream
     if (!status.ok()) return ReportFileFailure(status, err);
     const std::vector<Picture16> thumbnails = PaintBlockThumbnails(
         target->edition, font, target->layout.wide, target->layout.last_row, *block);
-    const RgbImage sheet = ThumbnailSheet(thumbnails, scale);
-    const std::vector<uint8_t> bytes = png ? EncodePng(sheet) : EncodePpm(sheet);
-    status = WriteFileAtomically(SystemFileSystem(), out, bytes);
+    const RgbImage sheet = ThumbnailSheet(thumbnails, *scale);
+    status =
+        png ? WritePng(out, sheet) : WriteFileAtomically(SystemFileSystem(), out, EncodePpm(sheet));
     return status.ok() ? kExitOk : ReportFileFailure(status, err);
 }
 

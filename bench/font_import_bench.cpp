@@ -1,0 +1,70 @@
+// A whole Latin font, both weights, imported from DejaVu Sans at 16 pixels, beside the time
+// FreeType alone takes to render the same glyphs: the import should cost little on top.
+#include <benchmark/benchmark.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <vector>
+
+#include "edition/code_points.h"
+#include "editor/font_import.h"
+#include "fontimport/import_faces.h"
+#include "io/load_scope.h"
+
+namespace rw {
+namespace {
+
+const char* const kRegular = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+const char* const kBold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+constexpr GlyphCell kCell{16, 15};
+
+std::vector<char32_t> LatinCharacters() {
+    std::vector<char32_t> codes;
+    for (int set = 0; set < 4; ++set) {
+        for (int slot = 0; slot < SlotCount(Edition::Latin); ++slot) {
+            if (const auto code = CodePoint(Edition::Latin, set, slot)) codes.push_back(*code);
+        }
+    }
+    return codes;
+}
+
+void BM_ImportLatinFontFromDejaVuSans(benchmark::State& state) {
+    ImportFaces faces;
+    if (!OpenImportFaces({kRegular, kBold, false, 16, std::nullopt}, kCell, faces).ok()) {
+        state.SkipWithError("DejaVu Sans is not installed");
+        return;
+    }
+    const FontImportTarget target{Edition::Latin, kCell, false, ScopeBlocks(6, Edition::Latin)};
+    FontImage font;
+    for (auto _ : state) {
+        ImportFontGlyphs(target, *faces.normal, faces.bold.get(), faces.baseline, font);
+        benchmark::DoNotOptimize(font);
+    }
+}
+BENCHMARK(BM_ImportLatinFontFromDejaVuSans)->Unit(benchmark::kMicrosecond);
+
+void BM_FreeTypeAloneRendersTheSameGlyphs(benchmark::State& state) {
+    FT_Library library = nullptr;
+    FT_Init_FreeType(&library);
+    FT_Face faces[2] = {nullptr, nullptr};
+    if (FT_New_Face(library, kRegular, 0, &faces[0]) || FT_New_Face(library, kBold, 0, &faces[1])) {
+        state.SkipWithError("DejaVu Sans is not installed");
+        return;
+    }
+    for (FT_Face face : faces) FT_Set_Pixel_Sizes(face, 0, 16);
+    const std::vector<char32_t> codes = LatinCharacters();
+    for (auto _ : state) {
+        for (FT_Face face : faces) {
+            for (char32_t code : codes) {
+                FT_Load_Char(face, code, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO);
+                benchmark::DoNotOptimize(face->glyph->bitmap.buffer);
+            }
+        }
+    }
+    for (FT_Face face : faces) FT_Done_Face(face);
+    FT_Done_FreeType(library);
+}
+BENCHMARK(BM_FreeTypeAloneRendersTheSameGlyphs)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace rw

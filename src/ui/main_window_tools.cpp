@@ -1,0 +1,100 @@
+// The "Сервис" menu: imports from installed fonts and PNG sheets, and the sheet export.
+#include <QString>
+
+#include "edition/texts.h"
+#include "editor/font_import.h"
+#include "editor/font_sheet.h"
+#include "io/load_scope.h"
+#include "png/png_files.h"
+#include "ui/import_font_dialog.h"
+#include "ui/main_window.h"
+#include "ui/qt_conversions.h"
+
+namespace rw::ui {
+namespace {
+
+const QString kPngFilter = QStringLiteral("PNG (*.png)|*.png");
+const QString kFontFilter =
+    QStringLiteral("Fonts (*.ttf *.otf *.otb *.pcf *.pcf.gz *.bdf *.pfb)|*.ttf");
+
+GlyphCell CellOf(const EditorState& state) {
+    return GlyphCell::Of(state.wide, state.layout.last_row);
+}
+
+FontSheetGeometry SheetOf(const Session& editor) {
+    return FontSheetGeometry::Of(editor.edition(), CellOf(editor.state()));
+}
+
+}  // namespace
+
+// Every import lands the way a load does; the one place to make it a single undo step.
+void TForm1::ApplyImportedFont(const FontImage& font, StepName name) {
+    editor_.LoadFont(font, name);
+    Refresh();
+}
+
+// "Импорт из шрифта..."
+void TForm1::ImportFont1Click() {
+    const EditorState& state = editor_.state();
+    const FontImportTarget target{editor_.edition(), CellOf(state), state.layout.single_weight,
+                                  ScopeBlocks(state.load_scope, editor_.edition())};
+    const ImportDialogContext context{target, editor_.font(), state.block, state.language};
+    ImportFontDialog dialog(
+        context,
+        [this] {
+            return dialogs_->Open({DialogTitle(static_cast<int>(UiText::ImportFontTitle)),
+                                   kFontFilter, std::nullopt});
+        },
+        this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    ImportFaces faces;
+    const Status status = OpenImportFaces(dialog.Request(), target.cell, faces);
+    if (!status.ok()) {
+        dialogs_->ShowError(QString::fromStdString(status.Message()));
+        return;
+    }
+    FontImage scratch = editor_.font();
+    const FontImportReport report =
+        ImportFontGlyphs(target, *faces.normal, faces.bold.get(), faces.baseline, scratch);
+    ApplyImportedFont(scratch, UiText::MenuImportFont);
+    QStringList lines;
+    for (const std::string& line : DescribeImportProblems(report))
+        lines << QString::fromStdString(line);
+    if (!lines.isEmpty())
+        dialogs_->ShowNotice(DialogTitle(static_cast<int>(UiText::ImportFontTitle)),
+                             lines.join(QLatin1Char('\n')));
+}
+
+// "Импорт из PNG...": the load scope's blocks from a sheet; a wrong picture changes nothing.
+void TForm1::ImportPng1Click() {
+    const std::optional<QString> path = dialogs_->Open(
+        {DialogTitle(static_cast<int>(UiText::ImportPngTitle)), kPngFilter, std::nullopt});
+    if (!path) return;
+    const std::string file = path->toStdString();
+    RgbaImage sheet;
+    Status status = ReadPng(file, sheet);
+    FontImage scratch = editor_.font();
+    if (status.ok()) {
+        const BlockSet blocks = ScopeBlocks(editor_.state().load_scope, editor_.edition());
+        if (const auto failure = ReadFontSheet(sheet, SheetOf(editor_), blocks, scratch))
+            status = Status::Failure(file, *failure);
+    }
+    if (!status.ok()) {
+        dialogs_->ShowError(QString::fromStdString(status.Message()));
+        return;
+    }
+    ApplyImportedFont(scratch, UiText::MenuImportPng);
+}
+
+// "Экспорт в PNG...": the whole font at four screen pixels per font pixel.
+void TForm1::ExportPng1Click() {
+    constexpr int kSheetScale = 4;
+    const std::optional<QString> path = dialogs_->Save(
+        {DialogTitle(static_cast<int>(UiText::ExportPngTitle)), kPngFilter, QStringLiteral("png")});
+    if (!path) return;
+    const Status status = WritePng(path->toStdString(),
+                                   PaintFontSheet(editor_.font(), SheetOf(editor_), kSheetScale));
+    if (!status.ok()) dialogs_->ShowError(QString::fromStdString(status.Message()));
+}
+
+}  // namespace rw::ui
