@@ -32,18 +32,19 @@ std::optional<StepName> History::RedoName() const {
 }
 
 Snapshot History::Undo(const Snapshot& current) {
-    Step step = std::move(undo_.back());
-    undo_.pop_back();
-    Snapshot target = std::move(step.state);
-    redo_.push_back({step.name, current});
-    return target;
+    return Move(undo_, redo_, current);
 }
 
 Snapshot History::Redo(const Snapshot& current) {
-    Step step = std::move(redo_.back());
-    redo_.pop_back();
+    return Move(redo_, undo_, current);
+}
+
+// Takes the newest step of `from` and keeps `current` under its name in `to`.
+Snapshot History::Move(std::deque<Step>& from, std::deque<Step>& to, const Snapshot& current) {
+    Step step = std::move(from.back());
+    from.pop_back();
     Snapshot target = std::move(step.state);
-    undo_.push_back({step.name, current});
+    to.push_back({step.name, current});
     return target;
 }
 

@@ -59,6 +59,8 @@ class History {
         Snapshot state;
     };
 
+    static Snapshot Move(std::deque<Step>& from, std::deque<Step>& to, const Snapshot& current);
+
     size_t capacity_;
     std::deque<Step> undo_;  // oldest first
     std::deque<Step> redo_;  // next redo last

@@ -1,7 +1,5 @@
 #include "editor/window_model.h"
 
-#include <type_traits>
-
 #include "edition/letter_sets.h"
 #include "edition/texts.h"
 #include "editor/glyph_width.h"
@@ -21,30 +19,27 @@ Rect At(Rect r, int left) {
     return r;
 }
 
-void PaintGrid(const NarrowGlyph& glyph, int h, EditGrid& grid) {
-    PaintGridFromNarrow(glyph, h, grid);
-}
-void PaintGrid(const WideGlyph& glyph, int h, EditGrid& grid) {
-    PaintGridFromWide(glyph, h, grid);
-}
-void ShowRows(const NarrowGlyph& glyph, int h, RowLabels& labels) {
-    ShowNarrowRowValues(glyph, h, labels);
-}
-void ShowRows(const WideGlyph& glyph, int h, RowLabels& labels) {
-    ShowWideRowValues(glyph, h, labels);
-}
-void PaintThumbnail(const NarrowGlyph& glyph, int h, Picture16& picture) {
-    PaintNarrowGlyph(glyph, h, picture);
-}
-void PaintThumbnail(const WideGlyph& glyph, int h, Picture16& picture) {
-    PaintWideGlyph(glyph, h, picture);
-}
-const NarrowBlock& BlockOf(const FontImage& font, int block, const NarrowGlyph&) {
-    return font.narrow[block];
-}
-const WideBlock& BlockOf(const FontImage& font, int block, const WideGlyph&) {
-    return font.wide[block];
-}
+// The painters of each glyph form.
+template <typename Glyph>
+struct Form;
+template <>
+struct Form<NarrowGlyph> {
+    static constexpr auto kPaintGrid = PaintGridFromNarrow;
+    static constexpr auto kShowRows = ShowNarrowRowValues;
+    static constexpr auto kPaintThumbnail = PaintNarrowGlyph;
+    static constexpr auto kPaintEditImage = PaintNarrowEditImage;
+    static constexpr bool kWide = false;
+    static const NarrowBlock& Block(const FontImage& font, int block) { return font.narrow[block]; }
+};
+template <>
+struct Form<WideGlyph> {
+    static constexpr auto kPaintGrid = PaintGridFromWide;
+    static constexpr auto kShowRows = ShowWideRowValues;
+    static constexpr auto kPaintThumbnail = PaintWideGlyph;
+    static constexpr auto kPaintEditImage = PaintWideEditImage;
+    static constexpr bool kWide = true;
+    static const WideBlock& Block(const FontImage& font, int block) { return font.wide[block]; }
+};
 
 }  // namespace
 
@@ -69,8 +64,8 @@ void WindowModel::LayoutGrid(bool wide, int last_row) {
 
 template <typename Glyph>
 void WindowModel::ShowWorkingGlyph(const Glyph& glyph, int last_row) {
-    PaintGrid(glyph, last_row, grid_);
-    ShowRows(glyph, last_row, row_labels_);
+    Form<Glyph>::kPaintGrid(glyph, last_row, grid_);
+    Form<Glyph>::kShowRows(glyph, last_row, row_labels_);
     width_label_ = std::to_string(glyph[0]);
     PaintEditImage(glyph, last_row);
     Changed(kGridChanged | kRowLabelsChanged | kLabelsChanged);
@@ -86,8 +81,8 @@ void WindowModel::ShowPixel(int row, int col, int glyph_row, int glyph_col, bool
 template <typename Glyph>
 void WindowModel::ShowWidthAndRows(const Glyph& glyph, int last_row) {
     const auto width = static_cast<uint8_t>(glyph[0]);
-    ShowWidthBits(width, std::is_same_v<Glyph, WideGlyph>, grid_);
-    ShowRows(glyph, last_row, row_labels_);
+    ShowWidthBits(width, Form<Glyph>::kWide, grid_);
+    Form<Glyph>::kShowRows(glyph, last_row, row_labels_);
     width_label_ = std::to_string(width);
     Changed(kGridChanged | kRowLabelsChanged | kLabelsChanged);
 }
@@ -95,19 +90,17 @@ void WindowModel::ShowWidthAndRows(const Glyph& glyph, int last_row) {
 template <typename Glyph>
 void WindowModel::ShowThumbnails(const FontImage& font, int block, int last_row,
                                  const Glyph& working) {
-    const auto& glyphs = BlockOf(font, block, working);
-    for (int k = 0; k < slot_count(); ++k) PaintThumbnail(glyphs[k], last_row, thumbnails_[k]);
+    const auto& glyphs = Form<Glyph>::Block(font, block);
+    for (int k = 0; k < slot_count(); ++k) {
+        Form<Glyph>::kPaintThumbnail(glyphs[k], last_row, thumbnails_[k]);
+    }
     PaintEditImage(working, last_row);
     Changed(kThumbnailsChanged);
 }
 
 template <typename Glyph>
 void WindowModel::PaintEditImage(const Glyph& glyph, int last_row) {
-    if constexpr (std::is_same_v<Glyph, WideGlyph>) {
-        PaintWideEditImage(glyph, last_row, edit_image_);
-    } else {
-        PaintNarrowEditImage(glyph, last_row, edit_image_);
-    }
+    Form<Glyph>::kPaintEditImage(glyph, last_row, edit_image_);
     Changed(kEditImageChanged);
 }
 
