@@ -111,7 +111,8 @@ class PosixFileSystem final : public FileSystem {
     }
     int CopyOwnerAndMode(int fd, const FileInfo& like) override {
         // A user may not give a file away; root keeps the owner, a user at least the group.
-        if (::fchown(fd, like.owner, like.group) < 0) (void)::fchown(fd, static_cast<uid_t>(-1), like.group);
+        if (::fchown(fd, like.owner, like.group) < 0)
+            (void)::fchown(fd, static_cast<uid_t>(-1), like.group);
         return ResultOrErrno(::fchmod(fd, like.mode & 07777));
     }
     int MayWrite(const std::string& path) override {

@@ -143,10 +143,10 @@ Status ImageLongEnough(const std::string& path, int64_t size,
     for (const FlashRecord& rec : records) negative |= rec.position < 0;
     if (size >= required && !negative) return Status::Ok();
     if (!for_save) return Status::Failure(path, kReadBeyondEnd);
-    return Status::Failure(path,
-                           "The image is too short for this phone model and font kind: it holds " +
-                               std::to_string(size) + " bytes, the font needs " +
-                               std::to_string(required) + " bytes");
+    return Status::Failure(
+        path, "The image is too short for this phone model and font kind: it holds " +
+                  std::to_string(size) + " bytes, the font needs " + std::to_string(required) +
+                  " bytes");
 }
 
 }  // namespace

@@ -57,9 +57,9 @@ Status WritePatches(File& image, const std::vector<JournalEntry>& patches, size_
 // After a failure: the first `touched` records (the failing one may be half written) go back.
 Status Undo(FileSystem& fs, File& image, const RollbackJournal& journal, size_t touched,
             const Status& failure) {
-    RollbackJournal touched_part{journal.image_size,
-                                 {journal.entries.begin(),
-                                  journal.entries.begin() + static_cast<long>(touched)}};
+    RollbackJournal touched_part{
+        journal.image_size,
+        {journal.entries.begin(), journal.entries.begin() + static_cast<long>(touched)}};
     if (!RestoreImage(image, touched_part).ok()) return PartlyWrittenFailure(image.path());
     // The image is as it was; a journal that would not go only holds those same bytes.
     RemoveJournal(fs, image.path());
@@ -90,8 +90,8 @@ Status PatchImage(FileSystem& fs, const std::string& path, const std::vector<Jou
     status = WriteJournal(fs, path, journal);
     if (!status.ok()) {
         // Nothing of the image changed; the message names the image the user chose.
-        return with_note(Status::Failure(
-            path, status.text() + " (writing its journal " + BaseNameOf(JournalPathFor(path)) + ")"));
+        return with_note(Status::Failure(path, status.text() + " (writing its journal " +
+                                                   BaseNameOf(JournalPathFor(path)) + ")"));
     }
     size_t written = 0;
     status = WritePatches(image, patches, &written);
@@ -102,9 +102,10 @@ Status PatchImage(FileSystem& fs, const std::string& path, const std::vector<Jou
     const int removed = fs.Remove(journal_path);
     if (removed < 0) {
         // A journal that stays would undo this save at the next load: undo it now instead.
-        return with_note(Undo(fs, image, journal, patches.size(),
-                              Status::Failure(path, ErrorText(-removed) + " (removing its journal " +
-                                                        BaseNameOf(journal_path) + ")")));
+        return with_note(
+            Undo(fs, image, journal, patches.size(),
+                 Status::Failure(path, ErrorText(-removed) + " (removing its journal " +
+                                           BaseNameOf(journal_path) + ")")));
     }
     // The patched image is flushed and the journal is gone. Should the folder flush fail, a crash
     // could bring the journal back and the next load would roll back to the old bytes, which is

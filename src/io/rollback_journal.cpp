@@ -104,10 +104,9 @@ std::optional<RollbackJournal> DecodeJournal(std::span<const uint8_t> bytes) {
         JournalEntry entry;
         entry.position = static_cast<int64_t>(in.Number(8));
         entry.bytes = in.Bytes(in.Number(4));
-        const bool inside = entry.position >= 0 &&
-                            entry.position <= journal.image_size &&
-                            static_cast<int64_t>(entry.bytes.size()) <=
-                                journal.image_size - entry.position;
+        const bool inside =
+            entry.position >= 0 && entry.position <= journal.image_size &&
+            static_cast<int64_t>(entry.bytes.size()) <= journal.image_size - entry.position;
         if (!inside) return std::nullopt;
         journal.entries.push_back(std::move(entry));
     }
@@ -160,14 +159,16 @@ Status RestoreImage(File& image, const RollbackJournal& journal) {
         back.resize(entry.bytes.size());
         status = image.ReadAt(entry.position, back);
         if (!status.ok()) return status;
-        if (back != entry.bytes) return Status::Failure(image.path(), "I/O error " + std::to_string(EIO));
+        if (back != entry.bytes)
+            return Status::Failure(image.path(), "I/O error " + std::to_string(EIO));
     }
     return Status::Ok();
 }
 
 Status PartlyWrittenFailure(const std::string& image) {
-    return Status::PartlyWritten(image, "the image is partly written; its original bytes are kept in " +
-                                            JournalName(image) + "; do not flash it");
+    return Status::PartlyWritten(
+        image, "the image is partly written; its original bytes are kept in " + JournalName(image) +
+                   "; do not flash it");
 }
 
 Status RollBackInterruptedSave(FileSystem& fs, File& image) {
@@ -200,7 +201,10 @@ Status RollBackInterruptedSave(FileSystem& fs, File& image) {
     if (!status.ok()) return PartlyWrittenFailure(image.path());
     // The image is whole again; a journal left behind now would only write the same bytes.
     RemoveJournal(fs, image.path());
-    return Status::Ok().WithNote(image.path() + ": a save into it was interrupted; its bytes from before that save were put back from " + name);
+    return Status::Ok().WithNote(
+        image.path() +
+        ": a save into it was interrupted; its bytes from before that save were put back from " +
+        name);
 }
 
 Status RecoverInterruptedSave(FileSystem& fs, const std::string& image) {

@@ -173,7 +173,7 @@ Status ReplaceFile(FileSystem& fs, const std::string& path, std::span<const uint
     }
     const SignalShield shield;
     status = target.exists && target.info.links > 1 ? ReplaceInPlace(fs, target, bytes)
-                                                     : ReplaceByRename(fs, target, bytes);
+                                                    : ReplaceByRename(fs, target, bytes);
     if (!status.ok() && !status.partly_written()) return Status::Failure(path, status.text());
     return status;
 }

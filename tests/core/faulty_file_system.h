@@ -12,7 +12,21 @@ namespace rw::testing {
 // operation so a test can walk a failure through each step.
 class FaultyFileSystem final : public FileSystem {
   public:
-    enum class Op { Open, Size, Read, Write, Flush, Close, Rename, Remove, Stat, Lock, Link, FolderFlush, Any };
+    enum class Op {
+        Open,
+        Size,
+        Read,
+        Write,
+        Flush,
+        Close,
+        Rename,
+        Remove,
+        Stat,
+        Lock,
+        Link,
+        FolderFlush,
+        Any
+    };
 
     FaultyFileSystem(Op op, int nth, int error, int times = 1)
         : op_(op), nth_(nth), error_(error), times_(times) {}
