@@ -39,11 +39,13 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, 
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QtNameFilter(request.filter));
     dialog.setDefaultSuffix(memory.default_suffix);
-    if (memory.last_path.isEmpty()) {
+    const QString offered =
+        request.suggested_path.isEmpty() ? memory.last_path : request.suggested_path;
+    if (offered.isEmpty()) {
         dialog.setDirectory(start_directory);
         return;
     }
-    const QFileInfo last(memory.last_path);
+    const QFileInfo last(offered);
     dialog.setDirectory(last.absolutePath());
     dialog.selectFile(last.fileName());
 }
@@ -63,6 +65,13 @@ void ConfigureErrorBox(QMessageBox& box, const QString& message) {
     box.setTextFormat(Qt::PlainText);
     box.setText(message);
     box.setStandardButtons(QMessageBox::Ok);
+}
+
+void QtFileDialogs::ShowNotice(const QString& message) {
+    QMessageBox box(owner_);
+    ConfigureErrorBox(box, message);
+    box.setIcon(QMessageBox::Information);
+    box.exec();
 }
 
 void QtFileDialogs::ShowError(const QString& message) {

@@ -17,6 +17,8 @@ struct FileDialogRequest {
     // A save dialog keeps its default extension until a command sets another one; nullopt leaves
     // the one in force.
     std::optional<QString> default_suffix;
+    // A full path the dialog offers in place of the file last chosen in it; empty for none.
+    QString suggested_path = {};
 };
 
 // The open dialog, the save dialog and the error message box of the main window. The window talks
@@ -29,6 +31,8 @@ class FileDialogs {
     virtual std::optional<QString> Save(const FileDialogRequest& request) = 0;
     // The standard error box of a failed file command.
     virtual void ShowError(const QString& message) = 0;
+    // A message a command that succeeded has for the user (an interrupted save rolled back).
+    virtual void ShowNotice(const QString& message) { ShowError(message); }
 };
 
 // "Description (*.ext)|*.ext" as a Qt name filter, "Description (*.ext)".
@@ -43,8 +47,9 @@ struct FileDialogMemory {
 };
 
 // Sets up a dialog for a request: title, filter, default extension (a request without one keeps
-// the dialog's), no question before an existing name is taken, and the start place: the file
-// last chosen in this dialog, else the directory that was current when the program started.
+// the dialog's), no question before an existing name is taken, and the start place: the
+// suggested path, else the file last chosen in this dialog, else the directory that was current
+// when the program started.
 void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bool save,
                          FileDialogMemory& memory, const QString& start_directory);
 
@@ -60,6 +65,7 @@ class QtFileDialogs : public FileDialogs {
     std::optional<QString> Open(const FileDialogRequest& request) override;
     std::optional<QString> Save(const FileDialogRequest& request) override;
     void ShowError(const QString& message) override;
+    void ShowNotice(const QString& message) override;
 
   private:
     std::optional<QString> Run(const FileDialogRequest& request, bool save,

@@ -13,6 +13,11 @@
 namespace rw::ui {
 namespace {
 
+// A failure after an interrupted save was rolled back tells both in the one box.
+std::string MessageWithNote(const Status& status) {
+    return status.note().empty() ? status.Message() : status.note() + "\n" + status.Message();
+}
+
 BlockSet LoadBlocks(const Editor& editor) {
     return ScopeBlocks(editor.state().load_scope, editor.edition());
 }
@@ -31,13 +36,14 @@ void TForm1::LoadCommand(const FileDialogRequest& request, const LoadStep& load)
     FontImage scratch = editor_.font();
     const Status status = load(file, scratch);
     if (!status.ok()) {
-        dialogs_->ShowError(QString::fromStdString(status.Message()));
+        dialogs_->ShowError(QString::fromStdString(MessageWithNote(status)));
         return;
     }
     editor_.SetFileName(file);
     editor_.ReplaceFont(scratch);
     editor_.AfterFontLoaded();
     Refresh();
+    if (!status.note().empty()) dialogs_->ShowNotice(QString::fromStdString(status.note()));
 }
 
 void TForm1::SaveCommand(const FileDialogRequest& request, const SaveStep& save) {
@@ -46,11 +52,12 @@ void TForm1::SaveCommand(const FileDialogRequest& request, const SaveStep& save)
     const std::string file = path->toStdString();
     const Status status = save(file);
     if (!status.ok()) {
-        dialogs_->ShowError(QString::fromStdString(status.Message()));
+        dialogs_->ShowError(QString::fromStdString(MessageWithNote(status)));
         return;
     }
     editor_.SetFileName(file);
     Refresh();
+    if (!status.note().empty()) dialogs_->ShowNotice(QString::fromStdString(status.note()));
 }
 
 QString TForm1::DialogTitle(int text_id) const {
@@ -103,9 +110,12 @@ void TForm1::N41Click() {
 // written, so a wide Cyrillic font becomes an .sbf file.
 void TForm1::N39Click() {
     const FontFileFormat format = FontFileFormatFor(editor_.edition(), editor_.state().wide);
+    // Offer the current file under the format's extension, never a fullflash's own name.
+    const QString suggested =
+        QString::fromStdString(FontFileNameFor(editor_.state().file_name, format));
     const FileDialogRequest request{DialogTitle(static_cast<int>(UiText::SaveFontFileTitle)),
                                     FontFileFilter(),
-                                    QString::fromLatin1(FontFileExtension(format))};
+                                    QString::fromLatin1(FontFileExtension(format)), suggested};
     SaveCommand(request, [this, format](const std::string& path) {
         return WriteFontFile(path, format, editor_.font());
     });

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include "io/rollback_journal.h"
 #include "ui/app_look.h"
 #include "window_test_support.h"
 
@@ -109,6 +110,42 @@ class FileCommandsTest : public QObject {
         expected[kRecordA] = 7;
         expected[kRecordA + 1] = 0x3A;
         QCOMPARE(ReadAll(flash_), expected);
+    }
+
+    // Enter on the offered name must not replace the dump by a font file.
+    void FontFileSaveOffersTheDumpsNameAsAFontFileAndRefusesTheDump() {
+        Window w(Edition::Cyrillic);
+        LoadFlash(w);
+        w.dialogs->save_answers.push_back(flash_);
+        w.Action("N39")->trigger();
+        QCOMPARE(w.dialogs->save_requests[0].suggested_path,
+                 dir_.filePath(QStringLiteral("dumps/flash.sft")));
+        QCOMPARE(w.dialogs->errors.size(), qsizetype{1});
+        QVERIFY(w.dialogs->errors[0].endsWith(
+            Q("flash.bin is not a .sft font file (%1 bytes): choose another name")
+                .arg(FlashWithLetterA().size())));
+        QCOMPARE(ReadAll(flash_), FlashWithLetterA());
+    }
+
+    // A save cut off earlier is undone at the load, and the user is told in one message.
+    void LoadRollsBackAnInterruptedSaveAndSaysSo() {
+        const QByteArray image = FlashWithLetterA();
+        RollbackJournal journal{
+            image.size(), {{kRecordA, {uint8_t(image[kRecordA]), uint8_t(image[kRecordA + 1])}}}};
+        const auto bytes = EncodeJournal(journal);
+        QVERIFY(WriteAll(flash_ + ".rwj", QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                                     static_cast<qsizetype>(bytes.size()))));
+        QByteArray damaged = image;
+        damaged[kRecordA] = 0x55;
+        damaged[kRecordA + 1] = 0x55;
+        QVERIFY(WriteAll(flash_, damaged));
+        Window w(Edition::Cyrillic);
+        LoadFlash(w);
+        QCOMPARE(w.dialogs->errors.size(), qsizetype{1});
+        QVERIFY(w.dialogs->errors[0].contains(Q("interrupted")));
+        QCOMPARE(ReadAll(flash_), image);
+        QCOMPARE(FontBytes(w.form->editor().font().Narrow({0, 0}), 12), kGlyphA);
+        QVERIFY(!QFile::exists(flash_ + ".rwj"));
     }
 
     void UneditedSaveLeavesTheImageAsItWas() {
