@@ -54,12 +54,6 @@ Status MayReplace(FileSystem& fs, const std::string& path, const Target& target)
     return may < 0 ? Failed(path, may) : Status::Ok();
 }
 
-Status WriteAll(File& file, std::span<const uint8_t> bytes) {
-    Status status = file.WriteAt(0, bytes);
-    if (status.ok()) status = file.Flush();
-    return status;
-}
-
 // Several names share this file: writing in place keeps all of them pointing at the new bytes.
 // It is not atomic, so the old bytes are kept and written back if the write fails.
 Status ReplaceInPlace(FileSystem& fs, const Target& target, std::span<const uint8_t> bytes) {
@@ -110,11 +104,13 @@ Status WriteTemporary(FileSystem& fs, const Target& target, std::span<const uint
             break;
         }
     }
-    status = WriteAll(file, bytes);
+    status = file.WriteAt(0, bytes);
     if (status.ok() && target.exists) {
         const int copied = fs.CopyOwnerAndMode(file.fd(), target.info);
         if (copied < 0) status = Failed(target.path, copied);
     }
+    // The flush comes last so that it covers the mode and owner as well as the bytes.
+    if (status.ok()) status = file.Flush();
     for (int attempt = 0; status.ok() && unnamed != -EOPNOTSUPP; ++attempt) {
         *temporary = TemporaryNameFor(target.path, RandomBits());
         const int linked = fs.LinkUnnamed(file.fd(), *temporary);
