@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <climits>
 #include <filesystem>
+#include <functional>
 
 #include "faulty_file_system.h"
 #include "io/flash_codec.h"
@@ -25,11 +26,13 @@ namespace {
 using Op = testing::FaultyFileSystem::Op;
 using testing::ReadBytes;
 
-// The real file system, except that the n-th write stops the process half-way through it, the
-// way a crash or a kill -9 would find it.
+// The real file system, except that the n-th write does something of the test's first: stop
+// the process half-way through it, the way a crash or a kill -9 would find it, or send it a signal.
 class PausingFileSystem final : public FileSystem {
   public:
-    PausingFileSystem(int nth, int ready_pipe) : nth_(nth), ready_pipe_(ready_pipe) {}
+    using Interruption = std::function<void(int fd, const void* b, size_t n, int64_t pos)>;
+    PausingFileSystem(int nth, Interruption interruption)
+        : nth_(nth), interruption_(std::move(interruption)) {}
     int OpenForReading(const std::string& p) override { return real().OpenForReading(p); }
     int OpenExistingForWriting(const std::string& p) override {
         return real().OpenExistingForWriting(p);
@@ -40,12 +43,7 @@ class PausingFileSystem final : public FileSystem {
         return real().ReadAt(fd, b, n, pos);
     }
     int64_t WriteAt(int fd, const void* b, size_t n, int64_t pos) override {
-        if (++writes_ == nth_) {
-            real().WriteAt(fd, b, n / 2, pos);
-            const char ready = 1;
-            (void)::write(ready_pipe_, &ready, 1);
-            for (;;) ::pause();
-        }
+        if (++writes_ == nth_) interruption_(fd, b, n, pos);
         return real().WriteAt(fd, b, n, pos);
     }
     int Flush(int fd) override { return real().Flush(fd); }
@@ -67,10 +65,11 @@ class PausingFileSystem final : public FileSystem {
     int MayWrite(const std::string& p) override { return real().MayWrite(p); }
     int Truncate(int fd, int64_t s) override { return real().Truncate(fd, s); }
 
-  private:
     static FileSystem& real() { return SystemFileSystem(); }
+
+  private:
     int nth_;
-    int ready_pipe_;
+    Interruption interruption_;
     int writes_ = 0;
 };
 
@@ -135,7 +134,12 @@ TEST_F(FlashSave, AProcessKilledInTheMiddleOfASaveIsRolledBackByTheNextLoad) {
     ASSERT_EQ(::pipe(ready), 0);
     const pid_t child = ::fork();
     if (child == 0) {
-        PausingFileSystem pausing(/*nth=*/40, ready[1]);
+        PausingFileSystem pausing(40, [&](int fd, const void* b, size_t n, int64_t pos) {
+            PausingFileSystem::real().WriteAt(fd, b, n / 2, pos);
+            const char byte = 1;
+            (void)::write(ready[1], &byte, 1);
+            for (;;) ::pause();
+        });
         Save(pausing);
         ::_exit(0);
     }
@@ -155,6 +159,26 @@ TEST_F(FlashSave, AProcessKilledInTheMiddleOfASaveIsRolledBackByTheNextLoad) {
     EXPECT_EQ(dir_.Names(), std::vector<std::string>{"dump.bin"});
     ::close(ready[0]);
     ::close(ready[1]);
+}
+
+TEST_F(FlashSave, CtrlCOrAKillDuringTheWritesWaitsUntilTheSaveIsWhole) {
+    ASSERT_TRUE(Save().ok());
+    const auto saved = ReadBytes(path());
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        testing::WriteBytes(path(), original_);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            PausingFileSystem interrupting(
+                40, [signal](int, const void*, size_t, int64_t) { ::kill(::getpid(), signal); });
+            Save(interrupting);
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "signal came too late";
+        EXPECT_EQ(ReadBytes(path()), saved) << signal;
+        EXPECT_EQ(dir_.Names(), std::vector<std::string>{"dump.bin"});
+    }
 }
 
 TEST_F(FlashSave, ADamagedJournalIsLeftAloneAndNothingIsWritten) {
