@@ -35,6 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!load.ok() && !(font == empty)) std::abort();
 
     const Status save = WriteFlashFont("flash.bin", edition, layout, font, fs);
+    // A save that ended, well or not, leaves no journal: nothing failed half-way in memory.
+    if (fs.Get("flash.bin.rwj")) std::abort();
     const std::vector<uint8_t>& after = *fs.Get("flash.bin");
     if (after.size() != image.size()) std::abort();
     std::vector<bool> in_record(image.size());

@@ -1,11 +1,15 @@
 #include "io/file_io.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <random>
+#include <chrono>
+#include <climits>
+#include <cstdlib>
+#include <thread>
 
 namespace rw {
 namespace {
@@ -17,13 +21,27 @@ int64_t ResultOrErrno64(int64_t result) {
     return result < 0 ? -errno : result;
 }
 
+FileInfo InfoOf(const struct stat& st) {
+    FileInfo info;
+    info.device = st.st_dev;
+    info.inode = st.st_ino;
+    info.mode = st.st_mode;
+    info.owner = st.st_uid;
+    info.group = st.st_gid;
+    info.links = st.st_nlink;
+    info.size = st.st_size;
+    return info;
+}
+
+// Opens never wait: O_NONBLOCK keeps a FIFO from hanging the open, and File checks the type
+// with fstat right after. For regular files the flag changes nothing.
 class PosixFileSystem final : public FileSystem {
   public:
     int OpenForReading(const std::string& path) override {
-        return ResultOrErrno(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+        return ResultOrErrno(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     }
     int OpenExistingForWriting(const std::string& path) override {
-        return ResultOrErrno(::open(path.c_str(), O_RDWR | O_CLOEXEC));
+        return ResultOrErrno(::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
     }
     int CreateNew(const std::string& path) override {
         return ResultOrErrno(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
@@ -46,14 +64,68 @@ class PosixFileSystem final : public FileSystem {
         return ResultOrErrno(::rename(from.c_str(), to.c_str()));
     }
     int Remove(const std::string& path) override { return ResultOrErrno(::unlink(path.c_str())); }
+
+    int Stat(int fd, FileInfo* info) override {
+        struct stat st {};
+        if (::fstat(fd, &st) < 0) return -errno;
+        *info = InfoOf(st);
+        return 0;
+    }
+    int StatPath(const std::string& path, FileInfo* info) override {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) < 0) return -errno;
+        *info = InfoOf(st);
+        return 0;
+    }
+    int ResolvePath(const std::string& path, std::string* resolved) override {
+        char* real = ::realpath(path.c_str(), nullptr);
+        if (!real) return -errno;
+        *resolved = real;
+        std::free(real);
+        return 0;
+    }
+    int TryLock(int fd) override {
+        while (::flock(fd, LOCK_EX | LOCK_NB) < 0) {
+            if (errno != EINTR) return -errno;
+        }
+        return 0;
+    }
+    int FlushFolder(const std::string& folder) override {
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) return -errno;
+        const int result = ResultOrErrno(::fsync(fd));
+        ::close(fd);
+        return result;
+    }
+    int CreateUnnamed(const std::string& folder) override {
+        const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (fd >= 0) return fd;
+        // Older kernels and some file systems (NFS, FUSE) know no O_TMPFILE.
+        if (errno == EISDIR || errno == EOPNOTSUPP || errno == EINVAL) return -EOPNOTSUPP;
+        return -errno;
+    }
+    int LinkUnnamed(int fd, const std::string& path) override {
+        const std::string self = "/proc/self/fd/" + std::to_string(fd);
+        return ResultOrErrno(
+            ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW));
+    }
+    int CopyOwnerAndMode(int fd, const FileInfo& like) override {
+        // A user may not give a file away; root keeps the owner, a user at least the group.
+        if (::fchown(fd, like.owner, like.group) < 0)
+            (void)::fchown(fd, static_cast<uid_t>(-1), like.group);
+        return ResultOrErrno(::fchmod(fd, like.mode & 07777));
+    }
+    int MayWrite(const std::string& path) override {
+        return ResultOrErrno(::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS));
+    }
+    int Truncate(int fd, int64_t size) override { return ResultOrErrno(::ftruncate(fd, size)); }
 };
 
-std::string TemporaryNameBeside(const std::string& path) {
-    static std::random_device entropy;
-    return path + ".tmp-" + std::to_string(entropy() % 1000000);
-}
-
 }  // namespace
+
+bool FileInfo::regular() const {
+    return S_ISREG(mode);
+}
 
 FileSystem& SystemFileSystem() {
     static PosixFileSystem fs;
@@ -89,11 +161,26 @@ Status File::Opened(int fd) {
     return Status::Ok();
 }
 
+// Devices and pipes are no font or image: /dev/zero would read as an empty font, a FIFO would
+// hang the first read.
+Status File::OpenedRegular(int fd) {
+    Status status = Opened(fd);
+    if (!status.ok()) return status;
+    FileInfo info;
+    status = Stat(&info);
+    if (status.ok() && !info.regular()) status = Status::Failure(path_, kNotRegularFile);
+    if (!status.ok()) {
+        fs_.Close(fd_);
+        fd_ = -1;
+    }
+    return status;
+}
+
 Status File::OpenForReading() {
-    return Opened(fs_.OpenForReading(path_));
+    return OpenedRegular(fs_.OpenForReading(path_));
 }
 Status File::OpenExistingForWriting() {
-    return Opened(fs_.OpenExistingForWriting(path_));
+    return OpenedRegular(fs_.OpenExistingForWriting(path_));
 }
 Status File::CreateNew() {
     return Opened(fs_.CreateNew(path_));
@@ -104,6 +191,25 @@ Status File::Size(int64_t* size) {
     if (result < 0) return Failure(static_cast<int>(-result));
     *size = result;
     return Status::Ok();
+}
+
+Status File::Stat(FileInfo* info) {
+    const int result = fs_.Stat(fd_, info);
+    return result < 0 ? Failure(-result) : Status::Ok();
+}
+
+Status File::LockExclusive() {
+    // Another save takes milliseconds; two seconds covers it without looking hung.
+    constexpr auto kWait = std::chrono::seconds(2);
+    constexpr auto kStep = std::chrono::milliseconds(50);
+    const auto deadline = std::chrono::steady_clock::now() + kWait;
+    for (;;) {
+        const int result = fs_.TryLock(fd_);
+        if (result == 0) return Status::Ok();
+        if (result != -EWOULDBLOCK) return Failure(-result);
+        if (std::chrono::steady_clock::now() >= deadline) return Status::Failure(path_, kInUse);
+        std::this_thread::sleep_for(kStep);
+    }
 }
 
 Status File::ReadAt(int64_t position, std::span<uint8_t> buffer) {
@@ -162,26 +268,23 @@ Status ReadFilePrefix(FileSystem& fs, const std::string& path, size_t count,
     return Status::Ok();
 }
 
-Status WriteFileAtomically(FileSystem& fs, const std::string& path,
-                           std::span<const uint8_t> bytes) {
-    const std::string temporary = TemporaryNameBeside(path);
-    Status status;
-    {
-        File file(fs, temporary);
-        status = file.CreateNew();
-        if (!status.ok()) return Status::Failure(path, status.text());
-        status = file.WriteAt(0, bytes);
-        if (status.ok()) status = file.Flush();
-        const Status closed = file.Close();
-        if (status.ok()) status = closed;
-    }
-    if (status.ok()) {
-        const int renamed = fs.Rename(temporary, path);
-        if (renamed == 0) return Status::Ok();
-        status = Status::Failure(path, ErrorText(-renamed));
-    }
-    fs.Remove(temporary);
-    return Status::Failure(path, status.text());
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string BaseNameOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+Status RefuseSameFile(FileSystem& fs, const std::string& input, const std::string& output) {
+    FileInfo in;
+    FileInfo out;
+    if (fs.StatPath(input, &in) < 0 || fs.StatPath(output, &out) < 0) return Status::Ok();
+    return in.SameFileAs(out) ? Status::Failure(output, kSameFile) : Status::Ok();
 }
 
 }  // namespace rw

@@ -10,6 +10,23 @@
 
 namespace rw {
 
+// What the system knows of an open file or a name: enough to tell two names of one file apart,
+// to refuse devices and pipes, and to give a replacement the old file's mode and owner.
+struct FileInfo {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    uint32_t mode = 0;  // type and permission bits, as st_mode
+    uint32_t owner = 0;
+    uint32_t group = 0;
+    uint64_t links = 1;
+    int64_t size = 0;
+
+    bool regular() const;
+    bool SameFileAs(const FileInfo& other) const {
+        return device == other.device && inode == other.inode;
+    }
+};
+
 // The one place that asks the operating system for file operations. Every call returns a
 // non-negative result or -errno. Tests substitute their own to make any step fail.
 class FileSystem {
@@ -27,6 +44,25 @@ class FileSystem {
     virtual int Close(int fd) = 0;
     virtual int Rename(const std::string& from, const std::string& to) = 0;
     virtual int Remove(const std::string& path) = 0;
+
+    virtual int Stat(int fd, FileInfo* info) = 0;
+    // Follows symbolic links.
+    virtual int StatPath(const std::string& path, FileInfo* info) = 0;
+    // The path with every symbolic link resolved; fails for a name that does not exist.
+    virtual int ResolvePath(const std::string& path, std::string* resolved) = 0;
+    // An exclusive advisory lock held until the file is closed; -EWOULDBLOCK when another holds it.
+    virtual int TryLock(int fd) = 0;
+    // Puts the folder's entries (new, renamed and removed names) on the disk.
+    virtual int FlushFolder(const std::string& folder) = 0;
+    // A file without a name in the folder (O_TMPFILE), or -EOPNOTSUPP where that is not offered.
+    virtual int CreateUnnamed(const std::string& folder) = 0;
+    // Gives an unnamed file a name; fails with -EEXIST when the name is taken.
+    virtual int LinkUnnamed(int fd, const std::string& path) = 0;
+    // The mode bits, and the owner and group where the caller may give them (else left as is).
+    virtual int CopyOwnerAndMode(int fd, const FileInfo& like) = 0;
+    // Whether the caller may write the file by its permissions (root included, see safe_replace).
+    virtual int MayWrite(const std::string& path) = 0;
+    virtual int Truncate(int fd, int64_t size) = 0;
 };
 
 FileSystem& SystemFileSystem();
@@ -45,8 +81,13 @@ class File {
     Status OpenForReading();
     Status OpenExistingForWriting();
     Status CreateNew();
+    // Takes over a descriptor the FileSystem opened (a file without a name); fails for -errno.
+    Status Adopt(int fd) { return Opened(fd); }
 
     Status Size(int64_t* size);
+    Status Stat(FileInfo* info);
+    // Waits briefly for another program's exclusive lock, then fails with kInUse.
+    Status LockExclusive();
     // Reads exactly buffer.size() bytes; a short read is "Read beyond end of file".
     Status ReadAt(int64_t position, std::span<uint8_t> buffer);
     Status WriteAt(int64_t position, std::span<const uint8_t> bytes);
@@ -56,8 +97,11 @@ class File {
     const std::string& path() const { return path_; }
     Status Failure(int error) const { return Status::Failure(path_, ErrorText(error)); }
 
+    int fd() const { return fd_; }
+
   private:
     Status Opened(int fd);
+    Status OpenedRegular(int fd);
 
     FileSystem& fs_;
     std::string path_;
@@ -68,8 +112,16 @@ class File {
 Status ReadFilePrefix(FileSystem& fs, const std::string& path, size_t count,
                       std::vector<uint8_t>* bytes);
 
-// Replaces or creates `path` with `bytes` through a temporary file beside it and a rename, so a
-// failure leaves any existing file as it was and no temporary behind.
+// The folder a path lies in ("." for a bare name).
+std::string FolderOf(const std::string& path);
+// The name without its folder.
+std::string BaseNameOf(const std::string& path);
+
+// Fails, naming `output`, when both names exist and are one file (same device and inode).
+Status RefuseSameFile(FileSystem& fs, const std::string& input, const std::string& output);
+
+// Replaces or creates `path` with `bytes` safely (see safe_replace.h): a failure leaves any
+// existing file as it was and no temporary behind.
 Status WriteFileAtomically(FileSystem& fs, const std::string& path, std::span<const uint8_t> bytes);
 
 }  // namespace rw

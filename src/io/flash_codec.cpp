@@ -5,6 +5,9 @@
 #include <cstring>
 #include <numeric>
 
+#include "io/image_patch.h"
+#include "io/rollback_journal.h"
+
 namespace rw {
 namespace {
 
@@ -132,20 +135,18 @@ Status ReadRecords(File& file, const std::vector<FlashRecord>& records, int payl
     return Status::Ok();
 }
 
-Status ImageLongEnough(File& file, const std::vector<FlashRecord>& records,
-                       const FontLayout& layout, bool for_save) {
-    int64_t size = 0;
-    Status status = file.Size(&size);
-    if (!status.ok()) return status;
+Status ImageLongEnough(const std::string& path, int64_t size,
+                       const std::vector<FlashRecord>& records, const FontLayout& layout,
+                       bool for_save) {
     const int64_t required = RequiredImageSize(records, layout);
     bool negative = false;
     for (const FlashRecord& rec : records) negative |= rec.position < 0;
     if (size >= required && !negative) return Status::Ok();
-    if (!for_save) return Status::Failure(file.path(), kReadBeyondEnd);
-    return Status::Failure(file.path(),
-                           "The image is too short for this phone model and font kind: it holds " +
-                               std::to_string(size) + " bytes, the font needs " +
-                               std::to_string(required) + " bytes");
+    if (!for_save) return Status::Failure(path, kReadBeyondEnd);
+    return Status::Failure(
+        path, "The image is too short for this phone model and font kind: it holds " +
+                  std::to_string(size) + " bytes, the font needs " + std::to_string(required) +
+                  " bytes");
 }
 
 }  // namespace
@@ -245,16 +246,20 @@ Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout&
                      BlockSet blocks, FontImage& font, FileSystem& fs) {
     const std::vector<FlashRecord> records = RecordsToRead(edition, layout, blocks);
     const int payload = RecordPayloadLength(layout);
+    // A save into this image that was cut off is undone before anything is read.
+    const Status recovered = RecoverInterruptedSave(fs, path);
+    if (!recovered.ok()) return recovered;
     File file(fs, path);
     Status status = file.OpenForReading();
-    if (!status.ok()) return status;
-    status = ImageLongEnough(file, records, layout, /*for_save=*/false);
-    if (!status.ok()) return status;
+    if (!status.ok()) return status.WithNote(recovered.note());
+    int64_t size = 0;
+    status = file.Size(&size);
+    if (status.ok()) status = ImageLongEnough(path, size, records, layout, /*for_save=*/false);
+    if (!status.ok()) return status.WithNote(recovered.note());
     std::vector<uint8_t> payloads;
     status = ReadRecords(file, records, payload, &payloads);
-    if (!status.ok()) return status;
-    status = file.Close();
-    if (!status.ok()) return status;
+    if (status.ok()) status = file.Close();
+    if (!status.ok()) return status.WithNote(recovered.note());
 
     // Every read succeeded: only now does the font change.
     const bool wide = edition == Edition::Latin || layout.wide;
@@ -271,7 +276,7 @@ Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout&
             DecodeNarrowRecord(record, layout.last_row, font.Narrow(records[i].glyph));
         }
     }
-    return Status::Ok();
+    return recovered;
 }
 
 Status WriteFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
@@ -289,39 +294,15 @@ Status WriteFlashFont(const std::string& path, Edition edition, const FontLayout
         }
     }
 
-    File file(fs, path);
-    Status status = file.OpenExistingForWriting();
-    if (!status.ok()) return status;
-    status = ImageLongEnough(file, records, layout, /*for_save=*/true);
-    if (!status.ok()) return status;
-    // Keep what the records held, to put it back if a write fails halfway.
-    std::vector<uint8_t> original;
-    status = ReadRecords(file, records, payload, &original);
-    if (!status.ok()) return status;
-
-    size_t written = 0;
-    for (; written < records.size(); ++written) {
-        const auto bytes = std::span<const uint8_t>(encoded).subspan(written * payload, payload);
-        status = file.WriteAt(records[written].position, bytes);
-        if (!status.ok()) break;
+    std::vector<JournalEntry> patches(records.size());
+    for (size_t i = 0; i < records.size(); ++i) {
+        patches[i].position = records[i].position;
+        patches[i].bytes.assign(encoded.begin() + static_cast<long>(i * payload),
+                                encoded.begin() + static_cast<long>((i + 1) * payload));
     }
-    if (status.ok()) status = file.Flush();
-    if (status.ok()) {
-        // The flush has put every record on the disk; a close that complains afterwards cannot
-        // undo that, and reporting a failure for a font that was saved would mislead.
-        file.Close();
-        return Status::Ok();
-    }
-
-    // Best effort: a record whose write failed may be partly written, so restore it too.
-    const size_t touched = std::min(written + 1, records.size());
-    for (size_t i = 0; i < touched; ++i) {
-        const auto bytes = std::span<const uint8_t>(original).subspan(i * payload, payload);
-        file.WriteAt(records[i].position, bytes);
-    }
-    file.Flush();
-    file.Close();
-    return status;
+    return PatchImage(fs, path, patches, [&](int64_t size) {
+        return ImageLongEnough(path, size, records, layout, /*for_save=*/true);
+    });
 }
 
 }  // namespace rw

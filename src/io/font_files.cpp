@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "io/safe_replace.h"
+
 namespace rw {
 namespace {
 
@@ -106,7 +108,23 @@ Status ReadFontFile(const std::string& path, FontFileFormat format, BlockSet blo
 Status WriteFontFile(const std::string& path, FontFileFormat format, const FontImage& font,
                      FileSystem& fs) {
     const std::vector<uint8_t> bytes = SerializeFontFile(format, font);
-    return WriteFileAtomically(fs, path, bytes);
+    // A file of another size is no font file of this format, most likely a fullflash chosen by
+    // mistake: replacing it would lose megabytes for a few kilobytes.
+    return ReplaceFile(fs, path, bytes, [&](const FileInfo& existing) {
+        if (static_cast<size_t>(existing.size) == FontFileSize(format)) return Status::Ok();
+        return Status::Failure(path, BaseNameOf(path) + " is not a " + FontFileExtension(format) +
+                                         " font file (" + std::to_string(existing.size) +
+                                         " bytes): choose another name");
+    });
+}
+
+std::string FontFileNameFor(const std::string& path, FontFileFormat format) {
+    if (path.empty()) return path;
+    const size_t slash = path.find_last_of('/');
+    const size_t dot = path.find_last_of('.');
+    const bool has_extension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash + 1);
+    return (has_extension ? path.substr(0, dot) : path) + FontFileExtension(format);
 }
 
 }  // namespace rw

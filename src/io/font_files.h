@@ -35,8 +35,14 @@ void MergeFontFile(FontFileFormat format, std::span<const uint8_t> bytes, BlockS
 Status ReadFontFile(const std::string& path, FontFileFormat format, BlockSet blocks,
                     FontImage& font, FileSystem& fs = SystemFileSystem());
 
-// Writes the whole table of the format, replacing any file of that name atomically.
+// Writes the whole table of the format, replacing any file of that name safely (safe_replace.h).
+// An existing file of another size is refused: "NAME is not a .sft font file (N bytes): choose
+// another name", nothing written.
 Status WriteFontFile(const std::string& path, FontFileFormat format, const FontImage& font,
                      FileSystem& fs = SystemFileSystem());
+
+// The name a font file save offers for the current file: its extension replaced by the
+// format's ("s45.bin" -> "s45.sft"), or added when it has none. Empty stays empty.
+std::string FontFileNameFor(const std::string& path, FontFileFormat format);
 
 }  // namespace rw

@@ -27,6 +27,7 @@ int MemoryFileSystem::OpenExistingForWriting(const std::string& path) {
 int MemoryFileSystem::CreateNew(const std::string& path) {
     if (files_.count(path)) return -EEXIST;
     files_[path] = {};
+    inodes_[path] = next_inode_++;
     return Open(path, true);
 }
 
@@ -76,11 +77,55 @@ int MemoryFileSystem::Rename(const std::string& from, const std::string& to) {
     std::vector<uint8_t> bytes = std::move(it->second);
     files_.erase(it);
     files_[to] = std::move(bytes);
+    inodes_[to] = inodes_[from];
+    inodes_.erase(from);
     return 0;
 }
 
 int MemoryFileSystem::Remove(const std::string& path) {
+    inodes_.erase(path);
     return files_.erase(path) ? 0 : -ENOENT;
+}
+
+FileInfo MemoryFileSystem::InfoOf(const std::string& path) const {
+    FileInfo info;
+    info.device = 1;
+    const auto inode = inodes_.find(path);
+    info.inode = inode == inodes_.end() ? 0 : inode->second;
+    info.mode = 0100644;  // a regular file, rw-r--r--
+    info.size = static_cast<int64_t>(files_.at(path).size());
+    return info;
+}
+
+int MemoryFileSystem::Stat(int fd, FileInfo* info) {
+    const auto it = open_.find(fd);
+    if (it == open_.end() || !files_.count(it->second.path)) return -EBADF;
+    *info = InfoOf(it->second.path);
+    return 0;
+}
+
+int MemoryFileSystem::StatPath(const std::string& path, FileInfo* info) {
+    if (!files_.count(path)) return -ENOENT;
+    *info = InfoOf(path);
+    return 0;
+}
+
+int MemoryFileSystem::ResolvePath(const std::string& path, std::string* resolved) {
+    if (!files_.count(path)) return -ENOENT;
+    *resolved = path;
+    return 0;
+}
+
+int MemoryFileSystem::MayWrite(const std::string& path) {
+    return files_.count(path) ? 0 : -ENOENT;
+}
+
+int MemoryFileSystem::Truncate(int fd, int64_t size) {
+    std::vector<uint8_t>* file = FileOf(fd);
+    if (!file || !open_[fd].writable) return -EBADF;
+    if (size < 0) return -EINVAL;
+    file->resize(static_cast<size_t>(size));
+    return 0;
 }
 
 }  // namespace rw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cerrno>
 #include <map>
 #include <string>
 #include <vector>
@@ -10,11 +11,13 @@ namespace rw {
 
 // Files held in memory, for fuzzing and for tools that must not touch the disk. Paths are plain
 // keys; there are no directories. Behaves like the system's: a missing file is ENOENT, creating
-// an existing one EEXIST, a read past the end returns what is there.
+// an existing one EEXIST, a read past the end returns what is there. Every file is a regular
+// one with a single link, its inode its name's order among all names ever made.
 class MemoryFileSystem final : public FileSystem {
   public:
     void Put(const std::string& path, std::vector<uint8_t> bytes) {
         files_[path] = std::move(bytes);
+        if (!inodes_.count(path)) inodes_[path] = next_inode_++;
     }
     const std::vector<uint8_t>* Get(const std::string& path) const;
 
@@ -28,6 +31,16 @@ class MemoryFileSystem final : public FileSystem {
     int Close(int fd) override;
     int Rename(const std::string& from, const std::string& to) override;
     int Remove(const std::string& path) override;
+    int Stat(int fd, FileInfo* info) override;
+    int StatPath(const std::string& path, FileInfo* info) override;
+    int ResolvePath(const std::string& path, std::string* resolved) override;
+    int TryLock(int) override { return 0; }
+    int FlushFolder(const std::string&) override { return 0; }
+    int CreateUnnamed(const std::string&) override { return -EOPNOTSUPP; }
+    int LinkUnnamed(int, const std::string&) override { return -EOPNOTSUPP; }
+    int CopyOwnerAndMode(int, const FileInfo&) override { return 0; }
+    int MayWrite(const std::string& path) override;
+    int Truncate(int fd, int64_t size) override;
 
   private:
     struct OpenFile {
@@ -37,9 +50,13 @@ class MemoryFileSystem final : public FileSystem {
     std::vector<uint8_t>* FileOf(int fd);
     int Open(const std::string& path, bool writable);
 
+    FileInfo InfoOf(const std::string& path) const;
+
     std::map<std::string, std::vector<uint8_t>> files_;
+    std::map<std::string, uint64_t> inodes_;
     std::map<int, OpenFile> open_;
     int next_fd_ = 3;
+    uint64_t next_inode_ = 1;
 };
 
 }  // namespace rw

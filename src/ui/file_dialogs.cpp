@@ -40,11 +40,13 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, 
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QtNameFilter(request.filter));
     dialog.setDefaultSuffix(memory.default_suffix);
-    if (memory.last_path.isEmpty()) {
+    const QString offered =
+        request.suggested_path.isEmpty() ? memory.last_path : request.suggested_path;
+    if (offered.isEmpty()) {
         dialog.setDirectory(start_directory);
         return;
     }
-    const QFileInfo last(memory.last_path);
+    const QFileInfo last(offered);
     dialog.setDirectory(last.absolutePath());
     dialog.selectFile(last.fileName());
 }

@@ -17,6 +17,8 @@ struct FileDialogRequest {
     // A save dialog keeps its default extension until a command sets another one; nullopt leaves
     // the one in force.
     std::optional<QString> default_suffix;
+    // A full path the dialog offers in place of the file last chosen in it; empty for none.
+    QString suggested_path = {};
 };
 
 // The open dialog, the save dialog and the error message box of the main window. The window talks
@@ -33,12 +35,9 @@ class FileDialogs {
     virtual void ShowWarning(const QString& message) = 0;
     // A question with two answers; true for `go_on`. `stop` is the default and Escape's answer.
     virtual bool Ask(const QString& question, const QString& go_on, const QString& stop) = 0;
-    // A message that reports, not fails (what an import could not take). Shown by the real
-    // dialogs; test doubles may keep it.
-    virtual void ShowNotice(const QString& title, const QString& message) {
-        (void)title;
-        (void)message;
-    }
+    // A message that reports, not fails: what an import could not take, or an interrupted save
+    // rolled back before a command.
+    virtual void ShowNotice(const QString& title, const QString& message) = 0;
 };
 
 // "Description (*.ext)|*.ext" as a Qt name filter, "Description (*.ext)".
@@ -53,8 +52,9 @@ struct FileDialogMemory {
 };
 
 // Sets up a dialog for a request: title, filter, default extension (a request without one keeps
-// the dialog's), no question before an existing name is taken, and the start place: the file
-// last chosen in this dialog, else the directory that was current when the program started.
+// the dialog's), no question before an existing name is taken, and the start place: the
+// suggested path, else the file last chosen in this dialog, else the directory that was current
+// when the program started.
 void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bool save,
                          FileDialogMemory& memory, const QString& start_directory);
 

@@ -140,11 +140,14 @@ class TForm1 : public QMainWindow {
     using LoadStep = std::function<Status(const std::string& path, FontImage& font)>;
     using SaveStep = std::function<Status(const std::string& path)>;
     using SaveCheck = std::function<bool(const std::string& path)>;
-    // True when the load replaced the font.
-    bool LoadCommand(const FileDialogRequest& request, const LoadStep& load, StepName name);
+    // True when the load replaced the font. `glyphs`: how many the status line reports.
+    bool LoadCommand(const FileDialogRequest& request, const LoadStep& load, StepName name,
+                     int glyphs);
     // `check`, when given, may stop the save after the dialog, before anything is written.
-    void SaveCommand(const FileDialogRequest& request, const SaveStep& save,
+    void SaveCommand(const FileDialogRequest& request, const SaveStep& save, int glyphs,
                      const SaveCheck& check = nullptr);
+    void ShowNoteOf(const Status& status);
+    void ShowDone(const std::string& text);
     QString DialogTitle(int text_id) const;
     QString FontFileFilter() const;
     void ChangeLanguage(int language);

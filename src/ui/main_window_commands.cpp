@@ -1,8 +1,11 @@
 #include <QString>
+#include <filesystem>
 
+#include "edition/status_messages.h"
 #include "edition/texts.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
+#include "io/glyph_count.h"
 #include "io/load_scope.h"
 #include "io/sft_conversion.h"
 #include "ui/image_io.h"
@@ -12,6 +15,20 @@
 
 namespace rw::ui {
 namespace {
+
+// A failure after an interrupted save was rolled back tells both in the one box.
+std::string MessageWithNote(const Status& status) {
+    return status.note().empty() ? status.Message() : status.note() + "\n" + status.Message();
+}
+
+int FlashGlyphs(const std::vector<FlashRecord>& records) {
+    return static_cast<int>(records.size());
+}
+
+// The name the status line shows: the file's own name, without its folder.
+std::string FileNameOf(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
 
 BlockSet LoadBlocks(const Session& editor) {
     return ScopeBlocks(editor.state().load_scope, editor.edition());
@@ -30,23 +47,26 @@ void TForm1::Run(const std::function<void(Session&)>& operation) {
 // font, names the file in the caption and redraws. A failed command shows the standard text with
 // the file's path and leaves font, caption and current file name as they were.
 
-bool TForm1::LoadCommand(const FileDialogRequest& request, const LoadStep& load, StepName name) {
+bool TForm1::LoadCommand(const FileDialogRequest& request, const LoadStep& load, StepName name,
+                         int glyphs) {
     const std::optional<QString> path = dialogs_->Open(request);
     if (!path) return false;
     const std::string file = path->toStdString();
     FontImage scratch = editor_.font();
     const Status status = load(file, scratch);
     if (!status.ok()) {
-        dialogs_->ShowError(QString::fromStdString(status.Message()));
+        dialogs_->ShowError(QString::fromStdString(MessageWithNote(status)));
         return false;
     }
     editor_.SetFileName(file);
     editor_.LoadFont(scratch, name);
     Refresh();
+    ShowNoteOf(status);
+    ShowDone(LoadedStatus(editor_.state().language, FileNameOf(file), glyphs));
     return true;
 }
 
-void TForm1::SaveCommand(const FileDialogRequest& request, const SaveStep& save,
+void TForm1::SaveCommand(const FileDialogRequest& request, const SaveStep& save, int glyphs,
                          const SaveCheck& check) {
     const std::optional<QString> path = dialogs_->Save(request);
     if (!path) return;
@@ -54,11 +74,24 @@ void TForm1::SaveCommand(const FileDialogRequest& request, const SaveStep& save,
     if (check && !check(file)) return;
     const Status status = save(file);
     if (!status.ok()) {
-        dialogs_->ShowError(QString::fromStdString(status.Message()));
+        dialogs_->ShowError(QString::fromStdString(MessageWithNote(status)));
         return;
     }
     editor_.SetFileName(file);
     Refresh();
+    ShowNoteOf(status);
+    ShowDone(SavedStatus(editor_.state().language, FileNameOf(file), glyphs));
+}
+
+// An interrupted save found and rolled back before the command is told in one message.
+void TForm1::ShowNoteOf(const Status& status) {
+    if (status.note().empty()) return;
+    dialogs_->ShowNotice(QStringLiteral("Runewright"), QString::fromStdString(status.note()));
+}
+
+// The status line names what a file command did until the pointer next shows a hint.
+void TForm1::ShowDone(const std::string& text) {
+    ShowHint(QString::fromStdString(text));
 }
 
 QString TForm1::DialogTitle(int text_id) const {
@@ -87,7 +120,8 @@ void TForm1::N2Click() {
             const EditorState& state = editor_.state();
             return ReadFlashFont(path, editor_.edition(), state.layout, LoadBlocks(editor_), font);
         },
-        UiText::MenuLoadFlash);
+        UiText::MenuLoadFlash,
+        FlashGlyphs(RecordsToRead(editor_.edition(), editor_.state().layout, LoadBlocks(editor_))));
     if (loaded) WarnIfNotAFont();
 }
 
@@ -101,6 +135,7 @@ void TForm1::N23Click() {
         [this](const std::string& path) {
             return WriteFlashFont(path, editor_.edition(), editor_.state().layout, editor_.font());
         },
+        FlashGlyphs(RecordsToWrite(editor_.edition(), editor_.state().layout)),
         [this](const std::string& path) { return ConfirmSaveIntoForeignData(path); });
 }
 
@@ -114,19 +149,25 @@ void TForm1::N41Click() {
         [this, format](const std::string& path, FontImage& font) {
             return ReadFontFile(path, format, LoadBlocks(editor_), font);
         },
-        UiText::MenuLoadFontFile);
+        UiText::MenuLoadFontFile, GlyphsInBlocks(editor_.edition(), LoadBlocks(editor_)));
 }
 
 // "Сохранить шрифт в файл". A name typed without extension gets the one of the format that is
 // written, so a wide Cyrillic font becomes an .sbf file.
 void TForm1::N39Click() {
     const FontFileFormat format = FontFileFormatFor(editor_.edition(), editor_.state().wide);
+    // Offer the current file under the format's extension, never a fullflash's own name.
+    const QString suggested =
+        QString::fromStdString(FontFileNameFor(editor_.state().file_name, format));
     const FileDialogRequest request{DialogTitle(static_cast<int>(UiText::SaveFontFileTitle)),
                                     FontFileFilter(),
-                                    QString::fromLatin1(FontFileExtension(format))};
-    SaveCommand(request, [this, format](const std::string& path) {
-        return WriteFontFile(path, format, editor_.font());
-    });
+                                    QString::fromLatin1(FontFileExtension(format)), suggested};
+    SaveCommand(
+        request,
+        [this, format](const std::string& path) {
+            return WriteFontFile(path, format, editor_.font());
+        },
+        GlyphsInBlocks(editor_.edition(), BlockSet::FirstN(8)));
 }
 
 // "SFT -> SBF" / "Загрузить тонкий"
@@ -138,7 +179,7 @@ void TForm1::SFTSBF1Click() {
         [this](const std::string& path, FontImage& font) {
             return LoadThinSftAsSbf(path, LoadBlocks(editor_), font);
         },
-        UiText::MenuLoadThinSft);
+        UiText::MenuLoadThinSft, GlyphsInBlocks(editor_.edition(), LoadBlocks(editor_)));
 }
 
 // "SFT -> SBF" / "Загрузить жирный"
@@ -150,7 +191,7 @@ void TForm1::N30Click() {
         [this](const std::string& path, FontImage& font) {
             return LoadBoldSftAsSbf(path, LoadBlocks(editor_), font);
         },
-        UiText::MenuLoadBoldSft);
+        UiText::MenuLoadBoldSft, GlyphsInBlocks(editor_.edition(), LoadBlocks(editor_)));
 }
 
 // "Выход": nothing is saved and nothing is asked.

@@ -7,6 +7,7 @@
 #include "cli_run.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
+#include "io/rollback_journal.h"
 #include "test_files.h"
 
 namespace rw {
@@ -167,6 +168,46 @@ TEST_F(CliTest, ConvertWritesTheWideTable) {
     EXPECT_EQ(wide.wide[0][1][0], 6);
     EXPECT_EQ(wide.wide[0][1][3], 0x8100);
     EXPECT_EQ(wide.wide[2][1][3], 0);
+}
+
+// Found by a careful user: the same file on both sides, hostile names, options after "--", and
+// a journal left by a save that was cut off.
+TEST_F(CliTest, RefusesTheSameFileEscapesNamesAndRecovers) {
+    const std::string flash = Image(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal, 11);
+    const auto original = ReadBytes(flash);
+    const std::vector<std::string> t = {"--edition", "rus", "--model", "s45", "--kind", "normal"};
+    auto with = [&](std::string command, std::vector<std::string> rest) {
+        std::vector<std::string> args{std::move(command)};
+        args.insert(args.end(), t.begin(), t.end());
+        args.insert(args.end(), rest.begin(), rest.end());
+        return args;
+    };
+    const std::string sft = dir_.File("f.sft");
+    ASSERT_EQ(Cli(with("extract", {flash, sft})).code, 0);
+    const CliRun same = Cli(with("inject", {sft, sft}));
+    EXPECT_EQ(same.code, 1);
+    EXPECT_NE(same.err.find("the input and the output are the same file"), std::string::npos);
+
+    const CliRun hostile = Cli(with("extract", {dir_.File("a\nb\x1b[2J.bin"), sft}));
+    EXPECT_EQ(hostile.code, 1);
+    EXPECT_NE(hostile.err.find("a\\nb\\x1b[2J.bin: File not found\n"), std::string::npos);
+    EXPECT_EQ(std::count(hostile.err.begin(), hostile.err.end(), '\n'), 1);
+
+    const std::string dashed = dir_.File("--scope.sft");
+    EXPECT_EQ(Cli(with("extract", {"--", flash, dashed})).code, 0);
+    EXPECT_TRUE(testing::Exists(dashed));
+
+    EXPECT_EQ(Cli({"recover", flash}).code, 0);
+    auto damaged = original;
+    damaged[100] ^= 0xFF;
+    WriteBytes(flash, damaged);
+    const auto journal =
+        EncodeJournal({static_cast<int64_t>(original.size()), {{100, {original[100]}}}});
+    WriteBytes(JournalPathFor(flash), journal);
+    const CliRun recovered = Cli({"recover", flash});
+    EXPECT_EQ(recovered.code, 0);
+    EXPECT_NE(recovered.err.find("interrupted"), std::string::npos);
+    EXPECT_EQ(ReadBytes(flash), original);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include "io/rollback_journal.h"
 #include "ui/app_look.h"
 #include "window_test_support.h"
 
@@ -111,13 +112,56 @@ class FileCommandsTest : public QObject {
         QCOMPARE(ReadAll(flash_), expected);
     }
 
-    void UneditedSaveLeavesTheImageAsItWas() {
+    // Enter on the offered name must not replace the dump by a font file.
+    void FontFileSaveOffersTheDumpsNameAsAFontFileAndRefusesTheDump() {
         Window w(Edition::Cyrillic);
         LoadFlash(w);
+        w.dialogs->save_answers.push_back(flash_);
+        w.Action("N39")->trigger();
+        QCOMPARE(w.dialogs->save_requests[0].suggested_path,
+                 dir_.filePath(QStringLiteral("dumps/flash.sft")));
+        QCOMPARE(w.dialogs->errors.size(), qsizetype{1});
+        QVERIFY(w.dialogs->errors[0].endsWith(
+            Q("flash.bin is not a .sft font file (%1 bytes): choose another name")
+                .arg(FlashWithLetterA().size())));
+        QCOMPARE(ReadAll(flash_), FlashWithLetterA());
+    }
+
+    // A save cut off earlier is undone at the load, and the user is told in one message.
+    void LoadRollsBackAnInterruptedSaveAndSaysSo() {
+        const QByteArray image = FlashWithLetterA();
+        RollbackJournal journal{
+            image.size(), {{kRecordA, {uint8_t(image[kRecordA]), uint8_t(image[kRecordA + 1])}}}};
+        const auto bytes = EncodeJournal(journal);
+        QVERIFY(WriteAll(flash_ + ".rwj", QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                                     static_cast<qsizetype>(bytes.size()))));
+        QByteArray damaged = image;
+        damaged[kRecordA] = 0x55;
+        damaged[kRecordA + 1] = 0x55;
+        QVERIFY(WriteAll(flash_, damaged));
+        Window w(Edition::Cyrillic);
+        LoadFlash(w);
+        QVERIFY(w.dialogs->errors.isEmpty());
+        QCOMPARE(w.dialogs->notices.size(), qsizetype{1});
+        QVERIFY(w.dialogs->notices[0].contains(Q("interrupted")));
+        QCOMPARE(ReadAll(flash_), image);
+        QCOMPARE(FontBytes(w.form->editor().font().Narrow({0, 0}), 12), kGlyphA);
+        QVERIFY(!QFile::exists(flash_ + ".rwj"));
+    }
+
+    // The status line names what a load or save did, until the pointer shows a hint again.
+    void UneditedSaveLeavesTheImageAsItWas() {
+        Window w(Edition::Cyrillic);
+        const auto status = [&w] { return w.Find<QLabel>("LabelOffcet")->text(); };
+        LoadFlash(w);
+        QCOMPARE(status(), Q("Загружено из flash.bin: 136 букв"));
         w.dialogs->save_answers.push_back(flash_);
         w.Action("N23")->trigger();
         QVERIFY(w.dialogs->errors.isEmpty());
         QCOMPARE(ReadAll(flash_), FlashWithLetterA());
+        QCOMPARE(status(), Q("Записано в flash.bin: 136 букв"));
+        w.Hover(w.Find("Button9"));
+        QCOMPARE(status(), Q("Вставить из буфера всё"));
     }
 
     // A failed load must leave font, thumbnails, caption and current file name as they were.
@@ -302,6 +346,11 @@ class FileCommandsTest : public QObject {
         LoadFlash(w);
         QVERIFY(w.dialogs->errors.isEmpty());
         QCOMPARE(w.form->windowTitle(), Q("Runewright v4.01 \"ENG-Full\" - [flash.bin]"));
+        w.Action("English1")->trigger();
+        w.dialogs->save_answers.push_back(PathOf("all.sfe"));
+        w.Action("N39")->trigger();
+        QCOMPARE(w.Find<QLabel>("LabelOffcet")->text(), Q("Saved to all.sfe: 250 glyphs"));
+        w.Action("N8")->trigger();
         QCOMPARE(w.Find<QLabel>("Label2")->text(), Q("7C 00"));
         QCOMPARE(w.Find<QLabel>("Label0")->text(), Q("7"));
         const QImage panel = w.Find("Panel106")->grab().toImage();

@@ -28,6 +28,7 @@ class FakeFileDialogs : public FileDialogs {
     std::vector<FileDialogRequest> save_requests;
     QStringList errors;
     QStringList warnings;
+    QStringList notices;
     QStringList questions;
     // Answers to questions, true to go on. With none left the window gets its first choice (go
     // on), so the commands tested before questions were asked still run to their end.
@@ -44,6 +45,7 @@ class FakeFileDialogs : public FileDialogs {
     }
     void ShowError(const QString& message) override { errors << message; }
     void ShowWarning(const QString& message) override { warnings << message; }
+    void ShowNotice(const QString&, const QString& message) override { notices << message; }
     bool Ask(const QString& question, const QString& go_on, const QString& stop) override {
         questions << question;
         question_choices.emplace_back(go_on, stop);

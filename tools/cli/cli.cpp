@@ -3,7 +3,10 @@
 #include <map>
 #include <ostream>
 
+#include "io/rollback_journal.h"
+
 #include "cli/cli_commands.h"
+#include "cli/terminal_text.h"
 
 namespace rw::cli {
 
@@ -24,6 +27,7 @@ std::string UsageText() {
            "  runewright-cli export-sheet --edition E --model M --kind K [--scale K] INPUT "
            "OUT.png\n"
            "  runewright-cli import-sheet --edition E --model M --kind K [--scope N] IN.png OUT\n"
+           "  runewright-cli recover FLASH\n"
            "  runewright-cli --help\n"
            "\n"
            "MODEL: s45, s45i, c45, cm35, s35, m50    KIND: normal, small, browser, big\n"
@@ -40,22 +44,53 @@ std::string UsageText() {
            "  missing and clipped characters are listed on stderr;\n"
            "export-sheet and import-sheet move the whole font to and from a PNG sheet\n"
            "  (K default 4).\n"
-           "Exit status: 0 done, 1 a file failed (nothing written), 2 usage error.\n";
+           "recover puts back a fullflash whose save was cut off, from the journal FLASH.rwj;\n"
+           "loads and saves do the same first. \"--\" ends the options.\n"
+           "Exit status: 0 done, 1 a file failed (nothing written), 2 usage error,\n"
+           "3 the fullflash is partly written (its old bytes are kept in FLASH.rwj: do not flash "
+           "it).\n";
 }
 
 int ReportUsageError(const std::string& reason, std::ostream& err) {
-    err << "runewright-cli: " << reason << "\n" << UsageText();
+    err << "runewright-cli: " << EscapeControlBytes(reason) << "\n" << UsageText();
     return kExitUsage;
 }
 
 int ReportFileFailure(const Status& status, std::ostream& err) {
-    err << "runewright-cli: " << status.Message() << "\n";
-    return kExitFileFailure;
+    ReportNote(status, err);
+    err << "runewright-cli: " << EscapeControlBytes(status.path()) << ": "
+        << EscapeControlBytes(status.text()) << "\n";
+    return status.partly_written() ? kExitPartlyWritten : kExitFileFailure;
+}
+
+void ReportNote(const Status& status, std::ostream& err) {
+    if (!status.note().empty())
+        err << "runewright-cli: " << EscapeControlBytes(status.note()) << "\n";
+}
+
+int ReportOutcome(const Status& status, std::ostream& err) {
+    if (!status.ok()) return ReportFileFailure(status, err);
+    ReportNote(status, err);
+    return kExitOk;
 }
 
 int RunRender(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 int RunPreview(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 int RunIdentify(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+
+// recover FLASH: the roll-back a load or save does first, on its own.
+int RunRecover(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+    std::string error;
+    const auto args = ParseArgs(words, {}, {}, &error);
+    if (!args) return ReportUsageError(error, err);
+    if (args->positionals.size() != 1) return ReportUsageError("recover takes FLASH", err);
+    const std::string& flash = args->positionals[0];
+    const Status status = RecoverInterruptedSave(SystemFileSystem(), flash);
+    if (status.ok() && status.note().empty()) {
+        out << EscapeControlBytes(flash) << ": no interrupted save to undo\n";
+    }
+    return ReportOutcome(status, err);
+}
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     using Command = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
@@ -71,6 +106,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         {"import-font", RunImportFont},
         {"export-sheet", RunExportSheet},
         {"import-sheet", RunImportSheet},
+        {"recover", RunRecover},
     };
     // clang-format on
     if (args.empty()) return ReportUsageError("no command given", err);

@@ -10,6 +10,8 @@ namespace rw::cli {
 constexpr int kExitOk = 0;
 constexpr int kExitFileFailure = 1;
 constexpr int kExitUsage = 2;
+// A fullflash save failed and could not be undone: the journal beside it holds the old bytes.
+constexpr int kExitPartlyWritten = 3;
 
 // The whole usage text printed by --help and after a usage error.
 std::string UsageText();

@@ -12,6 +12,11 @@ std::optional<CliArgs> ParseArgs(const std::vector<std::string>& words,
     CliArgs args;
     for (size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
+        // "--" ends the options: a file named "--scope" can still be given after it.
+        if (word == "--") {
+            args.positionals.insert(args.positionals.end(), words.begin() + i + 1, words.end());
+            break;
+        }
         if (word.size() < 2 || word.rfind("--", 0) != 0) {
             args.positionals.push_back(word);
             continue;

@@ -55,6 +55,11 @@ Status CheckLooksLikeFont(const std::string& flash, Edition edition, LayoutId ch
 
 // Shared reporting.
 int ReportUsageError(const std::string& reason, std::ostream& err);
+// A failure as one escaped line; exit 3 when the fullflash is partly written, else 1.
 int ReportFileFailure(const Status& status, std::ostream& err);
+// A note a file command left (an interrupted save rolled back) as one line.
+void ReportNote(const Status& status, std::ostream& err);
+// The exit code of a finished file command, after its note or failure is printed.
+int ReportOutcome(const Status& status, std::ostream& err);
 
 }  // namespace rw::cli

@@ -87,10 +87,16 @@ int RunExtract(const std::vector<std::string>& words, std::ostream&, std::ostrea
     }
 
     FontImage font;
-    Status status = ReadFlashFont(flash, target->edition, target->layout,
-                                  ScopeBlocks(*scope, target->edition), font);
-    if (status.ok()) status = WriteFontFile(out, target->format, font);
-    return status.ok() ? kExitOk : ReportFileFailure(status, err);
+    Status status = RefuseSameFile(SystemFileSystem(), flash, out);
+    if (status.ok()) {
+        status = ReadFlashFont(flash, target->edition, target->layout,
+                               ScopeBlocks(*scope, target->edition), font);
+    }
+    if (status.ok()) {
+        const std::string note = status.note();
+        status = WriteFontFile(out, target->format, font).WithNote(note);
+    }
+    return ReportOutcome(status, err);
 }
 
 int RunInject(const std::vector<std::string>& words, std::ostream&, std::ostream& err) {
@@ -111,7 +117,8 @@ int RunInject(const std::vector<std::string>& words, std::ostream&, std::ostream
     }
 
     FontImage font;
-    Status status = ReadFontFile(font_file, target->format, BlockSet::FirstN(8), font);
+    Status status = RefuseSameFile(SystemFileSystem(), font_file, flash);
+    if (status.ok()) status = ReadFontFile(font_file, target->format, BlockSet::FirstN(8), font);
     // Font records written over firmware code brick the phone: a dump that holds no font where
     // the chosen model and kind keep theirs is left alone unless forced.
     if (status.ok() && !force) {
@@ -120,7 +127,7 @@ int RunInject(const std::vector<std::string>& words, std::ostream&, std::ostream
         status = CheckLooksLikeFont(flash, target->edition, chosen);
     }
     if (status.ok()) status = WriteFlashFont(flash, target->edition, target->layout, font);
-    return status.ok() ? kExitOk : ReportFileFailure(status, err);
+    return ReportOutcome(status, err);
 }
 
 int RunConvert(const std::vector<std::string>& words, std::ostream&, std::ostream& err) {
@@ -142,9 +149,12 @@ int RunConvert(const std::vector<std::string>& words, std::ostream&, std::ostrea
 
     FontImage font;
     const BlockSet blocks = ScopeBlocks(*scope, Edition::Cyrillic);
-    Status status = thin ? LoadThinSftAsSbf(in, blocks, font) : LoadBoldSftAsSbf(in, blocks, font);
+    Status status = RefuseSameFile(SystemFileSystem(), in, out);
+    if (status.ok()) {
+        status = thin ? LoadThinSftAsSbf(in, blocks, font) : LoadBoldSftAsSbf(in, blocks, font);
+    }
     if (status.ok()) status = WriteFontFile(out, FontFileFormat::Sbf, font);
-    return status.ok() ? kExitOk : ReportFileFailure(status, err);
+    return ReportOutcome(status, err);
 }
 
 }  // namespace rw::cli

@@ -1,0 +1,304 @@
+// Saves that survive anything: a fullflash save is all or nothing across failures, kills and
+// other writers; a font file is replaced without being lost, weakened or written through a link.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <filesystem>
+#include <functional>
+
+#include "faulty_file_system.h"
+#include "io/flash_codec.h"
+#include "io/font_files.h"
+#include "io/rollback_journal.h"
+#include "io/safe_replace.h"
+#include "test_files.h"
+
+namespace rw {
+namespace {
+
+using Op = testing::FaultyFileSystem::Op;
+using testing::ReadBytes;
+
+// The real file system, except that the n-th write does something of the test's first: stop
+// the process half-way through it, the way a crash or a kill -9 would find it, or send it a signal.
+class PausingFileSystem final : public FileSystem {
+  public:
+    using Interruption = std::function<void(int fd, const void* b, size_t n, int64_t pos)>;
+    PausingFileSystem(int nth, Interruption interruption)
+        : nth_(nth), interruption_(std::move(interruption)) {}
+    int OpenForReading(const std::string& p) override { return real().OpenForReading(p); }
+    int OpenExistingForWriting(const std::string& p) override {
+        return real().OpenExistingForWriting(p);
+    }
+    int CreateNew(const std::string& p) override { return real().CreateNew(p); }
+    int64_t Size(int fd) override { return real().Size(fd); }
+    int64_t ReadAt(int fd, void* b, size_t n, int64_t pos) override {
+        return real().ReadAt(fd, b, n, pos);
+    }
+    int64_t WriteAt(int fd, const void* b, size_t n, int64_t pos) override {
+        if (++writes_ == nth_) interruption_(fd, b, n, pos);
+        return real().WriteAt(fd, b, n, pos);
+    }
+    int Flush(int fd) override { return real().Flush(fd); }
+    int Close(int fd) override { return real().Close(fd); }
+    int Rename(const std::string& a, const std::string& b) override { return real().Rename(a, b); }
+    int Remove(const std::string& p) override { return real().Remove(p); }
+    int Stat(int fd, FileInfo* i) override { return real().Stat(fd, i); }
+    int StatPath(const std::string& p, FileInfo* i) override { return real().StatPath(p, i); }
+    int ResolvePath(const std::string& p, std::string* r) override {
+        return real().ResolvePath(p, r);
+    }
+    int TryLock(int fd) override { return real().TryLock(fd); }
+    int FlushFolder(const std::string& f) override { return real().FlushFolder(f); }
+    int CreateUnnamed(const std::string& f) override { return real().CreateUnnamed(f); }
+    int LinkUnnamed(int fd, const std::string& p) override { return real().LinkUnnamed(fd, p); }
+    int CopyOwnerAndMode(int fd, const FileInfo& l) override {
+        return real().CopyOwnerAndMode(fd, l);
+    }
+    int MayWrite(const std::string& p) override { return real().MayWrite(p); }
+    int Truncate(int fd, int64_t s) override { return real().Truncate(fd, s); }
+
+    static FileSystem& real() { return SystemFileSystem(); }
+
+  private:
+    int nth_;
+    Interruption interruption_;
+    int writes_ = 0;
+};
+
+class FlashSave : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const FontLayout real =
+            LookupLayout(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal);
+        layout_ = MovedLayout(
+            real, static_cast<int32_t>(64 - FirstRecordPosition(Edition::Cyrillic, real)));
+        const auto records = RecordsToRead(Edition::Cyrillic, layout_, BlockSet::FirstN(8));
+        original_ =
+            testing::RandomBytes(static_cast<size_t>(RequiredImageSize(records, layout_) + 64), 31);
+        testing::WriteBytes(path(), original_);
+        for (auto& block : font_.narrow) {
+            for (auto& g : block) g.fill(0x81);
+        }
+    }
+    std::string path() const { return dir_.File("dump.bin"); }
+    Status Save(FileSystem& fs = SystemFileSystem()) {
+        return WriteFlashFont(path(), Edition::Cyrillic, layout_, font_, fs);
+    }
+    Status Load(FontImage& font) {
+        return ReadFlashFont(path(), Edition::Cyrillic, layout_, BlockSet::FirstN(8), font);
+    }
+
+    testing::TempDir dir_;
+    FontLayout layout_;
+    std::vector<uint8_t> original_;
+    FontImage font_;
+};
+
+TEST_F(FlashSave, AWriteAndItsRestoreFailingKeepTheJournalAndTheNextLoadRollsBack) {
+    // The disk fails from the 50th write on: the record writes and every restore write after.
+    for (int error : {EIO, ENOSPC}) {
+        testing::FaultyFileSystem broken(Op::Write, 50, error, 100000);
+        const Status s = Save(broken);
+        ASSERT_FALSE(s.ok());
+        EXPECT_TRUE(s.partly_written());
+        EXPECT_EQ(s.text(),
+                  "the image is partly written; its original bytes are kept in "
+                  "dump.bin.rwj; do not flash it");
+        EXPECT_NE(ReadBytes(path()), original_);
+        ASSERT_TRUE(testing::Exists(JournalPathFor(path())));
+
+        FontImage font;
+        const Status load = Load(font);
+        ASSERT_TRUE(load.ok()) << load.Message();
+        EXPECT_NE(load.note().find("interrupted"), std::string::npos);
+        EXPECT_EQ(ReadBytes(path()), original_);
+        EXPECT_FALSE(testing::Exists(JournalPathFor(path())));
+    }
+    // A restore that works after a failed write leaves no journal and the old bytes.
+    testing::FaultyFileSystem once(Op::Write, 50, EIO);
+    EXPECT_FALSE(Save(once).partly_written());
+    EXPECT_EQ(ReadBytes(path()), original_);
+    EXPECT_EQ(dir_.Names(), std::vector<std::string>{"dump.bin"});
+}
+
+TEST_F(FlashSave, AProcessKilledInTheMiddleOfASaveIsRolledBackByTheNextLoad) {
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        PausingFileSystem pausing(40, [&](int fd, const void* b, size_t n, int64_t pos) {
+            PausingFileSystem::real().WriteAt(fd, b, n / 2, pos);
+            const char byte = 1;
+            (void)::write(ready[1], &byte, 1);
+            for (;;) ::pause();
+        });
+        Save(pausing);
+        ::_exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    ASSERT_NE(ReadBytes(path()), original_) << "the kill should find the image half patched";
+
+    FontImage font;
+    const Status load = Load(font);
+    ASSERT_TRUE(load.ok()) << load.Message();
+    EXPECT_FALSE(load.note().empty());
+    EXPECT_EQ(ReadBytes(path()), original_);
+    EXPECT_EQ(dir_.Names(), std::vector<std::string>{"dump.bin"});
+    ::close(ready[0]);
+    ::close(ready[1]);
+}
+
+TEST_F(FlashSave, CtrlCOrAKillDuringTheWritesWaitsUntilTheSaveIsWhole) {
+    ASSERT_TRUE(Save().ok());
+    const auto saved = ReadBytes(path());
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        testing::WriteBytes(path(), original_);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            PausingFileSystem interrupting(
+                40, [signal](int, const void*, size_t, int64_t) { ::kill(::getpid(), signal); });
+            Save(interrupting);
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "signal came too late";
+        EXPECT_EQ(ReadBytes(path()), saved) << signal;
+        EXPECT_EQ(dir_.Names(), std::vector<std::string>{"dump.bin"});
+    }
+}
+
+TEST_F(FlashSave, ADamagedJournalIsLeftAloneAndNothingIsWritten) {
+    testing::FaultyFileSystem broken(Op::Write, 30, EIO, 100000);
+    ASSERT_TRUE(Save(broken).partly_written());
+    auto journal = ReadBytes(JournalPathFor(path()));
+    journal[journal.size() / 2] ^= 0x40;
+    testing::WriteBytes(JournalPathFor(path()), journal);
+    const auto damaged_image = ReadBytes(path());
+
+    const Status save = Save();
+    EXPECT_FALSE(save.ok());
+    EXPECT_NE(save.text().find("dump.bin.rwj is damaged"), std::string::npos);
+    FontImage font;
+    EXPECT_FALSE(Load(font).ok());
+    EXPECT_EQ(ReadBytes(path()), damaged_image);
+    EXPECT_EQ(ReadBytes(JournalPathFor(path())), journal);
+}
+
+TEST_F(FlashSave, ASecondWriterWaitsThenFailsAndTheSameFileOrADeviceIsRefused) {
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int fd = ::open(path().c_str(), O_RDWR);
+        ::flock(fd, LOCK_EX);
+        const char byte = 1;
+        (void)::write(ready[1], &byte, 1);
+        ::sleep(30);
+        ::_exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    const Status s = Save();
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    EXPECT_EQ(s.text(), kInUse);
+    EXPECT_EQ(ReadBytes(path()), original_);
+    ::close(ready[0]);
+    ::close(ready[1]);
+
+    EXPECT_EQ(RefuseSameFile(SystemFileSystem(), path(), path()).text(), kSameFile);
+    std::filesystem::create_symlink(path(), dir_.File("alias.bin"));
+    EXPECT_EQ(RefuseSameFile(SystemFileSystem(), dir_.File("alias.bin"), path()).text(), kSameFile);
+    EXPECT_TRUE(RefuseSameFile(SystemFileSystem(), path(), dir_.File("new.sft")).ok());
+    FontImage font;
+    EXPECT_EQ(ReadFontFile("/dev/zero", FontFileFormat::Sft, BlockSet::FirstN(8), font).text(),
+              kNotRegularFile);
+    ASSERT_EQ(::mkfifo(dir_.File("pipe.sft").c_str(), 0600), 0);
+    EXPECT_EQ(
+        ReadFontFile(dir_.File("pipe.sft"), FontFileFormat::Sft, BlockSet::FirstN(8), font).text(),
+        kNotRegularFile);
+}
+
+TEST(JournalFormat, ATornOrAlteredJournalIsNeverTrusted) {
+    RollbackJournal journal{1000, {{10, {1, 2, 3}}, {990, {4, 5, 6, 7, 8, 9, 10, 11, 12, 13}}}};
+    const auto bytes = EncodeJournal(journal);
+    const auto back = DecodeJournal(bytes);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->image_size, 1000);
+    ASSERT_EQ(back->entries.size(), 2u);
+    EXPECT_EQ(back->entries[1].bytes, journal.entries[1].bytes);
+    for (size_t cut = 0; cut < bytes.size(); ++cut) {
+        EXPECT_FALSE(DecodeJournal(std::span(bytes).first(cut))) << cut;
+        auto altered = bytes;
+        altered[cut] ^= 1;
+        EXPECT_FALSE(DecodeJournal(altered)) << cut;
+    }
+    // An entry reaching past the image it claims is damage even with a matching checksum.
+    EXPECT_FALSE(DecodeJournal(EncodeJournal({1000, {{995, std::vector<uint8_t>(6)}}})));
+}
+
+TEST(FontFileReplacement, KeepsLinksModeAndOldFilesThatAreNoFontFiles) {
+    testing::TempDir dir;
+    const FontImage font;
+    const auto fresh = SerializeFontFile(FontFileFormat::Sft, font);
+    const std::string real = dir.File("real.sft");
+    testing::WriteBytes(real, testing::RandomBytes(1768, 3));
+    ::chmod(real.c_str(), 0600);
+
+    // A symbolic link stays a link; the file it points to gets the bytes and keeps its mode.
+    std::filesystem::create_symlink(real, dir.File("link.sft"));
+    ASSERT_TRUE(WriteFontFile(dir.File("link.sft"), FontFileFormat::Sft, font).ok());
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.sft")));
+    EXPECT_EQ(ReadBytes(real), fresh);
+    struct stat st {};
+    ::stat(real.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+
+    // A hard-linked file is written in place: both names still show one file.
+    std::filesystem::create_hard_link(real, dir.File("hard.sft"));
+    FontImage other;
+    other.narrow[0][0].fill(0xFF);
+    ASSERT_TRUE(WriteFontFile(real, FontFileFormat::Sft, other).ok());
+    EXPECT_TRUE(std::filesystem::equivalent(real, dir.File("hard.sft")));
+    EXPECT_EQ(ReadBytes(dir.File("hard.sft")), SerializeFontFile(FontFileFormat::Sft, other));
+
+    // A file without write bits is refused, for root too; so is one of another size.
+    ::chmod(real.c_str(), 0444);
+    EXPECT_EQ(WriteFontFile(real, FontFileFormat::Sft, font).text(), kReadOnlyFile);
+    const std::string dump = dir.File("victim.bin");
+    const auto big = testing::RandomBytes(1 << 20, 4);
+    testing::WriteBytes(dump, big);
+    EXPECT_EQ(WriteFontFile(dump, FontFileFormat::Sft, font).text(),
+              "victim.bin is not a .sft font file (1048576 bytes): choose another name");
+    EXPECT_EQ(ReadBytes(dump), big);
+
+    // The longest name a folder takes can be saved; no temporary is left.
+    const std::string longest = dir.File(std::string(251, 'n') + ".sft");
+    EXPECT_TRUE(WriteFontFile(longest, FontFileFormat::Sft, font).ok());
+    EXPECT_EQ(dir.Names().size(), 5u);
+    EXPECT_LE(BaseNameOf(TemporaryNameFor(longest, ~0ULL)).size(), size_t{NAME_MAX});
+}
+
+TEST(FontFileNames, TheSaveOffersTheCurrentNameWithTheFormatsExtension) {
+    EXPECT_EQ(FontFileNameFor("/home/u/s45.bin", FontFileFormat::Sft), "/home/u/s45.sft");
+    EXPECT_EQ(FontFileNameFor("/home/u.d/font", FontFileFormat::Sbf), "/home/u.d/font.sbf");
+    EXPECT_EQ(FontFileNameFor("/home/u/.hidden", FontFileFormat::Sfe), "/home/u/.hidden.sfe");
+    EXPECT_EQ(FontFileNameFor("", FontFileFormat::Sft), "");
+}
+
+}  // namespace
+}  // namespace rw
