@@ -88,6 +88,15 @@ std::optional<int> ParseInt(const std::string& word, int min, int max) {
     return value;
 }
 
+bool ParseIntOption(const CliArgs& args, const std::string& name, int min, int max,
+                    std::optional<int>* value, std::string* error) {
+    const auto it = args.options.find(name);
+    if (it == args.options.end()) return true;
+    *value = ParseInt(it->second, min, max);
+    if (!*value) *error = name + " must be " + std::to_string(min) + ".." + std::to_string(max);
+    return value->has_value();
+}
+
 bool HasExtension(const std::string& path, const std::string& extension) {
     if (path.size() <= extension.size()) return false;
     return std::equal(extension.begin(), extension.end(), path.end() - extension.size(),

@@ -32,6 +32,11 @@ const char* ModelWord(PhoneModel model);
 const char* KindWord(FontKind kind);
 std::optional<int> ParseInt(const std::string& word, int min, int max);
 
+// The number given with option `name`, checked against min..max. Absent: true with *value left
+// as it was (its default). A bad number: false, with the reason in *error.
+bool ParseIntOption(const CliArgs& args, const std::string& name, int min, int max,
+                    std::optional<int>* value, std::string* error);
+
 // True when `path` ends in `extension` (".sft"), ignoring case.
 bool HasExtension(const std::string& path, const std::string& extension);
 

@@ -38,19 +38,15 @@ std::optional<FontTarget> ParseFontTarget(const CliArgs& args, std::string* erro
 }
 
 std::optional<int> ParseScope(const CliArgs& args, Edition edition, std::string* error) {
-    const auto it = args.options.find("--scope");
-    if (it == args.options.end()) return kWholeFontScope;
-    const auto scope = ParseInt(it->second, 0, MaxLoadScope(edition));
-    if (!scope) *error = "--scope must be 0.." + std::to_string(MaxLoadScope(edition));
+    std::optional<int> scope = kWholeFontScope;
+    ParseIntOption(args, "--scope", 0, MaxLoadScope(edition), &scope, error);
     return scope;
 }
 
 std::optional<int> ParseScale(const CliArgs& args, int fallback, int max_scale,
                               std::string* error) {
-    const auto it = args.options.find("--scale");
-    if (it == args.options.end()) return fallback;
-    const auto scale = ParseInt(it->second, 1, max_scale);
-    if (!scale) *error = "--scale must be 1.." + std::to_string(max_scale);
+    std::optional<int> scale = fallback;
+    ParseIntOption(args, "--scale", 1, max_scale, &scale, error);
     return scale;
 }
 

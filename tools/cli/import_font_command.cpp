@@ -12,16 +12,6 @@ namespace {
 
 constexpr int kMaxPixelSize = 255;
 
-// --name N within min..max into *value (left empty when absent); false on a bad number.
-bool OptionalInt(const CliArgs& args, const std::string& name, int min, int max,
-                 std::optional<int>* value, std::string* error) {
-    const auto it = args.options.find(name);
-    if (it == args.options.end()) return true;
-    *value = ParseInt(it->second, min, max);
-    if (!*value) *error = name + " must be " + std::to_string(min) + ".." + std::to_string(max);
-    return value->has_value();
-}
-
 }  // namespace
 
 int RunImportFont(const std::vector<std::string>& words, std::ostream&, std::ostream& err) {
@@ -36,8 +26,8 @@ int RunImportFont(const std::vector<std::string>& words, std::ostream&, std::ost
     if (!scope) return ReportUsageError(error, err);
     const GlyphCell cell = GlyphCell::Of(target->layout.wide, target->layout.last_row);
     FontImportRequest request;
-    if (!OptionalInt(*args, "--size", 1, kMaxPixelSize, &request.pixel_size, &error) ||
-        !OptionalInt(*args, "--baseline", 1, cell.last_row, &request.baseline, &error))
+    if (!ParseIntOption(*args, "--size", 1, kMaxPixelSize, &request.pixel_size, &error) ||
+        !ParseIntOption(*args, "--baseline", 1, cell.last_row, &request.baseline, &error))
         return ReportUsageError(error, err);
     if (args->positionals.size() != 2)
         return ReportUsageError("import-font takes FONT and OUT", err);

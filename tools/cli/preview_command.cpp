@@ -15,10 +15,8 @@ namespace {
 // --name N within [min, max], or `fallback` when absent; nullopt after a usage error.
 std::optional<int> OptionalInt(const CliArgs& args, const std::string& name, int min, int max,
                                int fallback, std::string* error) {
-    const auto it = args.options.find(name);
-    if (it == args.options.end()) return fallback;
-    const auto value = ParseInt(it->second, min, max);
-    if (!value) *error = name + " must be " + std::to_string(min) + ".." + std::to_string(max);
+    std::optional<int> value = fallback;
+    ParseIntOption(args, name, min, max, &value, error);
     return value;
 }
 
