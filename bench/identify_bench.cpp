@@ -12,7 +12,7 @@
 
 #include "bench_image.h"
 #include "editor/text_preview.h"
-#include "editor/utf8.h"
+#include "edition/utf8.h"
 #include "io/flash_codec.h"
 #include "io/layout_identify.h"
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdio>
 
+#include "edition/utf8.h"
+
 namespace rw {
 namespace {
 
@@ -52,17 +54,9 @@ bool SharedWithWindows1251(int code) {
     }
 }
 
-std::string Utf8(int code) {
-    if (code < 0x80) return std::string(1, static_cast<char>(code));
-    std::string s;
-    s += static_cast<char>(0xC0 | (code >> 6));
-    s += static_cast<char>(0x80 | (code & 0x3F));
-    return s;
-}
-
 std::string SymbolSet2Hint(int slot) {
     const int code = SymbolSet2CodePoint(slot);
-    if (code < 0x80 || SharedWithWindows1251(code)) return Utf8(code);
+    if (code < 0x80 || SharedWithWindows1251(code)) return EncodeUtf8(static_cast<char32_t>(code));
     char name[24];
     std::snprintf(name, sizeof name, "Unicode Char 00%02X", code);
     return name;

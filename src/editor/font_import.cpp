@@ -5,6 +5,7 @@
 #include <string>
 
 #include "edition/code_points.h"
+#include "edition/utf8.h"
 
 namespace rw {
 namespace {
@@ -45,25 +46,10 @@ void ClearBlock(FontImage& font, int block, bool wide) {
     }
 }
 
-std::string Utf8(char32_t code) {
-    std::string out;
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-    return out;
-}
-
 std::string CodeName(char32_t code) {
     char hex[16];
     std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(code));
-    return std::string(hex) + " " + Utf8(code);
+    return std::string(hex) + " " + EncodeUtf8(code);
 }
 
 // "missing", "missing in bold", "clipped in normal and bold", ...

@@ -7,7 +7,7 @@
 
 #include "cli/cli.h"
 #include "editor/text_preview.h"
-#include "editor/utf8.h"
+#include "edition/utf8.h"
 #include "editor_test_support.h"
 #include "io/font_files.h"
 #include "test_files.h"

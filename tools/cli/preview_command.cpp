@@ -4,7 +4,7 @@
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
 #include "editor/text_preview.h"
-#include "editor/utf8.h"
+#include "edition/utf8.h"
 #include "io/file_io.h"
 #include "io/load_scope.h"
 #include "png/png_files.h"

@@ -1,4 +1,4 @@
-#include "editor/utf8.h"
+#include "edition/utf8.h"
 
 namespace rw {
 namespace {
