@@ -11,6 +11,7 @@
 #include "ui/image_io.h"
 #include "ui/pictures.h"
 #include "ui/speed_button.h"
+#include "ui_test_registry.h"
 
 using namespace rw::ui;
 
@@ -167,5 +168,5 @@ class ComponentsTest : public QObject {
     }
 };
 
-QTEST_MAIN(ComponentsTest)
+RUNEWRIGHT_UI_TEST(ComponentsTest)
 #include "components_test.moc"

@@ -10,6 +10,7 @@
 #include "ui/image_io.h"
 #include "ui/pictures.h"
 #include "ui/speed_button.h"
+#include "ui_test_registry.h"
 #include "window_test_support.h"
 
 using namespace rw;
@@ -305,5 +306,5 @@ class EditingTest : public QObject {
     }
 };
 
-QTEST_MAIN(EditingTest)
+RUNEWRIGHT_UI_TEST(EditingTest)
 #include "editing_test.moc"

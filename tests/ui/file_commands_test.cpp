@@ -10,6 +10,7 @@
 
 #include "io/rollback_journal.h"
 #include "ui/app_look.h"
+#include "ui_test_registry.h"
 #include "window_test_support.h"
 
 using namespace rw;
@@ -367,5 +368,5 @@ class FileCommandsTest : public QObject {
     }
 };
 
-QTEST_MAIN(FileCommandsTest)
+RUNEWRIGHT_UI_TEST(FileCommandsTest)
 #include "file_commands_test.moc"

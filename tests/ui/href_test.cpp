@@ -9,6 +9,7 @@
 #include "ui/app_look.h"
 #include "ui/href.h"
 #include "ui/status_bar.h"
+#include "ui_test_registry.h"
 
 using namespace rw::ui;
 
@@ -278,5 +279,5 @@ class HrefTest : public QObject {
     }
 };
 
-QTEST_MAIN(HrefTest)
+RUNEWRIGHT_UI_TEST(HrefTest)
 #include "href_test.moc"

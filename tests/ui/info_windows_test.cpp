@@ -14,6 +14,7 @@
 #include "ui/app_look.h"
 #include "ui/href.h"
 #include "ui/info_windows.h"
+#include "ui_test_registry.h"
 
 using namespace rw;
 using namespace rw::ui;
@@ -316,5 +317,5 @@ class InfoWindowsTest : public QObject {
     }
 };
 
-QTEST_MAIN(InfoWindowsTest)
+RUNEWRIGHT_UI_TEST(InfoWindowsTest)
 #include "info_windows_test.moc"

@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
@@ -15,6 +15,7 @@
 #include "ui/app_look.h"
 #include "ui/info_windows.h"
 #include "ui/speed_button.h"
+#include "ui_test_registry.h"
 #include "window_test_support.h"
 
 using namespace rw;
@@ -318,5 +319,5 @@ class LanguageSwitchTest : public QObject {
     }
 };
 
-QTEST_MAIN(LanguageSwitchTest)
+RUNEWRIGHT_UI_TEST(LanguageSwitchTest)
 #include "language_switch_test.moc"

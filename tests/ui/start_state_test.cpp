@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "ui/app_look.h"
+#include "ui_test_registry.h"
 #include "window_test_support.h"
 
 using namespace rw;
@@ -121,7 +122,9 @@ class StartStateTest : public QObject {
         // Файл, Правка, Шрифт, Телефон, Сервис, Инфо.
         QCOMPARE(w.form->menuBar()->actions().size(), 6);
         QCOMPARE(w.Menu("Service1")->title(), Q("Сервис"));
-        QCOMPARE(EntryTexts(w.Menu("Service1")), QStringList({Q("Импорт из шрифта..."), Q("Импорт из PNG..."), Q("Экспорт в PNG..."), Q("Просмотр текста...")}));
+        QCOMPARE(EntryTexts(w.Menu("Service1")),
+                 QStringList({Q("Импорт из шрифта..."), Q("Импорт из PNG..."),
+                              Q("Экспорт в PNG..."), Q("Просмотр текста...")}));
     }
 
     // One check mark beside the chosen item and nothing beside the others, as in the phone,
@@ -288,5 +291,5 @@ class StartStateTest : public QObject {
     }
 };
 
-QTEST_MAIN(StartStateTest)
+RUNEWRIGHT_UI_TEST(StartStateTest)
 #include "start_state_test.moc"

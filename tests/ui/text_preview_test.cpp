@@ -15,6 +15,7 @@
 #include "io/flash_codec.h"
 #include "ui/app_look.h"
 #include "ui/text_preview_window.h"
+#include "ui_test_registry.h"
 #include "window_test_support.h"
 
 using namespace rw;
@@ -217,5 +218,5 @@ class TextPreviewTest : public QObject {
     }
 };
 
-QTEST_MAIN(TextPreviewTest)
+RUNEWRIGHT_UI_TEST(TextPreviewTest)
 #include "text_preview_test.moc"

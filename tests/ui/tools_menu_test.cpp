@@ -12,6 +12,7 @@
 #include "io/load_scope.h"
 #include "png/png_files.h"
 #include "ui/import_font_dialog.h"
+#include "ui_test_registry.h"
 #include "window_test_support.h"
 
 using namespace rw;
@@ -113,5 +114,5 @@ class ToolsMenuTest : public QObject {
     }
 };
 
-QTEST_MAIN(ToolsMenuTest)
+RUNEWRIGHT_UI_TEST(ToolsMenuTest)
 #include "tools_menu_test.moc"

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "ui/app_look.h"
+#include "ui_test_registry.h"
 #include "window_test_support.h"
 
 using namespace rw;
@@ -96,5 +97,5 @@ class UndoDragTest : public QObject {
     }
 };
 
-QTEST_MAIN(UndoDragTest)
+RUNEWRIGHT_UI_TEST(UndoDragTest)
 #include "undo_drag_test.moc"
