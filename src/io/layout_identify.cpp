@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "io/flash_codec.h"
+#include "io/rollback_journal.h"
 
 namespace rw {
 namespace {
@@ -149,11 +150,12 @@ Status IdentifyLayouts(const std::string& path, Edition edition, std::vector<Lay
                        FileSystem& fs) {
     std::vector<Candidate> candidates = Candidates(edition);
     File file(fs, path);
-    Status status = file.OpenForReading();
-    if (!status.ok()) return status;
+    // The bytes of a save cut off halfway would say nothing of the phone.
+    const Status opened = OpenImageForLoad(fs, file);
+    if (!opened.ok()) return opened;
     RecordBytes bytes;
-    status = bytes.Read(file, candidates);
-    if (!status.ok()) return status;
+    const Status status = bytes.Read(file, candidates);
+    if (!status.ok()) return status.WithNote(opened.note());
     file.Close();
 
     scores->clear();
@@ -162,7 +164,7 @@ Status IdentifyLayouts(const std::string& path, Edition edition, std::vector<Lay
         scores->push_back(std::move(c.score));
     }
     std::stable_sort(scores->begin(), scores->end(), Better);
-    return Status::Ok();
+    return opened;
 }
 
 const LayoutScore* ScoreOf(const std::vector<LayoutScore>& scores, LayoutId id) {

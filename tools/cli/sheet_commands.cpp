@@ -38,8 +38,10 @@ int RunExportSheet(const std::vector<std::string>& words, std::ostream&, std::os
 
     FontImage font;
     Status status = LoadFontInput(input, *target, kWholeFontScope, font);
-    if (status.ok()) status = WritePng(out, PaintFontSheet(font, SheetOf(*target), *scale));
-    return status.ok() ? kExitOk : ReportFileFailure(status, err);
+    if (status.ok())
+        status =
+            WithEarlierNote(status, WritePng(out, PaintFontSheet(font, SheetOf(*target), *scale)));
+    return ReportOutcome(status, err);
 }
 
 int RunImportSheet(const std::vector<std::string>& words, std::ostream&, std::ostream& err) {
