@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 #include "io/flash_codec.h"
 #include "io/rollback_journal.h"
@@ -14,6 +15,10 @@ constexpr int kNarrowMaxWidth = 8 + 1;
 constexpr int kWideMaxWidth = 16 + 1;
 // Stretches of the image this close are read together, as a font load does.
 constexpr int64_t kMergeGap = 64;
+// A font holds many different glyphs with a width and ink: at least one record in this many must
+// be one. Zeros, erased flash or a few stray bytes in them make records that pass as empty
+// glyphs, but hardly any drawn ones.
+constexpr int kDrawnShare = 8;
 
 // One set of record places and the layouts that put their records there.
 struct Candidate {
@@ -110,20 +115,30 @@ class RecordBytes {
     std::vector<Stretch> stretches_;
 };
 
+// A glyph a phone shows: a width, and ink in its rows.
+bool Drawn(const uint8_t* payload, int length, bool wide) {
+    const int width_byte = wide ? 1 : 0;
+    if (payload[width_byte] == 0) return false;
+    return std::any_of(payload + width_byte + 1, payload + length,
+                       [](uint8_t b) { return b != 0; });
+}
+
 void Score(const RecordBytes& bytes, Candidate& c) {
-    const uint8_t* first = nullptr;
-    bool all_same = true;
+    std::vector<std::string_view> drawn;
     for (int64_t p : c.positions) {
         const uint8_t* record = bytes.At(p, c.payload);
         if (record == nullptr) {
             c.score.inside_image = false;
             continue;
         }
-        if (LooksLikeGlyph(record, c.wide)) ++c.score.matching;
-        if (first == nullptr) first = record;
-        all_same = all_same && std::memcmp(first, record, c.payload) == 0;
+        if (!LooksLikeGlyph(record, c.wide)) continue;
+        ++c.score.matching;
+        if (Drawn(record, c.payload, c.wide))
+            drawn.emplace_back(reinterpret_cast<const char*>(record), c.payload);
     }
-    if (first != nullptr && all_same) c.score.matching = 0;
+    std::sort(drawn.begin(), drawn.end());
+    const auto distinct = std::unique(drawn.begin(), drawn.end()) - drawn.begin();
+    if (distinct * kDrawnShare < c.score.records) c.score.matching = 0;
 }
 
 // A higher share first; at the same share the layout that explains more records, since a font
