@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli/terminal_text.h"
 #include "cli_run.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
@@ -281,6 +282,26 @@ TEST_F(CliTest, AMissingDumpOrAFolderIsNamedAsSuch) {
     EXPECT_EQ(
         Cli({"extract", "--edition", "rus", "--model", "s45", "--kind", "normal", folder, sft}).err,
         is_a_folder);
+}
+
+// preview printed the characters it had no glyph for straight to the terminal.
+TEST_F(CliTest, CharactersEchoedFromTheInputAreEscaped) {
+    const std::string flash = Image(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal, 13);
+    const CliRun run = Cli({"preview", "--edition", "rus", "--model", "s45", "--kind", "normal",
+                            flash, "\x1b[2J\a\xc2\x9b\xe2\x80\xae!", dir_.File("p.png")});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "no glyph for: \\x1b [ 2 J \\x07 \\u009b \\u202e !\n");
+
+    EXPECT_EQ(cli::EscapeControlBytes("a\tb\\c\x7f"), "a\\tb\\\\c\\x7f");
+    // Bytes that are no UTF-8 (a lone 8-bit CSI among them) are shown as bytes.
+    EXPECT_EQ(cli::EscapeControlBytes("\x9b"
+                                      "1m \xe2\x80 \xff"),
+              "\\x9b1m \\xe2\\x80 \\xff");
+    // Bidirectional marks and isolates, and the line and paragraph separators.
+    EXPECT_EQ(cli::EscapeControlBytes("\u200f\u2066\u2069\u2028\u2029\u061c"),
+              "\\u200f\\u2066\\u2069\\u2028\\u2029\\u061c");
+    // Letters of any script pass as they are.
+    EXPECT_EQ(cli::EscapeControlBytes("Ёж ü 字"), "Ёж ü 字");
 }
 
 }  // namespace

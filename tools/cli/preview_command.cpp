@@ -3,6 +3,7 @@
 
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
+#include "cli/terminal_text.h"
 #include "edition/utf8.h"
 #include "editor/text_preview.h"
 #include "io/file_io.h"
@@ -67,7 +68,8 @@ int RunPreview(const std::vector<std::string>& words, std::ostream& out, std::os
     status = WithEarlierNote(status, WritePng(out_path, ScaledPicture(picture, *scale)));
     if (!status.ok()) return ReportFileFailure(status, err);
     ReportNote(status, err);
-    if (!picture.missing.empty()) out << "no glyph for: " << Listed(picture.missing) << "\n";
+    if (!picture.missing.empty())
+        out << "no glyph for: " << EscapeControlBytes(Listed(picture.missing)) << "\n";
     if (picture.cut) {
         out << "the text was cut after " << kMaxPreviewLines << " lines\n";
     }
