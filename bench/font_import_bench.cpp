@@ -32,10 +32,11 @@ std::vector<char32_t> LatinCharacters() {
     return codes;
 }
 
-void BM_ImportLatinFontFromDejaVuSans(benchmark::State& state) {
+// Imports every block of the Latin font, both weights, from the faces of the request.
+void ImportWholeLatinFont(benchmark::State& state, const FontImportRequest& request) {
     ImportFaces faces;
-    if (!OpenImportFaces({kRegular, kBold, false, 16, std::nullopt}, kCell, faces).ok()) {
-        state.SkipWithError("DejaVu Sans is not installed");
+    if (!OpenImportFaces(request, kCell, faces).ok()) {
+        state.SkipWithError("the font did not open");
         return;
     }
     const FontImportTarget target{Edition::Latin, kCell, false, ScopeBlocks(6, Edition::Latin)};
@@ -44,6 +45,10 @@ void BM_ImportLatinFontFromDejaVuSans(benchmark::State& state) {
         ImportFontGlyphs(target, *faces.normal, faces.bold.get(), faces.baseline, font);
         benchmark::DoNotOptimize(font);
     }
+}
+
+void BM_ImportLatinFontFromDejaVuSans(benchmark::State& state) {
+    ImportWholeLatinFont(state, {kRegular, kBold, false, 16, std::nullopt});
 }
 BENCHMARK(BM_ImportLatinFontFromDejaVuSans)->Unit(benchmark::kMicrosecond);
 
@@ -77,17 +82,7 @@ void BM_ImportLatinFontFromOversizedGlyphs(benchmark::State& state) {
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(font_file.data()),
                static_cast<std::streamsize>(font_file.size()));
-    ImportFaces faces;
-    if (!OpenImportFaces({path, std::nullopt, false, 16, std::nullopt}, kCell, faces).ok()) {
-        state.SkipWithError("the crafted font did not open");
-        return;
-    }
-    const FontImportTarget target{Edition::Latin, kCell, false, ScopeBlocks(6, Edition::Latin)};
-    FontImage font;
-    for (auto _ : state) {
-        ImportFontGlyphs(target, *faces.normal, faces.bold.get(), faces.baseline, font);
-        benchmark::DoNotOptimize(font);
-    }
+    ImportWholeLatinFont(state, {path, std::nullopt, false, 16, std::nullopt});
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_ImportLatinFontFromOversizedGlyphs)->Unit(benchmark::kMicrosecond);

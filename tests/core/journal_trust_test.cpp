@@ -20,6 +20,7 @@
 #include "io/memory_file_system.h"
 #include "io/rollback_journal.h"
 #include "journal_test_support.h"
+#include "small_dump.h"
 #include "test_files.h"
 
 namespace rw {
@@ -34,33 +35,16 @@ std::vector<std::string> Sorted(std::vector<std::string> names) {
     return names;
 }
 
-class Dump : public ::testing::Test {
+class Dump : public testing::SmallDump {
   protected:
-    void SetUp() override {
-        const FontLayout real =
-            LookupLayout(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal);
-        layout_ = MovedLayout(
-            real, static_cast<int32_t>(64 - FirstRecordPosition(Edition::Cyrillic, real)));
-        const auto records = RecordsToRead(Edition::Cyrillic, layout_, BlockSet::FirstN(8));
-        original_ =
-            testing::RandomBytes(static_cast<size_t>(RequiredImageSize(records, layout_) + 64), 41);
-        WriteBytes(path(), original_);
-        Fill(0x81);
-    }
-    void Fill(uint8_t byte) {
-        for (auto& block : font_.narrow) {
-            for (auto& g : block) g.fill(byte);
-        }
-    }
-    std::string path() const { return dir_.File("dump.bin"); }
     std::string journal() const { return JournalPathFor(path()); }
     int64_t size() const { return static_cast<int64_t>(original_.size()); }
     Status Save(const std::string& name, FileSystem& fs = SystemFileSystem()) {
-        return WriteFlashFont(name, Edition::Cyrillic, layout_, font_, fs);
+        return SaveInto(name, fs);
     }
     Status Load(const std::string& name, FileSystem& fs = SystemFileSystem()) {
         FontImage font;
-        return ReadFlashFont(name, Edition::Cyrillic, layout_, BlockSet::FirstN(8), font, fs);
+        return LoadFrom(name, fs, font);
     }
     // A save through `name` whose writes fail from the 50th on, and its undo with them: the dump
     // is torn and the journal stays, as a crash leaves them.
@@ -72,11 +56,6 @@ class Dump : public ::testing::Test {
         ASSERT_TRUE(testing::Exists(journal()));
     }
     std::string Refusal(const std::string& text) const { return path() + ": dump.bin.rwj " + text; }
-
-    testing::TempDir dir_;
-    FontLayout layout_;
-    std::vector<uint8_t> original_;
-    FontImage font_;
 };
 
 // A save cut off while the dump was reached through a link left "link.bin.rwj", which a load of
@@ -106,7 +85,7 @@ TEST_F(Dump, TheJournalIsFoundThroughEveryNameOfTheDump) {
 
     // A folder reached through a link leads to the same journal too.
     std::filesystem::create_directory_symlink(dir_.path(), dir_.File("alias"));
-    Fill(0x42);
+    FillFont(0x42);
     TearASave(dir_.File("alias/dump.bin"));
     ASSERT_TRUE(Load(path()).ok());
     EXPECT_EQ(ReadBytes(path()), whole);
@@ -336,24 +315,11 @@ TEST_F(Dump, LoadsSeeOnlyWholeSaves) {
 
     // A load waits while a save holds the dump, reads once it is done, and gives up after 2 s.
     for (int held_ms : {300, 30000}) {
-        int ready[2];
-        ASSERT_EQ(::pipe(ready), 0);
-        const pid_t child = ::fork();
-        if (child == 0) {
-            const int fd = ::open(path().c_str(), O_RDWR);
-            ::flock(fd, LOCK_EX);
-            const char byte = 1;
-            (void)::write(ready[1], &byte, 1);
-            ::usleep(static_cast<useconds_t>(held_ms) * 1000);
-            ::_exit(0);
+        Status load;
+        {
+            const testing::LockHolder saving(path(), held_ms);
+            load = Load(path());
         }
-        char byte = 0;
-        ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-        const Status load = Load(path());
-        ::kill(child, SIGKILL);
-        ::waitpid(child, nullptr, 0);
-        ::close(ready[0]);
-        ::close(ready[1]);
         if (held_ms < 2000) {
             EXPECT_TRUE(load.ok()) << load.Message();
         } else {

@@ -19,6 +19,7 @@
 #include "io/font_files.h"
 #include "io/rollback_journal.h"
 #include "io/safe_replace.h"
+#include "small_dump.h"
 #include "test_files.h"
 
 namespace rw {
@@ -45,33 +46,10 @@ class PausingFileSystem final : public testing::ForwardingFileSystem {
     int writes_ = 0;
 };
 
-class FlashSave : public ::testing::Test {
+class FlashSave : public testing::SmallDump {
   protected:
-    void SetUp() override {
-        const FontLayout real =
-            LookupLayout(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal);
-        layout_ = MovedLayout(
-            real, static_cast<int32_t>(64 - FirstRecordPosition(Edition::Cyrillic, real)));
-        const auto records = RecordsToRead(Edition::Cyrillic, layout_, BlockSet::FirstN(8));
-        original_ =
-            testing::RandomBytes(static_cast<size_t>(RequiredImageSize(records, layout_) + 64), 31);
-        testing::WriteBytes(path(), original_);
-        for (auto& block : font_.narrow) {
-            for (auto& g : block) g.fill(0x81);
-        }
-    }
-    std::string path() const { return dir_.File("dump.bin"); }
-    Status Save(FileSystem& fs = SystemFileSystem()) {
-        return WriteFlashFont(path(), Edition::Cyrillic, layout_, font_, fs);
-    }
-    Status Load(FontImage& font) {
-        return ReadFlashFont(path(), Edition::Cyrillic, layout_, BlockSet::FirstN(8), font);
-    }
-
-    testing::TempDir dir_;
-    FontLayout layout_;
-    std::vector<uint8_t> original_;
-    FontImage font_;
+    Status Save(FileSystem& fs = SystemFileSystem()) { return SaveInto(path(), fs); }
+    Status Load(FontImage& font) { return LoadFrom(path(), SystemFileSystem(), font); }
 };
 
 TEST_F(FlashSave, AWriteAndItsRestoreFailingKeepTheJournalAndTheNextLoadRollsBack) {
@@ -171,26 +149,13 @@ TEST_F(FlashSave, ADamagedJournalIsLeftAloneAndNothingIsWritten) {
 }
 
 TEST_F(FlashSave, ASecondWriterWaitsThenFailsAndTheSameFileOrADeviceIsRefused) {
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const int fd = ::open(path().c_str(), O_RDWR);
-        ::flock(fd, LOCK_EX);
-        const char byte = 1;
-        (void)::write(ready[1], &byte, 1);
-        ::sleep(30);
-        ::_exit(0);
+    Status s;
+    {
+        const testing::LockHolder saving(path(), 30000);
+        s = Save();
     }
-    char byte = 0;
-    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-    const Status s = Save();
-    ::kill(child, SIGKILL);
-    ::waitpid(child, nullptr, 0);
     EXPECT_EQ(s.text(), kInUse);
     EXPECT_EQ(ReadBytes(path()), original_);
-    ::close(ready[0]);
-    ::close(ready[1]);
 
     EXPECT_EQ(RefuseSameFile(SystemFileSystem(), path(), path()).text(), kSameFile);
     std::filesystem::create_symlink(path(), dir_.File("alias.bin"));

@@ -16,24 +16,6 @@ bool ActsOnTheTerminal(char32_t c) {
            (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
 }
 
-// Bytes in a UTF-8 sequence that starts with `lead`; 0 for a byte no sequence starts with.
-size_t SequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) return 2;
-    if (lead >= 0xE0 && lead <= 0xEF) return 3;
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    return 0;
-}
-
-// The character at the start of `text` when its bytes are well-formed UTF-8.
-std::optional<char32_t> CharacterAt(std::string_view text, size_t* length) {
-    *length = SequenceLength(static_cast<unsigned char>(text[0]));
-    if (*length == 0 || *length > text.size()) return std::nullopt;
-    const std::optional<std::u32string> decoded = DecodeUtf8(text.substr(0, *length));
-    if (!decoded || decoded->size() != 1) return std::nullopt;
-    return (*decoded)[0];
-}
-
 std::string Hex(const char* format, unsigned value) {
     char hex[12];
     std::snprintf(hex, sizeof hex, format, value);
@@ -66,7 +48,7 @@ std::string EscapeControlBytes(const std::string& text) {
     const std::string_view all(text);
     for (size_t at = 0; at < all.size();) {
         size_t length = 1;
-        const std::optional<char32_t> c = CharacterAt(all.substr(at), &length);
+        const std::optional<char32_t> c = DecodeUtf8Character(all.substr(at), &length);
         if (!c) {
             out += Hex("\\x%02x", static_cast<unsigned char>(all[at]));
             ++at;
