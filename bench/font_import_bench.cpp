@@ -1,11 +1,15 @@
 // A whole Latin font, both weights, imported from DejaVu Sans at 16 pixels, beside the time
-// FreeType alone takes to render the same glyphs: the import should cost little on top.
+// FreeType alone takes to render the same glyphs: the import should cost little on top. And a
+// crafted font whose glyphs claim 32000 pixels a side: refused undrawn, its import stays as cheap.
 #include <benchmark/benchmark.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
+#include "crafted_fonts.h"
 #include "edition/code_points.h"
 #include "editor/font_import.h"
 #include "fontimport/import_faces.h"
@@ -28,10 +32,11 @@ std::vector<char32_t> LatinCharacters() {
     return codes;
 }
 
-void BM_ImportLatinFontFromDejaVuSans(benchmark::State& state) {
+// Imports every block of the Latin font, both weights, from the faces of the request.
+void ImportWholeLatinFont(benchmark::State& state, const FontImportRequest& request) {
     ImportFaces faces;
-    if (!OpenImportFaces({kRegular, kBold, false, 16, std::nullopt}, kCell, faces).ok()) {
-        state.SkipWithError("DejaVu Sans is not installed");
+    if (!OpenImportFaces(request, kCell, faces).ok()) {
+        state.SkipWithError("the font did not open");
         return;
     }
     const FontImportTarget target{Edition::Latin, kCell, false, ScopeBlocks(6, Edition::Latin)};
@@ -40,6 +45,10 @@ void BM_ImportLatinFontFromDejaVuSans(benchmark::State& state) {
         ImportFontGlyphs(target, *faces.normal, faces.bold.get(), faces.baseline, font);
         benchmark::DoNotOptimize(font);
     }
+}
+
+void BM_ImportLatinFontFromDejaVuSans(benchmark::State& state) {
+    ImportWholeLatinFont(state, {kRegular, kBold, false, 16, std::nullopt});
 }
 BENCHMARK(BM_ImportLatinFontFromDejaVuSans)->Unit(benchmark::kMicrosecond);
 
@@ -65,6 +74,18 @@ void BM_FreeTypeAloneRendersTheSameGlyphs(benchmark::State& state) {
     FT_Done_FreeType(library);
 }
 BENCHMARK(BM_FreeTypeAloneRendersTheSameGlyphs)->Unit(benchmark::kMicrosecond);
+
+void BM_ImportLatinFontFromOversizedGlyphs(benchmark::State& state) {
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "runewright-bench-oversized.ttf").string();
+    const std::vector<uint8_t> font_file = testing::OversizedTrueType();
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(font_file.data()),
+               static_cast<std::streamsize>(font_file.size()));
+    ImportWholeLatinFont(state, {path, std::nullopt, false, 16, std::nullopt});
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_ImportLatinFontFromOversizedGlyphs)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace rw

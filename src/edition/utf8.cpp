@@ -17,22 +17,32 @@ constexpr char32_t kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};
 
 }  // namespace
 
+std::optional<char32_t> DecodeUtf8Character(std::string_view text, size_t* length) {
+    *length = 1;
+    if (text.empty()) return std::nullopt;
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const int bytes = SequenceLength(lead);
+    if (bytes == 0 || static_cast<size_t>(bytes) > text.size()) return std::nullopt;
+    char32_t code = bytes == 1 ? lead : lead & (0x7F >> bytes);
+    for (int k = 1; k < bytes; ++k) {
+        const auto next = static_cast<unsigned char>(text[k]);
+        if ((next & 0xC0) != 0x80) return std::nullopt;
+        code = code << 6 | (next & 0x3F);
+    }
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    if (code < kSmallest[bytes] || surrogate || code > 0x10FFFF) return std::nullopt;
+    *length = static_cast<size_t>(bytes);
+    return code;
+}
+
 std::optional<std::u32string> DecodeUtf8(std::string_view text) {
     std::u32string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = SequenceLength(lead);
-        if (length == 0 || i + length > text.size()) return std::nullopt;
-        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return std::nullopt;
-            code = code << 6 | (next & 0x3F);
-        }
-        const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-        if (code < kSmallest[length] || surrogate || code > 0x10FFFF) return std::nullopt;
-        out.push_back(code);
+        size_t length = 0;
+        const std::optional<char32_t> code = DecodeUtf8Character(text.substr(i), &length);
+        if (!code) return std::nullopt;
+        out.push_back(*code);
         i += length;
     }
     return out;

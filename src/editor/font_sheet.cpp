@@ -63,16 +63,20 @@ RgbImage PaintFontSheet(const FontImage& font, const FontSheetGeometry& geometry
     return image;
 }
 
+std::optional<std::string> SheetSizeProblem(int width, int height,
+                                            const FontSheetGeometry& geometry) {
+    const int unit_width = geometry.Width(1);
+    const int scale = width / unit_width;
+    if (scale >= 1 && width % unit_width == 0 && height == geometry.Height(scale))
+        return std::nullopt;
+    return "the picture is " + SizeText(width, height) + " pixels; a sheet of this font is " +
+           SizeText(geometry.Width(1), geometry.Height(1)) + " pixels or a whole multiple of that";
+}
+
 std::optional<std::string> ReadFontSheet(const RgbaImage& sheet, const FontSheetGeometry& geometry,
                                          BlockSet blocks, FontImage& font) {
-    const int unit_width = geometry.Width(1);
-    const int scale = sheet.width / unit_width;
-    if (scale < 1 || sheet.width % unit_width != 0 || sheet.height != geometry.Height(scale)) {
-        return "the picture is " + SizeText(sheet.width, sheet.height) +
-               " pixels; a sheet of this font is " +
-               SizeText(geometry.Width(1), geometry.Height(1)) +
-               " pixels or a whole multiple of that";
-    }
+    if (auto problem = SheetSizeProblem(sheet.width, sheet.height, geometry)) return problem;
+    const int scale = sheet.width / geometry.Width(1);
     if (sheet.rgba.size() != static_cast<size_t>(sheet.width) * sheet.height * 4)
         return "the picture's pixels are incomplete";
     const GlyphCell cell = geometry.cell;

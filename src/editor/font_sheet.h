@@ -33,6 +33,11 @@ struct FontSheetGeometry {
 RgbImage PaintFontSheet(const FontImage& font, const FontSheetGeometry& geometry, int scale,
                         int first_block = 0, int count = -1);
 
+// Why a picture of this size is no sheet of the font: its width is no whole multiple of the cell
+// grid, or its height does not fit; the reason names both sizes. nullopt for a sheet's size.
+std::optional<std::string> SheetSizeProblem(int width, int height,
+                                            const FontSheetGeometry& geometry);
+
 // Reads the blocks of the set from a whole sheet into the font; other blocks stay. The scale is
 // what the width gives; a width that is no whole multiple of the cell grid, or a height that
 // does not fit, fails with a reason naming both sizes and leaves the font as it was. A pixel is

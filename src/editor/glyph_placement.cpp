@@ -28,8 +28,17 @@ uint16_t ColumnBit(GlyphCell cell, int column) {
 
 }  // namespace
 
+int MaxGlyphBitmapSide(GlyphCell cell) {
+    constexpr int kCells = 4;
+    return kCells * std::max(cell.columns, cell.last_row + 1);
+}
+
 PlacedGlyph PlaceMonoBitmap(const MonoBitmap& bitmap, GlyphCell cell, int baseline) {
     PlacedGlyph placed;
+    if (bitmap.oversized) {
+        placed.clipped = true;
+        return placed;
+    }
     const int ink_left = LeftmostInk(bitmap);
     if (ink_left < 0) return placed;
     const int first_row = baseline - bitmap.top + 1;

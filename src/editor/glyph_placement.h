@@ -30,6 +30,8 @@ struct MonoBitmap {
     int left = 0;
     int top = 0;
     std::vector<uint8_t> ink;  // width * height values, 1 for ink
+    // Larger than MaxGlyphBitmapSide either way: not drawn, so no ink, and all of it clipped.
+    bool oversized = false;
 
     bool Ink(int x, int y) const { return ink[static_cast<size_t>(y) * width + x] != 0; }
 };
@@ -39,9 +41,13 @@ struct PlacedGlyph {
     bool clipped = false;  // ink fell outside rows 1..H or columns 1..W-1 and was cut off
 };
 
+// Pixels a side beyond which a rasteriser does not draw a character for this cell: a few cells
+// leave room for any sensible size, and a crafted font cannot make one glyph cost gigabytes.
+int MaxGlyphBitmapSide(GlyphCell cell);
+
 // Puts a character into the cell: bitmap row y goes to grid row baseline - top + 1 + y, and the
 // leftmost column holding ink goes to grid column 1. Column 0 stays clear, since phones show it
-// as the gap before a letter.
+// as the gap before a letter. An oversized bitmap gives an empty glyph, reported as clipped.
 PlacedGlyph PlaceMonoBitmap(const MonoBitmap& bitmap, GlyphCell cell, int baseline);
 
 // The bold weight drawn from the normal one: every row ORed with itself shifted one column to

@@ -17,11 +17,11 @@ std::optional<std::string> FontFile(const std::string& font, Status* status) {
     return file;
 }
 
-std::unique_ptr<FreeTypeFace> OpenFace(const std::string& font, int pixel_size, Status* status,
-                                       std::string* file_out = nullptr) {
+std::unique_ptr<FreeTypeFace> OpenFace(const std::string& font, int pixel_size, GlyphCell cell,
+                                       Status* status, std::string* file_out = nullptr) {
     const std::optional<std::string> file = FontFile(font, status);
     if (!file) return nullptr;
-    auto face = FreeTypeFace::Open(*file, pixel_size, status);
+    auto face = FreeTypeFace::Open(*file, pixel_size, MaxGlyphBitmapSide(cell), status);
     if (!face) return nullptr;
     if (file_out) *file_out = *file;
     return std::move(*face);
@@ -38,14 +38,15 @@ Status OpenImportFaces(const FontImportRequest& request, GlyphCell cell, ImportF
     ImportFaces opened;
     opened.pixel_size = request.pixel_size.value_or(cell.last_row + 1);
     Status status = Status::Ok();
-    opened.normal = OpenFace(request.font, opened.pixel_size, &status);
+    opened.normal = OpenFace(request.font, opened.pixel_size, cell, &status);
     if (!opened.normal) return status;
     if (request.bold_font) {
-        opened.bold = OpenFace(*request.bold_font, opened.pixel_size, &status, &opened.bold_file);
+        opened.bold =
+            OpenFace(*request.bold_font, opened.pixel_size, cell, &status, &opened.bold_file);
         if (!opened.bold) return status;
     } else if (!request.embolden && !IsFontPath(request.font)) {
         if (const auto bold_file = FindBoldFace(opened.normal->FamilyName())) {
-            opened.bold = OpenFace(*bold_file, opened.pixel_size, &status, &opened.bold_file);
+            opened.bold = OpenFace(*bold_file, opened.pixel_size, cell, &status, &opened.bold_file);
             if (!opened.bold) return status;
         }
     }

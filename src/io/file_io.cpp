@@ -40,11 +40,17 @@ class PosixFileSystem final : public FileSystem {
     int OpenForReading(const std::string& path) override {
         return ResultOrErrno(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     }
+    int OpenForReadingNoFollow(const std::string& path) override {
+        return ResultOrErrno(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
+    }
     int OpenExistingForWriting(const std::string& path) override {
         return ResultOrErrno(::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
     }
     int CreateNew(const std::string& path) override {
         return ResultOrErrno(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    }
+    int CreateNewPrivate(const std::string& path) override {
+        return ResultOrErrno(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     }
     int64_t Size(int fd) override {
         struct stat st {};
@@ -84,8 +90,9 @@ class PosixFileSystem final : public FileSystem {
         std::free(real);
         return 0;
     }
-    int TryLock(int fd) override {
-        while (::flock(fd, LOCK_EX | LOCK_NB) < 0) {
+    int TryLock(int fd, LockMode mode) override {
+        const int operation = mode == LockMode::Shared ? LOCK_SH : LOCK_EX;
+        while (::flock(fd, operation | LOCK_NB) < 0) {
             if (errno != EINTR) return -errno;
         }
         return 0;
@@ -119,6 +126,7 @@ class PosixFileSystem final : public FileSystem {
         return ResultOrErrno(::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS));
     }
     int Truncate(int fd, int64_t size) override { return ResultOrErrno(::ftruncate(fd, size)); }
+    uint32_t EffectiveUser() override { return ::geteuid(); }
 };
 
 }  // namespace
@@ -155,6 +163,12 @@ File::~File() {
     if (fd_ >= 0) fs_.Close(fd_);
 }
 
+Status File::Failure(int error) const {
+    // "I/O error 21" would tell a user nothing.
+    if (error == EISDIR) return FolderFailure(path_);
+    return Status::Failure(path_, ErrorText(error));
+}
+
 Status File::Opened(int fd) {
     if (fd < 0) return Failure(-fd);
     fd_ = fd;
@@ -168,6 +182,7 @@ Status File::OpenedRegular(int fd) {
     if (!status.ok()) return status;
     FileInfo info;
     status = Stat(&info);
+    if (status.ok() && S_ISDIR(info.mode)) status = FolderFailure(path_);
     if (status.ok() && !info.regular()) status = Status::Failure(path_, kNotRegularFile);
     if (!status.ok()) {
         fs_.Close(fd_);
@@ -198,13 +213,13 @@ Status File::Stat(FileInfo* info) {
     return result < 0 ? Failure(-result) : Status::Ok();
 }
 
-Status File::LockExclusive() {
+Status File::Lock(LockMode mode) {
     // Another save takes milliseconds; two seconds covers it without looking hung.
     constexpr auto kWait = std::chrono::seconds(2);
     constexpr auto kStep = std::chrono::milliseconds(50);
     const auto deadline = std::chrono::steady_clock::now() + kWait;
     for (;;) {
-        const int result = fs_.TryLock(fd_);
+        const int result = fs_.TryLock(fd_, mode);
         if (result == 0) return Status::Ok();
         if (result != -EWOULDBLOCK) return Failure(-result);
         if (std::chrono::steady_clock::now() >= deadline) return Status::Failure(path_, kInUse);
@@ -254,10 +269,19 @@ Status File::Close() {
     return result < 0 ? Failure(-result) : Status::Ok();
 }
 
+Status FolderFailure(const std::string& path) {
+    // "/home/u/dumps/" names the folder "dumps".
+    std::string name = path;
+    while (name.size() > 1 && name.back() == '/') name.pop_back();
+    const std::string shown = BaseNameOf(name).empty() ? name : BaseNameOf(name);
+    return Status::Failure(path, shown + " is a folder");
+}
+
 Status ReadFilePrefix(FileSystem& fs, const std::string& path, size_t count,
                       std::vector<uint8_t>* bytes) {
     File file(fs, path);
     Status status = file.OpenForReading();
+    if (status.ok()) status = file.LockShared();
     if (!status.ok()) return status;
     std::vector<uint8_t> buffer(count);
     status = file.ReadAt(0, buffer);

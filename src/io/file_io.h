@@ -27,16 +27,24 @@ struct FileInfo {
     }
 };
 
+// Readers share a file; a writer holds it alone.
+enum class LockMode { Shared, Exclusive };
+
 // The one place that asks the operating system for file operations. Every call returns a
 // non-negative result or -errno. Tests substitute their own to make any step fail.
 class FileSystem {
   public:
     virtual ~FileSystem() = default;
     virtual int OpenForReading(const std::string& path) = 0;
+    // The same, but a symbolic link as the last part of the path fails with -ELOOP instead of
+    // being followed: for files only this program makes, which a link could aim elsewhere.
+    virtual int OpenForReadingNoFollow(const std::string& path) = 0;
     // An existing file only, opened for reading and writing, never created or truncated.
     virtual int OpenExistingForWriting(const std::string& path) = 0;
     // A new file; fails when the name exists.
     virtual int CreateNew(const std::string& path) = 0;
+    // The same, readable and writable by its owner alone.
+    virtual int CreateNewPrivate(const std::string& path) = 0;
     virtual int64_t Size(int fd) = 0;
     virtual int64_t ReadAt(int fd, void* buffer, size_t count, int64_t position) = 0;
     virtual int64_t WriteAt(int fd, const void* buffer, size_t count, int64_t position) = 0;
@@ -50,8 +58,9 @@ class FileSystem {
     virtual int StatPath(const std::string& path, FileInfo* info) = 0;
     // The path with every symbolic link resolved; fails for a name that does not exist.
     virtual int ResolvePath(const std::string& path, std::string* resolved) = 0;
-    // An exclusive advisory lock held until the file is closed; -EWOULDBLOCK when another holds it.
-    virtual int TryLock(int fd) = 0;
+    // An advisory lock held until the file is closed; -EWOULDBLOCK when another program holds
+    // one that excludes it.
+    virtual int TryLock(int fd, LockMode mode) = 0;
     // Puts the folder's entries (new, renamed and removed names) on the disk.
     virtual int FlushFolder(const std::string& folder) = 0;
     // A file without a name in the folder (O_TMPFILE), or -EOPNOTSUPP where that is not offered.
@@ -63,6 +72,8 @@ class FileSystem {
     // Whether the caller may write the file by its permissions (root included, see safe_replace).
     virtual int MayWrite(const std::string& path) = 0;
     virtual int Truncate(int fd, int64_t size) = 0;
+    // The user the program acts as.
+    virtual uint32_t EffectiveUser() = 0;
 };
 
 FileSystem& SystemFileSystem();
@@ -86,8 +97,10 @@ class File {
 
     Status Size(int64_t* size);
     Status Stat(FileInfo* info);
-    // Waits briefly for another program's exclusive lock, then fails with kInUse.
-    Status LockExclusive();
+    // Waits briefly for another program's lock, then fails with kInUse. A save holds the file
+    // alone; loads share it, so they never see a save half done.
+    Status LockExclusive() { return Lock(LockMode::Exclusive); }
+    Status LockShared() { return Lock(LockMode::Shared); }
     // Reads exactly buffer.size() bytes; a short read is "Read beyond end of file".
     Status ReadAt(int64_t position, std::span<uint8_t> buffer);
     Status WriteAt(int64_t position, std::span<const uint8_t> bytes);
@@ -95,20 +108,25 @@ class File {
     Status Close();
 
     const std::string& path() const { return path_; }
-    Status Failure(int error) const { return Status::Failure(path_, ErrorText(error)); }
+    Status Failure(int error) const;
 
     int fd() const { return fd_; }
 
   private:
     Status Opened(int fd);
     Status OpenedRegular(int fd);
+    Status Lock(LockMode mode);
 
     FileSystem& fs_;
     std::string path_;
     int fd_ = -1;
 };
 
-// Reads the first `count` bytes of a file; a shorter file is "Read beyond end of file".
+// "NAME is a folder": what a folder chosen as a file is told.
+Status FolderFailure(const std::string& path);
+
+// Reads the first `count` bytes of a file under a shared lock; a shorter file is "Read beyond
+// end of file".
 Status ReadFilePrefix(FileSystem& fs, const std::string& path, size_t count,
                       std::vector<uint8_t>* bytes);
 

@@ -247,13 +247,11 @@ Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout&
     const std::vector<FlashRecord> records = RecordsToRead(edition, layout, blocks);
     const int payload = RecordPayloadLength(layout);
     // A save into this image that was cut off is undone before anything is read.
-    const Status recovered = RecoverInterruptedSave(fs, path);
-    if (!recovered.ok()) return recovered;
     File file(fs, path);
-    Status status = file.OpenForReading();
-    if (!status.ok()) return status.WithNote(recovered.note());
+    const Status recovered = OpenImageForLoad(fs, file);
+    if (!recovered.ok()) return recovered;
     int64_t size = 0;
-    status = file.Size(&size);
+    Status status = file.Size(&size);
     if (status.ok()) status = ImageLongEnough(path, size, records, layout, /*for_save=*/false);
     if (!status.ok()) return status.WithNote(recovered.note());
     std::vector<uint8_t> payloads;

@@ -1,28 +1,58 @@
 #include "io/image_patch.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "io/signal_shield.h"
 
 namespace rw {
 namespace {
 
-// The bytes the patches will overwrite. A font lies in one compact stretch of the image on most
-// models, which one read covers; scattered patches are read one by one.
-Status ReadOriginals(File& image, const std::vector<JournalEntry>& patches, int64_t image_size,
-                     RollbackJournal* journal) {
-    journal->image_size = image_size;
-    journal->entries.clear();
-    int64_t begin = INT64_MAX;
+// The patches as the journal keeps them: sorted by position, overlapping ones merged into one
+// change that holds the later patch's bytes where they overlap. Patches that only touch stay
+// apart, so each record is one write.
+std::vector<JournalChange> ChangesOf(const std::vector<JournalEntry>& patches) {
+    std::vector<JournalChange> changes;
+    for (const JournalEntry& p : patches) {
+        if (!p.bytes.empty()) changes.push_back({p.position, {}, p.bytes});
+    }
+    std::stable_sort(
+        changes.begin(), changes.end(),
+        [](const JournalChange& a, const JournalChange& b) { return a.position < b.position; });
+    auto end_of = [](const JournalChange& c) {
+        return c.position + static_cast<int64_t>(c.after.size());
+    };
+    std::vector<JournalChange> merged;
+    for (JournalChange& c : changes) {
+        if (merged.empty() || c.position >= end_of(merged.back())) {
+            merged.push_back(std::move(c));
+        } else if (end_of(c) > end_of(merged.back())) {
+            merged.back().after.resize(static_cast<size_t>(end_of(c) - merged.back().position));
+        }
+    }
+    if (merged.size() == changes.size()) return merged;
+    // Overlaps: each patch in its given order onto the change that holds it, the later on top.
+    for (const JournalEntry& p : patches) {
+        if (p.bytes.empty()) continue;
+        const auto holder = std::prev(std::upper_bound(
+            merged.begin(), merged.end(), p.position,
+            [](int64_t position, const JournalChange& c) { return position < c.position; }));
+        std::copy(p.bytes.begin(), p.bytes.end(),
+                  holder->after.begin() + (p.position - holder->position));
+    }
+    return merged;
+}
+
+// The bytes the changes will overwrite. A font lies in one compact stretch of the image on most
+// models, which one read covers; scattered changes are read one by one.
+Status ReadOriginals(File& image, std::vector<JournalChange>& changes) {
+    if (changes.empty()) return Status::Ok();
+    const int64_t begin = changes.front().position;
     int64_t end = 0;
     int64_t total = 0;
-    for (const JournalEntry& p : patches) {
-        begin = std::min(begin, p.position);
-        end = std::max(end, p.position + static_cast<int64_t>(p.bytes.size()));
-        total += static_cast<int64_t>(p.bytes.size());
+    for (const JournalChange& c : changes) {
+        end = std::max(end, c.position + static_cast<int64_t>(c.after.size()));
+        total += static_cast<int64_t>(c.after.size());
     }
-    if (patches.empty()) return Status::Ok();
     std::vector<uint8_t> span;
     const bool one_read = end - begin <= 2 * total;
     if (one_read) {
@@ -30,40 +60,54 @@ Status ReadOriginals(File& image, const std::vector<JournalEntry>& patches, int6
         Status status = image.ReadAt(begin, span);
         if (!status.ok()) return status;
     }
-    for (const JournalEntry& p : patches) {
-        JournalEntry original{p.position, std::vector<uint8_t>(p.bytes.size())};
+    for (JournalChange& c : changes) {
+        c.before.resize(c.after.size());
         if (one_read) {
-            std::copy_n(span.begin() + (p.position - begin), p.bytes.size(),
-                        original.bytes.begin());
+            std::copy_n(span.begin() + (c.position - begin), c.after.size(), c.before.begin());
         } else {
-            Status status = image.ReadAt(p.position, original.bytes);
+            Status status = image.ReadAt(c.position, c.before);
             if (!status.ok()) return status;
         }
-        journal->entries.push_back(std::move(original));
     }
     return Status::Ok();
 }
 
-// Writes the patches in order; *written counts those that went in whole.
-Status WritePatches(File& image, const std::vector<JournalEntry>& patches, size_t* written) {
-    for (*written = 0; *written < patches.size(); ++*written) {
-        const JournalEntry& p = patches[*written];
-        Status status = image.WriteAt(p.position, p.bytes);
+// Writes the changes in order; *written counts those that went in whole.
+Status WriteChanges(File& image, const std::vector<JournalChange>& changes, size_t* written) {
+    for (*written = 0; *written < changes.size(); ++*written) {
+        const JournalChange& c = changes[*written];
+        Status status = image.WriteAt(c.position, c.after);
         if (!status.ok()) return status;
     }
     return image.Flush();
 }
 
-// After a failure: the first `touched` records (the failing one may be half written) go back.
-Status Undo(FileSystem& fs, File& image, const RollbackJournal& journal, size_t touched,
-            const Status& failure) {
-    RollbackJournal touched_part{
-        journal.image_size,
-        {journal.entries.begin(), journal.entries.begin() + static_cast<long>(touched)}};
-    if (!RestoreImage(image, touched_part).ok()) return PartlyWrittenFailure(image.path());
-    // The image is as it was; a journal that would not go only holds those same bytes.
-    RemoveJournal(fs, image.path());
+// After a failure: the first `touched` changes (the failing one may be half written) go back.
+Status Undo(FileSystem& fs, File& image, const std::string& journal_path,
+            const RollbackJournal& journal, size_t touched, const Status& failure) {
+    const std::vector<JournalChange> touched_part(
+        journal.changes.begin(), journal.changes.begin() + static_cast<long>(touched));
+    if (!RestoreImage(image, touched_part).ok())
+        return PartlyWrittenFailure(image.path(), journal_path);
+    // The image is as it was; a journal that would not go holds bytes the image holds again.
+    RemoveJournal(fs, journal_path);
     return failure;
+}
+
+// Opens and locks the image for a save, and rolls back a save into it that was cut off; the
+// result carries the rollback's note. A journal waiting beside an image that cannot be written
+// is named, not passed over.
+Status OpenForSave(FileSystem& fs, File& image, std::string* journal_path) {
+    Status status = LocateJournal(fs, image.path(), journal_path);
+    if (!status.ok()) return status;
+    status = image.OpenExistingForWriting();
+    if (!status.ok()) {
+        const Status waiting = RecoverInterruptedSave(fs, image.path());
+        return waiting.ok() ? status : waiting;
+    }
+    status = image.LockExclusive();
+    if (!status.ok()) return status;
+    return RollBackInterruptedSave(fs, image, *journal_path);
 }
 
 }  // namespace
@@ -71,46 +115,34 @@ Status Undo(FileSystem& fs, File& image, const RollbackJournal& journal, size_t 
 Status PatchImage(FileSystem& fs, const std::string& path, const std::vector<JournalEntry>& patches,
                   const ImageSizeCheck& check_size) {
     File image(fs, path);
-    Status status = image.OpenExistingForWriting();
-    if (!status.ok()) return status;
-    status = image.LockExclusive();
-    if (!status.ok()) return status;
-    const Status recovered = RollBackInterruptedSave(fs, image);
+    std::string journal_path;
+    const Status recovered = OpenForSave(fs, image, &journal_path);
     if (!recovered.ok()) return recovered;
     auto with_note = [&recovered](Status s) { return s.WithNote(recovered.note()); };
 
-    int64_t size = 0;
-    status = image.Size(&size);
-    if (status.ok()) status = check_size(size);
-    RollbackJournal journal;
-    if (status.ok()) status = ReadOriginals(image, patches, size, &journal);
+    FileInfo info;
+    Status status = image.Stat(&info);
+    if (status.ok()) status = check_size(info.size);
+    RollbackJournal journal{{info.device, info.inode, info.size}, ChangesOf(patches)};
+    if (status.ok()) status = ReadOriginals(image, journal.changes);
     if (!status.ok()) return with_note(status);
 
     const SignalShield shield;
-    status = WriteJournal(fs, path, journal);
-    if (!status.ok()) {
-        // Nothing of the image changed; the message names the image the user chose.
-        return with_note(Status::Failure(path, status.text() + " (writing its journal " +
-                                                   BaseNameOf(JournalPathFor(path)) + ")"));
-    }
+    status = WriteJournal(fs, journal_path, journal);
+    // Nothing of the image changed; the message names the image the user chose.
+    if (!status.ok()) return with_note(JournalNotWritten(path, journal_path, status));
     size_t written = 0;
-    status = WritePatches(image, patches, &written);
+    status = WriteChanges(image, journal.changes, &written);
     if (!status.ok()) {
-        return with_note(Undo(fs, image, journal, std::min(written + 1, patches.size()), status));
+        return with_note(Undo(fs, image, journal_path, journal,
+                              std::min(written + 1, journal.changes.size()), status));
     }
-    const std::string journal_path = JournalPathFor(path);
-    const int removed = fs.Remove(journal_path);
-    if (removed < 0) {
+    status = RemoveJournal(fs, journal_path);
+    if (!status.ok()) {
         // A journal that stays would undo this save at the next load: undo it now instead.
-        return with_note(
-            Undo(fs, image, journal, patches.size(),
-                 Status::Failure(path, ErrorText(-removed) + " (removing its journal " +
-                                           BaseNameOf(journal_path) + ")")));
+        return with_note(Undo(fs, image, journal_path, journal, journal.changes.size(),
+                              JournalNotRemovedAfterSave(path, journal_path, status)));
     }
-    // The patched image is flushed and the journal is gone. Should the folder flush fail, a crash
-    // could bring the journal back and the next load would roll back to the old bytes, which is
-    // still a whole image; the save itself is on the disk.
-    fs.FlushFolder(FolderOf(journal_path));
     // The flush put every record on the disk; a close that complains afterwards cannot undo that.
     image.Close();
     return with_note(Status::Ok());

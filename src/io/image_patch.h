@@ -14,10 +14,11 @@ using ImageSizeCheck = std::function<Status(int64_t size)>;
 
 // Writes each patch's bytes at its position into the existing file `path`, all or nothing, also
 // across a crash: the file is locked for the whole save, a journal left by an interrupted save is
-// rolled back first, the bytes about to change go to a journal beside the file before the first
-// of them changes, and the journal goes only once the patched file is flushed. A failure puts the
-// old bytes back from memory; when even that fails the result is partly_written() and the
-// journal stays. Interrupting signals wait until the save is over.
+// rolled back first, the bytes about to change and the new ones go to a journal beside the file
+// before the first of them changes, and the journal goes only once the patched file is flushed. A
+// failure puts the old bytes back from memory; when even that fails the result is
+// partly_written() and the journal stays. Interrupting signals wait until the save is over.
+// Patches may come in any order; where two overlap, the later one's bytes are written.
 Status PatchImage(FileSystem& fs, const std::string& path, const std::vector<JournalEntry>& patches,
                   const ImageSizeCheck& check_size);
 

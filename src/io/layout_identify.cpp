@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 #include "io/flash_codec.h"
+#include "io/rollback_journal.h"
 
 namespace rw {
 namespace {
@@ -13,6 +15,10 @@ constexpr int kNarrowMaxWidth = 8 + 1;
 constexpr int kWideMaxWidth = 16 + 1;
 // Stretches of the image this close are read together, as a font load does.
 constexpr int64_t kMergeGap = 64;
+// A font holds many different glyphs with a width and ink: at least one record in this many must
+// be one. Zeros, erased flash or a few stray bytes in them make records that pass as empty
+// glyphs, but hardly any drawn ones.
+constexpr int kDrawnShare = 8;
 
 // One set of record places and the layouts that put their records there.
 struct Candidate {
@@ -109,20 +115,30 @@ class RecordBytes {
     std::vector<Stretch> stretches_;
 };
 
+// A glyph a phone shows: a width, and ink in its rows.
+bool Drawn(const uint8_t* payload, int length, bool wide) {
+    const int width_byte = wide ? 1 : 0;
+    if (payload[width_byte] == 0) return false;
+    return std::any_of(payload + width_byte + 1, payload + length,
+                       [](uint8_t b) { return b != 0; });
+}
+
 void Score(const RecordBytes& bytes, Candidate& c) {
-    const uint8_t* first = nullptr;
-    bool all_same = true;
+    std::vector<std::string_view> drawn;
     for (int64_t p : c.positions) {
         const uint8_t* record = bytes.At(p, c.payload);
         if (record == nullptr) {
             c.score.inside_image = false;
             continue;
         }
-        if (LooksLikeGlyph(record, c.wide)) ++c.score.matching;
-        if (first == nullptr) first = record;
-        all_same = all_same && std::memcmp(first, record, c.payload) == 0;
+        if (!LooksLikeGlyph(record, c.wide)) continue;
+        ++c.score.matching;
+        if (Drawn(record, c.payload, c.wide))
+            drawn.emplace_back(reinterpret_cast<const char*>(record), c.payload);
     }
-    if (first != nullptr && all_same) c.score.matching = 0;
+    std::sort(drawn.begin(), drawn.end());
+    const auto distinct = std::unique(drawn.begin(), drawn.end()) - drawn.begin();
+    if (distinct * kDrawnShare < c.score.records) c.score.matching = 0;
 }
 
 // A higher share first; at the same share the layout that explains more records, since a font
@@ -149,11 +165,12 @@ Status IdentifyLayouts(const std::string& path, Edition edition, std::vector<Lay
                        FileSystem& fs) {
     std::vector<Candidate> candidates = Candidates(edition);
     File file(fs, path);
-    Status status = file.OpenForReading();
-    if (!status.ok()) return status;
+    // The bytes of a save cut off halfway would say nothing of the phone.
+    const Status opened = OpenImageForLoad(fs, file);
+    if (!opened.ok()) return opened;
     RecordBytes bytes;
-    status = bytes.Read(file, candidates);
-    if (!status.ok()) return status;
+    const Status status = bytes.Read(file, candidates);
+    if (!status.ok()) return status.WithNote(opened.note());
     file.Close();
 
     scores->clear();
@@ -162,7 +179,7 @@ Status IdentifyLayouts(const std::string& path, Edition edition, std::vector<Lay
         scores->push_back(std::move(c.score));
     }
     std::stable_sort(scores->begin(), scores->end(), Better);
-    return Status::Ok();
+    return opened;
 }
 
 const LayoutScore* ScoreOf(const std::vector<LayoutScore>& scores, LayoutId id) {

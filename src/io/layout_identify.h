@@ -39,7 +39,9 @@ bool LooksLikeGlyph(const uint8_t* payload, bool wide);
 // Scores every layout of the edition against the fullflash at `path`, best first (at an equal
 // share the one with more records, then code order). Reads only the bytes of the records, each
 // stretch of the image once; records past the end of the image count as not looking like glyphs. A
-// layout whose records all hold the same bytes (an erased or zeroed region) scores 0.
+// layout with fewer than one distinct drawn glyph (a width and ink) in eight records scores 0:
+// zeros, erased flash or a few stray bytes are no font. Like a load, it first rolls back a save
+// into the image that was cut off (the result's note says so) and reads under a shared lock.
 Status IdentifyLayouts(const std::string& path, Edition edition, std::vector<LayoutScore>* scores,
                        FileSystem& fs = SystemFileSystem());
 

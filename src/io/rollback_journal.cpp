@@ -1,126 +1,155 @@
 #include "io/rollback_journal.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cerrno>
-#include <cstring>
+#include <optional>
 
 namespace rw {
 namespace {
 
-constexpr char kMagic[4] = {'R', 'W', 'J', '1'};
-// A journal holds a few hundred records of at most 33 bytes; anything far beyond is damage.
-constexpr uint64_t kMaxEntries = 1 << 16;
+// Another program that keeps cutting saves off between a load's look and its lock is taken for
+// a file in use after this many rounds.
+constexpr int kLoadRounds = 3;
 
-uint64_t Fnv1a(std::span<const uint8_t> bytes) {
-    uint64_t hash = 0xcbf29ce484222325ULL;
-    for (uint8_t b : bytes) {
-        hash ^= b;
-        hash *= 0x100000001b3ULL;
-    }
-    return hash;
+FileIdentity IdentityOf(const FileInfo& info) {
+    return {info.device, info.inode, info.size};
 }
 
-void PutNumber(std::vector<uint8_t>& out, uint64_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+// A journal may write into the image, so only someone who could write the image anyway may
+// have made it: its owner, root, or the user running the program now.
+std::optional<JournalDistrust> Distrust(FileSystem& fs, const FileInfo& journal,
+                                        const FileInfo& image) {
+    if (!journal.regular()) return JournalDistrust::NotRegularFile;
+    if (journal.owner != image.owner && journal.owner != 0 && journal.owner != fs.EffectiveUser())
+        return JournalDistrust::AnotherUsers;
+    if ((journal.mode & (S_IWGRP | S_IWOTH)) != 0) return JournalDistrust::WritableByOthers;
+    return std::nullopt;
 }
 
-// Reads little-endian numbers front to back; any read past the end marks the input as torn.
-class Reader {
-  public:
-    explicit Reader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
-    uint64_t Number(int bytes) {
-        if (!Has(bytes)) return 0;
-        uint64_t value = 0;
-        for (int i = 0; i < bytes; ++i) value |= uint64_t{bytes_[at_ + i]} << (8 * i);
-        at_ += bytes;
-        return value;
-    }
-    std::vector<uint8_t> Bytes(uint64_t count) {
-        if (!Has(count)) return {};
-        std::vector<uint8_t> out(bytes_.begin() + at_, bytes_.begin() + at_ + count);
-        at_ += count;
-        return out;
-    }
-    bool torn() const { return torn_; }
-    size_t at() const { return at_; }
-
-  private:
-    bool Has(uint64_t count) {
-        if (!torn_ && count <= bytes_.size() - at_) return true;
-        torn_ = true;
-        return false;
-    }
-    std::span<const uint8_t> bytes_;
-    size_t at_ = 0;
-    bool torn_ = false;
-};
-
-std::string JournalName(const std::string& image) {
-    return BaseNameOf(JournalPathFor(image));
+bool BelongsTo(const JournalHeader& header, const FileInfo& image) {
+    // The first format knew only the size.
+    if (header.first_format) return header.image.size == image.size;
+    return header.image == IdentityOf(image);
 }
 
-Status ReadJournal(FileSystem& fs, const std::string& image, std::vector<uint8_t>* bytes) {
-    File file(fs, JournalPathFor(image));
-    Status status = file.OpenForReading();
-    if (!status.ok()) return status;
-    int64_t size = 0;
-    status = file.Size(&size);
-    if (!status.ok()) return status;
-    bytes->resize(static_cast<size_t>(size));
-    return file.ReadAt(0, *bytes);
+// Reads the journal at `journal_path` when there is one (*journal stays empty otherwise), having
+// checked, before reading more than its header, that it may be trusted, belongs to this image
+// and is no larger than a journal of it can be.
+Status ReadTrustedJournal(FileSystem& fs, const std::string& image_path, const FileInfo& image,
+                          const std::string& journal_path,
+                          std::optional<RollbackJournal>* journal) {
+    const int fd = fs.OpenForReadingNoFollow(journal_path);
+    if (fd == -ENOENT) return Status::Ok();
+    if (fd == -ELOOP)
+        return UntrustedJournal(image_path, journal_path, JournalDistrust::SymbolicLink);
+    File file(fs, journal_path);
+    Status status = file.Adopt(fd);
+    FileInfo info;
+    if (status.ok()) status = file.Stat(&info);
+    if (!status.ok()) return JournalUnreadable(image_path, journal_path, status);
+    if (const auto why = Distrust(fs, info, image))
+        return UntrustedJournal(image_path, journal_path, *why);
+
+    std::vector<uint8_t> bytes(
+        std::min(static_cast<size_t>(std::max<int64_t>(info.size, 0)), kJournalHeaderBytes));
+    status = file.ReadAt(0, bytes);
+    if (!status.ok()) return JournalUnreadable(image_path, journal_path, status);
+    const std::optional<JournalHeader> header = DecodeJournalHeader(bytes);
+    if (!header) return DamagedJournal(image_path, journal_path);
+    if (!BelongsTo(*header, image)) return JournalOfAnotherFile(image_path, journal_path);
+    const std::optional<uint64_t> largest = MaxJournalSize(*header, image.size);
+    if (!largest || static_cast<uint64_t>(info.size) > *largest)
+        return DamagedJournal(image_path, journal_path);
+
+    bytes.resize(static_cast<size_t>(info.size));
+    status = file.ReadAt(0, bytes);
+    if (!status.ok()) return JournalUnreadable(image_path, journal_path, status);
+    *journal = DecodeJournal(bytes);
+    if (!*journal) return DamagedJournal(image_path, journal_path);
+    return Status::Ok();
+}
+
+// Every byte the journal covers must still hold its old value or the one the save wrote: the
+// save was cut off somewhere among them. Anything else was written by someone else since, and
+// putting the old bytes back would destroy it.
+Status CheckJournalFits(File& image, const RollbackJournal& journal,
+                        const std::string& journal_path) {
+    if (journal.first_format) return Status::Ok();
+    int64_t foreign = 0;
+    int64_t first = -1;
+    std::vector<uint8_t> now;
+    for (const JournalChange& change : journal.changes) {
+        now.resize(change.before.size());
+        Status status = image.ReadAt(change.position, now);
+        if (!status.ok()) return status;
+        for (size_t i = 0; i < now.size(); ++i) {
+            if (now[i] == change.before[i] || now[i] == change.after[i]) continue;
+            if (foreign++ == 0) first = change.position + static_cast<int64_t>(i);
+        }
+    }
+    if (foreign == 0) return Status::Ok();
+    return JournalDoesNotFit(image.path(), journal_path, foreign, first);
+}
+
+// Whether anything at all lies at the journal's path (a file of any kind, a link); fails when
+// that cannot be told.
+Status LookForJournal(FileSystem& fs, const std::string& image, const std::string& journal,
+                      bool* there) {
+    const int fd = fs.OpenForReadingNoFollow(journal);
+    if (fd >= 0) fs.Close(fd);
+    *there = fd >= 0 || fd == -ELOOP || fd == -EACCES;
+    // A link and a file the user may not read are there: the rollback says what is wrong.
+    if (*there || fd == -ENOENT) return Status::Ok();
+    return JournalUnreadable(image, journal, Status::Failure(journal, ErrorText(-fd)));
+}
+
+Status RecoverWithJournal(FileSystem& fs, const std::string& image_path,
+                          const std::string& journal_path) {
+    File image(fs, image_path);
+    const Status opened = image.OpenExistingForWriting();
+    if (!opened.ok()) {
+        // Say first what is wrong with a journal that could not be used anyway.
+        File reader(fs, image_path);
+        FileInfo info;
+        Status read = reader.OpenForReading();
+        if (read.ok()) read = reader.Stat(&info);
+        if (!read.ok()) return opened;
+        std::optional<RollbackJournal> journal;
+        read = ReadTrustedJournal(fs, image_path, info, journal_path, &journal);
+        if (!read.ok()) return read;
+        // Gone in the meantime: another program rolled it back.
+        if (!journal) return Status::Ok();
+        return JournalWaitsForAWritableImage(image_path, journal_path, opened);
+    }
+    const Status locked = image.LockExclusive();
+    if (!locked.ok()) return locked;
+    return RollBackInterruptedSave(fs, image, journal_path);
 }
 
 }  // namespace
 
-std::string JournalPathFor(const std::string& image) {
-    return image + ".rwj";
+std::string JournalPathFor(const std::string& resolved_image) {
+    return resolved_image + ".rwj";
 }
 
-std::vector<uint8_t> EncodeJournal(const RollbackJournal& journal) {
-    std::vector<uint8_t> out(std::begin(kMagic), std::end(kMagic));
-    PutNumber(out, static_cast<uint64_t>(journal.image_size), 8);
-    PutNumber(out, journal.entries.size(), 4);
-    for (const JournalEntry& entry : journal.entries) {
-        PutNumber(out, static_cast<uint64_t>(entry.position), 8);
-        PutNumber(out, entry.bytes.size(), 4);
-        out.insert(out.end(), entry.bytes.begin(), entry.bytes.end());
-    }
-    PutNumber(out, Fnv1a(out), 8);
-    return out;
+Status LocateJournal(FileSystem& fs, const std::string& image, std::string* journal) {
+    std::string resolved;
+    const int result = fs.ResolvePath(image, &resolved);
+    if (result < 0) return Status::Failure(image, ErrorText(-result));
+    *journal = JournalPathFor(resolved);
+    return Status::Ok();
 }
 
-std::optional<RollbackJournal> DecodeJournal(std::span<const uint8_t> bytes) {
-    if (bytes.size() < sizeof kMagic + 8 + 4 + 8) return std::nullopt;
-    if (std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) return std::nullopt;
-    const auto body = bytes.first(bytes.size() - 8);
-    Reader checksum(bytes.last(8));
-    if (checksum.Number(8) != Fnv1a(body)) return std::nullopt;
-
-    Reader in(body.subspan(sizeof kMagic));
-    RollbackJournal journal;
-    journal.image_size = static_cast<int64_t>(in.Number(8));
-    const uint64_t count = in.Number(4);
-    if (journal.image_size < 0 || count > kMaxEntries) return std::nullopt;
-    for (uint64_t i = 0; i < count && !in.torn(); ++i) {
-        JournalEntry entry;
-        entry.position = static_cast<int64_t>(in.Number(8));
-        entry.bytes = in.Bytes(in.Number(4));
-        const bool inside =
-            entry.position >= 0 && entry.position <= journal.image_size &&
-            static_cast<int64_t>(entry.bytes.size()) <= journal.image_size - entry.position;
-        if (!inside) return std::nullopt;
-        journal.entries.push_back(std::move(entry));
-    }
-    if (in.torn() || in.at() != body.size() - sizeof kMagic) return std::nullopt;
-    return journal;
-}
-
-Status WriteJournal(FileSystem& fs, const std::string& image, const RollbackJournal& journal) {
+Status WriteJournal(FileSystem& fs, const std::string& journal_path,
+                    const RollbackJournal& journal) {
     const std::vector<uint8_t> bytes = EncodeJournal(journal);
-    const std::string path = JournalPathFor(image);
     Status status;
     {
-        File file(fs, path);
-        status = file.CreateNew();
+        File file(fs, journal_path);
+        const int fd = fs.CreateNewPrivate(journal_path);
+        status = file.Adopt(fd);
         if (!status.ok()) return status;
         status = file.WriteAt(0, bytes);
         if (status.ok()) status = file.Flush();
@@ -128,91 +157,94 @@ Status WriteJournal(FileSystem& fs, const std::string& image, const RollbackJour
         if (status.ok()) status = closed;
     }
     if (status.ok()) {
-        const int flushed = fs.FlushFolder(FolderOf(path));
+        const int flushed = fs.FlushFolder(FolderOf(journal_path));
         if (flushed == 0) return Status::Ok();
-        status = Status::Failure(FolderOf(path), ErrorText(-flushed));
+        status = Status::Failure(FolderOf(journal_path), ErrorText(-flushed));
     }
-    fs.Remove(path);
+    fs.Remove(journal_path);
     return status;
 }
 
-Status RemoveJournal(FileSystem& fs, const std::string& image) {
-    const std::string path = JournalPathFor(image);
-    const int removed = fs.Remove(path);
-    if (removed < 0) return Status::Failure(path, ErrorText(-removed));
-    const int flushed = fs.FlushFolder(FolderOf(path));
-    return flushed < 0 ? Status::Failure(FolderOf(path), ErrorText(-flushed)) : Status::Ok();
+Status RemoveJournal(FileSystem& fs, const std::string& journal_path) {
+    const int removed = fs.Remove(journal_path);
+    if (removed < 0) return Status::Failure(journal_path, ErrorText(-removed));
+    // Should this flush fail, a crash could bring the journal back; it then holds the bytes the
+    // image holds already, or puts back a save the user was told had failed.
+    fs.FlushFolder(FolderOf(journal_path));
+    return Status::Ok();
 }
 
-Status RestoreImage(File& image, const RollbackJournal& journal) {
-    // Every entry is tried even after one fails: each one that lands is a record less damaged.
+Status RestoreImage(File& image, const std::vector<JournalChange>& changes) {
+    // Every change is tried even after one fails: each one that lands is a record less damaged.
     // What counts is what the image reads afterwards: a write refused beyond a file size limit
     // may find the old bytes still in place.
-    for (const JournalEntry& entry : journal.entries) image.WriteAt(entry.position, entry.bytes);
+    for (const JournalChange& change : changes) image.WriteAt(change.position, change.before);
     Status status = image.Flush();
     if (!status.ok()) return status;
     std::vector<uint8_t> back;
-    for (const JournalEntry& entry : journal.entries) {
-        back.resize(entry.bytes.size());
-        status = image.ReadAt(entry.position, back);
+    for (const JournalChange& change : changes) {
+        back.resize(change.before.size());
+        status = image.ReadAt(change.position, back);
         if (!status.ok()) return status;
-        if (back != entry.bytes)
-            return Status::Failure(image.path(), "I/O error " + std::to_string(EIO));
+        if (back != change.before) return image.Failure(EIO);
     }
     return Status::Ok();
 }
 
-Status PartlyWrittenFailure(const std::string& image) {
-    return Status::PartlyWritten(
-        image, "the image is partly written; its original bytes are kept in " + JournalName(image) +
-                   "; do not flash it");
-}
-
-Status RollBackInterruptedSave(FileSystem& fs, File& image) {
-    std::vector<uint8_t> bytes;
-    Status status = ReadJournal(fs, image.path(), &bytes);
-    // No journal: the last save ended well (or another program's recovery came first).
-    if (!status.ok() && status.text() == kFileNotFound) return Status::Ok();
-    const std::string name = JournalName(image.path());
-    if (!status.ok()) {
-        return Status::Failure(image.path(), status.text() + " (reading its journal " + name + ")");
-    }
-
-    const std::optional<RollbackJournal> journal = DecodeJournal(bytes);
-    if (!journal) {
-        return Status::Failure(image.path(), name +
-                                                 " is damaged: it is left alone and nothing is "
-                                                 "written; check the image, then remove " +
-                                                 name);
-    }
-    int64_t size = 0;
-    status = image.Size(&size);
+Status RollBackInterruptedSave(FileSystem& fs, File& image, const std::string& journal_path) {
+    FileInfo info;
+    Status status = image.Stat(&info);
     if (!status.ok()) return status;
-    if (size != journal->image_size) {
-        return Status::Failure(image.path(), name + " belongs to an image of " +
-                                                 std::to_string(journal->image_size) +
-                                                 " bytes, this one holds " + std::to_string(size) +
-                                                 ": it is left alone and nothing is written");
-    }
-    status = RestoreImage(image, *journal);
-    if (!status.ok()) return PartlyWrittenFailure(image.path());
-    // The image is whole again; a journal left behind now would only write the same bytes.
-    RemoveJournal(fs, image.path());
-    return Status::Ok().WithNote(
-        image.path() +
-        ": a save into it was interrupted; its bytes from before that save were put back from " +
-        name);
+    std::optional<RollbackJournal> journal;
+    status = ReadTrustedJournal(fs, image.path(), info, journal_path, &journal);
+    // No journal: the last save ended well (or another program's recovery came first).
+    if (!status.ok() || !journal) return status;
+    status = CheckJournalFits(image, *journal, journal_path);
+    if (!status.ok()) return status;
+    if (!RestoreImage(image, journal->changes).ok())
+        return PartlyWrittenFailure(image.path(), journal_path);
+    const std::string note = RolledBackNote(image.path(), journal_path);
+    // A journal left behind would be found again at every load: the command stops instead.
+    status = RemoveJournal(fs, journal_path);
+    if (!status.ok())
+        return RolledBackJournalStays(image.path(), journal_path, status).WithNote(note);
+    return Status::Ok().WithNote(note);
 }
 
 Status RecoverInterruptedSave(FileSystem& fs, const std::string& image) {
-    FileInfo info;
-    if (fs.StatPath(JournalPathFor(image), &info) == -ENOENT) return Status::Ok();
+    std::string journal;
+    Status status = LocateJournal(fs, image, &journal);
+    bool there = false;
+    if (status.ok()) status = LookForJournal(fs, image, journal, &there);
+    if (!status.ok()) return status;
+    if (there) return RecoverWithJournal(fs, image, journal);
+    // Nothing to undo, but a folder or a device given as the image is still told so.
     File file(fs, image);
-    Status status = file.OpenExistingForWriting();
+    return file.OpenForReading();
+}
+
+Status OpenImageForLoad(FileSystem& fs, File& image) {
+    std::string journal;
+    Status status = LocateJournal(fs, image.path(), &journal);
     if (!status.ok()) return status;
-    status = file.LockExclusive();
-    if (!status.ok()) return status;
-    return RollBackInterruptedSave(fs, file);
+    std::string note;
+    bool there = false;
+    for (int round = 0; round < kLoadRounds; ++round) {
+        status = LookForJournal(fs, image.path(), journal, &there);
+        if (status.ok() && there) {
+            status = RecoverWithJournal(fs, image.path(), journal);
+            if (!status.note().empty()) note = status.note();
+        }
+        if (status.ok()) status = image.OpenForReading();
+        if (status.ok()) status = image.LockShared();
+        // Under the shared lock no save runs: a journal now is one of a save cut off between the
+        // look above and the lock.
+        if (status.ok()) status = LookForJournal(fs, image.path(), journal, &there);
+        if (!status.ok()) return status.WithNote(note);
+        if (!there) return Status::Ok().WithNote(note);
+        image.Close();
+    }
+    return Status::Failure(image.path(), kInUse).WithNote(note);
 }
 
 }  // namespace rw

@@ -1,55 +1,55 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
-#include <span>
 #include <string>
 #include <vector>
 
 #include "io/file_io.h"
+#include "io/journal_format.h"
+#include "io/journal_messages.h"
 
 namespace rw {
 
-// The bytes a fullflash save is about to overwrite, kept beside the image as NAME.rwj until the
-// save is on the disk. A journal found later means a save was cut off (crash, kill, power cut):
-// writing its bytes back gives the image exactly as it was before that save.
-struct JournalEntry {
-    int64_t position = 0;
-    std::vector<uint8_t> bytes;
-};
+// The bytes a fullflash save is about to overwrite, and the bytes it writes, kept beside the
+// image as NAME.rwj until the save is on the disk. A journal found later means a save was cut off
+// (crash, kill, power cut): writing its old bytes back gives the image exactly as it was before
+// that save.
+//
+// A journal is trusted only for its own file: it lies beside the image's real path, names the
+// image's device, inode and size, must be a regular file of the image's owner (or of root, or of
+// the user running the program) that nobody else may write, and is put back only where every
+// byte still holds its old or its new value.
 
-struct RollbackJournal {
-    int64_t image_size = 0;
-    std::vector<JournalEntry> entries;
-};
+// The journal of a path with its symbolic links resolved: "/home/u/dump.bin.rwj".
+std::string JournalPathFor(const std::string& resolved_image);
+// The journal of an image by any of its names: every symbolic link to it finds the same one.
+// Fails ("File not found") when the image does not exist.
+Status LocateJournal(FileSystem& fs, const std::string& image, std::string* journal);
 
-// "dump.bin" -> "dump.bin.rwj".
-std::string JournalPathFor(const std::string& image);
+// Creates the journal (never over an existing name), readable by its owner alone, flushes it and
+// then its folder, so it is on the disk before the first byte of the image changes.
+Status WriteJournal(FileSystem& fs, const std::string& journal_path,
+                    const RollbackJournal& journal);
+// Removes the journal of a save that ended or was undone, and flushes the folder; fails only
+// when the journal stays.
+Status RemoveJournal(FileSystem& fs, const std::string& journal_path);
 
-// "RWJ1", image size, entry count, entries (position, length, bytes), then a 64-bit FNV-1a
-// checksum of everything before it; numbers little-endian.
-std::vector<uint8_t> EncodeJournal(const RollbackJournal& journal);
-// nullopt for a torn or altered journal, or one with entries outside the image.
-std::optional<RollbackJournal> DecodeJournal(std::span<const uint8_t> bytes);
+// Writes the old bytes of the changes into the image, flushes, and reads them back to check them.
+Status RestoreImage(File& image, const std::vector<JournalChange>& changes);
 
-// Creates the journal (never over an existing one), flushes it and then its folder, so it is on
-// the disk before the first byte of the image changes.
-Status WriteJournal(FileSystem& fs, const std::string& image, const RollbackJournal& journal);
-// Removes the journal of a save that ended, and flushes the folder.
-Status RemoveJournal(FileSystem& fs, const std::string& image);
+// For an image opened for writing and locked: when a journal lies beside it, checks that it may be
+// trusted and belongs to this very file, writes its old bytes back, checks them and removes the
+// journal; the result then carries a note saying so. A journal that is not trusted, belongs to
+// another file, is damaged or does not fit the image's bytes is left alone, nothing is written,
+// and the result says which and what to do.
+Status RollBackInterruptedSave(FileSystem& fs, File& image, const std::string& journal_path);
 
-// Writes the journal's bytes into the image, flushes, and reads them back to check them.
-Status RestoreImage(File& image, const RollbackJournal& journal);
-
-// What a failed save says when the image could not be put back.
-Status PartlyWrittenFailure(const std::string& image);
-
-// For an image opened for writing and locked: when a journal lies beside it, writes its bytes
-// back, checks them and removes the journal; the result then carries a note saying so. A damaged
-// journal is left alone and nothing is written.
-Status RollBackInterruptedSave(FileSystem& fs, File& image);
-
-// The same for an image by name: opens and locks it only when a journal is there.
+// The same for an image by name: opens and locks it only when a journal is there. A missing image
+// is "File not found", a folder "NAME is a folder".
 Status RecoverInterruptedSave(FileSystem& fs, const std::string& image);
+
+// Opens an image for a load: an interrupted save is rolled back first, and the image is held
+// under a shared lock, so no save into it is half done while it is read. The result carries the
+// rollback's note.
+Status OpenImageForLoad(FileSystem& fs, File& image);
 
 }  // namespace rw

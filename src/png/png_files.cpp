@@ -1,20 +1,25 @@
 #include "png/png_files.h"
 
+#include <png.h>
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
-#include <QImageReader>
+#include <QtGlobal>
+#include <cstdint>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace rw {
 namespace {
 
-// Pictures past this many pixels per side are refused before decoding: no font sheet comes near
-// it, and a crafted header must not make the decoder allocate gigabytes.
-constexpr int kMaxSide = 16384;
+// Pictures past this many pixels per side or in all are refused before decoding: the largest
+// font sheet (Latin at scale 16) has 10064 x 2048, and a crafted header must not make the decoder
+// allocate gigabytes.
+constexpr png_uint_32 kMaxSide = 16384;
+constexpr uint64_t kMaxPixels = uint64_t{1} << 25;
 constexpr int64_t kMaxFileSize = 64 << 20;
-constexpr const char* kTooLarge = "The picture is too large";
 
 Status ReadWholeFile(FileSystem& fs, const std::string& path, std::vector<uint8_t>& bytes) {
     File file(fs, path);
@@ -22,16 +27,80 @@ Status ReadWholeFile(FileSystem& fs, const std::string& path, std::vector<uint8_
     int64_t size = 0;
     if (status.ok()) status = file.Size(&size);
     if (!status.ok()) return status;
-    if (size > kMaxFileSize) return Status::Failure(path, kTooLarge);
+    if (size > kMaxFileSize) return Status::Failure(path, kPictureTooLarge);
     bytes.resize(static_cast<size_t>(size));
     status = file.ReadAt(0, bytes);
     if (status.ok()) status = file.Close();
     return status;
 }
 
+// The size an IHDR chunk gives, read here rather than by libpng, which refuses what passes its
+// own limits as damaged data.
+struct PictureSize {
+    uint64_t width = 0;
+    uint64_t height = 0;
+
+    bool TooLarge() const {
+        return width > kMaxSide || height > kMaxSide || width * height > kMaxPixels;
+    }
+};
+
+uint32_t BigEndian(const uint8_t* bytes) {
+    return uint32_t{bytes[0]} << 24 | uint32_t{bytes[1]} << 16 | uint32_t{bytes[2]} << 8 | bytes[3];
+}
+
+// The eight signature bytes, then the IHDR chunk: length 13, type, width, height (big-endian).
+std::optional<PictureSize> SizeInHeader(const std::vector<uint8_t>& bytes) {
+    constexpr size_t kHeaderBytes = 8 + 4 + 4 + 4 + 4;
+    if (bytes.size() < kHeaderBytes || png_sig_cmp(bytes.data(), 0, 8) != 0) return std::nullopt;
+    if (BigEndian(bytes.data() + 8) != 13 || std::memcmp(bytes.data() + 12, "IHDR", 4) != 0)
+        return std::nullopt;
+    const PictureSize size{BigEndian(bytes.data() + 16), BigEndian(bytes.data() + 20)};
+    if (size.width == 0 || size.height == 0) return std::nullopt;
+    return size;
+}
+
+// libpng's reader for whole pictures: it converts any colour type to 8-bit RGBA, and keeps what
+// it has to say in the image instead of printing it.
+class PngDecoder {
+  public:
+    PngDecoder() { image_.version = PNG_IMAGE_VERSION; }
+    ~PngDecoder() { png_image_free(&image_); }
+    PngDecoder(const PngDecoder&) = delete;
+    PngDecoder& operator=(const PngDecoder&) = delete;
+
+    bool ReadHeader(const std::vector<uint8_t>& bytes) {
+        return png_image_begin_read_from_memory(&image_, bytes.data(), bytes.size()) != 0;
+    }
+    bool Decode(RgbaImage& picture) {
+        image_.format = PNG_FORMAT_RGBA;
+        picture.width = static_cast<int>(image_.width);
+        picture.height = static_cast<int>(image_.height);
+        picture.rgba.resize(PNG_IMAGE_SIZE(image_));
+        return png_image_finish_read(&image_, nullptr, picture.rgba.data(), 0, nullptr) != 0;
+    }
+
+  private:
+    png_image image_{};
+};
+
+// While it lives, Qt's warnings (its image plugins') go nowhere instead of stderr.
+class QuietQtMessages {
+  public:
+    QuietQtMessages() : previous_(qInstallMessageHandler(Drop)) {}
+    ~QuietQtMessages() { qInstallMessageHandler(previous_); }
+    QuietQtMessages(const QuietQtMessages&) = delete;
+    QuietQtMessages& operator=(const QuietQtMessages&) = delete;
+
+  private:
+    static void Drop(QtMsgType, const QMessageLogContext&, const QString&) {}
+    QtMessageHandler previous_;
+};
+
 }  // namespace
 
 Status WritePng(const std::string& path, const RgbImage& image, FileSystem& fs) {
+    const QuietQtMessages quiet;
     QImage picture(image.rgb.data(), image.width, image.height, image.width * 3,
                    QImage::Format_RGB888);
     QByteArray encoded;
@@ -42,32 +111,24 @@ Status WritePng(const std::string& path, const RgbImage& image, FileSystem& fs) 
     return WriteFileAtomically(fs, path, std::span<const uint8_t>(data, encoded.size()));
 }
 
-Status ReadPng(const std::string& path, RgbaImage& image, FileSystem& fs) {
+Status ReadPng(const std::string& path, RgbaImage& image, const PictureSizeCheck& accept_size,
+               FileSystem& fs) {
     std::vector<uint8_t> bytes;
     const Status status = ReadWholeFile(fs, path, bytes);
     if (!status.ok()) return status;
-    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<qsizetype>(bytes.size()));
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "PNG");
-    const QSize size = reader.size();
-    if (!reader.canRead()) return Status::Failure(path, kNotAPng);
-    if (size.width() > kMaxSide || size.height() > kMaxSide)
-        return Status::Failure(path, kTooLarge);
-    const QImage decoded = reader.read();
-    if (decoded.isNull()) return Status::Failure(path, kNotAPng);
-    const QImage rgba = decoded.convertToFormat(QImage::Format_RGBA8888);
-    RgbaImage result;
-    result.width = rgba.width();
-    result.height = rgba.height();
-    result.rgba.resize(static_cast<size_t>(result.width) * result.height * 4);
-    for (int y = 0; y < result.height; ++y) {
-        std::memcpy(result.rgba.data() + static_cast<size_t>(y) * result.width * 4,
-                    rgba.constScanLine(y), static_cast<size_t>(result.width) * 4);
+    const std::optional<PictureSize> size = SizeInHeader(bytes);
+    if (!size) return Status::Failure(path, kNotAPng);
+    if (size->TooLarge()) return Status::Failure(path, kPictureTooLarge);
+    if (accept_size) {
+        if (auto refused =
+                accept_size(static_cast<int>(size->width), static_cast<int>(size->height)))
+            return Status::Failure(path, *refused);
     }
-    image = std::move(result);
+    PngDecoder decoder;
+    RgbaImage decoded;
+    if (!decoder.ReadHeader(bytes) || !decoder.Decode(decoded))
+        return Status::Failure(path, kNotAPng);
+    image = std::move(decoded);
     return Status::Ok();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "editor/font_sheet.h"
@@ -9,17 +11,30 @@
 
 namespace rw {
 
-// PNG pictures through Qt's image codecs. They need no application object, so the command-line
-// tool uses them as well as the window.
+// PNG pictures: written through Qt's image codecs, read through libpng's own reader, which
+// tells a picture's size before decoding it. Neither needs an application object, so the
+// command-line tool uses them as well as the window. Nothing the libraries have to say reaches
+// stderr: a picture that cannot be read is told in one message of ours.
 
 // Writes the picture as a truecolour PNG, replacing any file of that name atomically.
 Status WritePng(const std::string& path, const RgbImage& image,
                 FileSystem& fs = SystemFileSystem());
 
+// What a reader requires of a picture's size, asked with the size in the file's header before
+// anything is decoded: the reason to refuse it, or nullopt.
+using PictureSizeCheck = std::function<std::optional<std::string>(int width, int height)>;
+
 // Reads a PNG file of any colour type as 8-bit RGBA. A file that is no PNG picture fails with
-// "Not a PNG picture" and leaves `image` as it was.
-Status ReadPng(const std::string& path, RgbaImage& image, FileSystem& fs = SystemFileSystem());
+// "Not a PNG picture", one larger than any font sheet with "The picture is too large", and one
+// whose size `accept_size` refuses with its reason, each before decoding; `image` is left as it
+// was.
+Status ReadPng(const std::string& path, RgbaImage& image, const PictureSizeCheck& accept_size,
+               FileSystem& fs = SystemFileSystem());
+inline Status ReadPng(const std::string& path, RgbaImage& image) {
+    return ReadPng(path, image, nullptr);
+}
 
 inline constexpr const char* kNotAPng = "Not a PNG picture";
+inline constexpr const char* kPictureTooLarge = "The picture is too large";
 
 }  // namespace rw

@@ -53,11 +53,13 @@ void TForm1::WarnIfNotAFont() {
 }
 
 // Before a fullflash save: true to go on. A file that cannot be read or is too short is left to
-// the save, which reports it in its own words.
+// the save, which reports it in its own words. An interrupted save the look rolls back is told.
 bool TForm1::ConfirmSaveIntoForeignData(const std::string& path) {
     const EditorState& state = editor_.state();
     std::vector<LayoutScore> scores;
-    if (!IdentifyLayouts(path, editor_.edition(), &scores).ok()) return true;
+    const Status identified = IdentifyLayouts(path, editor_.edition(), &scores);
+    ShowNoteOf(identified);
+    if (!identified.ok()) return true;
     const LayoutId chosen{state.model, state.kind};
     const LayoutScore* own = ScoreOf(scores, chosen);
     if (own == nullptr || own->LooksLikeFont() || !own->inside_image) return true;

@@ -71,12 +71,15 @@ void TForm1::ImportPng1Click() {
         {DialogTitle(static_cast<int>(UiText::ImportPngTitle)), kPngFilter, std::nullopt});
     if (!path) return;
     const std::string file = path->toStdString();
+    const FontSheetGeometry geometry = SheetOf(editor_);
     RgbaImage sheet;
-    Status status = ReadPng(file, sheet);
+    Status status = ReadPng(file, sheet, [&geometry](int width, int height) {
+        return SheetSizeProblem(width, height, geometry);
+    });
     FontImage scratch = editor_.font();
     if (status.ok()) {
         const BlockSet blocks = ScopeBlocks(editor_.state().load_scope, editor_.edition());
-        if (const auto failure = ReadFontSheet(sheet, SheetOf(editor_), blocks, scratch))
+        if (const auto failure = ReadFontSheet(sheet, geometry, blocks, scratch))
             status = Status::Failure(file, *failure);
     }
     if (!status.ok()) {

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli/terminal_text.h"
 #include "cli_run.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
 #include "io/rollback_journal.h"
+#include "journal_test_support.h"
 #include "test_files.h"
 
 namespace rw {
@@ -201,13 +204,104 @@ TEST_F(CliTest, RefusesTheSameFileEscapesNamesAndRecovers) {
     auto damaged = original;
     damaged[100] ^= 0xFF;
     WriteBytes(flash, damaged);
-    const auto journal =
-        EncodeJournal({static_cast<int64_t>(original.size()), {{100, {original[100]}}}});
-    WriteBytes(JournalPathFor(flash), journal);
+    testing::PlantJournal(
+        JournalPathFor(flash),
+        EncodeJournal(testing::JournalOf(flash, {{100, {original[100]}, {damaged[100]}}})));
     const CliRun recovered = Cli({"recover", flash});
     EXPECT_EQ(recovered.code, 0);
     EXPECT_NE(recovered.err.find("interrupted"), std::string::npos);
     EXPECT_EQ(ReadBytes(flash), original);
+}
+
+// preview, render and export-sheet rolled a cut-off save back without a word and exited 0.
+TEST_F(CliTest, EveryCommandThatRollsBackASaveSaysSoInOneLine) {
+    const std::vector<std::string> t = {"--edition", "rus", "--model", "s45", "--kind", "normal"};
+    const FontLayout l = LookupLayout(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal);
+    const std::string flash = Image(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal, 12);
+    const auto original = ReadBytes(flash);
+    const std::string sft = dir_.File("f.sft");
+    ASSERT_EQ(Cli({"extract", t[0], t[1], t[2], t[3], t[4], t[5], flash, sft}).code, 0);
+    auto with = [&](const std::string& command, std::vector<std::string> rest) {
+        std::vector<std::string> args{command};
+        if (command != "recover" && command != "identify")
+            args.insert(args.end(), t.begin(), t.end());
+        if (command == "identify") args.insert(args.end(), {"--edition", "rus"});
+        if (command == "render") args.insert(args.end(), {"--block", "0"});
+        args.insert(args.end(), rest.begin(), rest.end());
+        return args;
+    };
+    const std::vector<std::vector<std::string>> commands = {
+        with("extract", {flash, dir_.File("out.sft")}),
+        with("preview", {flash, "АБВ", dir_.File("p.png")}),
+        with("render", {flash, dir_.File("r.png")}),
+        with("export-sheet", {flash, dir_.File("s.png")}),
+        with("identify", {flash}),
+        with("recover", {flash}),
+        with("inject", {"--force", sft, flash})};
+    for (const auto& command : commands) {
+        SCOPED_TRACE(command[0]);
+        WriteBytes(flash, original);
+        auto torn = original;
+        torn[l.normal_base] ^= 0xFF;
+        torn[l.normal_base + 13] ^= 0xFF;
+        WriteBytes(flash, torn);
+        testing::PlantJournal(
+            JournalPathFor(flash),
+            EncodeJournal(testing::JournalOf(
+                flash, {{l.normal_base, {original[l.normal_base]}, {torn[l.normal_base]}},
+                        {l.normal_base + 13,
+                         {original[l.normal_base + 13]},
+                         {torn[l.normal_base + 13]}}})));
+        const CliRun run = Cli(command);
+        EXPECT_EQ(run.code, 0) << run.err;
+        EXPECT_EQ(run.err, "runewright-cli: " + flash +
+                               ": a save into it was interrupted; its bytes from before that save "
+                               "were put back from " +
+                               BaseNameOf(flash) + ".rwj\n");
+        EXPECT_FALSE(testing::Exists(JournalPathFor(flash)));
+        if (command[0] != "inject") {
+            EXPECT_EQ(ReadBytes(flash), original);
+        }
+    }
+}
+
+TEST_F(CliTest, AMissingDumpOrAFolderIsNamedAsSuch) {
+    const CliRun missing = Cli({"recover", dir_.File("none.bin")});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.err, "runewright-cli: " + dir_.File("none.bin") + ": File not found\n");
+    const std::string folder = dir_.File("dumps.bin");
+    std::filesystem::create_directory(folder);
+    const std::string is_a_folder = "runewright-cli: " + folder + ": dumps.bin is a folder\n";
+    EXPECT_EQ(Cli({"recover", folder}).err, is_a_folder);
+    const std::string sft = dir_.File("f.sft");
+    WriteBytes(sft, std::vector<uint8_t>(1768, 0));
+    const CliRun inject =
+        Cli({"inject", "--edition", "rus", "--model", "s45", "--kind", "normal", sft, folder});
+    EXPECT_EQ(inject.code, 1);
+    EXPECT_EQ(inject.err, is_a_folder);
+    EXPECT_EQ(
+        Cli({"extract", "--edition", "rus", "--model", "s45", "--kind", "normal", folder, sft}).err,
+        is_a_folder);
+}
+
+// preview printed the characters it had no glyph for straight to the terminal.
+TEST_F(CliTest, CharactersEchoedFromTheInputAreEscaped) {
+    const std::string flash = Image(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal, 13);
+    const CliRun run = Cli({"preview", "--edition", "rus", "--model", "s45", "--kind", "normal",
+                            flash, "\x1b[2J\a\xc2\x9b\xe2\x80\xae!", dir_.File("p.png")});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "no glyph for: \\x1b [ 2 J \\x07 \\u009b \\u202e !\n");
+
+    EXPECT_EQ(cli::EscapeControlBytes("a\tb\\c\x7f"), "a\\tb\\\\c\\x7f");
+    // Bytes that are no UTF-8 (a lone 8-bit CSI among them) are shown as bytes.
+    EXPECT_EQ(cli::EscapeControlBytes("\x9b"
+                                      "1m \xe2\x80 \xff"),
+              "\\x9b1m \\xe2\\x80 \\xff");
+    // Bidirectional marks and isolates, and the line and paragraph separators.
+    EXPECT_EQ(cli::EscapeControlBytes("\u200f\u2066\u2069\u2028\u2029\u061c"),
+              "\\u200f\\u2066\\u2069\\u2028\\u2029\\u061c");
+    // Letters of any script pass as they are.
+    EXPECT_EQ(cli::EscapeControlBytes("Ёж ü 字"), "Ёж ü 字");
 }
 
 }  // namespace

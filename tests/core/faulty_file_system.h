@@ -38,11 +38,17 @@ class FaultyFileSystem final : public FileSystem {
     int OpenForReading(const std::string& p) override {
         return Fails(Op::Open) ? -error_ : real().OpenForReading(p);
     }
+    int OpenForReadingNoFollow(const std::string& p) override {
+        return Fails(Op::Open) ? -error_ : real().OpenForReadingNoFollow(p);
+    }
     int OpenExistingForWriting(const std::string& p) override {
         return Fails(Op::Open) ? -error_ : real().OpenExistingForWriting(p);
     }
     int CreateNew(const std::string& p) override {
         return Fails(Op::Open) ? -error_ : real().CreateNew(p);
+    }
+    int CreateNewPrivate(const std::string& p) override {
+        return Fails(Op::Open) ? -error_ : real().CreateNewPrivate(p);
     }
     int64_t Size(int fd) override { return Fails(Op::Size) ? -error_ : real().Size(fd); }
     int64_t ReadAt(int fd, void* b, size_t n, int64_t pos) override {
@@ -72,7 +78,9 @@ class FaultyFileSystem final : public FileSystem {
     int ResolvePath(const std::string& p, std::string* resolved) override {
         return Fails(Op::Stat) ? -error_ : real().ResolvePath(p, resolved);
     }
-    int TryLock(int fd) override { return Fails(Op::Lock) ? -error_ : real().TryLock(fd); }
+    int TryLock(int fd, LockMode mode) override {
+        return Fails(Op::Lock) ? -error_ : real().TryLock(fd, mode);
+    }
     int FlushFolder(const std::string& folder) override {
         return Fails(Op::FolderFlush) ? -error_ : real().FlushFolder(folder);
     }
@@ -91,6 +99,7 @@ class FaultyFileSystem final : public FileSystem {
     int Truncate(int fd, int64_t size) override {
         return Fails(Op::Write) ? -error_ : real().Truncate(fd, size);
     }
+    uint32_t EffectiveUser() override { return real().EffectiveUser(); }
 
   private:
     static FileSystem& real() { return SystemFileSystem(); }

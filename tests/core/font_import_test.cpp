@@ -4,11 +4,13 @@
 #include <algorithm>
 #include <bit>
 
+#include "crafted_fonts.h"
 #include "edition/code_points.h"
 #include "editor/font_import.h"
 #include "fontimport/freetype_face.h"
 #include "fontimport/import_faces.h"
 #include "io/load_scope.h"
+#include "test_files.h"
 
 namespace rw {
 namespace {
@@ -74,7 +76,7 @@ TEST(FontImport, OutlineGlyphsKeepEveryPixelFreeTypeDrawsAndStartInColumnOne) {
     const FontImportReport report =
         Import(faces, {Edition::Latin, kWideBig, false, BlockSet{0, 1}}, font);
     Status opened;
-    auto reference = FreeTypeFace::Open(kDejaVuSans, 14, &opened);
+    auto reference = FreeTypeFace::Open(kDejaVuSans, 14, MaxGlyphBitmapSide(kWideBig), &opened);
     ASSERT_TRUE(reference);
     for (int set = 0; set < 2; ++set) {
         for (int slot = 0; slot < 26; ++slot) {
@@ -192,6 +194,61 @@ TEST(FontImport, FontsThatCannotBeOpenedAreNamedWithTheReason) {
     status = OpenImportFaces(Request("Terminus:style=Nonexistent"), kNarrowNormal, faces);
     EXPECT_FALSE(status.ok());
     EXPECT_EQ(faces.normal, nullptr);
+}
+
+// A strike of 2, 4 or 8 bits a pixel used to import as an empty font without a word.
+TEST(FontImport, GreyStrikesBecomeInkFromTheMiddleGreyLevelOn) {
+    testing::TempDir dir;
+    const std::vector<std::pair<int, std::vector<int>>> strikes = {
+        {1, {0, 0, 1, 1}}, {2, {0, 1, 2, 3}}, {4, {0, 7, 8, 15}}, {8, {0, 127, 128, 255}}};
+    for (const auto& [bits, levels] : strikes) {
+        SCOPED_TRACE(bits);
+        const std::string path = dir.File("grey" + std::to_string(bits) + ".bdf");
+        const std::string bdf = testing::GreyBdf(bits, levels);
+        testing::WriteBytes(path, std::vector<uint8_t>(bdf.begin(), bdf.end()));
+        ImportFaces faces = Open(Request(path, std::nullopt, true), kWideBig);
+        ASSERT_NE(faces.normal, nullptr);
+        const std::optional<MonoBitmap> bitmap = faces.normal->Render(U'A');
+        ASSERT_TRUE(bitmap);
+        EXPECT_EQ(bitmap->ink, (std::vector<uint8_t>{0, 0, 1, 1}));
+
+        FontImage font;
+        const FontImportReport report =
+            Import(faces, {Edition::Latin, kWideBig, false, BlockSet{0}}, font);
+        const GlyphRows rows = LoadGlyphRows(font, kWideBig, GlyphSlot{0, 0});
+        EXPECT_EQ(InkCount(rows), 2);
+        EXPECT_EQ(rows[faces.baseline], 0x6000);  // columns 1 and 2, on the baseline
+        ASSERT_FALSE(report.problems.empty());    // B..Z are missing, A is not
+        EXPECT_NE(report.problems[0].code, U'A');
+    }
+}
+
+// A 29 KB font whose glyphs claimed tens of thousands of pixels a side ran an import for minutes
+// and hundreds of megabytes: such a glyph is measured first and refused undrawn.
+TEST(FontImport, AGlyphFarLargerThanTheCellIsRefusedAsClippedWithoutBeingDrawn) {
+    testing::TempDir dir;
+    const std::string path = dir.File("huge.ttf");
+    testing::WriteBytes(path, testing::OversizedTrueType());
+    ImportFaces faces = Open(Request(path, std::nullopt, false, 16, 12), kWideBig);
+    ASSERT_NE(faces.normal, nullptr);
+    const std::optional<MonoBitmap> bitmap = faces.normal->Render(U'A');
+    ASSERT_TRUE(bitmap);
+    EXPECT_TRUE(bitmap->oversized);
+    EXPECT_TRUE(bitmap->ink.empty());
+    EXPECT_EQ(MaxGlyphBitmapSide(kWideBig), 64);
+    EXPECT_EQ(MaxGlyphBitmapSide(kNarrowNormal), 48);
+
+    FontImage font;
+    font.wide[0][0][3] = 0x1234;
+    const FontImportReport report =
+        Import(faces, {Edition::Latin, kWideBig, false, BlockSet{0, 4}}, font);
+    ASSERT_EQ(report.problems.size(), 26u);
+    for (const ImportProblem& p : report.problems) {
+        EXPECT_TRUE(p.clipped_normal && p.clipped_bold) << char(p.code);
+        EXPECT_FALSE(p.missing_normal || p.missing_bold) << char(p.code);
+    }
+    EXPECT_EQ(DescribeImportProblems(report)[0], "U+0041 A: clipped");
+    EXPECT_EQ(font, FontImage{});
 }
 
 TEST(FontImport, DefaultBaselineIsHLessTheRoundedDescenderWithinTheCell) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <span>
 #include <sstream>
 
 #include "cli/cli.h"
@@ -141,6 +142,73 @@ TEST_F(SheetCliTest, WrongSizesAndNonPicturesFailNamingTheFileAndWriteNothing) {
               2);
     EXPECT_FALSE(std::filesystem::exists(dir_.File("o.sft")));
     EXPECT_FALSE(std::filesystem::exists(dir_.File("out.sbf")));
+}
+
+// The CRC-32 of PNG chunks.
+uint32_t Crc32(std::span<const uint8_t> bytes) {
+    uint32_t crc = 0xFFFFFFFF;
+    for (uint8_t b : bytes) {
+        crc ^= b;
+        for (int k = 0; k < 8; ++k) crc = crc & 1 ? 0xEDB88320 ^ (crc >> 1) : crc >> 1;
+    }
+    return ~crc;
+}
+
+// A PNG is judged by its header before it is decoded: a 130 KB picture was decoded into 409 MB
+// before its size was refused, and a valid but too large one was called "Not a PNG picture".
+TEST_F(SheetCliTest, APictureIsJudgedByItsHeaderBeforeItIsDecoded) {
+    // The signature and a whole IHDR chunk of the given size, then pixel data that no decoder
+    // could read.
+    auto header_only = [&](const std::string& name, uint32_t width, uint32_t height) {
+        std::vector<uint8_t> bytes = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+        auto put = [&bytes](uint32_t v) {
+            for (int shift : {24, 16, 8, 0}) bytes.push_back(static_cast<uint8_t>(v >> shift));
+        };
+        put(13);
+        const size_t chunk = bytes.size();
+        bytes.insert(bytes.end(), {'I', 'H', 'D', 'R'});
+        put(width);
+        put(height);
+        bytes.insert(bytes.end(), {8, 6, 0, 0, 0});  // 8-bit RGBA
+        put(Crc32(std::span(bytes).subspan(chunk)));
+        put(128 * 1024);
+        bytes.insert(bytes.end(), {'I', 'D', 'A', 'T'});
+        bytes.resize(130 * 1024, 0x5A);
+        testing::WriteBytes(dir_.File(name), bytes);
+        return dir_.File(name);
+    };
+    const std::string wrong = header_only("wrong.png", 5000, 5000);
+    EXPECT_EQ(Sheet("import-sheet", "rus", "normal", {wrong, dir_.File("o.sft")}), 1);
+    EXPECT_EQ(err_.str(), "runewright-cli: " + wrong +
+                              ": the picture is 5000 x 5000 pixels; a sheet of this font is "
+                              "306 x 48 pixels or a whole multiple of that\n");
+    for (const auto& [width, height] :
+         std::vector<std::pair<uint32_t, uint32_t>>{{10112, 10112}, {20000, 1}, {1, 0x7FFFFFFF}}) {
+        const std::string large = header_only("large.png", width, height);
+        EXPECT_EQ(Sheet("import-sheet", "rus", "normal", {large, dir_.File("o.sft")}), 1);
+        EXPECT_EQ(err_.str(), "runewright-cli: " + large + ": The picture is too large\n");
+    }
+    EXPECT_EQ(Sheet("import-sheet", "rus", "normal",
+                    {header_only("zero.png", 0, 48), dir_.File("o.sft")}),
+              1);
+    EXPECT_NE(err_.str().find(": Not a PNG picture\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("o.sft")));
+}
+
+// libpng and Qt wrote their own complaints to stderr beside the tool's one line.
+TEST_F(SheetCliTest, NoLibraryMessageReachesStderr) {
+    const std::string font = TerminusFont("rus", "normal", "n.sft");
+    const std::string png = dir_.File("n.png");
+    ASSERT_EQ(Sheet("export-sheet", "rus", "normal", {font, png}), 0);
+    auto bytes = testing::ReadBytes(png);
+    for (size_t i = 60; i < bytes.size() - 20; ++i) bytes[i] ^= 0x33;  // the pixel data and CRCs
+    testing::WriteBytes(png, bytes);
+    ::testing::internal::CaptureStderr();
+    const int code = Sheet("import-sheet", "rus", "normal", {png, dir_.File("o.sft")});
+    const std::string library = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(code, 1);
+    EXPECT_EQ(err_.str(), "runewright-cli: " + png + ": Not a PNG picture\n");
+    EXPECT_EQ(library, "");
 }
 
 TEST_F(SheetCliTest, ImportFontReportsProblemsYetWritesAndRefusesWhatIsNoFont) {

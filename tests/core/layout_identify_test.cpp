@@ -139,6 +139,58 @@ TEST(LayoutIdentify, ErasedZeroedAndShortImagesLookLikeNoFont) {
     EXPECT_EQ(missing.Message(), "absent.bin: File not found");
 }
 
+// Glyphs as a font holds them: each its own shape, its ink inside its width, on zero bytes.
+void PutDrawnFont(Edition edition, const FontLayout& layout, std::vector<uint8_t>& image) {
+    const bool wide = edition == Edition::Latin || layout.wide;
+    int n = 0;
+    for (const FlashRecord& r : RecordsToWrite(edition, layout)) {
+        uint8_t* record = image.data() + r.position;
+        const int width = 5 + n % 4;
+        const uint8_t shape = static_cast<uint8_t>(0xF0 >> (n % 5));
+        if (wide) {
+            record[0] = 0;
+            record[1] = static_cast<uint8_t>(width);
+            for (int row = 1; row <= layout.last_row; ++row)
+                record[2 * row] = row % 3 == 0 ? static_cast<uint8_t>(n / 5) & 0x7C : shape;
+        } else {
+            record[0] = static_cast<uint8_t>(width);
+            for (int row = 1; row <= layout.last_row; ++row)
+                record[row] = row % 3 == 0 ? static_cast<uint8_t>(n / 5) & 0x7C : shape;
+        }
+        ++n;
+    }
+}
+
+// A dump of zeros with one stray byte, erased flash, or sparse noise once scored 98-100 % and was
+// written without --force.
+TEST(LayoutIdentify, ZerosWithAStrayByteAndSparseNoiseScoreNothingWhileAFontScoresFull) {
+    for (Edition edition : {Edition::Cyrillic, Edition::Latin}) {
+        SCOPED_TRACE(edition == Edition::Latin ? "eng" : "rus");
+        const FontLayout s45 = LookupLayout(edition, PhoneModel::SME45, FontKind::Normal);
+        std::vector<uint8_t> stray(kImageSize, 0);
+        stray[RecordsToWrite(edition, s45)[5].position + 1] = 0x01;
+        std::vector<uint8_t> sparse(kImageSize, 0);
+        const std::vector<uint8_t> noise = testing::RandomBytes(kImageSize, 64);
+        for (size_t i = 0; i + 1 < kImageSize; i += 64)
+            sparse[i + noise[i] % 64] = noise[i + 1] | 1;
+        for (const auto* image : {&stray, &sparse}) {
+            for (const LayoutScore& s : Identify(*image, edition)) {
+                EXPECT_EQ(s.Percent(), 0) << LayoutName(s.layouts[0]);
+            }
+        }
+        for (PhoneModel model : kAllPhoneModels) {
+            for (FontKind kind : kAllFontKinds) {
+                const LayoutId id{model, kind};
+                std::vector<uint8_t> image(kImageSize, 0);
+                PutDrawnFont(edition, LookupLayout(edition, model, kind), image);
+                // On zeros the C/M 35 Small font is also an S 35 Small one with empty bold
+                // letters, so only the score is asked for here, not the place.
+                EXPECT_EQ(ScoreOf(Identify(image, edition), id)->Percent(), 100) << LayoutName(id);
+            }
+        }
+    }
+}
+
 TEST(LayoutIdentify, WarningNamesTheChosenFontItsMatchAndTheLookAlikes) {
     std::vector<uint8_t> image = RandomImage();
     PutFont(Edition::Cyrillic, LookupLayout(Edition::Cyrillic, PhoneModel::C45, FontKind::Normal),
@@ -228,6 +280,19 @@ TEST_F(IdentifyCliTest, InjectRefusesADumpWithoutAFontThereUnlessForced) {
     EXPECT_EQ(forced.code, 0) << forced.err;
     const FontLayout s45i = LookupLayout(Edition::Cyrillic, PhoneModel::SME45i, FontKind::Normal);
     EXPECT_EQ(testing::ReadBytes(flash)[s45i.normal_base + 1], 0x70);
+}
+
+TEST_F(IdentifyCliTest, InjectRefusesADumpOfZerosWithAStrayByte) {
+    std::vector<uint8_t> image(1 << 20, 0);
+    const FontLayout s45 = LookupLayout(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal);
+    image[s45.normal_base + 3] = 0x01;
+    const std::string flash = dir_.File("zeros.bin");
+    testing::WriteBytes(flash, image);
+    const CliRun refused = Cli(
+        {"inject", "--edition", "rus", "--model", "s45", "--kind", "normal", FontFile(), flash});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_NE(refused.err.find("(0 % match)"), std::string::npos) << refused.err;
+    EXPECT_EQ(testing::ReadBytes(flash), image);
 }
 
 }  // namespace

@@ -14,10 +14,12 @@
 #include <functional>
 
 #include "faulty_file_system.h"
+#include "forwarding_file_system.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
 #include "io/rollback_journal.h"
 #include "io/safe_replace.h"
+#include "small_dump.h"
 #include "test_files.h"
 
 namespace rw {
@@ -28,44 +30,15 @@ using testing::ReadBytes;
 
 // The real file system, except that the n-th write does something of the test's first: stop
 // the process half-way through it, the way a crash or a kill -9 would find it, or send it a signal.
-class PausingFileSystem final : public FileSystem {
+class PausingFileSystem final : public testing::ForwardingFileSystem {
   public:
     using Interruption = std::function<void(int fd, const void* b, size_t n, int64_t pos)>;
     PausingFileSystem(int nth, Interruption interruption)
         : nth_(nth), interruption_(std::move(interruption)) {}
-    int OpenForReading(const std::string& p) override { return real().OpenForReading(p); }
-    int OpenExistingForWriting(const std::string& p) override {
-        return real().OpenExistingForWriting(p);
-    }
-    int CreateNew(const std::string& p) override { return real().CreateNew(p); }
-    int64_t Size(int fd) override { return real().Size(fd); }
-    int64_t ReadAt(int fd, void* b, size_t n, int64_t pos) override {
-        return real().ReadAt(fd, b, n, pos);
-    }
     int64_t WriteAt(int fd, const void* b, size_t n, int64_t pos) override {
         if (++writes_ == nth_) interruption_(fd, b, n, pos);
         return real().WriteAt(fd, b, n, pos);
     }
-    int Flush(int fd) override { return real().Flush(fd); }
-    int Close(int fd) override { return real().Close(fd); }
-    int Rename(const std::string& a, const std::string& b) override { return real().Rename(a, b); }
-    int Remove(const std::string& p) override { return real().Remove(p); }
-    int Stat(int fd, FileInfo* i) override { return real().Stat(fd, i); }
-    int StatPath(const std::string& p, FileInfo* i) override { return real().StatPath(p, i); }
-    int ResolvePath(const std::string& p, std::string* r) override {
-        return real().ResolvePath(p, r);
-    }
-    int TryLock(int fd) override { return real().TryLock(fd); }
-    int FlushFolder(const std::string& f) override { return real().FlushFolder(f); }
-    int CreateUnnamed(const std::string& f) override { return real().CreateUnnamed(f); }
-    int LinkUnnamed(int fd, const std::string& p) override { return real().LinkUnnamed(fd, p); }
-    int CopyOwnerAndMode(int fd, const FileInfo& l) override {
-        return real().CopyOwnerAndMode(fd, l);
-    }
-    int MayWrite(const std::string& p) override { return real().MayWrite(p); }
-    int Truncate(int fd, int64_t s) override { return real().Truncate(fd, s); }
-
-    static FileSystem& real() { return SystemFileSystem(); }
 
   private:
     int nth_;
@@ -73,33 +46,10 @@ class PausingFileSystem final : public FileSystem {
     int writes_ = 0;
 };
 
-class FlashSave : public ::testing::Test {
+class FlashSave : public testing::SmallDump {
   protected:
-    void SetUp() override {
-        const FontLayout real =
-            LookupLayout(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal);
-        layout_ = MovedLayout(
-            real, static_cast<int32_t>(64 - FirstRecordPosition(Edition::Cyrillic, real)));
-        const auto records = RecordsToRead(Edition::Cyrillic, layout_, BlockSet::FirstN(8));
-        original_ =
-            testing::RandomBytes(static_cast<size_t>(RequiredImageSize(records, layout_) + 64), 31);
-        testing::WriteBytes(path(), original_);
-        for (auto& block : font_.narrow) {
-            for (auto& g : block) g.fill(0x81);
-        }
-    }
-    std::string path() const { return dir_.File("dump.bin"); }
-    Status Save(FileSystem& fs = SystemFileSystem()) {
-        return WriteFlashFont(path(), Edition::Cyrillic, layout_, font_, fs);
-    }
-    Status Load(FontImage& font) {
-        return ReadFlashFont(path(), Edition::Cyrillic, layout_, BlockSet::FirstN(8), font);
-    }
-
-    testing::TempDir dir_;
-    FontLayout layout_;
-    std::vector<uint8_t> original_;
-    FontImage font_;
+    Status Save(FileSystem& fs = SystemFileSystem()) { return SaveInto(path(), fs); }
+    Status Load(FontImage& font) { return LoadFrom(path(), SystemFileSystem(), font); }
 };
 
 TEST_F(FlashSave, AWriteAndItsRestoreFailingKeepTheJournalAndTheNextLoadRollsBack) {
@@ -199,26 +149,13 @@ TEST_F(FlashSave, ADamagedJournalIsLeftAloneAndNothingIsWritten) {
 }
 
 TEST_F(FlashSave, ASecondWriterWaitsThenFailsAndTheSameFileOrADeviceIsRefused) {
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const int fd = ::open(path().c_str(), O_RDWR);
-        ::flock(fd, LOCK_EX);
-        const char byte = 1;
-        (void)::write(ready[1], &byte, 1);
-        ::sleep(30);
-        ::_exit(0);
+    Status s;
+    {
+        const testing::LockHolder saving(path(), 30000);
+        s = Save();
     }
-    char byte = 0;
-    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-    const Status s = Save();
-    ::kill(child, SIGKILL);
-    ::waitpid(child, nullptr, 0);
     EXPECT_EQ(s.text(), kInUse);
     EXPECT_EQ(ReadBytes(path()), original_);
-    ::close(ready[0]);
-    ::close(ready[1]);
 
     EXPECT_EQ(RefuseSameFile(SystemFileSystem(), path(), path()).text(), kSameFile);
     std::filesystem::create_symlink(path(), dir_.File("alias.bin"));
@@ -234,21 +171,36 @@ TEST_F(FlashSave, ASecondWriterWaitsThenFailsAndTheSameFileOrADeviceIsRefused) {
 }
 
 TEST(JournalFormat, ATornOrAlteredJournalIsNeverTrusted) {
-    RollbackJournal journal{1000, {{10, {1, 2, 3}}, {990, {4, 5, 6, 7, 8, 9, 10, 11, 12, 13}}}};
+    const RollbackJournal journal{
+        {7, 9, 1000},
+        {{10, {1, 2, 3}, {4, 5, 6}},
+         {990, std::vector<uint8_t>(10, 11), std::vector<uint8_t>(10, 12)}}};
     const auto bytes = EncodeJournal(journal);
     const auto back = DecodeJournal(bytes);
     ASSERT_TRUE(back);
-    EXPECT_EQ(back->image_size, 1000);
-    ASSERT_EQ(back->entries.size(), 2u);
-    EXPECT_EQ(back->entries[1].bytes, journal.entries[1].bytes);
+    EXPECT_EQ(back->image, (FileIdentity{7, 9, 1000}));
+    EXPECT_FALSE(back->first_format);
+    ASSERT_EQ(back->changes.size(), 2u);
+    EXPECT_EQ(back->changes[1].before, journal.changes[1].before);
+    EXPECT_EQ(back->changes[1].after, journal.changes[1].after);
     for (size_t cut = 0; cut < bytes.size(); ++cut) {
         EXPECT_FALSE(DecodeJournal(std::span(bytes).first(cut))) << cut;
         auto altered = bytes;
         altered[cut] ^= 1;
         EXPECT_FALSE(DecodeJournal(altered)) << cut;
     }
-    // An entry reaching past the image it claims is damage even with a matching checksum.
-    EXPECT_FALSE(DecodeJournal(EncodeJournal({1000, {{995, std::vector<uint8_t>(6)}}})));
+    // Changes reaching past the image, overlapping, out of order or empty are damage even with a
+    // matching checksum.
+    auto with = [](std::vector<JournalChange> changes) {
+        return DecodeJournal(EncodeJournal({{1, 1, 1000}, std::move(changes)}));
+    };
+    const std::vector<uint8_t> six(6), two(2);
+    EXPECT_FALSE(with({{995, six, six}}));
+    EXPECT_FALSE(with({{-1, two, two}}));
+    EXPECT_FALSE(with({{10, six, six}, {15, two, two}}));
+    EXPECT_FALSE(with({{20, two, two}, {10, two, two}}));
+    EXPECT_FALSE(with({{10, {}, {}}}));
+    EXPECT_TRUE(with({{10, six, six}, {16, two, two}, {994, six, six}}));
 }
 
 TEST(FontFileReplacement, KeepsLinksModeAndOldFilesThatAreNoFontFiles) {

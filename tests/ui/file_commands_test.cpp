@@ -1,5 +1,6 @@
 // The file commands of the main window, answered through a replaced dialog: fullflash load and
 // save, font files, SFT -> SBF, the load scope, and failures that must change nothing.
+#include <sys/stat.h>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -7,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
+
+#include <cstdio>
 
 #include "io/rollback_journal.h"
 #include "ui/app_look.h"
@@ -53,6 +56,24 @@ class FileCommandsTest : public QObject {
     void LoadFlash(Window& w) {
         w.dialogs->open_answers.push_back(flash_);
         w.Action("N2")->trigger();
+    }
+
+    // The dump as a save cut off in the record of А leaves it, with its journal.
+    void PlantTornSave() {
+        const QByteArray image = FlashWithLetterA();
+        QByteArray torn = image;
+        torn[kRecordA] = 0x55;
+        torn[kRecordA + 1] = 0x55;
+        QVERIFY(WriteAll(flash_, torn));
+        struct stat st {};
+        QCOMPARE(::stat(flash_.toLocal8Bit().constData(), &st), 0);
+        const RollbackJournal journal{
+            {st.st_dev, st.st_ino, st.st_size},
+            {{kRecordA, {uint8_t(image[kRecordA]), uint8_t(image[kRecordA + 1])}, {0x55, 0x55}}}};
+        const auto bytes = EncodeJournal(journal);
+        QVERIFY(WriteAll(flash_ + ".rwj", QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                                     static_cast<qsizetype>(bytes.size()))));
+        QFile::setPermissions(flash_ + ".rwj", QFile::ReadOwner | QFile::WriteOwner);
     }
 
   private slots:
@@ -131,15 +152,7 @@ class FileCommandsTest : public QObject {
     // A save cut off earlier is undone at the load, and the user is told in one message.
     void LoadRollsBackAnInterruptedSaveAndSaysSo() {
         const QByteArray image = FlashWithLetterA();
-        RollbackJournal journal{
-            image.size(), {{kRecordA, {uint8_t(image[kRecordA]), uint8_t(image[kRecordA + 1])}}}};
-        const auto bytes = EncodeJournal(journal);
-        QVERIFY(WriteAll(flash_ + ".rwj", QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                                                     static_cast<qsizetype>(bytes.size()))));
-        QByteArray damaged = image;
-        damaged[kRecordA] = 0x55;
-        damaged[kRecordA + 1] = 0x55;
-        QVERIFY(WriteAll(flash_, damaged));
+        PlantTornSave();
         Window w(Edition::Cyrillic);
         LoadFlash(w);
         QVERIFY(w.dialogs->errors.isEmpty());
@@ -148,6 +161,40 @@ class FileCommandsTest : public QObject {
         QCOMPARE(ReadAll(flash_), image);
         QCOMPARE(FontBytes(w.form->editor().font().Narrow({0, 0}), 12), kGlyphA);
         QVERIFY(!QFile::exists(flash_ + ".rwj"));
+    }
+
+    // The look at what the dump holds before a save finds the cut-off save first; it is told
+    // once, and the save goes on.
+    void SaveRollsBackAnInterruptedSaveFirstAndSaysSoOnce() {
+        Window w(Edition::Cyrillic);
+        LoadFlash(w);
+        PlantTornSave();
+        w.dialogs->save_answers.push_back(flash_);
+        w.Action("N23")->trigger();
+        QVERIFY(w.dialogs->errors.isEmpty());
+        QCOMPARE(w.dialogs->notices.size(), qsizetype{1});
+        QVERIFY(w.dialogs->notices[0].contains(Q("interrupted")));
+        QCOMPARE(ReadAll(flash_), FlashWithLetterA());
+        QVERIFY(!QFile::exists(flash_ + ".rwj"));
+    }
+
+    // A journal left beside a dump that was replaced since names itself and stops the load.
+    void ALoadStopsAtAJournalOfAnotherFile() {
+        PlantTornSave();
+        // A new file takes the name while the old one still holds its inode.
+        QVERIFY(WriteAll(flash_ + ".new", FlashWithLetterA()));
+        QCOMPARE(
+            ::rename((flash_ + ".new").toLocal8Bit().constData(), flash_.toLocal8Bit().constData()),
+            0);
+        Window w(Edition::Cyrillic);
+        LoadFlash(w);
+        QCOMPARE(w.dialogs->errors.size(), qsizetype{1});
+        QVERIFY(w.dialogs->errors[0].endsWith(
+            Q("flash.bin.rwj belongs to another file (it was renamed or replaced): move it away "
+              "to go on")));
+        QCOMPARE(w.form->editor().font().Narrow({0, 0})[0], uint8_t{0});
+        QCOMPARE(ReadAll(flash_), FlashWithLetterA());
+        QVERIFY(QFile::remove(flash_ + ".rwj"));
     }
 
     // The status line names what a load or save did, until the pointer shows a hint again.

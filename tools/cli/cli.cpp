@@ -68,6 +68,10 @@ void ReportNote(const Status& status, std::ostream& err) {
         err << "runewright-cli: " << EscapeControlBytes(status.note()) << "\n";
 }
 
+Status WithEarlierNote(const Status& earlier, const Status& later) {
+    return later.note().empty() ? later.WithNote(earlier.note()) : later;
+}
+
 int ReportOutcome(const Status& status, std::ostream& err) {
     if (!status.ok()) return ReportFileFailure(status, err);
     ReportNote(status, err);

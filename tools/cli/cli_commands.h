@@ -53,6 +53,10 @@ int RunImportSheet(const std::vector<std::string>& words, std::ostream& out, std
 // inject then refuses unless forced. A file it cannot read passes: the write reports it.
 Status CheckLooksLikeFont(const std::string& flash, Edition edition, LayoutId chosen);
 
+// The outcome of a later step of a command, keeping the note an earlier step left (an
+// interrupted save rolled back by the load).
+Status WithEarlierNote(const Status& earlier, const Status& later);
+
 // Shared reporting.
 int ReportUsageError(const std::string& reason, std::ostream& err);
 // A failure as one escaped line; exit 3 when the fullflash is partly written, else 1.

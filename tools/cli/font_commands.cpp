@@ -88,10 +88,7 @@ int RunExtract(const std::vector<std::string>& words, std::ostream&, std::ostrea
         status = ReadFlashFont(flash, target->edition, target->layout,
                                ScopeBlocks(*scope, target->edition), font);
     }
-    if (status.ok()) {
-        const std::string note = status.note();
-        status = WriteFontFile(out, target->format, font).WithNote(note);
-    }
+    if (status.ok()) status = WithEarlierNote(status, WriteFontFile(out, target->format, font));
     return ReportOutcome(status, err);
 }
 
@@ -122,7 +119,9 @@ int RunInject(const std::vector<std::string>& words, std::ostream&, std::ostream
                               *ParseKind(args->options.at("--kind"))};
         status = CheckLooksLikeFont(flash, target->edition, chosen);
     }
-    if (status.ok()) status = WriteFlashFont(flash, target->edition, target->layout, font);
+    if (status.ok())
+        status =
+            WithEarlierNote(status, WriteFlashFont(flash, target->edition, target->layout, font));
     return ReportOutcome(status, err);
 }
 

@@ -37,18 +37,22 @@ int RunIdentify(const std::vector<std::string>& words, std::ostream& out, std::o
     std::vector<LayoutScore> scores;
     const Status status = IdentifyLayouts(args->positionals[0], *edition, &scores);
     if (!status.ok()) return ReportFileFailure(status, err);
+    ReportNote(status, err);
     for (const LayoutScore& score : scores) out << ScoreLine(score) << "\n";
     return kExitOk;
 }
 
 Status CheckLooksLikeFont(const std::string& flash, Edition edition, LayoutId chosen) {
     std::vector<LayoutScore> scores;
+    const Status identified = IdentifyLayouts(flash, edition, &scores);
     // A file that cannot be read is the write's to report, with the write's own words.
-    if (!IdentifyLayouts(flash, edition, &scores).ok()) return Status::Ok();
+    const Status passed = Status::Ok().WithNote(identified.note());
+    if (!identified.ok()) return passed;
     const LayoutScore* own = ScoreOf(scores, chosen);
-    if (own == nullptr || own->LooksLikeFont() || !own->inside_image) return Status::Ok();
-    return Status::Failure(
-        flash, ForeignDataWarning(scores, chosen, kEnglish) + " Give --force to write anyway.");
+    if (own == nullptr || own->LooksLikeFont() || !own->inside_image) return passed;
+    return Status::Failure(flash, ForeignDataWarning(scores, chosen, kEnglish) +
+                                      " Give --force to write anyway.")
+        .WithNote(identified.note());
 }
 
 }  // namespace rw::cli

@@ -3,6 +3,7 @@
 
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
+#include "cli/terminal_text.h"
 #include "editor/font_import.h"
 #include "fontimport/import_faces.h"
 #include "io/load_scope.h"
@@ -52,7 +53,7 @@ int RunImportFont(const std::vector<std::string>& words, std::ostream&, std::ost
     status = WriteFontFile(out, target->format, font);
     if (!status.ok()) return ReportFileFailure(status, err);
     for (const std::string& line : DescribeImportProblems(report))
-        err << "runewright-cli: " << line << "\n";
+        err << "runewright-cli: " << EscapeControlBytes(line) << "\n";
     return kExitOk;
 }
 

@@ -3,8 +3,9 @@
 
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
-#include "editor/text_preview.h"
+#include "cli/terminal_text.h"
 #include "edition/utf8.h"
+#include "editor/text_preview.h"
 #include "io/file_io.h"
 #include "io/load_scope.h"
 #include "png/png_files.h"
@@ -64,9 +65,11 @@ int RunPreview(const std::vector<std::string>& words, std::ostream& out, std::os
                         .working_slot = {-1, -1}};
     const bool bold = args->flags.count("--bold") > 0;
     const TextPicture picture = SetText(*text, preview, {.bold = bold, .wrap_width = *wrap});
-    status = WritePng(out_path, ScaledPicture(picture, *scale));
+    status = WithEarlierNote(status, WritePng(out_path, ScaledPicture(picture, *scale)));
     if (!status.ok()) return ReportFileFailure(status, err);
-    if (!picture.missing.empty()) out << "no glyph for: " << Listed(picture.missing) << "\n";
+    ReportNote(status, err);
+    if (!picture.missing.empty())
+        out << "no glyph for: " << EscapeControlBytes(Listed(picture.missing)) << "\n";
     if (picture.cut) {
         out << "the text was cut after " << kMaxPreviewLines << " lines\n";
     }

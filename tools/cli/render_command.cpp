@@ -44,9 +44,9 @@ int RunRender(const std::vector<std::string>& words, std::ostream&, std::ostream
     const std::vector<Picture16> thumbnails = PaintBlockThumbnails(
         target->edition, font, target->layout.wide, target->layout.last_row, *block);
     const RgbImage sheet = ThumbnailSheet(thumbnails, *scale);
-    status =
+    const Status written =
         png ? WritePng(out, sheet) : WriteFileAtomically(SystemFileSystem(), out, EncodePpm(sheet));
-    return status.ok() ? kExitOk : ReportFileFailure(status, err);
+    return ReportOutcome(WithEarlierNote(status, written), err);
 }
 
 }  // namespace rw::cli

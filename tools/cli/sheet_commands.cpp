@@ -38,8 +38,10 @@ int RunExportSheet(const std::vector<std::string>& words, std::ostream&, std::os
 
     FontImage font;
     Status status = LoadFontInput(input, *target, kWholeFontScope, font);
-    if (status.ok()) status = WritePng(out, PaintFontSheet(font, SheetOf(*target), *scale));
-    return status.ok() ? kExitOk : ReportFileFailure(status, err);
+    if (status.ok())
+        status =
+            WithEarlierNote(status, WritePng(out, PaintFontSheet(font, SheetOf(*target), *scale)));
+    return ReportOutcome(status, err);
 }
 
 int RunImportSheet(const std::vector<std::string>& words, std::ostream&, std::ostream& err) {
@@ -59,12 +61,15 @@ int RunImportSheet(const std::vector<std::string>& words, std::ostream&, std::os
         return ReportUsageError("this font is saved as " + extension + ": OUT must end in it", err);
     }
 
+    const FontSheetGeometry geometry = SheetOf(*target);
     RgbaImage sheet;
-    Status status = ReadPng(in, sheet);
+    Status status = ReadPng(in, sheet, [&geometry](int width, int height) {
+        return SheetSizeProblem(width, height, geometry);
+    });
     if (!status.ok()) return ReportFileFailure(status, err);
     FontImage font;
     if (const auto failure =
-            ReadFontSheet(sheet, SheetOf(*target), ScopeBlocks(*scope, target->edition), font)) {
+            ReadFontSheet(sheet, geometry, ScopeBlocks(*scope, target->edition), font)) {
         return ReportFileFailure(Status::Failure(in, *failure), err);
     }
     status = WriteFontFile(out, target->format, font);

@@ -4,9 +4,11 @@
 
 namespace rw::cli {
 
-// A path or word as it may be printed on one line: control bytes become \n, \t, \r or \xHH,
-// so a file name cannot break an error line or send escape sequences to the terminal; a
-// backslash is doubled so the escapes stay unambiguous.
+// Text from the input (a path, a word, characters of a font) as it may be printed on one line:
+// control bytes become \n, \t, \r or \xHH, the C1 controls and the characters that turn or
+// break lines (U+202E, U+2028, ...) \uXXXX, and bytes that are not UTF-8 \xHH, so nothing can
+// break an error line, send escape sequences to the terminal or reorder what follows; a backslash
+// is doubled so the escapes stay unambiguous.
 std::string EscapeControlBytes(const std::string& text);
 
 }  // namespace rw::cli

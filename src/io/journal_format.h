@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace rw {
+
+// Which file a journal belongs to: the same file (device and inode) at the same size. A name says
+// nothing: a dump may be renamed, replaced or reached through a link.
+struct FileIdentity {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    int64_t size = 0;
+
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+// Bytes at a position of an image: a patch a save writes.
+struct JournalEntry {
+    int64_t position = 0;
+    std::vector<uint8_t> bytes;
+};
+
+// One stretch of the image a save changes: what it held before and what the save writes there.
+struct JournalChange {
+    int64_t position = 0;
+    std::vector<uint8_t> before;
+    std::vector<uint8_t> after;  // empty in a journal of the first format
+
+    int64_t end() const { return position + static_cast<int64_t>(before.size()); }
+};
+
+// What a save writes down before the first byte of an image changes.
+struct RollbackJournal {
+    FileIdentity image;
+    // Sorted by position, none empty, none overlapping another, all inside the image.
+    std::vector<JournalChange> changes;
+    // Written by the first version ("RWJ1"): it knows the image's size but not its device and
+    // inode, nor the bytes the save wrote.
+    bool first_format = false;
+};
+
+// "RWJ2", device, inode, image size, change count, changes (position, length, the bytes before,
+// the bytes after), then a 64-bit FNV-1a checksum of everything before it; numbers
+// little-endian. Only this format is written.
+std::vector<uint8_t> EncodeJournal(const RollbackJournal& journal);
+
+// What the start of a journal tells before the rest is read.
+struct JournalHeader {
+    bool first_format = false;
+    FileIdentity image;  // device and inode 0 in the first format
+    uint64_t change_count = 0;
+};
+// Enough bytes for the header of either format.
+inline constexpr size_t kJournalHeaderBytes = 32;
+// The header at the start of a journal; nullopt when it is no journal of this program.
+std::optional<JournalHeader> DecodeJournalHeader(std::span<const uint8_t> start);
+// The most bytes a journal with this header can hold for an image of `image_size` bytes: each
+// byte of the image is kept at most once, each change holds at least one byte.
+std::optional<uint64_t> MaxJournalSize(const JournalHeader& header, int64_t image_size);
+
+// A whole journal of either format; nullopt for a torn or altered one, or one whose changes are
+// empty, overlap or reach outside the image. The first format's changes come sorted.
+std::optional<RollbackJournal> DecodeJournal(std::span<const uint8_t> bytes);
+
+}  // namespace rw

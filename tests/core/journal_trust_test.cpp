@@ -1,0 +1,430 @@
+// A journal belongs to one file and one owner: it is found through every name of the dump, is
+// never applied to another file, over bytes written since, or from a file someone else could have
+// put there; its numbers are checked before they cost memory; loads see only whole saves.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "faulty_file_system.h"
+#include "forwarding_file_system.h"
+#include "io/flash_codec.h"
+#include "io/font_files.h"
+#include "io/image_patch.h"
+#include "io/memory_file_system.h"
+#include "io/rollback_journal.h"
+#include "journal_test_support.h"
+#include "small_dump.h"
+#include "test_files.h"
+
+namespace rw {
+namespace {
+
+using Op = testing::FaultyFileSystem::Op;
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+std::vector<std::string> Sorted(std::vector<std::string> names) {
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class Dump : public testing::SmallDump {
+  protected:
+    std::string journal() const { return JournalPathFor(path()); }
+    int64_t size() const { return static_cast<int64_t>(original_.size()); }
+    Status Save(const std::string& name, FileSystem& fs = SystemFileSystem()) {
+        return SaveInto(name, fs);
+    }
+    Status Load(const std::string& name, FileSystem& fs = SystemFileSystem()) {
+        FontImage font;
+        return LoadFrom(name, fs, font);
+    }
+    // A save through `name` whose writes fail from the 50th on, and its undo with them: the dump
+    // is torn and the journal stays, as a crash leaves them.
+    void TearASave(const std::string& name) {
+        const auto before = ReadBytes(path());
+        testing::FaultyFileSystem broken(Op::Write, 50, EIO, 100000);
+        ASSERT_TRUE(Save(name, broken).partly_written());
+        ASSERT_NE(ReadBytes(path()), before);
+        ASSERT_TRUE(testing::Exists(journal()));
+    }
+    std::string Refusal(const std::string& text) const { return path() + ": dump.bin.rwj " + text; }
+};
+
+// A save cut off while the dump was reached through a link left "link.bin.rwj", which a load of
+// "real.bin" never saw: it read a torn font, and a later good save was undone by the next load
+// through the link.
+TEST_F(Dump, TheJournalIsFoundThroughEveryNameOfTheDump) {
+    const std::string link = dir_.File("link.bin");
+    std::filesystem::create_symlink(path(), link);
+    TearASave(link);
+    EXPECT_FALSE(testing::Exists(link + ".rwj"));
+    const Status recovered = RecoverInterruptedSave(SystemFileSystem(), path());
+    ASSERT_TRUE(recovered.ok()) << recovered.Message();
+    EXPECT_EQ(recovered.note(), path() +
+                                    ": a save into it was interrupted; its bytes from before that "
+                                    "save were put back from dump.bin.rwj");
+    EXPECT_EQ(ReadBytes(path()), original_);
+
+    TearASave(link);
+    const Status saved = Save(path());
+    ASSERT_TRUE(saved.ok()) << saved.Message();
+    EXPECT_NE(saved.note().find("interrupted"), std::string::npos);
+    const auto whole = ReadBytes(path());
+    const Status loaded = Load(link);
+    ASSERT_TRUE(loaded.ok()) << loaded.Message();
+    EXPECT_TRUE(loaded.note().empty());
+    EXPECT_EQ(ReadBytes(path()), whole);
+
+    // A folder reached through a link leads to the same journal too.
+    std::filesystem::create_directory_symlink(dir_.path(), dir_.File("alias"));
+    FillFont(0x42);
+    TearASave(dir_.File("alias/dump.bin"));
+    ASSERT_TRUE(Load(path()).ok());
+    EXPECT_EQ(ReadBytes(path()), whole);
+    EXPECT_EQ(Sorted(dir_.Names()), (std::vector<std::string>{"alias", "dump.bin", "link.bin"}));
+}
+
+// A dump renamed after a save was cut off: a new, unrelated dump of that name had the old one's
+// bytes written into it at its next load.
+TEST_F(Dump, AJournalOfARenamedOrReplacedDumpIsNeverApplied) {
+    TearASave(path());
+    const auto torn = ReadBytes(path());
+    std::filesystem::rename(path(), dir_.File("old.bin"));
+    const auto other = testing::RandomBytes(original_.size(), 42);
+    WriteBytes(path(), other);
+    const std::string refusal =
+        Refusal("belongs to another file (it was renamed or replaced): move it away to go on");
+    EXPECT_EQ(Load(path()).Message(), refusal);
+    EXPECT_EQ(Save(path()).Message(), refusal);
+    EXPECT_EQ(RecoverInterruptedSave(SystemFileSystem(), path()).Message(), refusal);
+    EXPECT_EQ(ReadBytes(path()), other);
+
+    // The dump back under its name, but of another size: not the file the journal knew either.
+    std::filesystem::rename(dir_.File("old.bin"), path());
+    std::filesystem::resize_file(path(), torn.size() + 1);
+    EXPECT_EQ(Load(path()).Message(), refusal);
+    std::filesystem::resize_file(path(), torn.size());
+    EXPECT_EQ(ReadBytes(path()), torn);
+    ASSERT_TRUE(Load(path()).ok());
+    EXPECT_EQ(ReadBytes(path()), original_);
+}
+
+TEST_F(Dump, OnlyBytesHoldingTheirOldOrNewValueArePutBack) {
+    // A record half written (the kill found the write halfway) goes back whole.
+    auto half = original_;
+    std::vector<uint8_t> before(half.begin() + 64, half.begin() + 76);
+    std::fill(half.begin() + 64, half.begin() + 70, uint8_t{0x81});
+    WriteBytes(path(), half);
+    testing::PlantJournal(journal(), EncodeJournal(testing::JournalOf(
+                                         path(), {{64, before, std::vector<uint8_t>(12, 0x81)}})));
+    ASSERT_TRUE(Load(path()).ok());
+    EXPECT_EQ(ReadBytes(path()), original_);
+
+    // A byte written by someone else since the save was cut off is reported, and nothing is
+    // written: putting the old bytes back around it would mix two programs' data.
+    TearASave(path());
+    auto changed = ReadBytes(path());
+    uint8_t foreign = 0;
+    while (foreign == original_[67] || foreign == 0x81) ++foreign;
+    changed[67] = foreign;
+    WriteBytes(path(), changed);
+    EXPECT_EQ(Load(path()).Message(),
+              Refusal("does not fit this image: 1 of its bytes hold neither what they held before "
+                      "the interrupted save nor what it wrote (the first at offset 67); nothing is "
+                      "written: check the image against your backup, then move dump.bin.rwj away"));
+    EXPECT_EQ(ReadBytes(path()), changed);
+    EXPECT_TRUE(testing::Exists(journal()));
+}
+
+// Anyone who could create "d.bin.rwj" beside a dump (in a shared sticky folder, say) had their
+// bytes written into it at its owner's next load, and again at every load after.
+TEST_F(Dump, AJournalIsUsedOnlyAsARegularFileOfItsOwnerThatNobodyElseMayWrite) {
+    TearASave(path());
+    const auto torn = ReadBytes(path());
+    const std::string kept = dir_.File("kept.rwj");
+    std::filesystem::rename(journal(), kept);
+    auto refused = [&](const std::string& why) {
+        const std::string message =
+            Refusal(why + ": it is not trusted and nothing is written; move it away to go on");
+        EXPECT_EQ(Load(path()).Message(), message);
+        EXPECT_EQ(Save(path()).Message(), message);
+        EXPECT_EQ(ReadBytes(path()), torn);
+        std::filesystem::remove(journal());
+    };
+    std::filesystem::create_symlink(kept, journal());
+    refused("is a symbolic link");
+    std::filesystem::create_symlink(dir_.File("nowhere.rwj"), journal());
+    refused("is a symbolic link");
+    ASSERT_EQ(::mkfifo(journal().c_str(), 0600), 0);
+    refused("is not a regular file");
+    std::filesystem::create_directory(journal());
+    refused("is not a regular file");
+    for (mode_t mode : {0620, 0602, 0666}) {
+        std::filesystem::copy_file(kept, journal());
+        ::chmod(journal().c_str(), mode);
+        refused("may be written by other users");
+    }
+    // Another user's journal; as an ordinary user tests/scripts/unprivileged_saves.sh shows it.
+    if (testing::RunningAsRoot()) {
+        std::filesystem::copy_file(kept, journal());
+        ASSERT_EQ(::chown(journal().c_str(), 4242, 4242), 0);
+        refused("belongs to another user");
+    }
+    std::filesystem::rename(kept, journal());
+    ASSERT_TRUE(Load(path()).ok());
+    EXPECT_EQ(ReadBytes(path()), original_);
+}
+
+// A 100 GiB sparse journal aborted every load with std::bad_alloc; overlapping changes, or
+// changes outside what a save wrote, were applied.
+TEST_F(Dump, AJournalsNumbersAreCheckedBeforeTheyCostMemoryOrAreBelieved) {
+    const std::string damaged = Refusal(
+        "is damaged: it is left alone and nothing is written; check the image, then remove "
+        "dump.bin.rwj");
+    const std::vector<uint8_t> one = {1}, two(2, 2), four(4, 4), six(6, 6);
+    const auto header = EncodeJournal(testing::JournalOf(path(), {{64, one, two}}));
+    for (const auto& start :
+         {header, testing::EncodeFirstFormatJournal(size(), {{64, {original_[64]}}})}) {
+        testing::PlantJournal(journal(), start);
+        if (::truncate(journal().c_str(), int64_t{100} << 30) != 0) continue;
+        EXPECT_EQ(Load(path()).Message(), damaged);
+        EXPECT_EQ(RecoverInterruptedSave(SystemFileSystem(), path()).Message(), damaged);
+    }
+    auto endless = header;
+    std::fill(endless.begin() + 28, endless.begin() + 32, uint8_t{0xFF});  // the change count
+    testing::PlantJournal(journal(), endless);
+    EXPECT_EQ(Load(path()).Message(), damaged);
+    for (const std::vector<JournalChange>& changes : std::vector<std::vector<JournalChange>>{
+             {{64, six, six}, {66, two, two}}, {{size() - 2, four, four}}, {{100, {}, {}}}}) {
+        testing::PlantJournal(journal(), EncodeJournal(testing::JournalOf(path(), changes)));
+        EXPECT_EQ(Load(path()).Message(), damaged);
+    }
+    EXPECT_EQ(ReadBytes(path()), original_);
+
+    // A patch may write anywhere in the file, so a change at its very end is rolled back.
+    auto patched = original_;
+    patched.back() ^= 0xFF;
+    WriteBytes(path(), patched);
+    testing::PlantJournal(journal(),
+                          EncodeJournal(testing::JournalOf(
+                              path(), {{size() - 1, {original_.back()}, {patched.back()}}})));
+    ASSERT_TRUE(Load(path()).ok());
+    EXPECT_EQ(ReadBytes(path()), original_);
+}
+
+TEST_F(Dump, AJournalOfThePreviousVersionIsRolledBackWhenItFitsAndRefusedWhenNot) {
+    // The previous version kept the records in the order it saved them, not sorted.
+    auto torn = original_;
+    std::vector<JournalEntry> entries;
+    for (int64_t at : {200, 100}) {
+        entries.push_back(
+            {at, std::vector<uint8_t>(original_.begin() + at, original_.begin() + at + 12)});
+        std::fill(torn.begin() + at, torn.begin() + at + 12, uint8_t{0x55});
+    }
+    WriteBytes(path(), torn);
+    testing::PlantJournal(journal(), testing::EncodeFirstFormatJournal(size(), entries));
+    const Status load = Load(path());
+    ASSERT_TRUE(load.ok()) << load.Message();
+    EXPECT_NE(load.note().find("interrupted"), std::string::npos);
+    EXPECT_EQ(ReadBytes(path()), original_);
+    EXPECT_FALSE(testing::Exists(journal()));
+
+    WriteBytes(path(), torn);
+    testing::PlantJournal(journal(), testing::EncodeFirstFormatJournal(size() + 1, entries));
+    EXPECT_EQ(
+        Load(path()).Message(),
+        Refusal("belongs to another file (it was renamed or replaced): move it away to go on"));
+    EXPECT_EQ(ReadBytes(path()), torn);
+
+    // What a save leaves now is of the new format.
+    std::filesystem::remove(journal());
+    WriteBytes(path(), original_);
+    TearASave(path());
+    EXPECT_EQ(ReadBytes(journal())[3], '2');
+}
+
+TEST_F(Dump, AJournalThatCannotBeRemovedAfterItsRollbackStopsTheCommand) {
+    TearASave(path());
+    testing::FaultyFileSystem kept(Op::Remove, 1, EACCES);
+    const Status load = Load(path(), kept);
+    EXPECT_EQ(load.Message(), path() +
+                                  ": the image was put back, but dump.bin.rwj could not be "
+                                  "removed (File access denied): remove it to go on");
+    EXPECT_NE(load.note().find("interrupted"), std::string::npos);
+    EXPECT_EQ(ReadBytes(path()), original_);
+    EXPECT_TRUE(testing::Exists(journal()));
+    // Found again, it finds its old bytes in place, and goes.
+    ASSERT_TRUE(Load(path()).ok());
+    EXPECT_EQ(ReadBytes(path()), original_);
+    EXPECT_FALSE(testing::Exists(journal()));
+}
+
+TEST_F(Dump, ADumpThatCannotBeWrittenNamesItsWaitingJournal) {
+    TearASave(path());
+    const auto torn = ReadBytes(path());
+    // The look for the journal is the first open, the dump for writing the second.
+    testing::FaultyFileSystem read_only(Op::Open, 2, EACCES);
+    EXPECT_EQ(Load(path(), read_only).Message(),
+              path() +
+                  ": File access denied: dump.bin.rwj, left by an interrupted save, must first be "
+                  "written back into it; make it writable to go on");
+    EXPECT_EQ(ReadBytes(path()), torn);
+}
+
+// Tries, at the first read, to take the file for a save, the way another program's save would.
+class SaveProbingFileSystem final : public testing::ForwardingFileSystem {
+  public:
+    explicit SaveProbingFileSystem(std::string path) : path_(std::move(path)) {}
+    int64_t ReadAt(int fd, void* b, size_t n, int64_t pos) override {
+        if (!probed_) {
+            probed_ = true;
+            const int other = ::open(path_.c_str(), O_RDWR);
+            lock_error_ = ::flock(other, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
+            ::close(other);
+        }
+        return real().ReadAt(fd, b, n, pos);
+    }
+    bool probed_ = false;
+    int lock_error_ = -1;
+
+  private:
+    std::string path_;
+};
+
+// An extract racing an inject could read 90 old records and 41 new ones.
+TEST_F(Dump, LoadsSeeOnlyWholeSaves) {
+    SaveProbingFileSystem probing(path());
+    ASSERT_TRUE(Load(path(), probing).ok());
+    EXPECT_TRUE(probing.probed_);
+    EXPECT_EQ(probing.lock_error_, EWOULDBLOCK) << "a save could begin while the load read";
+    const std::string sft = dir_.File("font.sft");
+    ASSERT_TRUE(WriteFontFile(sft, FontFileFormat::Sft, font_).ok());
+    SaveProbingFileSystem font_probing(sft);
+    FontImage font;
+    ASSERT_TRUE(
+        ReadFontFile(sft, FontFileFormat::Sft, BlockSet::FirstN(4), font, font_probing).ok());
+    EXPECT_EQ(font_probing.lock_error_, EWOULDBLOCK);
+
+    // A load waits while a save holds the dump, reads once it is done, and gives up after 2 s.
+    for (int held_ms : {300, 30000}) {
+        Status load;
+        {
+            const testing::LockHolder saving(path(), held_ms);
+            load = Load(path());
+        }
+        if (held_ms < 2000) {
+            EXPECT_TRUE(load.ok()) << load.Message();
+        } else {
+            EXPECT_EQ(load.text(), kInUse);
+        }
+    }
+}
+
+// Kills the process at its n-th step of these kinds, a write half done, as kill -9 or a power
+// cut finds it; with n = 0 it only counts the steps.
+class KillingFileSystem final : public testing::ForwardingFileSystem {
+  public:
+    explicit KillingFileSystem(int nth) : nth_(nth) {}
+    int steps() const { return steps_; }
+
+    int CreateNewPrivate(const std::string& p) override {
+        Step();
+        return real().CreateNewPrivate(p);
+    }
+    int64_t WriteAt(int fd, const void* b, size_t n, int64_t pos) override {
+        if (++steps_ == nth_) {
+            real().WriteAt(fd, b, n / 2, pos);
+            Die();
+        }
+        return real().WriteAt(fd, b, n, pos);
+    }
+    int Flush(int fd) override {
+        Step();
+        return real().Flush(fd);
+    }
+    int Close(int fd) override {
+        Step();
+        return real().Close(fd);
+    }
+    int Remove(const std::string& p) override {
+        Step();
+        return real().Remove(p);
+    }
+    int FlushFolder(const std::string& f) override {
+        Step();
+        return real().FlushFolder(f);
+    }
+
+  private:
+    void Step() {
+        if (++steps_ == nth_) Die();
+    }
+    [[noreturn]] static void Die() {
+        ::kill(::getpid(), SIGKILL);
+        for (;;) ::pause();
+    }
+    int nth_;
+    int steps_ = 0;
+};
+
+TEST_F(Dump, AKillAtAnyStepOfASaveLeavesTheOldOrTheNewDump) {
+    ASSERT_TRUE(Save(path()).ok());
+    const auto saved = ReadBytes(path());
+    WriteBytes(path(), original_);
+    KillingFileSystem counting(0);
+    ASSERT_TRUE(Save(path(), counting).ok());
+    const int steps = counting.steps();
+    ASSERT_GT(steps, 136);
+    for (int nth = 1; nth <= steps; ++nth) {
+        WriteBytes(path(), original_);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            KillingFileSystem killing(nth);
+            Save(path(), killing);
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "step " << nth;
+        const Status load = Load(path());
+        const auto after = ReadBytes(path());
+        if (load.ok()) {
+            EXPECT_TRUE(after == original_ || after == saved) << "step " << nth;
+        } else {
+            // Killed while the journal itself was written: the dump was not touched yet.
+            EXPECT_NE(load.text().find("is damaged"), std::string::npos) << load.Message();
+            EXPECT_EQ(after, original_) << "step " << nth;
+            std::filesystem::remove(journal());
+        }
+        EXPECT_EQ(dir_.Names(), std::vector<std::string>{"dump.bin"}) << "step " << nth;
+    }
+}
+
+// Patches of a V_Klay file may overlap, or lie anywhere in the dump up to its last byte.
+TEST(PatchImage, OverlappingPatchesLeaveTheLaterBytesAndNonePassesTheEnd) {
+    MemoryFileSystem fs;
+    fs.Put("f.bin", std::vector<uint8_t>(32, 0));
+    auto any_size = [](int64_t) { return Status::Ok(); };
+    ASSERT_TRUE(PatchImage(fs, "f.bin",
+                           {{10, {1, 2, 3, 4}}, {12, {9}}, {5, {7}}, {28, {5, 6, 7, 8}}}, any_size)
+                    .ok());
+    std::vector<uint8_t> expected(32, 0);
+    expected[5] = 7;
+    for (int i = 0; i < 4; ++i) expected[10 + i] = std::vector<uint8_t>{1, 2, 9, 4}[i];
+    for (int i = 0; i < 4; ++i) expected[28 + i] = static_cast<uint8_t>(5 + i);
+    EXPECT_EQ(*fs.Get("f.bin"), expected);
+    EXPECT_EQ(fs.Get("f.bin.rwj"), nullptr);
+    EXPECT_EQ(PatchImage(fs, "f.bin", {{0, {1}}, {31, {1, 2}}}, any_size).text(), kReadBeyondEnd);
+    EXPECT_EQ(*fs.Get("f.bin"), expected);
+}
+
+}  // namespace
+}  // namespace rw
