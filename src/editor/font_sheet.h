@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "edition/message.h"
 #include "editor/glyph_placement.h"
 #include "editor/picture_files.h"
 #include "model/block_set.h"
@@ -33,11 +34,16 @@ struct FontSheetGeometry {
 RgbImage PaintFontSheet(const FontImage& font, const FontSheetGeometry& geometry, int scale,
                         int first_block = 0, int count = -1);
 
+// One block as a preview at most `max_width` pixels wide (unless a single cell is wider): its
+// slots in lines of equal count, the last one shorter, as the strip would show them.
+RgbImage PaintBlockPreview(const FontImage& font, const FontSheetGeometry& geometry, int scale,
+                           int block, int max_width);
+
 // Reads the blocks of the set from a whole sheet into the font; other blocks stay. The scale is
 // what the width gives; a width that is no whole multiple of the cell grid, or a height that
 // does not fit, fails with a reason naming both sizes and leaves the font as it was. A pixel is
 // ink where the centre of its square is dark (luminance below 128) and not transparent.
-std::optional<std::string> ReadFontSheet(const RgbaImage& sheet, const FontSheetGeometry& geometry,
-                                         BlockSet blocks, FontImage& font);
+std::optional<Message> ReadFontSheet(const RgbaImage& sheet, const FontSheetGeometry& geometry,
+                                     BlockSet blocks, FontImage& font);
 
 }  // namespace rw

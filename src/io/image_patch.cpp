@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "io/read_only_guard.h"
 #include "io/signal_shield.h"
 
 namespace rw {
@@ -70,6 +71,7 @@ Status Undo(FileSystem& fs, File& image, const RollbackJournal& journal, size_t 
 
 Status PatchImage(FileSystem& fs, const std::string& path, const std::vector<JournalEntry>& patches,
                   const ImageSizeCheck& check_size) {
+    if (Status refused = RefuseReadOnlyImage(fs, path); !refused.ok()) return refused;
     File image(fs, path);
     Status status = image.OpenExistingForWriting();
     if (!status.ok()) return status;

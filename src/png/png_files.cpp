@@ -14,7 +14,7 @@ namespace {
 // it, and a crafted header must not make the decoder allocate gigabytes.
 constexpr int kMaxSide = 16384;
 constexpr int64_t kMaxFileSize = 64 << 20;
-constexpr const char* kTooLarge = "The picture is too large";
+const Message kTooLarge{MessageId::PictureTooLarge, {}};
 
 Status ReadWholeFile(FileSystem& fs, const std::string& path, std::vector<uint8_t>& bytes) {
     File file(fs, path);
@@ -37,7 +37,8 @@ Status WritePng(const std::string& path, const RgbImage& image, FileSystem& fs) 
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "PNG")) return Status::Failure(path, "PNG encoding failed");
+    if (!picture.save(&buffer, "PNG"))
+        return Status::Failure(path, Message{MessageId::PngEncodingFailed, {}});
     const auto* data = reinterpret_cast<const uint8_t*>(encoded.constData());
     return WriteFileAtomically(fs, path, std::span<const uint8_t>(data, encoded.size()));
 }

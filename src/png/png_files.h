@@ -20,6 +20,6 @@ Status WritePng(const std::string& path, const RgbImage& image,
 // "Not a PNG picture" and leaves `image` as it was.
 Status ReadPng(const std::string& path, RgbaImage& image, FileSystem& fs = SystemFileSystem());
 
-inline constexpr const char* kNotAPng = "Not a PNG picture";
+inline const Message kNotAPng{MessageId::NotAPng, {}};
 
 }  // namespace rw

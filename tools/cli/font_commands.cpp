@@ -89,7 +89,7 @@ int RunExtract(const std::vector<std::string>& words, std::ostream&, std::ostrea
                                ScopeBlocks(*scope, target->edition), font);
     }
     if (status.ok()) {
-        const std::string note = status.note();
+        const Message note = status.note();
         status = WriteFontFile(out, target->format, font).WithNote(note);
     }
     return ReportOutcome(status, err);

@@ -47,8 +47,8 @@ Status CheckLooksLikeFont(const std::string& flash, Edition edition, LayoutId ch
     if (!IdentifyLayouts(flash, edition, &scores).ok()) return Status::Ok();
     const LayoutScore* own = ScoreOf(scores, chosen);
     if (own == nullptr || own->LooksLikeFont() || !own->inside_image) return Status::Ok();
-    return Status::Failure(
-        flash, ForeignDataWarning(scores, chosen, kEnglish) + " Give --force to write anyway.");
+    return Status::Failure(flash, Render(ForeignDataWarning(scores, chosen), kEnglish) +
+                                      " Give --force to write anyway.");
 }
 
 }  // namespace rw::cli
