@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 
 #include "edition/texts.h"
@@ -14,7 +15,8 @@ namespace rw {
 // What an undo brings back: the font, both working glyphs, the phone model and font kind they
 // are shown for, and the selection; and the base font a fullflash save compares with, which only
 // the undo of a fullflash load brings back. A whole font is a few kilobytes, so a snapshot is
-// simpler and more exact than recording each change.
+// simpler and more exact than recording each change. The base changes only at fullflash loads
+// and saves, so the snapshots share it.
 struct Snapshot {
     FontImage font;
     NarrowGlyph working_narrow{};
@@ -24,9 +26,7 @@ struct Snapshot {
     int block = 0;  // set and weight: the set is block % BoldStep, bold the block >= BoldStep
     int selected_slot = 0;
     bool has_selection = false;  // false before the first letter was selected
-    FontImage base;
-
-    friend bool operator==(const Snapshot&, const Snapshot&) = default;
+    std::shared_ptr<const FontImage> base;
 };
 
 // A step is named by the caption of the menu item or button that made it, so the name follows

@@ -727,7 +727,7 @@ void Session::LoadedFile(FileKind kind, const std::string& path, const FontImage
     const bool keeps_unsaved = merges && HasUnsavedChanges();
     LoadFont(font, name);
     if (kind == FileKind::Fullflash) {
-        base_ = document_.font();
+        base_ = std::make_shared<const FontImage>(document_.font());
         last_fullflash_ = path;
     }
     if (!keeps_unsaved) history_.MarkSaved();
@@ -737,7 +737,7 @@ void Session::LoadedFile(FileKind kind, const std::string& path, const FontImage
 
 void Session::SavedFile(FileKind kind, const std::string& path, int glyphs) {
     if (kind == FileKind::Fullflash) {
-        base_ = document_.font();
+        base_ = std::make_shared<const FontImage>(document_.font());
         last_fullflash_ = path;
     }
     history_.MarkSaved();
@@ -757,7 +757,7 @@ std::vector<Message> Session::FlashSaveQuestion(const std::string& path, FileSys
     }
     int replaced = 0;
     const Status counted = CountReplacedUnchangedGlyphs(path, state_.edition, state_.layout,
-                                                        document_.font(), base_, &replaced, fs);
+                                                        document_.font(), *base_, &replaced, fs);
     if (counted.ok() && replaced > 0) {
         question.push_back(
             {MessageId::SaveReplacesUnchanged, {BaseNameOf(path), std::to_string(replaced)}});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -135,7 +136,7 @@ class Session {
     std::vector<Message> FlashLoadWarning(FileSystem& fs = SystemFileSystem()) const;
     // The fullflash last loaded or saved, which a fullflash save offers; empty before any.
     const std::string& last_fullflash() const { return last_fullflash_; }
-    const FontImage& base_font() const { return base_; }
+    const FontImage& base_font() const { return *base_; }
 
     // A step done or undone since the last load or save, or edits in the grid not written back:
     // quitting now would lose them.
@@ -223,7 +224,8 @@ class Session {
 
     EditorState state_;
     Document document_;
-    FontImage base_;  // the font as the last fullflash load or save left it
+    // The font as the last fullflash load or save left it.
+    std::shared_ptr<const FontImage> base_ = std::make_shared<const FontImage>();
     std::string last_fullflash_;
     History history_;
     NarrowGlyph working_narrow_{};
