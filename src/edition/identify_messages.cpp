@@ -5,10 +5,6 @@
 namespace rw {
 namespace {
 
-const char* Pick(int language, const char* russian, const char* english) {
-    return language == kEnglish ? english : russian;
-}
-
 // The layouts other than the chosen one that look like a font, best first.
 std::string LookAlikes(const std::vector<LayoutScore>& scores, LayoutId chosen) {
     std::string names;
@@ -22,6 +18,13 @@ std::string LookAlikes(const std::vector<LayoutScore>& scores, LayoutId chosen) 
     return names;
 }
 
+std::vector<Message> FactsAnd(const std::vector<LayoutScore>& scores, LayoutId chosen,
+                              MessageId last) {
+    std::vector<Message> messages = ForeignDataFacts(scores, chosen);
+    messages.push_back({last, {}});
+    return messages;
+}
+
 }  // namespace
 
 std::string LayoutName(LayoutId id) {
@@ -30,39 +33,21 @@ std::string LayoutName(LayoutId id) {
            KindItemCaption(id.kind);
 }
 
-std::string ForeignDataFacts(const std::vector<LayoutScore>& scores, LayoutId chosen,
-                             int language) {
+std::vector<Message> ForeignDataFacts(const std::vector<LayoutScore>& scores, LayoutId chosen) {
     const LayoutScore* own = ScoreOf(scores, chosen);
     const std::string percent = std::to_string(own == nullptr ? 0 : own->Percent());
-    std::string facts =
-        Pick(language, "Данные на местах шрифта ", "The data at the places of the ") +
-        LayoutName(chosen) +
-        Pick(language, " не похожи на шрифт (совпадает ", " font do not look like a font (") +
-        percent + Pick(language, " %).", " % match).");
+    std::vector<Message> facts{{MessageId::ForeignData, {LayoutName(chosen), percent}}};
     const std::string alikes = LookAlikes(scores, chosen);
-    if (!alikes.empty()) facts += Pick(language, " Похоже на: ", " It looks like: ") + alikes + ".";
+    if (!alikes.empty()) facts.push_back({MessageId::ForeignDataLooksLike, {alikes}});
     return facts;
 }
 
-std::string ForeignDataWarning(const std::vector<LayoutScore>& scores, LayoutId chosen,
-                               int language) {
-    return ForeignDataFacts(scores, chosen, language) +
-           Pick(language, " Проверьте модель телефона и тип шрифта.",
-                " Check the phone model and font kind.");
+std::vector<Message> ForeignDataWarning(const std::vector<LayoutScore>& scores, LayoutId chosen) {
+    return FactsAnd(scores, chosen, MessageId::CheckModelAndKind);
 }
 
-std::string ForeignDataQuestion(const std::vector<LayoutScore>& scores, LayoutId chosen,
-                                int language) {
-    return ForeignDataFacts(scores, chosen, language) +
-           Pick(language, " Всё равно записать?", " Write anyway?");
-}
-
-std::string WriteAnywayAnswer(int language) {
-    return Pick(language, "Записать", "Write");
-}
-
-std::string CancelAnswer(int language) {
-    return Pick(language, "Отмена", "Cancel");
+std::vector<Message> ForeignDataQuestion(const std::vector<LayoutScore>& scores, LayoutId chosen) {
+    return FactsAnd(scores, chosen, MessageId::SaveAnyway);
 }
 
 }  // namespace rw

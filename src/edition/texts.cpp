@@ -89,8 +89,19 @@ constexpr Pair kTexts[] = {
     {"Импорт из шрифта", "Import from font"},
     {"Загрузка шрифта из PNG...", "Load from PNG..."},
     {"Запись шрифта в PNG...", "Save into PNG..."},
+    {"Смена буквы", "Letter change"},
+    {"Файл...", "File..."},
+    {"Шрифт", "Font"},
+    {"Начертание", "Style"},
+    {"Размер, пикселей", "Size, pixels"},
+    {"Строка базовой линии", "Baseline row"},
+    {"Жирный", "Bold"},
+    {"жирное начертание семейства", "the family's bold face"},
+    {"утолщить", "embolden"},
+    {"Шрифты (*.ttf *.otf *.otb *.pcf *.pcf.gz *.bdf *.pfb)|*.ttf",
+     "Fonts (*.ttf *.otf *.otb *.pcf *.pcf.gz *.bdf *.pfb)|*.ttf"},
 };
-static_assert(std::size(kTexts) == static_cast<std::size_t>(UiText::ExportPngTitle) + 1);
+static_assert(std::size(kTexts) == static_cast<std::size_t>(UiText::ImportFontFilter) + 1);
 
 constexpr Pair kGridHints[] = {
     {"Неиспользуемый бит", "Unused bit"},

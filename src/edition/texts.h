@@ -81,6 +81,17 @@ enum class UiText {
     ImportFontTitle,
     ImportPngTitle,
     ExportPngTitle,
+    StepLetterChange,
+    // The import dialog.
+    ImportFileButton,
+    ImportFontLabel,
+    ImportStyleLabel,
+    ImportSizeLabel,
+    ImportBaselineLabel,
+    ImportBoldLabel,
+    ImportBoldFace,
+    ImportEmbolden,
+    ImportFontFilter,
 };
 
 // The text of an element in a language (0 Russian, 1 English) for an edition: where the

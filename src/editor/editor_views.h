@@ -111,7 +111,8 @@ enum ViewChange : uint32_t {
     kMarkersChanged = 1u << 8,     // thumbnail marker width
     kControlsChanged = 1u << 9,    // check marks, enabled, visible, down states
     kMenusChanged = 1u << 10,      // menu captions
-    kAllChanged = (1u << 11) - 1,
+    kNoticeChanged = 1u << 11,     // the status line's report of what a command did
+    kAllChanged = (1u << 12) - 1,
 };
 
 }  // namespace rw

@@ -52,10 +52,10 @@ std::string CodeName(char32_t code) {
     return std::string(hex) + " " + EncodeUtf8(code);
 }
 
-// "missing", "missing in bold", "clipped in normal and bold", ...
-std::string WeightWords(const char* what, bool normal, bool bold) {
-    if (normal && bold) return what;
-    return std::string(what) + (normal ? " in normal" : " in bold");
+// "missing", "missing in bold", "clipped in normal", ...: the row of the weights it concerns.
+Message WeightWords(MessageId both, MessageId normal_only, MessageId bold_only, bool normal,
+                    bool bold) {
+    return {normal && bold ? both : normal ? normal_only : bold_only, {}};
 }
 
 }  // namespace
@@ -90,19 +90,34 @@ FontImportReport ImportFontGlyphs(const FontImportTarget& target, GlyphSource& n
     return report;
 }
 
-std::vector<std::string> DescribeImportProblems(const FontImportReport& report) {
+std::vector<std::string> DescribeImportProblems(const FontImportReport& report, int language) {
     std::vector<std::string> lines;
     for (const ImportProblem& p : report.problems) {
-        std::string line = CodeName(p.code) + ":";
-        if (p.missing_normal || p.missing_bold)
-            line += " " + WeightWords("missing", p.missing_normal, p.missing_bold);
-        if (p.clipped_normal || p.clipped_bold) {
-            if (line.back() != ':') line += ",";
-            line += " " + WeightWords("clipped", p.clipped_normal, p.clipped_bold);
+        std::vector<Message> words;
+        if (p.missing_normal || p.missing_bold) {
+            words.push_back(WeightWords(MessageId::ImportMissing, MessageId::ImportMissingNormal,
+                                        MessageId::ImportMissingBold, p.missing_normal,
+                                        p.missing_bold));
         }
-        lines.push_back(line);
+        if (p.clipped_normal || p.clipped_bold) {
+            words.push_back(WeightWords(MessageId::ImportClipped, MessageId::ImportClippedNormal,
+                                        MessageId::ImportClippedBold, p.clipped_normal,
+                                        p.clipped_bold));
+        }
+        lines.push_back(CodeName(p.code) + ": " + Render(words, language, ", "));
     }
     return lines;
+}
+
+Message CountImportProblems(const FontImportReport& report) {
+    int clipped = 0;
+    int missing = 0;
+    for (const ImportProblem& p : report.problems) {
+        clipped += p.clipped_normal || p.clipped_bold;
+        missing += p.missing_normal || p.missing_bold;
+    }
+    if (clipped == 0 && missing == 0) return {MessageId::ImportAllFit, {}};
+    return {MessageId::ImportCounts, {std::to_string(clipped), std::to_string(missing)}};
 }
 
 }  // namespace rw

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "edition/message.h"
 #include "editor/glyph_placement.h"
 #include "model/block_set.h"
 #include "model/edition.h"
@@ -46,7 +47,12 @@ struct FontImportReport {
 FontImportReport ImportFontGlyphs(const FontImportTarget& target, GlyphSource& normal,
                                   GlyphSource* bold, int baseline, FontImage& font);
 
-// "U+0404 Є: missing", "U+0416 Ж: clipped in bold", ...: one line per character.
-std::vector<std::string> DescribeImportProblems(const FontImportReport& report);
+// "U+0404 Є: missing", "U+0416 Ж: clipped in bold", ...: one line per character, in a language
+// (0 Russian, 1 English).
+std::vector<std::string> DescribeImportProblems(const FontImportReport& report, int language);
+
+// How many characters an import clips and how many the font lacks (each counted once, whatever
+// its weights), or that every one is there and fits.
+Message CountImportProblems(const FontImportReport& report);
 
 }  // namespace rw

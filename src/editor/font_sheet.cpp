@@ -63,22 +63,50 @@ RgbImage PaintFontSheet(const FontImage& font, const FontSheetGeometry& geometry
     return image;
 }
 
-std::optional<std::string> SheetSizeProblem(int width, int height,
-                                            const FontSheetGeometry& geometry) {
+std::optional<Message> SheetSizeProblem(int width, int height, const FontSheetGeometry& geometry) {
     const int unit_width = geometry.Width(1);
     const int scale = width / unit_width;
     if (scale >= 1 && width % unit_width == 0 && height == geometry.Height(scale))
         return std::nullopt;
-    return "the picture is " + SizeText(width, height) + " pixels; a sheet of this font is " +
-           SizeText(geometry.Width(1), geometry.Height(1)) + " pixels or a whole multiple of that";
+    return Message{MessageId::SheetWrongSize,
+                   {SizeText(width, height), SizeText(geometry.Width(1), geometry.Height(1))}};
 }
 
-std::optional<std::string> ReadFontSheet(const RgbaImage& sheet, const FontSheetGeometry& geometry,
-                                         BlockSet blocks, FontImage& font) {
+RgbImage PaintBlockPreview(const FontImage& font, const FontSheetGeometry& geometry, int scale,
+                           int block, int max_width) {
+    const RgbImage strip = PaintFontSheet(font, geometry, scale, block, 1);
+    const int cell_width = (geometry.cell.columns + 1) * scale;
+    const int fit = std::max(1, max_width / cell_width);
+    const int lines = (geometry.slot_count + fit - 1) / fit;
+    const int per_line = (geometry.slot_count + lines - 1) / lines;
+    RgbImage image;
+    image.width = per_line * cell_width;
+    image.height = lines * strip.height;
+    image.rgb.resize(static_cast<size_t>(image.width) * image.height * 3);
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) PutPixel(image, x, y, kFaceGrey);
+    }
+    const size_t cell_bytes = static_cast<size_t>(cell_width) * 3;
+    for (int slot = 0; slot < geometry.slot_count; ++slot) {
+        const int left = slot % per_line * cell_width;
+        const int top = slot / per_line * strip.height;
+        for (int y = 0; y < strip.height; ++y) {
+            const uint8_t* from =
+                strip.rgb.data() + (static_cast<size_t>(y) * strip.width + slot * cell_width) * 3;
+            uint8_t* to =
+                image.rgb.data() + (static_cast<size_t>(top + y) * image.width + left) * 3;
+            std::copy_n(from, cell_bytes, to);
+        }
+    }
+    return image;
+}
+
+std::optional<Message> ReadFontSheet(const RgbaImage& sheet, const FontSheetGeometry& geometry,
+                                     BlockSet blocks, FontImage& font) {
     if (auto problem = SheetSizeProblem(sheet.width, sheet.height, geometry)) return problem;
     const int scale = sheet.width / geometry.Width(1);
     if (sheet.rgba.size() != static_cast<size_t>(sheet.width) * sheet.height * 4)
-        return "the picture's pixels are incomplete";
+        return Message{MessageId::SheetIncomplete, {}};
     const GlyphCell cell = geometry.cell;
     for (int block = 0; block < geometry.block_count; ++block) {
         if (!blocks.Contains(block)) continue;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "edition/message.h"
 #include "editor/glyph_placement.h"
 #include "editor/picture_files.h"
 #include "model/block_set.h"
@@ -35,14 +36,18 @@ RgbImage PaintFontSheet(const FontImage& font, const FontSheetGeometry& geometry
 
 // Why a picture of this size is no sheet of the font: its width is no whole multiple of the cell
 // grid, or its height does not fit; the reason names both sizes. nullopt for a sheet's size.
-std::optional<std::string> SheetSizeProblem(int width, int height,
-                                            const FontSheetGeometry& geometry);
+std::optional<Message> SheetSizeProblem(int width, int height, const FontSheetGeometry& geometry);
+
+// One block as a preview at most `max_width` pixels wide (unless a single cell is wider): its
+// slots in lines of equal count, the last one shorter, as the strip would show them.
+RgbImage PaintBlockPreview(const FontImage& font, const FontSheetGeometry& geometry, int scale,
+                           int block, int max_width);
 
 // Reads the blocks of the set from a whole sheet into the font; other blocks stay. The scale is
 // what the width gives; a width that is no whole multiple of the cell grid, or a height that
 // does not fit, fails with a reason naming both sizes and leaves the font as it was. A pixel is
 // ink where the centre of its square is dark (luminance below 128) and not transparent.
-std::optional<std::string> ReadFontSheet(const RgbaImage& sheet, const FontSheetGeometry& geometry,
-                                         BlockSet blocks, FontImage& font);
+std::optional<Message> ReadFontSheet(const RgbaImage& sheet, const FontSheetGeometry& geometry,
+                                     BlockSet blocks, FontImage& font);
 
 }  // namespace rw

@@ -9,16 +9,19 @@ History::History(size_t byte_budget) : capacity_(std::max<size_t>(1, byte_budget
 
 void History::Record(StepName name, const Snapshot& before) {
     redo_.clear();
+    const uint64_t serial = next_serial_++;
     if (undo_.size() == capacity_) {
         // Reuse the oldest step's storage for the newest.
         Step oldest = std::move(undo_.front());
         undo_.pop_front();
+        dropped_serial_ = oldest.serial;
         oldest.name = name;
         oldest.state = before;
+        oldest.serial = serial;
         undo_.push_back(std::move(oldest));
         return;
     }
-    undo_.push_back({name, before});
+    undo_.push_back({name, before, serial});
 }
 
 std::optional<StepName> History::UndoName() const {
@@ -44,7 +47,7 @@ Snapshot History::Move(std::deque<Step>& from, std::deque<Step>& to, const Snaps
     Step step = std::move(from.back());
     from.pop_back();
     Snapshot target = std::move(step.state);
-    to.push_back({step.name, current});
+    to.push_back({step.name, current, step.serial});
     return target;
 }
 

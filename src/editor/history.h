@@ -1,25 +1,32 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 
 #include "edition/texts.h"
 #include "model/font_image.h"
+#include "model/phone_layouts.h"
 
 namespace rw {
 
-// What an undo brings back: the font, both working glyphs and the selection. A whole font is a
-// few kilobytes, so a snapshot is simpler and more exact than recording each change.
+// What an undo brings back: the font, both working glyphs, the phone model and font kind they
+// are shown for, and the selection; and the base font a fullflash save compares with, which only
+// the undo of a fullflash load brings back. A whole font is a few kilobytes, so a snapshot is
+// simpler and more exact than recording each change. The base changes only at fullflash loads
+// and saves, so the snapshots share it.
 struct Snapshot {
     FontImage font;
     NarrowGlyph working_narrow{};
     WideGlyph working_wide{};
+    PhoneModel model = PhoneModel::SME45;
+    FontKind kind = FontKind::Normal;
     int block = 0;  // set and weight: the set is block % BoldStep, bold the block >= BoldStep
     int selected_slot = 0;
     bool has_selection = false;  // false before the first letter was selected
-
-    friend bool operator==(const Snapshot&, const Snapshot&) = default;
+    std::shared_ptr<const FontImage> base;
 };
 
 // A step is named by the caption of the menu item or button that made it, so the name follows
@@ -28,7 +35,8 @@ using StepName = UiText;
 
 // The undo and redo lists. Each undo step keeps the state from before its change; undoing hands
 // that state back and keeps the state it replaces for a redo. The oldest steps fall off once the
-// steps would take more than the byte budget.
+// steps would take more than the byte budget. The saved mark remembers the position of the last
+// load or save, so the history tells whether anything was done or undone since.
 class History {
   public:
     static constexpr size_t kDefaultByteBudget = size_t{64} << 20;
@@ -48,6 +56,12 @@ class History {
     Snapshot Undo(const Snapshot& current);
     Snapshot Redo(const Snapshot& current);
 
+    // The current position is what the last load or save left.
+    void MarkSaved() { saved_mark_ = Position(); }
+    // True while no step was done or undone since the mark. A position whose steps were dropped
+    // (by a new step after undoing, or off the bound) never comes back.
+    bool AtSavedMark() const { return Position() == saved_mark_; }
+
     size_t undo_count() const { return undo_.size(); }
     size_t redo_count() const { return redo_.size(); }
     // How many steps the budget holds.
@@ -57,13 +71,19 @@ class History {
     struct Step {
         StepName name;
         Snapshot state;
+        uint64_t serial = 0;  // the position after this step; no two steps share one
     };
 
     static Snapshot Move(std::deque<Step>& from, std::deque<Step>& to, const Snapshot& current);
+    // The serial of the newest step not undone, or of the newest step dropped off the bound.
+    uint64_t Position() const { return undo_.empty() ? dropped_serial_ : undo_.back().serial; }
 
     size_t capacity_;
-    std::deque<Step> undo_;  // oldest first
-    std::deque<Step> redo_;  // next redo last
+    uint64_t next_serial_ = 1;
+    uint64_t dropped_serial_ = 0;
+    uint64_t saved_mark_ = 0;  // the start, with nothing done, counts as saved
+    std::deque<Step> undo_;    // oldest first
+    std::deque<Step> redo_;    // next redo last
 };
 
 }  // namespace rw

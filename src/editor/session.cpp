@@ -4,9 +4,15 @@
 #include <tuple>
 #include <vector>
 
+#include "edition/identify_messages.h"
 #include "edition/letter_sets.h"
+#include "edition/status_messages.h"
 #include "edition/texts.h"
+#include "io/font_files.h"
+#include "io/layout_identify.h"
 #include "io/load_scope.h"
+#include "io/read_only_guard.h"
+#include "io/unchanged_glyphs.h"
 
 namespace rw {
 namespace {
@@ -170,8 +176,15 @@ void Session::Activate() {
 // History
 
 Snapshot Session::Capture() const {
-    return {document_.font(), working_narrow_,      working_wide_,
-            state_.block,     state_.selected_slot, selected_source_ != kNoSource};
+    return {.font = document_.font(),
+            .working_narrow = working_narrow_,
+            .working_wide = working_wide_,
+            .model = state_.model,
+            .kind = state_.kind,
+            .block = state_.block,
+            .selected_slot = state_.selected_slot,
+            .has_selection = selected_source_ != kNoSource,
+            .base = base_};
 }
 
 void Session::RecordStep(StepName name) {
@@ -182,19 +195,27 @@ void Session::RecordStep(StepName name) {
 void Session::Undo() {
     if (!CanUndo()) return;
     EndStroke();
-    Restore(history_.Undo(Capture()));
+    const StepName step = *history_.UndoName();
+    Restore(history_.Undo(Capture()), step);
 }
 
 void Session::Redo() {
     if (!CanRedo()) return;
     EndStroke();
-    Restore(history_.Redo(Capture()));
+    const StepName step = *history_.RedoName();
+    Restore(history_.Redo(Capture()), step);
 }
 
 // Shows the restored state the way the handlers show things, without a letter load: that
-// would overwrite the restored working glyph with the stored record.
-void Session::Restore(const Snapshot& snapshot) {
+// would overwrite the restored working glyph with the stored record. The model and kind come
+// back first, so the glyphs show in the form they were edited in.
+void Session::Restore(const Snapshot& snapshot, StepName step) {
     document_.Replace(snapshot.font);
+    // Only a fullflash load moves the base; undoing anything else keeps the one the last
+    // fullflash load or save set.
+    if (step == UiText::MenuLoadFlash) base_ = snapshot.base;
+    if (snapshot.kind != state_.kind) ApplyKind(snapshot.kind);
+    if (snapshot.model != state_.model) ApplyModel(snapshot.model);
     working_narrow_ = snapshot.working_narrow;
     working_wide_ = snapshot.working_wide;
     RestoreBlock(snapshot.block);
@@ -261,6 +282,7 @@ void Session::LetterLoad(int source) {
 
 bool Session::PressThumbnail(int slot) {
     if (slot < 0 || slot >= slot_count() || view_.IsThumbnailCovered(slot)) return false;
+    KeepUnwrittenEdits();
     LetterLoad(slot);
     view_.SetEditImageHint(view_.ThumbnailHint(slot));
     return true;
@@ -390,21 +412,18 @@ void Session::PressSymbolSet(int n) {
 void Session::PressSetButton(int set) {
     if (set < 0 || set >= SetCount(state_.edition)) return;
     const bool latin = state_.edition == Edition::Latin;
+    const bool was_down = view_.Controls().set_down[set];
+    // The Latin buttons are a radio group; the Cyrillic case buttons act when the other is down.
+    const bool changes_block = latin ? !was_down : view_.Controls().set_down[1 - set];
+    if (changes_block) KeepUnwrittenEdits();
     if (latin) MoveSetCovers(set);
     view_.ShowSetHints(set);
-    const bool was_down = view_.Controls().set_down[set];
-    if (latin) {
-        if (was_down) return;
-        state_.block = set + (view_.Controls().bold_down ? BoldStep(state_.edition) : 0);
+    if (latin && was_down) return;
+    if (changes_block) {
+        state_.block = latin ? set + (view_.Controls().bold_down ? BoldStep(state_.edition) : 0)
+                             : state_.block + (set == 0 ? -1 : 1);
         RedrawPreviews();
         ReselectAfterChange();
-    } else {
-        const int other = 1 - set;
-        if (view_.Controls().set_down[other]) {
-            state_.block += set == 0 ? -1 : 1;
-            RedrawPreviews();
-            ReselectAfterChange();
-        }
     }
     SelectSetButton(set);
 }
@@ -437,6 +456,7 @@ void Session::SelectSetButton(int set) {
 bool Session::PressBold() {
     ControlStates& controls = view_.controls();
     if (!controls.bold_enabled || !controls.bold_visible) return false;
+    KeepUnwrittenEdits();
     const bool bold = !controls.bold_down;
     state_.bold = bold;
     state_.block += bold ? BoldStep(state_.edition) : -BoldStep(state_.edition);
@@ -579,6 +599,13 @@ void Session::PasteLetter() {
 void Session::ChooseModel(PhoneModel model) {
     // The phone menu has six items; no other code has a layout row or a caption.
     if (!IsPhoneModel(model)) return;
+    KeepUnwrittenEdits();
+    ApplyModel(model);
+    RedrawPreviews();
+    ReselectAfterChange();
+}
+
+void Session::ApplyModel(PhoneModel model) {
     state_.model = model;
     view_.ShowMenuCaptions(rw::PhoneMenuCaption(model, state_.language), view_.FontMenuCaption());
     if (state_.edition == Edition::Cyrillic) MoveCovers(model);
@@ -590,12 +617,17 @@ void Session::ChooseModel(PhoneModel model) {
     controls.model_checked[static_cast<int>(model)] = true;
     controls.sft_sbf_enabled = controls.sft_sbf_present && state_.wide;
     view_.Changed(kMenusChanged | kControlsChanged);
-    RedrawPreviews();
-    ReselectAfterChange();
 }
 
 void Session::ChooseKind(FontKind kind) {
     if (!IsFontKind(kind)) return;
+    KeepUnwrittenEdits();
+    ApplyKind(kind);
+    RedrawPreviews();
+    ReselectAfterChange();
+}
+
+void Session::ApplyKind(FontKind kind) {
     view_.ShowMenuCaptions(view_.PhoneMenuCaption(), rw::FontMenuCaption(kind, state_.language));
     state_.kind = kind;
     state_.last_row = LastRowIndex(kind);
@@ -607,8 +639,6 @@ void Session::ChooseKind(FontKind kind) {
     ApplyWeightAvailability();
     controls.sft_sbf_enabled = controls.sft_sbf_present && state_.wide;
     view_.Changed(kMenusChanged | kControlsChanged);
-    RedrawPreviews();
-    ReselectAfterChange();
 }
 
 void Session::MoveCovers(PhoneModel model) {
@@ -669,7 +699,10 @@ void Session::SetLanguage(int language) {
     view_.ShowGridHints(language);
     GridWidthSwitch(true);
     RedrawPreviews();
-    ReselectAfterChange();
+    // The same letter again, edits not written back included: a language changes no glyph.
+    if (selected_source_ != kNoSource) {
+        OnWorkingGlyph([&](const auto& glyph) { view_.ShowWorkingGlyph(glyph, state_.last_row); });
+    }
     view_.Changed(kMenusChanged | kControlsChanged | kHintsChanged);
 }
 
@@ -677,11 +710,97 @@ void Session::SetLanguage(int language) {
 // File loads
 
 void Session::LoadFont(const FontImage& font, StepName name) {
-    if (font != document_.font()) {
+    // The step also keeps edits in the grid, which the reload below throws away.
+    if (font != document_.font() || HasUnwrittenEdits()) {
         RecordStep(name);
         document_.Replace(font);
     }
     AfterFontLoaded();
+}
+
+void Session::LoadedFile(FileKind kind, const std::string& path, const FontImage& font,
+                         StepName name, int glyphs) {
+    // An .sbf or .sfe load of part of the font merges it into the rest, which keeps what was
+    // unsaved there; every other load replaces the whole table of the live form.
+    const bool merges = kind == FileKind::FontFile && state_.load_scope != kWholeFontScope &&
+                        FontFileFormatFor(state_.edition, state_.wide) != FontFileFormat::Sft;
+    const bool keeps_unsaved = merges && HasUnsavedChanges();
+    LoadFont(font, name);
+    if (kind == FileKind::Fullflash) {
+        base_ = std::make_shared<const FontImage>(document_.font());
+        last_fullflash_ = path;
+    }
+    if (!keeps_unsaved) history_.MarkSaved();
+    SetFileName(path);
+    view_.ShowNotice(LoadedStatus(BaseNameOf(path), glyphs));
+}
+
+void Session::SavedFile(FileKind kind, const std::string& path, int glyphs) {
+    if (kind == FileKind::Fullflash) {
+        base_ = std::make_shared<const FontImage>(document_.font());
+        last_fullflash_ = path;
+    }
+    history_.MarkSaved();
+    SetFileName(path);
+    view_.ShowNotice(SavedStatus(BaseNameOf(path), glyphs));
+}
+
+FlashSaveCheck Session::CheckFlashSave(const std::string& path, FileSystem& fs) const {
+    if (!RefuseReadOnlyImage(fs, path).ok()) return {};
+    FlashSaveCheck check;
+    std::vector<Message>& question = check.question;
+    std::vector<LayoutScore> scores;
+    const LayoutId chosen{state_.model, state_.kind};
+    const Status identified = IdentifyLayouts(path, state_.edition, &scores, fs);
+    check.rollback_note = identified.note();
+    if (identified.ok()) {
+        const LayoutScore* own = ScoreOf(scores, chosen);
+        if (own != nullptr && !own->LooksLikeFont() && own->inside_image)
+            question = ForeignDataFacts(scores, chosen);
+    }
+    int replaced = 0;
+    const Status counted = CountReplacedUnchangedGlyphs(path, state_.edition, state_.layout,
+                                                        document_.font(), *base_, &replaced, fs);
+    if (counted.ok() && replaced > 0) {
+        question.push_back(
+            {MessageId::SaveReplacesUnchanged, {BaseNameOf(path), std::to_string(replaced)}});
+    } else if (!question.empty()) {
+        question.push_back({MessageId::SaveAnyway, {}});
+    }
+    return check;
+}
+
+std::vector<Message> Session::FlashLoadWarning(FileSystem& fs) const {
+    std::vector<LayoutScore> scores;
+    if (!IdentifyLayouts(state_.file_name, state_.edition, &scores, fs).ok()) return {};
+    const LayoutId chosen{state_.model, state_.kind};
+    const LayoutScore* own = ScoreOf(scores, chosen);
+    if (own == nullptr || own->LooksLikeFont()) return {};
+    return ForeignDataWarning(scores, chosen);
+}
+
+bool Session::HasUnsavedChanges() const {
+    return !history_.AtSavedMark() || HasUnwrittenEdits();
+}
+
+bool Session::HasUnwrittenEdits() const {
+    if (selected_source_ == kNoSource) return false;
+    bool differs = false;
+    OnWorkingGlyph([&](const auto& working) {
+        const auto& record = Record(document_.font(), SelectedGlyph(), working);
+        const int count = ElementsUpToH(working, state_.last_row);
+        differs = !std::equal(working.begin(), working.begin() + count, record.begin());
+    });
+    return differs;
+}
+
+// Before a letter load that would throw away edits not written back: one "Letter change" step
+// keeps them, and the status line says how to bring them back.
+void Session::KeepUnwrittenEdits() {
+    if (!HasUnwrittenEdits()) return;
+    const std::string letter = view_.LetterLabel().text;
+    RecordStep(UiText::StepLetterChange);
+    view_.ShowNotice({MessageId::LetterEditsKept, {letter}});
 }
 
 void Session::AfterFontLoaded() {

@@ -1,19 +1,38 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "edition/message.h"
 #include "editor/clipboard.h"
 #include "editor/document.h"
 #include "editor/glyph_ops.h"
 #include "editor/history.h"
 #include "editor/window_model.h"
+#include "io/file_io.h"
 #include "model/edition.h"
 #include "model/editor_state.h"
 #include "model/font_image.h"
 #include "model/phone_layouts.h"
 
 namespace rw {
+
+// Where a file command loaded the font from or saved it to.
+enum class FileKind {
+    Fullflash,
+    FontFile,       // .sft, .sbf, .sfe
+    SftConversion,  // "SFT -> SBF": an .sft file into the wide table
+};
+
+// What a fullflash save tells and asks before it writes.
+struct FlashSaveCheck {
+    // An interrupted save that looking into the image rolled back; empty when there was none.
+    Message rollback_note;
+    // The question, as sentences; empty when there is nothing to ask.
+    std::vector<Message> question;
+};
 
 // The glyph editor behind the main window: the editor state, the working glyphs, the clipboard
 // and the undo history around the document, and one public operation for every handler of the
@@ -25,6 +44,11 @@ namespace rw {
 // state, redraw the thumbnails, reload the selected letter. Presses on things the window would
 // not let the user press (a covered thumbnail, an inert cell, a hidden bold button, a disabled
 // menu item) change nothing, record nothing and return false where they return anything.
+//
+// Nothing the user made is lost without a way back: a letter change over edits not written back
+// records a "Letter change" step first; the history marks the last load or save, so quitting can
+// ask; and the base font, the font as the last fullflash load or save left it, tells a fullflash
+// save which glyphs the user changed, so that it can ask before replacing any other.
 class Session {
   public:
     // The start values of the main window (S/ME 45 Normal, upper case, normal weight).
@@ -91,14 +115,43 @@ class Session {
     // N8Click (0, Russian) and English1Click (1, English); the Cyrillic edition stays Russian.
     void SetLanguage(int language);
 
-    // --- File loads ---------------------------------------------------------------------------
+    // --- Files and imports ----------------------------------------------------------------------
     // Every load and import ends here: a load works on a copy of font() and hands the whole
     // result over only when it succeeded. One undo step named `name` (the caption of the item
-    // that loaded) when the font changed; then the thumbnails are redrawn and the selected
-    // letter is reloaded.
+    // that loaded) when the font or the grid changes; then the thumbnails are redrawn and the
+    // selected letter is reloaded. An import is a change like any other.
     void LoadFont(const FontImage& font, StepName name);
+    // A file load that succeeded: LoadFont, the file becomes the current one and the status line
+    // names it with `glyphs`. A fullflash load also makes the font the base. The history marks
+    // the load as saved unless it kept unsaved changes (a partial load merged into them).
+    void LoadedFile(FileKind kind, const std::string& path, const FontImage& font, StepName name,
+                    int glyphs);
+    // A save of the font that succeeded: the file becomes the current one, the history marks it
+    // and the status line names it; a fullflash save also makes the font the base.
+    void SavedFile(FileKind kind, const std::string& path, int glyphs);
     // The path last chosen in a file dialog; the caption shows its name.
     void SetFileName(std::string path);
+
+    // What to tell and ask before a fullflash save into `path`. Two doubts share the one
+    // question: the image's records at the chosen model and kind do not look like a font, and the
+    // save would replace glyphs the user did not change (glyphs equal to the base's but not to the
+    // image's bytes). An image the save will refuse or cannot read is left to the save, which
+    // reports it. Looking into the image rolls back a save into it that was cut off; the check
+    // carries that note.
+    FlashSaveCheck CheckFlashSave(const std::string& path,
+                                  FileSystem& fs = SystemFileSystem()) const;
+    // After a fullflash load: the warning that the current file's records at the chosen model
+    // and kind do not look like a font; empty when they do.
+    std::vector<Message> FlashLoadWarning(FileSystem& fs = SystemFileSystem()) const;
+    // The fullflash last loaded or saved, which a fullflash save offers; empty before any.
+    const std::string& last_fullflash() const { return last_fullflash_; }
+    const FontImage& base_font() const { return *base_; }
+
+    // A step done or undone since the last load or save, or edits in the grid not written back:
+    // quitting now would lose them.
+    bool HasUnsavedChanges() const;
+    // The grid shows the selected letter otherwise than the font holds it.
+    bool HasUnwrittenEdits() const;
 
     // --- Undo and redo ------------------------------------------------------------------------
     bool CanUndo() const { return history_.CanUndo(); }
@@ -153,8 +206,9 @@ class Session {
     // History.
     void RecordStep(StepName name);
     Snapshot Capture() const;
-    void Restore(const Snapshot& snapshot);
+    void Restore(const Snapshot& snapshot, StepName step);
     void RestoreBlock(int block);
+    void KeepUnwrittenEdits();
 
     // Workers.
     void LetterLoad(int source);
@@ -169,6 +223,8 @@ class Session {
     void MoveSetCovers(int set);
     void SelectSetButton(int set);
     void MoveCovers(PhoneModel model);
+    void ApplyModel(PhoneModel model);
+    void ApplyKind(FontKind kind);
     void ReselectAfterChange();
     int CurrentSet() const;
     GlyphSlot SelectedGlyph() const { return {state_.block, state_.selected_slot}; }
@@ -177,6 +233,9 @@ class Session {
 
     EditorState state_;
     Document document_;
+    // The font as the last fullflash load or save left it.
+    std::shared_ptr<const FontImage> base_ = std::make_shared<const FontImage>();
+    std::string last_fullflash_;
     History history_;
     NarrowGlyph working_narrow_{};
     WideGlyph working_wide_{};

@@ -162,6 +162,11 @@ void WindowModel::ShowGridHints(int language) {
     Changed(kHintsChanged);
 }
 
+void WindowModel::ShowNotice(Message notice) {
+    notice_ = std::move(notice);
+    Changed(kNoticeChanged);
+}
+
 void WindowModel::ShowFileName(const std::string& path) {
     file_name_ = path;
     Changed(kMenusChanged);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "edition/message.h"
 #include "editor/edit_grid.h"
 #include "editor/editor_views.h"
 #include "editor/picture.h"
@@ -42,6 +43,9 @@ class WindowModel {
     const std::string& FontMenuCaption() const { return font_caption_; }    // N6
     // "Runewright v4.01 "RUS-Full" - [name]" with the current file's own name or "no file".
     std::string WindowCaption() const;
+    // What the last command that reports did ("Записано в s45.bin: 136 букв"); the status line
+    // shows it until the pointer next rests on a control with a hint. Empty at start.
+    const Message& Notice() const { return notice_; }
     // The grid hint texts in force, as held and as shown.
     const std::string& GridHintText(GridHint hint) const;
     int slot_count() const { return SlotCount(edition_); }
@@ -83,6 +87,7 @@ class WindowModel {
     void ShowMenuCaptions(const std::string& phone, const std::string& font);
     void ShowGridHints(int language);
     void ShowFileName(const std::string& path);
+    void ShowNotice(Message notice);
 
   private:
     static constexpr int kNoSlot = -1;
@@ -104,6 +109,7 @@ class WindowModel {
     std::string phone_caption_;
     std::string font_caption_;
     std::string file_name_;
+    Message notice_;
     std::array<std::string, kGridHintCount> grid_hints_;
     std::array<std::string, kGridHintCount> grid_hints_display_;
 

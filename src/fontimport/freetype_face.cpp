@@ -104,8 +104,9 @@ std::optional<std::unique_ptr<FreeTypeFace>> FreeTypeFace::Open(const std::strin
                                                                 Status* status) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
-        *status = Status::Failure(
-            path, std::filesystem::exists(path, error) ? "Not a font file" : "File not found");
+        *status = std::filesystem::exists(path, error)
+                      ? Status::Failure(path, Message{MessageId::NotAFontFile, {}})
+                      : Status::Failure(path, kFileNotFound);
         return std::nullopt;
     }
     std::unique_ptr<FreeTypeFace> face(new FreeTypeFace);
@@ -113,11 +114,11 @@ std::optional<std::unique_ptr<FreeTypeFace>> FreeTypeFace::Open(const std::strin
     face->max_side_ = max_side;
     Library& lib = *face->library_;
     if (FT_Init_FreeType(&lib.library) != 0) {
-        *status = Status::Failure(path, "FreeType could not start");
+        *status = Status::Failure(path, Message{MessageId::FreeTypeCannotStart, {}});
         return std::nullopt;
     }
     if (FT_New_Face(lib.library, path.c_str(), 0, &lib.face) != 0) {
-        *status = Status::Failure(path, "Not a font FreeType can read");
+        *status = Status::Failure(path, Message{MessageId::FontFreeTypeCannotRead, {}});
         return std::nullopt;
     }
     const bool sized = FT_IS_SCALABLE(lib.face)
@@ -125,7 +126,7 @@ std::optional<std::unique_ptr<FreeTypeFace>> FreeTypeFace::Open(const std::strin
                            : lib.face->num_fixed_sizes > 0 &&
                                  FT_Select_Size(lib.face, NearestStrike(lib.face, pixel_size)) == 0;
     if (!sized) {
-        *status = Status::Failure(path, "The font has no size FreeType can draw");
+        *status = Status::Failure(path, Message{MessageId::FontWithoutDrawableSize, {}});
         return std::nullopt;
     }
     *status = Status::Ok();

@@ -7,7 +7,7 @@
 namespace rw {
 namespace {
 
-constexpr const char* kNoSuchFont = "No installed font matches this name";
+const Message kNoSuchFont{MessageId::NoInstalledFontMatches, {}};
 
 // The file a font text stands for: the path itself, or the installed font of the pattern.
 std::optional<std::string> FontFile(const std::string& font, Status* status) {

@@ -277,21 +277,6 @@ Status FolderFailure(const std::string& path) {
     return Status::Failure(path, shown + " is a folder");
 }
 
-Status ReadFilePrefix(FileSystem& fs, const std::string& path, size_t count,
-                      std::vector<uint8_t>* bytes) {
-    File file(fs, path);
-    Status status = file.OpenForReading();
-    if (status.ok()) status = file.LockShared();
-    if (!status.ok()) return status;
-    std::vector<uint8_t> buffer(count);
-    status = file.ReadAt(0, buffer);
-    if (!status.ok()) return status;
-    status = file.Close();
-    if (!status.ok()) return status;
-    *bytes = std::move(buffer);
-    return Status::Ok();
-}
-
 std::string FolderOf(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "io/status.h"
 
@@ -124,11 +123,6 @@ class File {
 
 // "NAME is a folder": what a folder chosen as a file is told.
 Status FolderFailure(const std::string& path);
-
-// Reads the first `count` bytes of a file under a shared lock; a shorter file is "Read beyond
-// end of file".
-Status ReadFilePrefix(FileSystem& fs, const std::string& path, size_t count,
-                      std::vector<uint8_t>* bytes);
 
 // The folder a path lies in ("." for a bare name).
 std::string FolderOf(const std::string& path);

@@ -67,7 +67,6 @@ void AppendBlockRecords(Edition edition, const FontLayout& layout, int block,
 // Records this close are read together: one read of a few spare bytes is cheaper than two.
 constexpr int kMergeGap = 64;
 
-// Reads the payload of every record into a map keyed by record order.
 // Indices of the records in the order of their positions in the image. Sorting plain keys
 // (position above, index below) is several times cheaper than sorting through the records.
 std::vector<uint32_t> ByPosition(const std::vector<FlashRecord>& records) {
@@ -96,9 +95,21 @@ std::vector<ByteRange> MergedRanges(const std::vector<FlashRecord>& records,
     return runs;
 }
 
-// Reads the payload of every record, in the order of `records`, with the merged reads.
-Status ReadRecords(File& file, const std::vector<FlashRecord>& records, int payload,
-                   std::vector<uint8_t>* payloads) {
+Status ImageLongEnough(const std::string& path, int64_t size,
+                       const std::vector<FlashRecord>& records, const FontLayout& layout,
+                       bool for_save) {
+    const int64_t required = RequiredImageSize(records, layout);
+    bool negative = false;
+    for (const FlashRecord& rec : records) negative |= rec.position < 0;
+    if (size >= required && !negative) return Status::Ok();
+    const MessageId id = for_save ? MessageId::ImageTooShortToSave : MessageId::ImageTooShortToLoad;
+    return Status::Failure(path, Message{id, {std::to_string(size), std::to_string(required)}});
+}
+
+}  // namespace
+
+Status ReadRecordPayloads(File& file, const std::vector<FlashRecord>& records, int payload,
+                          std::vector<uint8_t>* payloads) {
     payloads->resize(records.size() * payload);
     std::vector<uint8_t> buffer;
     // Most fonts lie in one compact stretch of the image: one read of it, no sorting.
@@ -134,22 +145,6 @@ Status ReadRecords(File& file, const std::vector<FlashRecord>& records, int payl
     }
     return Status::Ok();
 }
-
-Status ImageLongEnough(const std::string& path, int64_t size,
-                       const std::vector<FlashRecord>& records, const FontLayout& layout,
-                       bool for_save) {
-    const int64_t required = RequiredImageSize(records, layout);
-    bool negative = false;
-    for (const FlashRecord& rec : records) negative |= rec.position < 0;
-    if (size >= required && !negative) return Status::Ok();
-    if (!for_save) return Status::Failure(path, kReadBeyondEnd);
-    return Status::Failure(
-        path, "The image is too short for this phone model and font kind: it holds " +
-                  std::to_string(size) + " bytes, the font needs " + std::to_string(required) +
-                  " bytes");
-}
-
-}  // namespace
 
 int SlotsWithRecords(Edition edition, int block) {
     if (edition == Edition::Cyrillic) return 34;
@@ -255,7 +250,7 @@ Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout&
     if (status.ok()) status = ImageLongEnough(path, size, records, layout, /*for_save=*/false);
     if (!status.ok()) return status.WithNote(recovered.note());
     std::vector<uint8_t> payloads;
-    status = ReadRecords(file, records, payload, &payloads);
+    status = ReadRecordPayloads(file, records, payload, &payloads);
     if (status.ok()) status = file.Close();
     if (!status.ok()) return status.WithNote(recovered.note());
 
@@ -277,9 +272,8 @@ Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout&
     return recovered;
 }
 
-Status WriteFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
-                      const FontImage& font, FileSystem& fs) {
-    const std::vector<FlashRecord> records = RecordsToWrite(edition, layout);
+std::vector<uint8_t> EncodeRecords(const std::vector<FlashRecord>& records, Edition edition,
+                                   const FontLayout& layout, const FontImage& font) {
     const int payload = RecordPayloadLength(layout);
     const bool wide = edition == Edition::Latin || layout.wide;
     std::vector<uint8_t> encoded(records.size() * payload);
@@ -291,6 +285,14 @@ Status WriteFlashFont(const std::string& path, Edition edition, const FontLayout
             EncodeNarrowRecord(font.Narrow(records[i].glyph), layout.last_row, record);
         }
     }
+    return encoded;
+}
+
+Status WriteFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
+                      const FontImage& font, FileSystem& fs) {
+    const std::vector<FlashRecord> records = RecordsToWrite(edition, layout);
+    const int payload = RecordPayloadLength(layout);
+    const std::vector<uint8_t> encoded = EncodeRecords(records, edition, layout, font);
 
     std::vector<JournalEntry> patches(records.size());
     for (size_t i = 0; i < records.size(); ++i) {

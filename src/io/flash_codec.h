@@ -55,6 +55,15 @@ void DecodeWideRecord(const uint8_t* record, int last_row, WideGlyph& glyph);
 void EncodeNarrowRecord(const NarrowGlyph& glyph, int last_row, uint8_t* record);
 void EncodeWideRecord(const WideGlyph& glyph, int last_row, uint8_t* record);
 
+// The payloads of the records as a save writes them, one after the other in the order given.
+std::vector<uint8_t> EncodeRecords(const std::vector<FlashRecord>& records, Edition edition,
+                                   const FontLayout& layout, const FontImage& font);
+
+// Reads the payload of every record into `payloads`, one after the other in the order given,
+// with few reads: one when the records lie close together, else merged runs.
+Status ReadRecordPayloads(File& file, const std::vector<FlashRecord>& records, int payload,
+                          std::vector<uint8_t>* payloads);
+
 // Clears the table of the current format and decodes the chosen blocks from the fullflash at
 // `path`. The font changes only when every record was read.
 Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout& layout,

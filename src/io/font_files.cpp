@@ -8,6 +8,9 @@ namespace rw {
 namespace {
 
 constexpr int kNarrowSlotBytes = 13;
+// A font file may carry some bytes more than its format, which a load ignores; a file larger
+// than this is no font file at all, most likely a fullflash chosen by mistake.
+constexpr int64_t kLargestFontFile = 64 * 1024;
 constexpr int kWideSlotBytes = 32;
 
 struct TableShape {
@@ -26,6 +29,11 @@ TableShape ShapeOf(FontFileFormat format) {
             return {true, 8, 37};
     }
     return {false, 4, 34};
+}
+
+// "NAME is not a .sft font file (N bytes)…": the file's name, the extension and its size.
+Message NotAFontFile(MessageId id, const std::string& path, FontFileFormat format, int64_t size) {
+    return {id, {BaseNameOf(path), FontFileExtension(format), std::to_string(size)}};
 }
 
 }  // namespace
@@ -96,10 +104,29 @@ void MergeFontFile(FontFileFormat format, std::span<const uint8_t> bytes, BlockS
     }
 }
 
+Status ReadFontFileBytes(FileSystem& fs, const std::string& path, FontFileFormat format,
+                         std::vector<uint8_t>* bytes) {
+    File file(fs, path);
+    Status status = file.OpenForReading();
+    // Under a shared lock no save into the file is half done while it is read.
+    if (status.ok()) status = file.LockShared();
+    int64_t size = 0;
+    if (status.ok()) status = file.Size(&size);
+    if (!status.ok()) return status;
+    if (size > kLargestFontFile)
+        return Status::Failure(path,
+                               NotAFontFile(MessageId::NotAFontFileToLoad, path, format, size));
+    std::vector<uint8_t> buffer(FontFileSize(format));
+    status = file.ReadAt(0, buffer);
+    if (status.ok()) status = file.Close();
+    if (status.ok()) *bytes = std::move(buffer);
+    return status;
+}
+
 Status ReadFontFile(const std::string& path, FontFileFormat format, BlockSet blocks,
                     FontImage& font, FileSystem& fs) {
     std::vector<uint8_t> bytes;
-    Status status = ReadFilePrefix(fs, path, FontFileSize(format), &bytes);
+    Status status = ReadFontFileBytes(fs, path, format, &bytes);
     if (!status.ok()) return status;
     MergeFontFile(format, bytes, blocks, font);
     return Status::Ok();
@@ -112,9 +139,8 @@ Status WriteFontFile(const std::string& path, FontFileFormat format, const FontI
     // mistake: replacing it would lose megabytes for a few kilobytes.
     return ReplaceFile(fs, path, bytes, [&](const FileInfo& existing) {
         if (static_cast<size_t>(existing.size) == FontFileSize(format)) return Status::Ok();
-        return Status::Failure(path, BaseNameOf(path) + " is not a " + FontFileExtension(format) +
-                                         " font file (" + std::to_string(existing.size) +
-                                         " bytes): choose another name");
+        return Status::Failure(
+            path, NotAFontFile(MessageId::NotAFontFileToReplace, path, format, existing.size));
     });
 }
 

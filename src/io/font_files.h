@@ -30,8 +30,15 @@ std::vector<uint8_t> SerializeFontFile(FontFileFormat format, const FontImage& f
 void MergeFontFile(FontFileFormat format, std::span<const uint8_t> bytes, BlockSet blocks,
                    FontImage& font);
 
-// Reads a whole file of the format and merges the chosen blocks. A file shorter than its format
-// fails with "Read beyond end of file" and leaves the font as it was; a longer one is cut.
+// The first FontFileSize bytes of a font file, read under a shared lock. A shorter file fails
+// with "Read beyond end of file"; a longer one is cut, unless it is larger than 64 KiB: that is
+// no font file ("NAME is not a .sft font file (16777216 bytes). Is it a fullflash? …"), and
+// nothing of it is read.
+Status ReadFontFileBytes(FileSystem& fs, const std::string& path, FontFileFormat format,
+                         std::vector<uint8_t>* bytes);
+
+// Reads a whole file of the format and merges the chosen blocks (ReadFontFileBytes); a failure
+// leaves the font as it was.
 Status ReadFontFile(const std::string& path, FontFileFormat format, BlockSet blocks,
                     FontImage& font, FileSystem& fs = SystemFileSystem());
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "io/read_only_guard.h"
 #include "io/signal_shield.h"
 
 namespace rw {
@@ -114,6 +115,7 @@ Status OpenForSave(FileSystem& fs, File& image, std::string* journal_path) {
 
 Status PatchImage(FileSystem& fs, const std::string& path, const std::vector<JournalEntry>& patches,
                   const ImageSizeCheck& check_size) {
+    if (Status refused = RefuseReadOnlyImage(fs, path); !refused.ok()) return refused;
     File image(fs, path);
     std::string journal_path;
     const Status recovered = OpenForSave(fs, image, &journal_path);

@@ -227,7 +227,7 @@ Status OpenImageForLoad(FileSystem& fs, File& image) {
     std::string journal;
     Status status = LocateJournal(fs, image.path(), &journal);
     if (!status.ok()) return status;
-    std::string note;
+    Message note;
     bool there = false;
     for (int round = 0; round < kLoadRounds; ++round) {
         status = LookForJournal(fs, image.path(), journal, &there);

@@ -77,7 +77,8 @@ Status ReplaceInPlace(FileSystem& fs, const Target& target, std::span<const uint
     }
     if (restored.ok()) restored = file.Flush();
     if (!restored.ok()) {
-        return Status::PartlyWritten(target.path, status.text() + "; the file is partly written");
+        return Status::PartlyWritten(target.path,
+                                     Message{MessageId::FilePartlyWritten, {status.text()}});
     }
     return status;
 }
@@ -165,12 +166,12 @@ Status ReplaceFile(FileSystem& fs, const std::string& path, std::span<const uint
         if (status.ok()) status = lock.LockExclusive();
         // Another program may have replaced it while this one waited for the lock.
         if (status.ok()) status = FindTarget(fs, path, &target);
-        if (!status.ok()) return Status::Failure(path, status.text());
+        if (!status.ok()) return Status::Failure(path, status.message());
     }
     const SignalShield shield;
     status = target.exists && target.info.links > 1 ? ReplaceInPlace(fs, target, bytes)
                                                     : ReplaceByRename(fs, target, bytes);
-    if (!status.ok() && !status.partly_written()) return Status::Failure(path, status.text());
+    if (!status.ok() && !status.partly_written()) return Status::Failure(path, status.message());
     return status;
 }
 

@@ -19,7 +19,7 @@ int DestinationBlock(int file_block, SftWeight weight) {
 Status LoadSftAsWide(const std::string& path, SftWeight weight, BlockSet blocks, FontImage& font,
                      FileSystem& fs) {
     std::vector<uint8_t> bytes;
-    Status status = ReadFilePrefix(fs, path, FontFileSize(FontFileFormat::Sft), &bytes);
+    Status status = ReadFontFileBytes(fs, path, FontFileFormat::Sft, &bytes);
     if (!status.ok()) return status;
     ConvertSftToWide(bytes, weight, blocks, font);
     return Status::Ok();

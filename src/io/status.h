@@ -3,57 +3,77 @@
 #include <string>
 #include <utility>
 
+#include "edition/message.h"
+#include "edition/texts.h"
+
 namespace rw {
 
-// Outcome of a file command: success, or the file's path with the standard text of what failed.
+// Outcome of a file command: success, or the file's path with a message of what failed. The
+// message is a value (see edition/message.h): the window shows it in the interface language, the
+// command-line tool in English.
 class Status {
   public:
     static Status Ok() { return Status(); }
-    static Status Failure(std::string path, std::string text) {
+    static Status Failure(std::string path, Message message) {
         Status s;
         s.ok_ = false;
         s.path_ = std::move(path);
-        s.text_ = std::move(text);
+        s.message_ = std::move(message);
         return s;
+    }
+    // A failure whose text reads the same in every language (the standard texts).
+    static Status Failure(std::string path, std::string text) {
+        return Failure(std::move(path), Message::AsIs(std::move(text)));
     }
 
     // A failure after which the file holds neither its old nor its new bytes.
-    static Status PartlyWritten(std::string path, std::string text) {
-        Status s = Failure(std::move(path), std::move(text));
+    static Status PartlyWritten(std::string path, Message message) {
+        Status s = Failure(std::move(path), std::move(message));
         s.partly_written_ = true;
         return s;
     }
+    static Status PartlyWritten(std::string path, std::string text) {
+        return PartlyWritten(std::move(path), Message::AsIs(std::move(text)));
+    }
     // The same outcome with a note the user should read even on success (a rolled-back save).
-    Status WithNote(std::string note) const {
+    Status WithNote(Message note) const {
         Status s = *this;
         s.note_ = std::move(note);
         return s;
     }
+    Status WithNote(std::string note) const { return WithNote(Message::AsIs(std::move(note))); }
 
     bool ok() const { return ok_; }
     bool partly_written() const { return partly_written_; }
-    const std::string& note() const { return note_; }
+    // Empty when there is none.
+    const rw::Message& note() const { return note_; }
     const std::string& path() const { return path_; }
-    const std::string& text() const { return text_; }
-    // One line for a message box or stderr: "path: text".
-    std::string Message() const { return ok_ ? std::string() : path_ + ": " + text_; }
+    const rw::Message& message() const { return message_; }
+    // What failed, in English (the command-line tool's language).
+    std::string text() const { return Render(message_, kEnglish); }
+    // "path: text" in a language (0 Russian, 1 English), for a message box or stderr.
+    std::string Line(int language) const {
+        return ok_ ? std::string() : path_ + ": " + Render(message_, language);
+    }
 
   private:
     bool ok_ = true;
     bool partly_written_ = false;
     std::string path_;
-    std::string text_;
-    std::string note_;
+    rw::Message message_;
+    rw::Message note_;
 };
 
-// The standard texts a user sees.
+// The standard texts a user sees; they read the same in every language.
 inline constexpr const char* kFileNotFound = "File not found";
 inline constexpr const char* kFileAccessDenied = "File access denied";
 inline constexpr const char* kReadBeyondEnd = "Read beyond end of file";
 inline constexpr const char* kDiskFull = "Disk full";
-inline constexpr const char* kNotRegularFile = "not a regular file";
-inline constexpr const char* kInUse = "the file is in use by another program";
-inline constexpr const char* kReadOnlyFile = "read-only file";
-inline constexpr const char* kSameFile = "the input and the output are the same file";
+
+// Failures of the program's own, in the interface language.
+inline const Message kNotRegularFile{MessageId::NotRegularFile, {}};
+inline const Message kInUse{MessageId::FileInUse, {}};
+inline const Message kReadOnlyFile{MessageId::ReadOnlyFile, {}};
+inline const Message kSameFile{MessageId::SameFile, {}};
 
 }  // namespace rw

@@ -106,7 +106,8 @@ Status WritePng(const std::string& path, const RgbImage& image, FileSystem& fs) 
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "PNG")) return Status::Failure(path, "PNG encoding failed");
+    if (!picture.save(&buffer, "PNG"))
+        return Status::Failure(path, Message{MessageId::PngEncodingFailed, {}});
     const auto* data = reinterpret_cast<const uint8_t*>(encoded.constData());
     return WriteFileAtomically(fs, path, std::span<const uint8_t>(data, encoded.size()));
 }

@@ -22,7 +22,7 @@ Status WritePng(const std::string& path, const RgbImage& image,
 
 // What a reader requires of a picture's size, asked with the size in the file's header before
 // anything is decoded: the reason to refuse it, or nullopt.
-using PictureSizeCheck = std::function<std::optional<std::string>(int width, int height)>;
+using PictureSizeCheck = std::function<std::optional<Message>(int width, int height)>;
 
 // Reads a PNG file of any colour type as 8-bit RGBA. A file that is no PNG picture fails with
 // "Not a PNG picture", one larger than any font sheet with "The picture is too large", and one
@@ -34,7 +34,7 @@ inline Status ReadPng(const std::string& path, RgbaImage& image) {
     return ReadPng(path, image, nullptr);
 }
 
-inline constexpr const char* kNotAPng = "Not a PNG picture";
-inline constexpr const char* kPictureTooLarge = "The picture is too large";
+inline const Message kNotAPng{MessageId::NotAPng, {}};
+inline const Message kPictureTooLarge{MessageId::PictureTooLarge, {}};
 
 }  // namespace rw

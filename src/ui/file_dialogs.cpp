@@ -48,6 +48,11 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, 
     }
     const QFileInfo last(offered);
     dialog.setDirectory(last.absolutePath());
+    // A font-file dialog never offers a fullflash's name: one Return would read or replace it.
+    if (!request.name_extension.isEmpty() &&
+        !last.fileName().endsWith(request.name_extension, Qt::CaseInsensitive)) {
+        return;
+    }
     dialog.selectFile(last.fileName());
 }
 

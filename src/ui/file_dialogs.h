@@ -19,6 +19,9 @@ struct FileDialogRequest {
     std::optional<QString> default_suffix;
     // A full path the dialog offers in place of the file last chosen in it; empty for none.
     QString suggested_path = {};
+    // ".sft": the dialog offers only a name with this extension, else just its folder; empty
+    // for any name.
+    QString name_extension = {};
 };
 
 // The open dialog, the save dialog and the error message box of the main window. The window talks

@@ -20,6 +20,11 @@ namespace {
 
 constexpr int kPreviewScale = 3;
 constexpr int kMaxPixelSize = 64;
+// The dialog fits beside the main window on a small screen with its buttons: the preview wraps
+// into lines, and long names wrap or shorten.
+constexpr int kMaxDialogWidth = 1000;
+constexpr int kMaxPreviewWidth = 920;
+constexpr int kFamilyNameLength = 28;
 
 QImage ToQImage(const RgbImage& image) {
     return QImage(image.rgb.data(), image.width, image.height, image.width * 3,
@@ -33,16 +38,21 @@ ImportFontDialog::ImportFontDialog(ImportDialogContext context, FileChooser choo
                                    QWidget* parent)
     : QDialog(parent), context_(std::move(context)), choose_file_(std::move(choose_file)) {
     setObjectName(QStringLiteral("ImportFontDialog"));
-    setWindowTitle(Q(Text(UiText::ImportFontTitle, context_.language)));
+    setWindowTitle(T(UiText::ImportFontTitle));
+    setMaximumWidth(kMaxDialogWidth);
     const GlyphCell cell = context_.target.cell;
 
     families_ = new QComboBox(this);
     families_->setObjectName(QStringLiteral("Families"));
+    families_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    families_->setMinimumContentsLength(kFamilyNameLength);
     for (const std::string& family : InstalledFamilies())
         families_->addItem(QString::fromStdString(family));
-    file_button_ = new QPushButton(Tr("Файл...", "File..."), this);
+    file_button_ = new QPushButton(T(UiText::ImportFileButton), this);
     file_button_->setObjectName(QStringLiteral("FileButton"));
     file_label_ = new QLabel(this);
+    file_label_->setWordWrap(true);
+    file_label_->setTextFormat(Qt::PlainText);
     styles_ = new QComboBox(this);
     styles_->setObjectName(QStringLiteral("Styles"));
     size_ = new QSpinBox(this);
@@ -54,23 +64,30 @@ ImportFontDialog::ImportFontDialog(ImportDialogContext context, FileChooser choo
     baseline_->setRange(1, cell.last_row);
     bold_ = new QComboBox(this);
     bold_->setObjectName(QStringLiteral("Bold"));
-    bold_->addItem(Tr("жирное начертание семейства", "the family's bold face"));
-    bold_->addItem(Tr("утолщить", "embolden"));
+    bold_->addItem(T(UiText::ImportBoldFace));
+    bold_->addItem(T(UiText::ImportEmbolden));
     preview_ = new QLabel(this);
     preview_->setObjectName(QStringLiteral("Preview"));
     preview_->setMinimumHeight((cell.last_row + 1) * kPreviewScale);
+    preview_->setWordWrap(true);
+    preview_->setTextFormat(Qt::PlainText);
+    problems_ = new QLabel(this);
+    problems_->setObjectName(QStringLiteral("ImportProblems"));
+    problems_->setWordWrap(true);
 
     auto* form = new QFormLayout;
-    form->addRow(Tr("Шрифт", "Font"), families_);
+    form->addRow(T(UiText::ImportFontLabel), families_);
     form->addRow(file_button_, file_label_);
-    form->addRow(Tr("Начертание", "Style"), styles_);
-    form->addRow(Tr("Размер, пикселей", "Size, pixels"), size_);
-    form->addRow(Tr("Строка базовой линии", "Baseline row"), baseline_);
-    form->addRow(Tr("Жирный", "Bold"), bold_);
+    form->addRow(T(UiText::ImportStyleLabel), styles_);
+    form->addRow(T(UiText::ImportSizeLabel), size_);
+    form->addRow(T(UiText::ImportBaselineLabel), baseline_);
+    form->addRow(T(UiText::ImportBoldLabel), bold_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("Buttons"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(preview_);
+    layout->addWidget(problems_);
     layout->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -90,8 +107,8 @@ ImportFontDialog::ImportFontDialog(ImportDialogContext context, FileChooser choo
     FamilyChosen();
 }
 
-QString ImportFontDialog::Tr(const char* russian, const char* english) const {
-    return Q(context_.language == kEnglish ? english : russian);
+QString ImportFontDialog::T(UiText id) const {
+    return Q(Text(id, context_.language));
 }
 
 void ImportFontDialog::FamilyChosen() {
@@ -148,24 +165,37 @@ FontImportRequest ImportFontDialog::Request() const {
 QString ImportFontDialog::PreviewProblem() const {
     ImportFaces faces;
     const Status status = OpenImportFaces(Request(), context_.target.cell, faces);
-    return QString::fromStdString(status.Message());
+    return Q(status.Line(context_.language));
 }
 
+QString ImportFontDialog::ProblemCounts() const {
+    return problems_->text();
+}
+
+// The block the window shows, as the import would draw it even outside the load scope, and
+// what the import of the scope would clip or miss.
 void ImportFontDialog::UpdatePreview() {
     ImportFaces faces;
     if (!OpenImportFaces(Request(), context_.target.cell, faces).ok()) {
         preview_image_ = QImage();
         preview_->setPixmap(QPixmap());
         preview_->setText(PreviewProblem());
+        problems_->clear();
         return;
     }
-    FontImportTarget target = context_.target;
-    target.blocks = BlockSet{context_.block};
-    target.single_weight = false;
+    FontImage imported = context_.font;
+    const FontImportReport report = ImportFontGlyphs(context_.target, *faces.normal,
+                                                     faces.bold.get(), faces.baseline, imported);
+    problems_->setText(Q(Render(CountImportProblems(report), context_.language)));
+
+    FontImportTarget shown = context_.target;
+    shown.blocks = BlockSet{context_.block};
+    shown.single_weight = false;
     FontImage font = context_.font;
-    ImportFontGlyphs(target, *faces.normal, faces.bold.get(), faces.baseline, font);
-    const FontSheetGeometry geometry = FontSheetGeometry::Of(target.edition, target.cell);
-    preview_image_ = ToQImage(PaintFontSheet(font, geometry, kPreviewScale, context_.block, 1));
+    ImportFontGlyphs(shown, *faces.normal, faces.bold.get(), faces.baseline, font);
+    const FontSheetGeometry geometry = FontSheetGeometry::Of(shown.edition, shown.cell);
+    preview_image_ = ToQImage(
+        PaintBlockPreview(font, geometry, kPreviewScale, context_.block, kMaxPreviewWidth));
     preview_->setPixmap(QPixmap::fromImage(preview_image_));
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "edition/texts.h"
 #include "editor/font_import.h"
 #include "fontimport/import_faces.h"
 #include "model/font_image.h"
@@ -42,6 +43,8 @@ class ImportFontDialog : public QDialog {
     const QImage& PreviewImage() const { return preview_image_; }
     // Why the preview is empty, or an empty text.
     QString PreviewProblem() const;
+    // How many characters the import would clip or miss, as the dialog shows it.
+    QString ProblemCounts() const;
 
     QComboBox* families() const { return families_; }
     QComboBox* styles() const { return styles_; }
@@ -55,7 +58,7 @@ class ImportFontDialog : public QDialog {
     void ChooseFile();
     void FaceChanged();
     void UpdatePreview();
-    QString Tr(const char* russian, const char* english) const;
+    QString T(UiText id) const;
 
     ImportDialogContext context_;
     FileChooser choose_file_;
@@ -71,6 +74,7 @@ class ImportFontDialog : public QDialog {
     QPushButton* file_button_ = nullptr;
     QLabel* file_label_ = nullptr;
     QLabel* preview_ = nullptr;
+    QLabel* problems_ = nullptr;
 };
 
 }  // namespace rw::ui

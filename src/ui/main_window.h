@@ -9,6 +9,7 @@
 #include "editor/session.h"
 #include "editor/text_preview.h"
 #include "io/status.h"
+#include "model/block_set.h"
 #include "model/edition.h"
 #include "ui/file_dialogs.h"
 #include "ui/pictures.h"
@@ -53,6 +54,7 @@ class TForm1 : public QMainWindow {
   protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     struct Menus;
@@ -140,14 +142,20 @@ class TForm1 : public QMainWindow {
     using LoadStep = std::function<Status(const std::string& path, FontImage& font)>;
     using SaveStep = std::function<Status(const std::string& path)>;
     using SaveCheck = std::function<bool(const std::string& path)>;
+    using SftLoad = Status (*)(const std::string& path, BlockSet blocks, FontImage& font,
+                               FileSystem& fs);
     // True when the load replaced the font. `glyphs`: how many the status line reports.
-    bool LoadCommand(const FileDialogRequest& request, const LoadStep& load, StepName name,
-                     int glyphs);
+    bool LoadCommand(const FileDialogRequest& request, const LoadStep& load, FileKind kind,
+                     StepName name, int glyphs);
     // `check`, when given, may stop the save after the dialog, before anything is written.
-    void SaveCommand(const FileDialogRequest& request, const SaveStep& save, int glyphs,
-                     const SaveCheck& check = nullptr);
-    void ShowNoteOf(const Status& status);
-    void ShowDone(const std::string& text);
+    void SaveCommand(const FileDialogRequest& request, const SaveStep& save, FileKind kind,
+                     int glyphs, const SaveCheck& check = nullptr);
+    void SftConversionCommand(const char* title, const SftLoad& convert, StepName name);
+    void ShowFailure(const Status& status);
+    // An interrupted save rolled back before a command, told in one box; nothing for none.
+    void ShowNote(const Message& note);
+    // The session's question with the answer `go_on` and "Отмена"; true to go on.
+    bool Ask(const std::vector<Message>& question, MessageId go_on);
     QString DialogTitle(int text_id) const;
     QString FontFileFilter() const;
     void ChangeLanguage(int language);
@@ -161,7 +169,7 @@ class TForm1 : public QMainWindow {
     PreviewFont PreviewSource() const;
     void ShowTextPreview();
     void WarnIfNotAFont();
-    bool ConfirmSaveIntoForeignData(const std::string& path);
+    bool ConfirmFlashSave(const std::string& path);
 
     // Showing the editor's views.
     void Refresh();
@@ -177,6 +185,7 @@ class TForm1 : public QMainWindow {
     void ShowMenuCaptions();
     void ShowControls();
     void ShowTexts();
+    void ShowNotice();
 
     Session editor_;
     std::unique_ptr<FileDialogs> dialogs_;

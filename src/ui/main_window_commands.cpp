@@ -1,7 +1,7 @@
+#include <QCloseEvent>
 #include <QString>
-#include <filesystem>
 
-#include "edition/status_messages.h"
+#include "edition/message.h"
 #include "edition/texts.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
@@ -17,17 +17,13 @@ namespace rw::ui {
 namespace {
 
 // A failure after an interrupted save was rolled back tells both in the one box.
-std::string MessageWithNote(const Status& status) {
-    return status.note().empty() ? status.Message() : status.note() + "\n" + status.Message();
+std::string MessageWithNote(const Status& status, int language) {
+    const std::string line = status.Line(language);
+    return status.note().empty() ? line : Render(status.note(), language) + "\n" + line;
 }
 
 int FlashGlyphs(const std::vector<FlashRecord>& records) {
     return static_cast<int>(records.size());
-}
-
-// The name the status line shows: the file's own name, without its folder.
-std::string FileNameOf(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
 }
 
 BlockSet LoadBlocks(const Session& editor) {
@@ -47,51 +43,54 @@ void TForm1::Run(const std::function<void(Session&)>& operation) {
 // font, names the file in the caption and redraws. A failed command shows the standard text with
 // the file's path and leaves font, caption and current file name as they were.
 
-bool TForm1::LoadCommand(const FileDialogRequest& request, const LoadStep& load, StepName name,
-                         int glyphs) {
+bool TForm1::LoadCommand(const FileDialogRequest& request, const LoadStep& load, FileKind kind,
+                         StepName name, int glyphs) {
     const std::optional<QString> path = dialogs_->Open(request);
     if (!path) return false;
     const std::string file = path->toStdString();
     FontImage scratch = editor_.font();
     const Status status = load(file, scratch);
     if (!status.ok()) {
-        dialogs_->ShowError(QString::fromStdString(MessageWithNote(status)));
+        ShowFailure(status);
         return false;
     }
-    editor_.SetFileName(file);
-    editor_.LoadFont(scratch, name);
+    editor_.LoadedFile(kind, file, scratch, name, glyphs);
     Refresh();
-    ShowNoteOf(status);
-    ShowDone(LoadedStatus(editor_.state().language, FileNameOf(file), glyphs));
+    ShowNote(status.note());
     return true;
 }
 
-void TForm1::SaveCommand(const FileDialogRequest& request, const SaveStep& save, int glyphs,
-                         const SaveCheck& check) {
+void TForm1::SaveCommand(const FileDialogRequest& request, const SaveStep& save, FileKind kind,
+                         int glyphs, const SaveCheck& check) {
     const std::optional<QString> path = dialogs_->Save(request);
     if (!path) return;
     const std::string file = path->toStdString();
     if (check && !check(file)) return;
     const Status status = save(file);
     if (!status.ok()) {
-        dialogs_->ShowError(QString::fromStdString(MessageWithNote(status)));
+        ShowFailure(status);
         return;
     }
-    editor_.SetFileName(file);
+    editor_.SavedFile(kind, file, glyphs);
     Refresh();
-    ShowNoteOf(status);
-    ShowDone(SavedStatus(editor_.state().language, FileNameOf(file), glyphs));
+    ShowNote(status.note());
 }
 
-// An interrupted save found and rolled back before the command is told in one message.
-void TForm1::ShowNoteOf(const Status& status) {
-    if (status.note().empty()) return;
-    dialogs_->ShowNotice(QStringLiteral("Runewright"), QString::fromStdString(status.note()));
+// The error box of a failed command, in the interface language.
+void TForm1::ShowFailure(const Status& status) {
+    dialogs_->ShowError(Q(MessageWithNote(status, editor_.state().language)));
 }
 
-// The status line names what a file command did until the pointer next shows a hint.
-void TForm1::ShowDone(const std::string& text) {
-    ShowHint(QString::fromStdString(text));
+void TForm1::ShowNote(const Message& note) {
+    if (note.empty()) return;
+    dialogs_->ShowNotice(QStringLiteral("Runewright"), Q(Render(note, editor_.state().language)));
+}
+
+// A question the session put, with the answer that goes on and "Отмена", which is the default.
+bool TForm1::Ask(const std::vector<Message>& question, MessageId go_on) {
+    const int language = editor_.state().language;
+    return dialogs_->Ask(Q(Render(question, language)), Q(Render(Message{go_on, {}}, language)),
+                         Q(Render(Message{MessageId::AnswerCancel, {}}, language)));
 }
 
 QString TForm1::DialogTitle(int text_id) const {
@@ -120,36 +119,40 @@ void TForm1::N2Click() {
             const EditorState& state = editor_.state();
             return ReadFlashFont(path, editor_.edition(), state.layout, LoadBlocks(editor_), font);
         },
-        UiText::MenuLoadFlash,
+        FileKind::Fullflash, UiText::MenuLoadFlash,
         FlashGlyphs(RecordsToRead(editor_.edition(), editor_.state().layout, LoadBlocks(editor_))));
     if (loaded) WarnIfNotAFont();
 }
 
 // "Сохранить шрифт в fullflash". It sets no default extension: the one a font-file save set
-// stays in force.
+// stays in force. It offers the fullflash last loaded or saved, and asks before replacing
+// glyphs the user did not change or writing where the chosen phone keeps no font.
 void TForm1::N23Click() {
     const FileDialogRequest request{DialogTitle(static_cast<int>(UiText::SaveFlashTitle)),
-                                    QStringLiteral("FullFlash (*.bin)|*.bin"), std::nullopt};
+                                    QStringLiteral("FullFlash (*.bin)|*.bin"), std::nullopt,
+                                    QString::fromStdString(editor_.last_fullflash())};
     SaveCommand(
         request,
         [this](const std::string& path) {
             return WriteFlashFont(path, editor_.edition(), editor_.state().layout, editor_.font());
         },
-        FlashGlyphs(RecordsToWrite(editor_.edition(), editor_.state().layout)),
-        [this](const std::string& path) { return ConfirmSaveIntoForeignData(path); });
+        FileKind::Fullflash, FlashGlyphs(RecordsToWrite(editor_.edition(), editor_.state().layout)),
+        [this](const std::string& path) { return ConfirmFlashSave(path); });
 }
 
 // "Загрузить шрифт из файла"
 void TForm1::N41Click() {
-    const FileDialogRequest request{DialogTitle(static_cast<int>(UiText::LoadFontFileTitle)),
-                                    FontFileFilter(), std::nullopt};
     const FontFileFormat format = FontFileFormatFor(editor_.edition(), editor_.state().wide);
+    FileDialogRequest request{DialogTitle(static_cast<int>(UiText::LoadFontFileTitle)),
+                              FontFileFilter(), std::nullopt};
+    request.name_extension = QString::fromLatin1(FontFileExtension(format));
     LoadCommand(
         request,
         [this, format](const std::string& path, FontImage& font) {
             return ReadFontFile(path, format, LoadBlocks(editor_), font);
         },
-        UiText::MenuLoadFontFile, GlyphsInBlocks(editor_.edition(), LoadBlocks(editor_)));
+        FileKind::FontFile, UiText::MenuLoadFontFile,
+        GlyphsInBlocks(editor_.edition(), LoadBlocks(editor_)));
 }
 
 // "Сохранить шрифт в файл". A name typed without extension gets the one of the format that is
@@ -159,44 +162,54 @@ void TForm1::N39Click() {
     // Offer the current file under the format's extension, never a fullflash's own name.
     const QString suggested =
         QString::fromStdString(FontFileNameFor(editor_.state().file_name, format));
+    const QString extension = QString::fromLatin1(FontFileExtension(format));
     const FileDialogRequest request{DialogTitle(static_cast<int>(UiText::SaveFontFileTitle)),
-                                    FontFileFilter(),
-                                    QString::fromLatin1(FontFileExtension(format)), suggested};
+                                    FontFileFilter(), extension, suggested, extension};
     SaveCommand(
         request,
         [this, format](const std::string& path) {
             return WriteFontFile(path, format, editor_.font());
         },
-        GlyphsInBlocks(editor_.edition(), BlockSet::FirstN(8)));
+        FileKind::FontFile, GlyphsInBlocks(editor_.edition(), BlockSet::FirstN(8)));
+}
+
+// The two "SFT -> SBF" items: an .sft file into the wide table.
+void TForm1::SftConversionCommand(const char* title, const SftLoad& convert, StepName name) {
+    const FileDialogRequest request{Q(title), QStringLiteral("SiemensFont (*.sft)|*.sft"),
+                                    std::nullopt, QString(), QStringLiteral(".sft")};
+    LoadCommand(
+        request,
+        [this, &convert](const std::string& path, FontImage& font) {
+            return convert(path, LoadBlocks(editor_), font, SystemFileSystem());
+        },
+        FileKind::SftConversion, name, GlyphsInBlocks(editor_.edition(), LoadBlocks(editor_)));
 }
 
 // "SFT -> SBF" / "Загрузить тонкий"
 void TForm1::SFTSBF1Click() {
-    const FileDialogRequest request{Q("Загрузка SFT (тонкий) как SBF..."),
-                                    QStringLiteral("SiemensFont (*.sft)|*.sft"), std::nullopt};
-    LoadCommand(
-        request,
-        [this](const std::string& path, FontImage& font) {
-            return LoadThinSftAsSbf(path, LoadBlocks(editor_), font);
-        },
-        UiText::MenuLoadThinSft, GlyphsInBlocks(editor_.edition(), LoadBlocks(editor_)));
+    SftConversionCommand("Загрузка SFT (тонкий) как SBF...", LoadThinSftAsSbf,
+                         UiText::MenuLoadThinSft);
 }
 
 // "SFT -> SBF" / "Загрузить жирный"
 void TForm1::N30Click() {
-    const FileDialogRequest request{Q("Загрузка SFT (жирный) как SBF..."),
-                                    QStringLiteral("SiemensFont (*.sft)|*.sft"), std::nullopt};
-    LoadCommand(
-        request,
-        [this](const std::string& path, FontImage& font) {
-            return LoadBoldSftAsSbf(path, LoadBlocks(editor_), font);
-        },
-        UiText::MenuLoadBoldSft, GlyphsInBlocks(editor_.edition(), LoadBlocks(editor_)));
+    SftConversionCommand("Загрузка SFT (жирный) как SBF...", LoadBoldSftAsSbf,
+                         UiText::MenuLoadBoldSft);
 }
 
-// "Выход": nothing is saved and nothing is asked.
+// "Выход", Ctrl+Q and the close box all come to closeEvent.
 void TForm1::N5Click() {
     close();
+}
+
+// With unsaved changes the user is asked first; "Отмена" keeps the window and everything in it.
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (editor_.HasUnsavedChanges() &&
+        !Ask({{MessageId::QuitUnsaved, {}}}, MessageId::AnswerQuit)) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,9 +1,8 @@
-// The "Сервис" menu's text preview, and the one check the window makes of a fullflash: that the
-// chosen phone model and font kind find a font at their places.
+// The "Сервис" menu's text preview, and the questions and warnings the session puts about a
+// fullflash.
 #include <QString>
 
-#include "edition/identify_messages.h"
-#include "io/layout_identify.h"
+#include "edition/message.h"
 #include "ui/main_window.h"
 #include "ui/qt_conversions.h"
 #include "ui/text_preview_window.h"
@@ -43,28 +42,16 @@ void TForm1::ShowTextPreview() {
 // After a fullflash load: the load stands, but a user who chose the wrong phone learns it now,
 // before a save writes font records over firmware.
 void TForm1::WarnIfNotAFont() {
-    const EditorState& state = editor_.state();
-    std::vector<LayoutScore> scores;
-    if (!IdentifyLayouts(state.file_name, editor_.edition(), &scores).ok()) return;
-    const LayoutId chosen{state.model, state.kind};
-    const LayoutScore* own = ScoreOf(scores, chosen);
-    if (own == nullptr || own->LooksLikeFont()) return;
-    dialogs_->ShowWarning(Q(ForeignDataWarning(scores, chosen, state.language)));
+    const std::vector<Message> warning = editor_.FlashLoadWarning();
+    if (!warning.empty()) dialogs_->ShowWarning(Q(Render(warning, editor_.state().language)));
 }
 
-// Before a fullflash save: true to go on. A file that cannot be read or is too short is left to
-// the save, which reports it in its own words. An interrupted save the look rolls back is told.
-bool TForm1::ConfirmSaveIntoForeignData(const std::string& path) {
-    const EditorState& state = editor_.state();
-    std::vector<LayoutScore> scores;
-    const Status identified = IdentifyLayouts(path, editor_.edition(), &scores);
-    ShowNoteOf(identified);
-    if (!identified.ok()) return true;
-    const LayoutId chosen{state.model, state.kind};
-    const LayoutScore* own = ScoreOf(scores, chosen);
-    if (own == nullptr || own->LooksLikeFont() || !own->inside_image) return true;
-    return dialogs_->Ask(Q(ForeignDataQuestion(scores, chosen, state.language)),
-                         Q(WriteAnywayAnswer(state.language)), Q(CancelAnswer(state.language)));
+// Before a fullflash save: true to go on. The session says whether and what to ask; an
+// interrupted save its look into the dump rolled back is told first.
+bool TForm1::ConfirmFlashSave(const std::string& path) {
+    const FlashSaveCheck check = editor_.CheckFlashSave(path);
+    ShowNote(check.rollback_note);
+    return check.question.empty() || Ask(check.question, MessageId::AnswerSave);
 }
 
 }  // namespace rw::ui

@@ -14,8 +14,6 @@ namespace rw::ui {
 namespace {
 
 const QString kPngFilter = QStringLiteral("PNG (*.png)|*.png");
-const QString kFontFilter =
-    QStringLiteral("Fonts (*.ttf *.otf *.otb *.pcf *.pcf.gz *.bdf *.pfb)|*.ttf");
 
 GlyphCell CellOf(const EditorState& state) {
     return GlyphCell::Of(state.wide, state.layout.last_row);
@@ -43,14 +41,15 @@ void TForm1::ImportFont1Click() {
         context,
         [this] {
             return dialogs_->Open({DialogTitle(static_cast<int>(UiText::ImportFontTitle)),
-                                   kFontFilter, std::nullopt});
+                                   Q(Text(UiText::ImportFontFilter, editor_.state().language)),
+                                   std::nullopt});
         },
         this);
     if (dialog.exec() != QDialog::Accepted) return;
     ImportFaces faces;
     const Status status = OpenImportFaces(dialog.Request(), target.cell, faces);
     if (!status.ok()) {
-        dialogs_->ShowError(QString::fromStdString(status.Message()));
+        ShowFailure(status);
         return;
     }
     FontImage scratch = editor_.font();
@@ -58,7 +57,7 @@ void TForm1::ImportFont1Click() {
         ImportFontGlyphs(target, *faces.normal, faces.bold.get(), faces.baseline, scratch);
     ApplyImportedFont(scratch, UiText::MenuImportFont);
     QStringList lines;
-    for (const std::string& line : DescribeImportProblems(report))
+    for (const std::string& line : DescribeImportProblems(report, state.language))
         lines << QString::fromStdString(line);
     if (!lines.isEmpty())
         dialogs_->ShowNotice(DialogTitle(static_cast<int>(UiText::ImportFontTitle)),
@@ -83,7 +82,7 @@ void TForm1::ImportPng1Click() {
             status = Status::Failure(file, *failure);
     }
     if (!status.ok()) {
-        dialogs_->ShowError(QString::fromStdString(status.Message()));
+        ShowFailure(status);
         return;
     }
     ApplyImportedFont(scratch, UiText::MenuImportPng);
@@ -97,7 +96,7 @@ void TForm1::ExportPng1Click() {
     if (!path) return;
     const Status status = WritePng(path->toStdString(),
                                    PaintFontSheet(editor_.font(), SheetOf(editor_), kSheetScale));
-    if (!status.ok()) dialogs_->ShowError(QString::fromStdString(status.Message()));
+    if (!status.ok()) ShowFailure(status);
 }
 
 }  // namespace rw::ui

@@ -49,6 +49,7 @@ void TForm1::Refresh() {
     if (changes & kCoversChanged) ShowCovers();
     if (changes & kMarkersChanged) ShowMarkers();
     if (changes & kMenusChanged) ShowMenuCaptions();
+    if (changes & kNoticeChanged) ShowNotice();
     ShowControls();
     ShowTextPreview();
 }
@@ -69,7 +70,8 @@ void TForm1::ShowGrid() {
 }
 
 void TForm1::ShowRowLabels() {
-    for (int row = 0; row < kGridSize; ++row) row_labels_[row]->setText(Q(editor_.view().RowLabel(row)));
+    for (int row = 0; row < kGridSize; ++row)
+        row_labels_[row]->setText(Q(editor_.view().RowLabel(row)));
 }
 
 void TForm1::ShowLetterLabels() {
@@ -218,6 +220,11 @@ void TForm1::ShowTexts() {
     for (int i = 0; i < 4; ++i) shift_buttons_[i]->setStatusTip(text(shift_hints[i]));
     label14_->setText(text(UiText::LetterCaption));
     label00_->setText(text(UiText::WidthCaption));
+}
+
+// The status line names what a file command did until the pointer next shows a hint.
+void TForm1::ShowNotice() {
+    ShowHint(Q(Render(editor_.view().Notice(), editor_.state().language)));
 }
 
 }  // namespace rw::ui

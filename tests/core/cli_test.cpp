@@ -127,7 +127,11 @@ TEST_F(CliTest, FailuresExitOneAndWriteNothing) {
     CliRun r = Cli(
         {"extract", "--edition", "eng", "--model", "s35", "--kind", "normal", short_flash, out});
     EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.err, "runewright-cli: " + short_flash + ": Read beyond end of file\n");
+    // A short dump names both sizes, as the save does.
+    EXPECT_EQ(r.err, "runewright-cli: " + short_flash +
+                         ": Read beyond end of file: the image holds " +
+                         std::to_string(before.size()) + " bytes, the font needs " +
+                         std::to_string(before.size() + 1) + " bytes\n");
     EXPECT_FALSE(testing::Exists(out));
 
     const std::string font_file = dir_.File("f.sfe");
@@ -156,6 +160,34 @@ TEST_F(CliTest, FailuresExitOneAndWriteNothing) {
     r = Cli({"convert", "--thin", dir_.File("none.sft"), existing});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(ReadBytes(existing), (std::vector<uint8_t>{1, 2, 3}));
+}
+
+TEST_F(CliTest, AFullflashGivenAsFontFileAndAReadOnlyDumpAreRefused) {
+    // A 16 MiB "font file": a dump chosen by mistake.
+    const std::string dump = Image(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal, 8);
+    const std::string big = dir_.File("t.sft");
+    WriteBytes(big, std::vector<uint8_t>(16 << 20, 0x11));
+    const auto dump_before = ReadBytes(dump);
+    CliRun r = Cli(
+        {"inject", "--edition", "rus", "--model", "s45", "--kind", "normal", "--force", big, dump});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "runewright-cli: " + big +
+                         ": t.sft is not a .sft font file (16777216 bytes). Is it a fullflash? "
+                         "Use «Load font from FullFlash».\n");
+    EXPECT_EQ(ReadBytes(dump), dump_before);
+
+    // A dump without write bits is the user's protected original: refused, as root too.
+    const std::string font_file = dir_.File("f.sft");
+    WriteBytes(font_file, std::vector<uint8_t>(1768, 0));
+    std::filesystem::permissions(dump, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+    r = Cli({"inject", "--edition", "rus", "--model", "s45", "--kind", "normal", "--force",
+             font_file, dump});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "runewright-cli: " + dump + ": flash8.bin is read-only: nothing written\n");
+    EXPECT_EQ(ReadBytes(dump), dump_before);
+    EXPECT_FALSE(testing::Exists(JournalPathFor(dump)));
 }
 
 TEST_F(CliTest, ConvertWritesTheWideTable) {

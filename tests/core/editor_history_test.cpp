@@ -15,36 +15,12 @@ namespace rw {
 namespace {
 
 using editor_testing::Activated;
+using editor_testing::ExpectEveryStepUndoneAndRedone;
 using editor_testing::Load;
+using editor_testing::Look;
+using editor_testing::PatternFont;
+using editor_testing::Seen;
 using editor_testing::Wide;
-
-FontImage PatternFont() {
-    FontImage font;
-    for (int b = 0; b < kMaxBlocks; ++b) {
-        for (int k = 0; k < kMaxSlots; ++k) {
-            for (int r = 1; r < 12; ++r) {
-                font.wide[b][k][r] = static_cast<uint16_t>((0x9E37u * (b * 131 + k * 17 + r)) >> 1);
-                font.narrow[b][k][r] = static_cast<uint8_t>((k * 7 + r * 3 + b) & 0x7F);
-            }
-        }
-    }
-    return font;
-}
-
-// What an undo must bring back exactly.
-struct Seen {
-    FontImage font;
-    NarrowGlyph narrow;
-    WideGlyph wide;
-    int block;
-    int slot;
-    friend bool operator==(const Seen&, const Seen&) = default;
-};
-
-Seen Look(const Session& e) {
-    return {e.font(), e.working_narrow(), e.working_wide(), e.state().block,
-            e.state().selected_slot};
-}
 
 void RunMixedSteps(Edition edition) {
     Session e = Activated(edition);
@@ -79,20 +55,7 @@ void RunMixedSteps(Edition edition) {
     step([&] { e.BoldFromNormal(); });
     step([&] { e.ClearBlock(); });
     step([&] { e.ClearFont(); });
-    ASSERT_EQ(e.history().undo_count(), states.size() - 1);
-
-    for (size_t i = states.size() - 1; i > 0; --i) {
-        ASSERT_TRUE(e.CanUndo());
-        e.Undo();
-        ASSERT_EQ(Look(e), states[i - 1]) << "undo to state " << i - 1;
-    }
-    EXPECT_FALSE(e.CanUndo());
-    for (size_t i = 1; i < states.size(); ++i) {
-        ASSERT_TRUE(e.CanRedo());
-        e.Redo();
-        ASSERT_EQ(Look(e), states[i]) << "redo to state " << i;
-    }
-    EXPECT_FALSE(e.CanRedo());
+    ExpectEveryStepUndoneAndRedone(e, states);
 }
 
 TEST(UndoRedo, MixedStepsComeBackByteForByte) {
@@ -104,10 +67,12 @@ TEST(UndoRedo, UndoShowsTheRestoredGlyphWithoutReloadingTheLetter) {
     Session e = Activated(Edition::Cyrillic);
     e.ClickCell(3, 2);
     e.ClickCell(5, 4);
-    e.PressLowerCase();
+    e.PressLowerCase();  // a letter change over two unwritten pixels
     e.PressThumbnail(7);
     e.ClearLetter();
     e.Undo();  // the clear: lower case, slot 7
+    e.Undo();  // the letter change: upper case, slot 0, both pixels in the grid
+    EXPECT_EQ(e.view().Cell(5, 4).colour, kBlack);
     e.Undo();  // the second pixel: the unwritten first pixel stays in the grid
     EXPECT_EQ(e.state().block, 0);
     EXPECT_TRUE(e.view().Controls().set_down[0]);

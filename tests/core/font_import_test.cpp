@@ -31,7 +31,7 @@ FontImportRequest Request(std::string font, std::optional<std::string> bold_font
 ImportFaces Open(FontImportRequest request, GlyphCell cell) {
     ImportFaces faces;
     const Status status = OpenImportFaces(request, cell, faces);
-    EXPECT_TRUE(status.ok()) << status.Message();
+    EXPECT_TRUE(status.ok()) << status.Line(kEnglish);
     return faces;
 }
 
@@ -67,7 +67,7 @@ TEST(FontImport, TerminusBitmapStrikeLandsRowForRowWithItsWidth) {
         clipped.push_back(p.code);
     }
     EXPECT_EQ(clipped, (std::vector<char32_t>{U'Ё', U'Й'}));
-    EXPECT_EQ(DescribeImportProblems(report)[0], "U+0401 Ё: clipped");
+    EXPECT_EQ(DescribeImportProblems(report, kEnglish)[0], "U+0401 Ё: clipped");
 }
 
 TEST(FontImport, OutlineGlyphsKeepEveryPixelFreeTypeDrawsAndStartInColumnOne) {
@@ -131,7 +131,7 @@ TEST(FontImport, CharactersTheFaceLacksAreReportedAndLeftEmpty) {
         Import(faces, {Edition::Cyrillic, kNarrowNormal, false, BlockSet::FirstN(4)}, font);
     ASSERT_EQ(report.problems.size(), 68u);  // 34 letters in two cases
     EXPECT_TRUE(report.problems[0].missing_normal && report.problems[0].missing_bold);
-    EXPECT_EQ(DescribeImportProblems(report)[0], "U+0410 А: missing");
+    EXPECT_EQ(DescribeImportProblems(report, kEnglish)[0], "U+0410 А: missing");
     EXPECT_EQ(font, FontImage{});
 }
 
@@ -186,11 +186,12 @@ TEST(FontImport, OnlyTheScopesBlocksChangeAndASingleWeightLayoutKeepsItsBold) {
 TEST(FontImport, FontsThatCannotBeOpenedAreNamedWithTheReason) {
     ImportFaces faces;
     Status status = OpenImportFaces(Request("/no/such/font.ttf"), kNarrowNormal, faces);
-    EXPECT_EQ(status.Message(), "/no/such/font.ttf: File not found");
+    EXPECT_EQ(status.Line(kEnglish), "/no/such/font.ttf: File not found");
     status = OpenImportFaces(Request("/etc/hostname"), kNarrowNormal, faces);
-    EXPECT_EQ(status.Message(), "/etc/hostname: Not a font FreeType can read");
+    EXPECT_EQ(status.Line(kEnglish), "/etc/hostname: Not a font FreeType can read");
     status = OpenImportFaces(Request("No Such Family Anywhere"), kNarrowNormal, faces);
-    EXPECT_EQ(status.Message(), "No Such Family Anywhere: No installed font matches this name");
+    EXPECT_EQ(status.Line(kEnglish),
+              "No Such Family Anywhere: No installed font matches this name");
     status = OpenImportFaces(Request("Terminus:style=Nonexistent"), kNarrowNormal, faces);
     EXPECT_FALSE(status.ok());
     EXPECT_EQ(faces.normal, nullptr);
@@ -247,7 +248,7 @@ TEST(FontImport, AGlyphFarLargerThanTheCellIsRefusedAsClippedWithoutBeingDrawn) 
         EXPECT_TRUE(p.clipped_normal && p.clipped_bold) << char(p.code);
         EXPECT_FALSE(p.missing_normal || p.missing_bold) << char(p.code);
     }
-    EXPECT_EQ(DescribeImportProblems(report)[0], "U+0041 A: clipped");
+    EXPECT_EQ(DescribeImportProblems(report, kEnglish)[0], "U+0041 A: clipped");
     EXPECT_EQ(font, FontImage{});
 }
 

@@ -67,19 +67,20 @@ TEST_F(Dump, TheJournalIsFoundThroughEveryNameOfTheDump) {
     TearASave(link);
     EXPECT_FALSE(testing::Exists(link + ".rwj"));
     const Status recovered = RecoverInterruptedSave(SystemFileSystem(), path());
-    ASSERT_TRUE(recovered.ok()) << recovered.Message();
-    EXPECT_EQ(recovered.note(), path() +
-                                    ": a save into it was interrupted; its bytes from before that "
-                                    "save were put back from dump.bin.rwj");
+    ASSERT_TRUE(recovered.ok()) << recovered.Line(kEnglish);
+    EXPECT_EQ(Render(recovered.note(), kEnglish),
+              path() +
+                  ": a save into it was interrupted; its bytes from before that "
+                  "save were put back from dump.bin.rwj");
     EXPECT_EQ(ReadBytes(path()), original_);
 
     TearASave(link);
     const Status saved = Save(path());
-    ASSERT_TRUE(saved.ok()) << saved.Message();
-    EXPECT_NE(saved.note().find("interrupted"), std::string::npos);
+    ASSERT_TRUE(saved.ok()) << saved.Line(kEnglish);
+    EXPECT_NE(Render(saved.note(), kEnglish).find("interrupted"), std::string::npos);
     const auto whole = ReadBytes(path());
     const Status loaded = Load(link);
-    ASSERT_TRUE(loaded.ok()) << loaded.Message();
+    ASSERT_TRUE(loaded.ok()) << loaded.Line(kEnglish);
     EXPECT_TRUE(loaded.note().empty());
     EXPECT_EQ(ReadBytes(path()), whole);
 
@@ -102,15 +103,15 @@ TEST_F(Dump, AJournalOfARenamedOrReplacedDumpIsNeverApplied) {
     WriteBytes(path(), other);
     const std::string refusal =
         Refusal("belongs to another file (it was renamed or replaced): move it away to go on");
-    EXPECT_EQ(Load(path()).Message(), refusal);
-    EXPECT_EQ(Save(path()).Message(), refusal);
-    EXPECT_EQ(RecoverInterruptedSave(SystemFileSystem(), path()).Message(), refusal);
+    EXPECT_EQ(Load(path()).Line(kEnglish), refusal);
+    EXPECT_EQ(Save(path()).Line(kEnglish), refusal);
+    EXPECT_EQ(RecoverInterruptedSave(SystemFileSystem(), path()).Line(kEnglish), refusal);
     EXPECT_EQ(ReadBytes(path()), other);
 
     // The dump back under its name, but of another size: not the file the journal knew either.
     std::filesystem::rename(dir_.File("old.bin"), path());
     std::filesystem::resize_file(path(), torn.size() + 1);
-    EXPECT_EQ(Load(path()).Message(), refusal);
+    EXPECT_EQ(Load(path()).Line(kEnglish), refusal);
     std::filesystem::resize_file(path(), torn.size());
     EXPECT_EQ(ReadBytes(path()), torn);
     ASSERT_TRUE(Load(path()).ok());
@@ -136,7 +137,7 @@ TEST_F(Dump, OnlyBytesHoldingTheirOldOrNewValueArePutBack) {
     while (foreign == original_[67] || foreign == 0x81) ++foreign;
     changed[67] = foreign;
     WriteBytes(path(), changed);
-    EXPECT_EQ(Load(path()).Message(),
+    EXPECT_EQ(Load(path()).Line(kEnglish),
               Refusal("does not fit this image: 1 of its bytes hold neither what they held before "
                       "the interrupted save nor what it wrote (the first at offset 67); nothing is "
                       "written: check the image against your backup, then move dump.bin.rwj away"));
@@ -154,8 +155,8 @@ TEST_F(Dump, AJournalIsUsedOnlyAsARegularFileOfItsOwnerThatNobodyElseMayWrite) {
     auto refused = [&](const std::string& why) {
         const std::string message =
             Refusal(why + ": it is not trusted and nothing is written; move it away to go on");
-        EXPECT_EQ(Load(path()).Message(), message);
-        EXPECT_EQ(Save(path()).Message(), message);
+        EXPECT_EQ(Load(path()).Line(kEnglish), message);
+        EXPECT_EQ(Save(path()).Line(kEnglish), message);
         EXPECT_EQ(ReadBytes(path()), torn);
         std::filesystem::remove(journal());
     };
@@ -195,17 +196,17 @@ TEST_F(Dump, AJournalsNumbersAreCheckedBeforeTheyCostMemoryOrAreBelieved) {
          {header, testing::EncodeFirstFormatJournal(size(), {{64, {original_[64]}}})}) {
         testing::PlantJournal(journal(), start);
         if (::truncate(journal().c_str(), int64_t{100} << 30) != 0) continue;
-        EXPECT_EQ(Load(path()).Message(), damaged);
-        EXPECT_EQ(RecoverInterruptedSave(SystemFileSystem(), path()).Message(), damaged);
+        EXPECT_EQ(Load(path()).Line(kEnglish), damaged);
+        EXPECT_EQ(RecoverInterruptedSave(SystemFileSystem(), path()).Line(kEnglish), damaged);
     }
     auto endless = header;
     std::fill(endless.begin() + 28, endless.begin() + 32, uint8_t{0xFF});  // the change count
     testing::PlantJournal(journal(), endless);
-    EXPECT_EQ(Load(path()).Message(), damaged);
+    EXPECT_EQ(Load(path()).Line(kEnglish), damaged);
     for (const std::vector<JournalChange>& changes : std::vector<std::vector<JournalChange>>{
              {{64, six, six}, {66, two, two}}, {{size() - 2, four, four}}, {{100, {}, {}}}}) {
         testing::PlantJournal(journal(), EncodeJournal(testing::JournalOf(path(), changes)));
-        EXPECT_EQ(Load(path()).Message(), damaged);
+        EXPECT_EQ(Load(path()).Line(kEnglish), damaged);
     }
     EXPECT_EQ(ReadBytes(path()), original_);
 
@@ -232,15 +233,15 @@ TEST_F(Dump, AJournalOfThePreviousVersionIsRolledBackWhenItFitsAndRefusedWhenNot
     WriteBytes(path(), torn);
     testing::PlantJournal(journal(), testing::EncodeFirstFormatJournal(size(), entries));
     const Status load = Load(path());
-    ASSERT_TRUE(load.ok()) << load.Message();
-    EXPECT_NE(load.note().find("interrupted"), std::string::npos);
+    ASSERT_TRUE(load.ok()) << load.Line(kEnglish);
+    EXPECT_NE(Render(load.note(), kEnglish).find("interrupted"), std::string::npos);
     EXPECT_EQ(ReadBytes(path()), original_);
     EXPECT_FALSE(testing::Exists(journal()));
 
     WriteBytes(path(), torn);
     testing::PlantJournal(journal(), testing::EncodeFirstFormatJournal(size() + 1, entries));
     EXPECT_EQ(
-        Load(path()).Message(),
+        Load(path()).Line(kEnglish),
         Refusal("belongs to another file (it was renamed or replaced): move it away to go on"));
     EXPECT_EQ(ReadBytes(path()), torn);
 
@@ -255,10 +256,10 @@ TEST_F(Dump, AJournalThatCannotBeRemovedAfterItsRollbackStopsTheCommand) {
     TearASave(path());
     testing::FaultyFileSystem kept(Op::Remove, 1, EACCES);
     const Status load = Load(path(), kept);
-    EXPECT_EQ(load.Message(), path() +
-                                  ": the image was put back, but dump.bin.rwj could not be "
-                                  "removed (File access denied): remove it to go on");
-    EXPECT_NE(load.note().find("interrupted"), std::string::npos);
+    EXPECT_EQ(load.Line(kEnglish), path() +
+                                       ": the image was put back, but dump.bin.rwj could not be "
+                                       "removed (File access denied): remove it to go on");
+    EXPECT_NE(Render(load.note(), kEnglish).find("interrupted"), std::string::npos);
     EXPECT_EQ(ReadBytes(path()), original_);
     EXPECT_TRUE(testing::Exists(journal()));
     // Found again, it finds its old bytes in place, and goes.
@@ -272,7 +273,7 @@ TEST_F(Dump, ADumpThatCannotBeWrittenNamesItsWaitingJournal) {
     const auto torn = ReadBytes(path());
     // The look for the journal is the first open, the dump for writing the second.
     testing::FaultyFileSystem read_only(Op::Open, 2, EACCES);
-    EXPECT_EQ(Load(path(), read_only).Message(),
+    EXPECT_EQ(Load(path(), read_only).Line(kEnglish),
               path() +
                   ": File access denied: dump.bin.rwj, left by an interrupted save, must first be "
                   "written back into it; make it writable to go on");
@@ -321,9 +322,9 @@ TEST_F(Dump, LoadsSeeOnlyWholeSaves) {
             load = Load(path());
         }
         if (held_ms < 2000) {
-            EXPECT_TRUE(load.ok()) << load.Message();
+            EXPECT_TRUE(load.ok()) << load.Line(kEnglish);
         } else {
-            EXPECT_EQ(load.text(), kInUse);
+            EXPECT_EQ(load.message(), kInUse);
         }
     }
 }
@@ -400,7 +401,7 @@ TEST_F(Dump, AKillAtAnyStepOfASaveLeavesTheOldOrTheNewDump) {
             EXPECT_TRUE(after == original_ || after == saved) << "step " << nth;
         } else {
             // Killed while the journal itself was written: the dump was not touched yet.
-            EXPECT_NE(load.text().find("is damaged"), std::string::npos) << load.Message();
+            EXPECT_NE(load.text().find("is damaged"), std::string::npos) << load.Line(kEnglish);
             EXPECT_EQ(after, original_) << "step " << nth;
             std::filesystem::remove(journal());
         }

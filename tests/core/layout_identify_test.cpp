@@ -136,7 +136,7 @@ TEST(LayoutIdentify, ErasedZeroedAndShortImagesLookLikeNoFont) {
     MemoryFileSystem fs;
     std::vector<LayoutScore> none;
     const Status missing = IdentifyLayouts("absent.bin", Edition::Cyrillic, &none, fs);
-    EXPECT_EQ(missing.Message(), "absent.bin: File not found");
+    EXPECT_EQ(missing.Line(kEnglish), "absent.bin: File not found");
 }
 
 // Glyphs as a font holds them: each its own shape, its ink inside its width, on zero bytes.
@@ -200,18 +200,19 @@ TEST(LayoutIdentify, WarningNamesTheChosenFontItsMatchAndTheLookAlikes) {
     const std::vector<LayoutScore> scores = Identify(image, Edition::Cyrillic);
     const LayoutId s45{PhoneModel::SME45, FontKind::Normal};
     const int percent = ScoreOf(scores, s45)->Percent();
-    EXPECT_EQ(ForeignDataWarning(scores, s45, kRussian),
+    EXPECT_EQ(Render(ForeignDataWarning(scores, s45), kRussian),
               "Данные на местах шрифта S/ME 45 Normal не похожи на шрифт (совпадает " +
                   std::to_string(percent) +
                   " %). Похоже на: C 45 Normal, M 50 Normal. Проверьте модель телефона и тип "
                   "шрифта.");
-    EXPECT_EQ(ForeignDataQuestion(scores, s45, kEnglish),
+    EXPECT_EQ(Render(ForeignDataQuestion(scores, s45), kEnglish),
               "The data at the places of the S/ME 45 Normal font do not look like a font (" +
                   std::to_string(percent) +
-                  " % match). It looks like: C 45 Normal, M 50 Normal. Write anyway?");
+                  " % match). It looks like: C 45 Normal, M 50 Normal. Save anyway?");
     // With no look-alike the second sentence is left out.
     const std::vector<LayoutScore> random = Identify(RandomImage(), Edition::Cyrillic);
-    EXPECT_EQ(ForeignDataWarning(random, s45, kEnglish).find("It looks like"), std::string::npos);
+    EXPECT_EQ(Render(ForeignDataWarning(random, s45), kEnglish).find("It looks like"),
+              std::string::npos);
 }
 
 // --- runewright-cli identify and inject ------------------------------------------------------

@@ -67,8 +67,8 @@ TEST_F(FlashSave, AWriteAndItsRestoreFailingKeepTheJournalAndTheNextLoadRollsBac
 
         FontImage font;
         const Status load = Load(font);
-        ASSERT_TRUE(load.ok()) << load.Message();
-        EXPECT_NE(load.note().find("interrupted"), std::string::npos);
+        ASSERT_TRUE(load.ok()) << load.Line(kEnglish);
+        EXPECT_NE(Render(load.note(), kEnglish).find("interrupted"), std::string::npos);
         EXPECT_EQ(ReadBytes(path()), original_);
         EXPECT_FALSE(testing::Exists(JournalPathFor(path())));
     }
@@ -103,7 +103,7 @@ TEST_F(FlashSave, AProcessKilledInTheMiddleOfASaveIsRolledBackByTheNextLoad) {
 
     FontImage font;
     const Status load = Load(font);
-    ASSERT_TRUE(load.ok()) << load.Message();
+    ASSERT_TRUE(load.ok()) << load.Line(kEnglish);
     EXPECT_FALSE(load.note().empty());
     EXPECT_EQ(ReadBytes(path()), original_);
     EXPECT_EQ(dir_.Names(), std::vector<std::string>{"dump.bin"});
@@ -154,20 +154,21 @@ TEST_F(FlashSave, ASecondWriterWaitsThenFailsAndTheSameFileOrADeviceIsRefused) {
         const testing::LockHolder saving(path(), 30000);
         s = Save();
     }
-    EXPECT_EQ(s.text(), kInUse);
+    EXPECT_EQ(s.message(), kInUse);
     EXPECT_EQ(ReadBytes(path()), original_);
 
-    EXPECT_EQ(RefuseSameFile(SystemFileSystem(), path(), path()).text(), kSameFile);
+    EXPECT_EQ(RefuseSameFile(SystemFileSystem(), path(), path()).message(), kSameFile);
     std::filesystem::create_symlink(path(), dir_.File("alias.bin"));
-    EXPECT_EQ(RefuseSameFile(SystemFileSystem(), dir_.File("alias.bin"), path()).text(), kSameFile);
+    EXPECT_EQ(RefuseSameFile(SystemFileSystem(), dir_.File("alias.bin"), path()).message(),
+              kSameFile);
     EXPECT_TRUE(RefuseSameFile(SystemFileSystem(), path(), dir_.File("new.sft")).ok());
     FontImage font;
-    EXPECT_EQ(ReadFontFile("/dev/zero", FontFileFormat::Sft, BlockSet::FirstN(8), font).text(),
+    EXPECT_EQ(ReadFontFile("/dev/zero", FontFileFormat::Sft, BlockSet::FirstN(8), font).message(),
               kNotRegularFile);
     ASSERT_EQ(::mkfifo(dir_.File("pipe.sft").c_str(), 0600), 0);
-    EXPECT_EQ(
-        ReadFontFile(dir_.File("pipe.sft"), FontFileFormat::Sft, BlockSet::FirstN(8), font).text(),
-        kNotRegularFile);
+    EXPECT_EQ(ReadFontFile(dir_.File("pipe.sft"), FontFileFormat::Sft, BlockSet::FirstN(8), font)
+                  .message(),
+              kNotRegularFile);
 }
 
 TEST(JournalFormat, ATornOrAlteredJournalIsNeverTrusted) {
@@ -230,7 +231,7 @@ TEST(FontFileReplacement, KeepsLinksModeAndOldFilesThatAreNoFontFiles) {
 
     // A file without write bits is refused, for root too; so is one of another size.
     ::chmod(real.c_str(), 0444);
-    EXPECT_EQ(WriteFontFile(real, FontFileFormat::Sft, font).text(), kReadOnlyFile);
+    EXPECT_EQ(WriteFontFile(real, FontFileFormat::Sft, font).message(), kReadOnlyFile);
     const std::string dump = dir.File("victim.bin");
     const auto big = testing::RandomBytes(1 << 20, 4);
     testing::WriteBytes(dump, big);

@@ -9,15 +9,16 @@ namespace rw {
 namespace {
 
 TEST(StatusMessages, NameTheFileAndCountGlyphsWithRussianNumberAgreement) {
-    EXPECT_EQ(SavedStatus(kRussian, "s45.bin", 136), "Записано в s45.bin: 136 букв");
-    EXPECT_EQ(SavedStatus(kEnglish, "s45.bin", 136), "Saved to s45.bin: 136 glyphs");
-    EXPECT_EQ(LoadedStatus(kEnglish, "a.sfe", 1), "Loaded from a.sfe: 1 glyph");
-    EXPECT_EQ(GlyphCount(kRussian, 1), "1 буква");
-    EXPECT_EQ(GlyphCount(kRussian, 34), "34 буквы");
-    EXPECT_EQ(GlyphCount(kRussian, 111), "111 букв");
-    EXPECT_EQ(GlyphCount(kRussian, 112), "112 букв");
-    EXPECT_EQ(GlyphCount(kRussian, 121), "121 буква");
-    EXPECT_EQ(GlyphCount(kRussian, 250), "250 букв");
+    EXPECT_EQ(Render(SavedStatus("s45.bin", 136), kRussian), "Записано в s45.bin: 136 букв");
+    EXPECT_EQ(Render(SavedStatus("s45.bin", 136), kEnglish), "Saved to s45.bin: 136 glyphs");
+    EXPECT_EQ(Render(LoadedStatus("a.sfe", 1), kEnglish), "Loaded from a.sfe: 1 glyph");
+    auto loaded = [](int glyphs) { return Render(LoadedStatus("f", glyphs), kRussian); };
+    EXPECT_EQ(loaded(1), "Загружено из f: 1 буква");
+    EXPECT_EQ(loaded(34), "Загружено из f: 34 буквы");
+    EXPECT_EQ(loaded(111), "Загружено из f: 111 букв");
+    EXPECT_EQ(loaded(112), "Загружено из f: 112 букв");
+    EXPECT_EQ(loaded(121), "Загружено из f: 121 буква");
+    EXPECT_EQ(loaded(250), "Загружено из f: 250 букв");
 }
 
 TEST(StatusMessages, GlyphCountsOfFontFileBlocks) {

@@ -144,7 +144,7 @@ class FileCommandsTest : public QObject {
                  dir_.filePath(QStringLiteral("dumps/flash.sft")));
         QCOMPARE(w.dialogs->errors.size(), qsizetype{1});
         QVERIFY(w.dialogs->errors[0].endsWith(
-            Q("flash.bin is not a .sft font file (%1 bytes): choose another name")
+            Q("flash.bin — не файл шрифта .sft (%1 байт): выберите другое имя")
                 .arg(FlashWithLetterA().size())));
         QCOMPARE(ReadAll(flash_), FlashWithLetterA());
     }

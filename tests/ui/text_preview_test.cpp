@@ -161,8 +161,10 @@ class TextPreviewTest : public QObject {
         QCOMPARE(w.dialogs->questions.size(), 1);
         QVERIFY(w.dialogs->questions[0].startsWith(
             Q("The data at the places of the S/ME 45 Normal font do not look like a font (")));
-        QVERIFY(w.dialogs->questions[0].endsWith(Q(" Write anyway?")));
-        QCOMPARE(w.dialogs->question_choices[0], std::make_pair(Q("Write"), Q("Cancel")));
+        // Nothing loaded: the same question says that every glyph would be replaced.
+        QVERIFY(w.dialogs->questions[0].endsWith(Q(" Save anyway?")));
+        QVERIFY(w.dialogs->questions[0].contains(Q("also replaces 250 glyphs you did not change")));
+        QCOMPARE(w.dialogs->question_choices[0], std::make_pair(Q("Save"), Q("Cancel")));
         QCOMPARE(ReadAll(flash_), foreign);
         QCOMPARE(w.form->windowTitle(), caption);
 
@@ -172,8 +174,11 @@ class TextPreviewTest : public QObject {
         QVERIFY(ReadAll(flash_) != foreign);
         QVERIFY(w.dialogs->errors.isEmpty());
 
-        // A fullflash with the font: the save asks nothing.
+        // A fullflash with the font, loaded and saved back: the save asks nothing.
         QVERIFY(WriteAll(flash_, S45Flash(Edition::Latin)));
+        w.dialogs->open_answers.push_back(flash_);
+        w.Action("N2")->trigger();
+        w.Action("N18")->trigger();  // "Clear font": the user's own change
         w.dialogs->save_answers.push_back(flash_);
         w.Action("N23")->trigger();
         QCOMPARE(w.dialogs->questions.size(), 2);
@@ -213,7 +218,9 @@ class TextPreviewTest : public QObject {
         w.dialogs->question_answers.push_back(false);
         w.Action("N23")->trigger();
         QCOMPARE(w.dialogs->question_choices.at(0), std::make_pair(Q("Записать"), Q("Отмена")));
-        QVERIFY(w.dialogs->questions[0].endsWith(Q(" Всё равно записать?")));
+        // Nothing was loaded, so the one question also says that 136 glyphs would be replaced.
+        QVERIFY(w.dialogs->questions[0].contains(Q("не похожи на шрифт")));
+        QVERIFY(w.dialogs->questions[0].endsWith(Q("или не загружен. Записать?")));
         QCOMPARE(ReadAll(flash_), PatternImage(kImageSize));
     }
 };

@@ -1,12 +1,14 @@
 // The "Сервис" menu: its place and texts, PNG sheets out and back through the window's file
 // dialogs, and the import dialog driven through its own widgets.
 #include <QComboBox>
+#include <QDir>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "edition/message.h"
 #include "edition/texts.h"
 #include "editor/font_sheet.h"
 #include "io/load_scope.h"
@@ -70,7 +72,7 @@ class ToolsMenuTest : public QObject {
         QVERIFY(WriteAll(not_png, QByteArray("plain text")));
         w.dialogs->open_answers.push_back(not_png);
         w.Action("ImportPng1")->trigger();
-        QCOMPARE(w.dialogs->errors, QStringList{not_png + QStringLiteral(": Not a PNG picture")});
+        QCOMPARE(w.dialogs->errors, QStringList{not_png + Q(": Не картинка PNG")});
         QVERIFY(w.form->editor().font() == before);
         w.dialogs->open_answers.push_back(QString());
         w.Action("ImportPng1")->trigger();  // cancelled: nothing asked, nothing shown
@@ -107,7 +109,71 @@ class ToolsMenuTest : public QObject {
         QVERIFY(dialog.Request().embolden);
     }
 
+    // The widest blocks, Latin and Cyrillic wide, in both languages: the dialog fits a 1280-pixel
+    // screen with its buttons, and says before OK what the import would clip or miss.
+    void TheImportDialogFitsAndCountsWhatItClipsOrMisses() {
+        const struct {
+            Edition edition;
+            GlyphCell cell;
+            int language;
+        } cases[] = {{Edition::Latin, {16, 11}, kEnglish},
+                     {Edition::Latin, {16, 11}, kRussian},
+                     {Edition::Cyrillic, {16, 15}, kRussian},
+                     {Edition::Cyrillic, {8, 11}, kRussian}};
+        for (const auto& c : cases) {
+            const FontImportTarget target{c.edition, c.cell, false, ScopeBlocks(6, c.edition)};
+            ImportFontDialog dialog({target, FontImage{}, 0, c.language}, nullptr);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QVERIFY2(dialog.width() <= 1000, qPrintable(QString::number(dialog.width())));
+            QVERIFY(dialog.PreviewImage().width() <= 920);
+            auto* buttons = dialog.findChild<QWidget*>(QStringLiteral("Buttons"));
+            QVERIFY(buttons != nullptr && buttons->isVisible());
+            QVERIFY(dialog.rect().contains(
+                QRect(buttons->mapTo(&dialog, QPoint(0, 0)), buttons->size())));
+            // The counts are those of the import the values describe, and follow them.
+            for (int size : {c.cell.last_row + 1, 6}) {
+                dialog.pixel_size()->setValue(size);
+                QCOMPARE(dialog.ProblemCounts(), ExpectedCounts(dialog, target, c.language));
+            }
+            QVERIFY(!dialog.ProblemCounts().isEmpty());
+        }
+    }
+
+    // With RUNEWRIGHT_SCREENSHOTS naming a folder, pictures of the import dialog in both
+    // editions go there for the documentation.
+    void SaveScreenshots() {
+        const QString folder = qEnvironmentVariable("RUNEWRIGHT_SCREENSHOTS");
+        if (folder.isEmpty()) QSKIP("RUNEWRIGHT_SCREENSHOTS names no folder");
+        const struct {
+            Edition edition;
+            GlyphCell cell;
+            int block;
+            int language;
+            const char* name;
+        } shots[] = {{Edition::Cyrillic, {8, 11}, 0, kRussian, "import-dialog-rus.png"},
+                     {Edition::Latin, {16, 15}, 1, kEnglish, "import-dialog-eng.png"}};
+        for (const auto& shot : shots) {
+            const FontImportTarget target{shot.edition, shot.cell, false,
+                                          ScopeBlocks(6, shot.edition)};
+            ImportFontDialog dialog({target, FontImage{}, shot.block, shot.language}, nullptr);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QVERIFY(dialog.grab().save(QDir(folder).filePath(QLatin1String(shot.name))));
+        }
+    }
+
   private:
+    static QString ExpectedCounts(const ImportFontDialog& dialog, const FontImportTarget& target,
+                                  int language) {
+        ImportFaces faces;
+        if (!OpenImportFaces(dialog.Request(), target.cell, faces).ok()) return QString();
+        FontImage font;
+        const FontImportReport report =
+            ImportFontGlyphs(target, *faces.normal, faces.bold.get(), faces.baseline, font);
+        return Q(Render(CountImportProblems(report), language).c_str());
+    }
+
     static bool WritePngOf(const FontImage& font, const QString& path) {
         const FontSheetGeometry g = FontSheetGeometry::Of(Edition::Cyrillic, {8, 11});
         return WritePng(path.toStdString(), PaintFontSheet(font, g, 4)).ok();

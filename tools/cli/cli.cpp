@@ -65,7 +65,7 @@ int ReportFileFailure(const Status& status, std::ostream& err) {
 
 void ReportNote(const Status& status, std::ostream& err) {
     if (!status.note().empty())
-        err << "runewright-cli: " << EscapeControlBytes(status.note()) << "\n";
+        err << "runewright-cli: " << EscapeControlBytes(Render(status.note(), kEnglish)) << "\n";
 }
 
 Status WithEarlierNote(const Status& earlier, const Status& later) {

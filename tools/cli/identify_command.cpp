@@ -50,7 +50,7 @@ Status CheckLooksLikeFont(const std::string& flash, Edition edition, LayoutId ch
     if (!identified.ok()) return passed;
     const LayoutScore* own = ScoreOf(scores, chosen);
     if (own == nullptr || own->LooksLikeFont() || !own->inside_image) return passed;
-    return Status::Failure(flash, ForeignDataWarning(scores, chosen, kEnglish) +
+    return Status::Failure(flash, Render(ForeignDataWarning(scores, chosen), kEnglish) +
                                       " Give --force to write anyway.")
         .WithNote(identified.note());
 }

@@ -52,7 +52,7 @@ int RunImportFont(const std::vector<std::string>& words, std::ostream&, std::ost
         ImportFontGlyphs(import_target, *faces.normal, faces.bold.get(), faces.baseline, font);
     status = WriteFontFile(out, target->format, font);
     if (!status.ok()) return ReportFileFailure(status, err);
-    for (const std::string& line : DescribeImportProblems(report))
+    for (const std::string& line : DescribeImportProblems(report, kEnglish))
         err << "runewright-cli: " << EscapeControlBytes(line) << "\n";
     return kExitOk;
 }

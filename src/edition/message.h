@@ -1,0 +1,88 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace rw {
+
+// Every sentence of the program's own that reports, warns or asks, by its row in the message
+// table (message_texts.cpp), which holds it in Russian and English. The core hands messages on as
+// values; whoever shows one renders it: the window in the interface language, the command-line
+// tool in English.
+enum class MessageId {
+    // A text that reads the same in every language: the standard input/output error texts
+    // ("File not found", "I/O error 5") and texts still put together as text.
+    AsIs,
+    // Files.
+    NotRegularFile,
+    FileInUse,
+    ReadOnlyFile,
+    SameFile,
+    FilePartlyWritten,
+    ImageReadOnly,
+    ImageTooShortToSave,
+    ImageTooShortToLoad,
+    NotAFontFileToReplace,
+    NotAFontFileToLoad,
+    // The status line.
+    SavedTo,
+    LoadedFrom,
+    LetterEditsKept,
+    // Questions and their answers.
+    SaveReplacesUnchanged,
+    QuitUnsaved,
+    AnswerSave,
+    AnswerQuit,
+    AnswerCancel,
+    // Which phone a fullflash is for.
+    ForeignData,
+    ForeignDataLooksLike,
+    CheckModelAndKind,
+    SaveAnyway,
+    // Imports from installed fonts and PNG sheets.
+    ImportMissing,
+    ImportMissingNormal,
+    ImportMissingBold,
+    ImportClipped,
+    ImportClippedNormal,
+    ImportClippedBold,
+    ImportCounts,
+    ImportAllFit,
+    SheetWrongSize,
+    SheetIncomplete,
+    PictureTooLarge,
+    NotAPng,
+    PngEncodingFailed,
+    NotAFontFile,
+    FreeTypeCannotStart,
+    FontFreeTypeCannotRead,
+    FontWithoutDrawableSize,
+    NoInstalledFontMatches,
+};
+
+// One message: the row of the table and the words that fill its blanks, in order. Numbers are
+// given as their digits; the table picks the noun that agrees with them.
+struct Message {
+    MessageId id = MessageId::AsIs;
+    std::vector<std::string> args;
+
+    // A text shown as it is.
+    static Message AsIs(std::string text) { return {MessageId::AsIs, {std::move(text)}}; }
+    // No message at all: AsIs with no text.
+    bool empty() const { return id == MessageId::AsIs && (args.empty() || args[0].empty()); }
+
+    friend bool operator==(const Message&, const Message&) = default;
+};
+
+// The message in a language (0 Russian, 1 English) with its blanks filled.
+std::string Render(const Message& message, int language);
+
+// Several messages as one text, separated by `separator`.
+std::string Render(const std::vector<Message>& messages, int language,
+                   const std::string& separator = " ");
+
+// The text of a table row before its blanks are filled, for tests that compare the table with
+// the window's own captions.
+const char* MessagePattern(MessageId id, int language);
+
+}  // namespace rw

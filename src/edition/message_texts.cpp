@@ -1,0 +1,175 @@
+#include <cstddef>
+#include <cstdlib>
+#include <string_view>
+
+#include "edition/message.h"
+#include "edition/texts.h"
+
+namespace rw {
+namespace {
+
+// A row of the message table. Blanks: "{N}" is argument N; "{N|form|form|form}" is argument N, a
+// space and the noun that agrees with that number: Russian gives three forms (1, 2..4, 5..20),
+// English two (1, other).
+struct MessageRow {
+    MessageId id;
+    const char* russian;
+    const char* english;
+};
+
+// In the order of MessageId, so a row is found by its id.
+constexpr MessageRow kMessages[] = {
+    {MessageId::AsIs, "{0}", "{0}"},
+    {MessageId::NotRegularFile, "не обычный файл", "not a regular file"},
+    {MessageId::FileInUse, "файл занят другой программой", "the file is in use by another program"},
+    {MessageId::ReadOnlyFile, "файл только для чтения", "read-only file"},
+    {MessageId::SameFile, "ввод и вывод — один и тот же файл",
+     "the input and the output are the same file"},
+    {MessageId::FilePartlyWritten, "{0}; файл записан частично", "{0}; the file is partly written"},
+    {MessageId::ImageReadOnly, "{0} только для чтения: ничего не записано",
+     "{0} is read-only: nothing written"},
+    {MessageId::ImageTooShortToSave,
+     "Файл слишком короткий для этой модели телефона и типа шрифта: в нём "
+     "{0|байт|байта|байт}, шрифту нужно {1|байт|байта|байт}",
+     "The image is too short for this phone model and font kind: it holds {0|byte|bytes}, the "
+     "font needs {1|byte|bytes}"},
+    {MessageId::ImageTooShortToLoad,
+     "Read beyond end of file: в файле {0|байт|байта|байт}, шрифту нужно {1|байт|байта|байт}",
+     "Read beyond end of file: the image holds {0|byte|bytes}, the font needs {1|byte|bytes}"},
+    {MessageId::NotAFontFileToReplace,
+     "{0} — не файл шрифта {1} ({2|байт|байта|байт}): выберите другое имя",
+     "{0} is not a {1} font file ({2|byte|bytes}): choose another name"},
+    {MessageId::NotAFontFileToLoad,
+     "{0} — не файл шрифта {1} ({2|байт|байта|байт}). Может быть, это fullflash? Используйте "
+     "«Загрузить шрифт из fullflash».",
+     "{0} is not a {1} font file ({2|byte|bytes}). Is it a fullflash? Use «Load font from "
+     "FullFlash»."},
+    {MessageId::SavedTo, "Записано в {0}: {1|буква|буквы|букв}", "Saved to {0}: {1|glyph|glyphs}"},
+    {MessageId::LoadedFrom, "Загружено из {0}: {1|буква|буквы|букв}",
+     "Loaded from {0}: {1|glyph|glyphs}"},
+    {MessageId::LetterEditsKept, "Изменения буквы {0} не записаны в шрифт (Ctrl+Z вернёт их)",
+     "Changes to {0} were not written to the font (Ctrl+Z brings them back)"},
+    {MessageId::SaveReplacesUnchanged,
+     "Запись в {0} заменит ещё {1|букву, которую|буквы, которые|букв, которые} вы не меняли: "
+     "шрифт загружен из другого fullflash, для другого телефона или шрифта, или не загружен. "
+     "Записать?",
+     "Saving into {0} also replaces {1|glyph|glyphs} you did not change: the font was loaded from "
+     "another fullflash, for another phone or font, or not loaded. Save anyway?"},
+    {MessageId::QuitUnsaved, "Шрифт изменён и не записан. Выйти без записи?",
+     "The font has unsaved changes. Quit without saving?"},
+    {MessageId::AnswerSave, "Записать", "Save"},
+    {MessageId::AnswerQuit, "Выйти", "Quit"},
+    {MessageId::AnswerCancel, "Отмена", "Cancel"},
+    {MessageId::ForeignData, "Данные на местах шрифта {0} не похожи на шрифт (совпадает {1} %).",
+     "The data at the places of the {0} font do not look like a font ({1} % match)."},
+    {MessageId::ForeignDataLooksLike, "Похоже на: {0}.", "It looks like: {0}."},
+    {MessageId::CheckModelAndKind, "Проверьте модель телефона и тип шрифта.",
+     "Check the phone model and font kind."},
+    {MessageId::SaveAnyway, "Всё равно записать?", "Save anyway?"},
+    {MessageId::ImportMissing, "нет в шрифте", "missing"},
+    {MessageId::ImportMissingNormal, "нет в нормальном", "missing in normal"},
+    {MessageId::ImportMissingBold, "нет в жирном", "missing in bold"},
+    {MessageId::ImportClipped, "обрезан", "clipped"},
+    {MessageId::ImportClippedNormal, "обрезан в нормальном", "clipped in normal"},
+    {MessageId::ImportClippedBold, "обрезан в жирном", "clipped in bold"},
+    {MessageId::ImportCounts, "Будет обрезано символов: {0}; нет в шрифте: {1}",
+     "Characters clipped: {0}; missing: {1}"},
+    {MessageId::ImportAllFit, "Все символы есть в шрифте и помещаются",
+     "Every character is in the font and fits"},
+    {MessageId::SheetWrongSize,
+     "картинка {0} пикселей; лист этого шрифта — {1} пикселей или кратное этому",
+     "the picture is {0} pixels; a sheet of this font is {1} pixels or a whole multiple of that"},
+    {MessageId::SheetIncomplete, "пиксели картинки неполны", "the picture's pixels are incomplete"},
+    {MessageId::PictureTooLarge, "Картинка слишком большая", "The picture is too large"},
+    {MessageId::NotAPng, "Не картинка PNG", "Not a PNG picture"},
+    {MessageId::PngEncodingFailed, "Не удалось закодировать PNG", "PNG encoding failed"},
+    {MessageId::NotAFontFile, "Не файл шрифта", "Not a font file"},
+    {MessageId::FreeTypeCannotStart, "FreeType не запускается", "FreeType could not start"},
+    {MessageId::FontFreeTypeCannotRead, "FreeType не может прочитать этот шрифт",
+     "Not a font FreeType can read"},
+    {MessageId::FontWithoutDrawableSize, "В шрифте нет размера, который FreeType может нарисовать",
+     "The font has no size FreeType can draw"},
+    {MessageId::NoInstalledFontMatches, "Ни один установленный шрифт не подходит под это имя",
+     "No installed font matches this name"},
+};
+static_assert(std::size(kMessages) == static_cast<size_t>(MessageId::NoInstalledFontMatches) + 1);
+
+constexpr bool EveryRowAtItsId() {
+    for (size_t i = 0; i < std::size(kMessages); ++i) {
+        if (static_cast<size_t>(kMessages[i].id) != i) return false;
+    }
+    return true;
+}
+static_assert(EveryRowAtItsId());
+
+// Which of the forms agrees with n: Russian 1, 21, 31 … the first; 2..4, 22..24 … the second;
+// everything else, 11..14 included, the third. English 1 the first, everything else the second.
+size_t FormIndex(long long n, int language) {
+    if (language == kEnglish) return n == 1 ? 0 : 1;
+    const long long tens = n % 100;
+    const long long ones = n % 10;
+    if (tens >= 11 && tens <= 14) return 2;
+    if (ones == 1) return 0;
+    if (ones >= 2 && ones <= 4) return 1;
+    return 2;
+}
+
+// The number, a space and the agreeing form out of "form|form|form".
+std::string WithNoun(const std::string& number, std::string_view forms, int language) {
+    const long long n = std::strtoll(number.c_str(), nullptr, 10);
+    size_t wanted = FormIndex(n, language);
+    size_t begin = 0;
+    for (; wanted > 0; --wanted) {
+        const size_t bar = forms.find('|', begin);
+        if (bar == std::string_view::npos) break;
+        begin = bar + 1;
+    }
+    const size_t end = forms.find('|', begin);
+    return number + " " + std::string(forms.substr(begin, end - begin));
+}
+
+// One blank, the text between its braces: "N" or "N|forms".
+std::string FillBlank(std::string_view blank, const std::vector<std::string>& args, int language) {
+    const size_t bar = blank.find('|');
+    const size_t index = std::strtoul(std::string(blank.substr(0, bar)).c_str(), nullptr, 10);
+    const std::string arg = index < args.size() ? args[index] : std::string();
+    if (bar == std::string_view::npos) return arg;
+    return WithNoun(arg, blank.substr(bar + 1), language);
+}
+
+}  // namespace
+
+const char* MessagePattern(MessageId id, int language) {
+    const MessageRow& row = kMessages[static_cast<size_t>(id)];
+    return language == kEnglish ? row.english : row.russian;
+}
+
+std::string Render(const Message& message, int language) {
+    const std::string_view pattern = MessagePattern(message.id, language);
+    std::string text;
+    size_t at = 0;
+    while (at < pattern.size()) {
+        const size_t open = pattern.find('{', at);
+        const size_t close = open == std::string_view::npos ? open : pattern.find('}', open);
+        if (close == std::string_view::npos) {
+            text += pattern.substr(at);
+            break;
+        }
+        text += pattern.substr(at, open - at);
+        text += FillBlank(pattern.substr(open + 1, close - open - 1), message.args, language);
+        at = close + 1;
+    }
+    return text;
+}
+
+std::string Render(const std::vector<Message>& messages, int language,
+                   const std::string& separator) {
+    std::string text;
+    for (const Message& message : messages) {
+        if (!text.empty()) text += separator;
+        text += Render(message, language);
+    }
+    return text;
+}
+
+}  // namespace rw

@@ -1,0 +1,51 @@
+#include "io/unchanged_glyphs.h"
+
+#include <cstring>
+#include <vector>
+
+#include "io/flash_codec.h"
+
+namespace rw {
+namespace {
+
+// The record's payload as a load reads it and a save writes it back: a load keeps no ink beyond
+// a wide glyph's width, so such bits are no glyph the save would replace.
+void AsLoaded(uint8_t* payload, bool wide, int last_row) {
+    if (wide) {
+        WideGlyph glyph{};
+        DecodeWideRecord(payload, last_row, glyph);
+        EncodeWideRecord(glyph, last_row, payload);
+    } else {
+        NarrowGlyph glyph{};
+        DecodeNarrowRecord(payload, last_row, glyph);
+        EncodeNarrowRecord(glyph, last_row, payload);
+    }
+}
+
+}  // namespace
+
+Status CountReplacedUnchangedGlyphs(const std::string& path, Edition edition,
+                                    const FontLayout& layout, const FontImage& font,
+                                    const FontImage& base, int* count, FileSystem& fs) {
+    const std::vector<FlashRecord> records = RecordsToWrite(edition, layout);
+    const int payload = RecordPayloadLength(layout);
+    std::vector<uint8_t> in_image;
+    File image(fs, path);
+    Status status = image.OpenForReading();
+    if (status.ok()) status = ReadRecordPayloads(image, records, payload, &in_image);
+    if (!status.ok()) return status;
+
+    const std::vector<uint8_t> written = EncodeRecords(records, edition, layout, font);
+    const std::vector<uint8_t> as_left = EncodeRecords(records, edition, layout, base);
+    const bool wide = edition == Edition::Latin || layout.wide;
+    *count = 0;
+    for (size_t at = 0; at < written.size(); at += payload) {
+        AsLoaded(&in_image[at], wide, layout.last_row);
+        const bool unchanged = std::memcmp(&written[at], &as_left[at], payload) == 0;
+        const bool replaces = std::memcmp(&written[at], &in_image[at], payload) != 0;
+        *count += unchanged && replaces;
+    }
+    return Status::Ok();
+}
+
+}  // namespace rw

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "io/file_io.h"
+#include "model/edition.h"
+#include "model/font_image.h"
+#include "model/phone_layouts.h"
+
+namespace rw {
+
+// How many records a fullflash save of `font` would change in the image at `path` although their
+// glyph is the same in `base`, the font as the last fullflash load or save left it: the glyphs
+// the user did not change that the save would still replace. Compares, for exactly the records a
+// save writes, the bytes it would write with the bytes the image holds, as a load reads them:
+// ink beyond a wide glyph's width, which every load drops, is no glyph. Only reads the image;
+// fails as a read does (a missing, unreadable or too short image).
+Status CountReplacedUnchangedGlyphs(const std::string& path, Edition edition,
+                                    const FontLayout& layout, const FontImage& font,
+                                    const FontImage& base, int* count,
+                                    FileSystem& fs = SystemFileSystem());
+
+}  // namespace rw
