@@ -24,6 +24,22 @@ enum class MessageId {
     ImageTooShortToLoad,
     NotAFontFileToReplace,
     NotAFontFileToLoad,
+    IsAFolder,
+    // The rollback journal beside a fullflash.
+    JournalIsASymbolicLink,
+    JournalNotRegularFile,
+    JournalOfAnotherUser,
+    JournalWritableByOthers,
+    JournalOfAnotherFile,
+    JournalDamaged,
+    JournalDoesNotFit,
+    JournalUnreadable,
+    JournalNotWritten,
+    JournalNotRemovedAfterSave,
+    RolledBackJournalStays,
+    JournalWaitsForAWritableImage,
+    ImagePartlyWrittenJournalKept,
+    RolledBackInterruptedSave,
     // The status line.
     SavedTo,
     LoadedFrom,
@@ -59,12 +75,17 @@ enum class MessageId {
     FontWithoutDrawableSize,
     NoInstalledFontMatches,
 };
+// The last row of the table; the table's size follows from it.
+inline constexpr MessageId kLastMessageId = MessageId::NoInstalledFontMatches;
 
 // One message: the row of the table and the words that fill its blanks, in order. Numbers are
-// given as their digits; the table picks the noun that agrees with them.
+// given as their digits; the table picks the noun that agrees with them. A message that wraps
+// another one (the failure behind "… (reading its journal d.bin.rwj)") holds it in `inner`, and
+// it is rendered in the same language.
 struct Message {
     MessageId id = MessageId::AsIs;
     std::vector<std::string> args;
+    std::vector<Message> inner = {};
 
     // A text shown as it is.
     static Message AsIs(std::string text) { return {MessageId::AsIs, {std::move(text)}}; }

@@ -10,7 +10,7 @@ namespace {
 
 // A row of the message table. Blanks: "{N}" is argument N; "{N|form|form|form}" is argument N, a
 // space and the noun that agrees with that number: Russian gives three forms (1, 2..4, 5..20),
-// English two (1, other).
+// English two (1, other); "{mN}" is inner message N in the same language.
 struct MessageRow {
     MessageId id;
     const char* russian;
@@ -25,7 +25,8 @@ constexpr MessageRow kMessages[] = {
     {MessageId::ReadOnlyFile, "файл только для чтения", "read-only file"},
     {MessageId::SameFile, "ввод и вывод — один и тот же файл",
      "the input and the output are the same file"},
-    {MessageId::FilePartlyWritten, "{0}; файл записан частично", "{0}; the file is partly written"},
+    {MessageId::FilePartlyWritten, "{m0}; файл записан частично",
+     "{m0}; the file is partly written"},
     {MessageId::ImageReadOnly, "{0} только для чтения: ничего не записано",
      "{0} is read-only: nothing written"},
     {MessageId::ImageTooShortToSave,
@@ -44,6 +45,61 @@ constexpr MessageRow kMessages[] = {
      "«Загрузить шрифт из fullflash».",
      "{0} is not a {1} font file ({2|byte|bytes}). Is it a fullflash? Use «Load font from "
      "FullFlash»."},
+    {MessageId::IsAFolder, "{0} — папка", "{0} is a folder"},
+    {MessageId::JournalIsASymbolicLink,
+     "{0} — символическая ссылка: журналу нет доверия, ничего не записано; чтобы продолжить, "
+     "уберите его",
+     "{0} is a symbolic link: it is not trusted and nothing is written; move it away to go on"},
+    {MessageId::JournalNotRegularFile,
+     "{0} — не обычный файл: журналу нет доверия, ничего не записано; чтобы продолжить, уберите "
+     "его",
+     "{0} is not a regular file: it is not trusted and nothing is written; move it away to go on"},
+    {MessageId::JournalOfAnotherUser,
+     "{0} принадлежит другому пользователю: журналу нет доверия, ничего не записано; чтобы "
+     "продолжить, уберите его",
+     "{0} belongs to another user: it is not trusted and nothing is written; move it away to go "
+     "on"},
+    {MessageId::JournalWritableByOthers,
+     "{0} могут изменять другие пользователи: журналу нет доверия, ничего не записано; чтобы "
+     "продолжить, уберите его",
+     "{0} may be written by other users: it is not trusted and nothing is written; move it away "
+     "to go on"},
+    {MessageId::JournalOfAnotherFile,
+     "{0} — журнал другого файла (файл переименован или заменён): чтобы продолжить, уберите его",
+     "{0} belongs to another file (it was renamed or replaced): move it away to go on"},
+    {MessageId::JournalDamaged,
+     "{0} повреждён: журнал оставлен как есть, ничего не записано; проверьте файл, затем "
+     "удалите {0}",
+     "{0} is damaged: it is left alone and nothing is written; check the image, then remove {0}"},
+    {MessageId::JournalDoesNotFit,
+     "{0} не подходит к этому файлу: в {1|байте|байтах|байтах} из тех, что он охватывает, нет ни "
+     "прежних данных, ни записанных прерванной записью (первый — по смещению {2}); ничего не "
+     "записано: сверьте файл с резервной копией, затем уберите {0}",
+     "{0} does not fit this image: {1} of its bytes hold neither what they held before the "
+     "interrupted save nor what it wrote (the first at offset {2}); nothing is written: check the "
+     "image against your backup, then move {0} away"},
+    {MessageId::JournalUnreadable, "{m0} (при чтении журнала {0})",
+     "{m0} (reading its journal {0})"},
+    {MessageId::JournalNotWritten, "{m0} (при записи журнала {0})",
+     "{m0} (writing its journal {0})"},
+    {MessageId::JournalNotRemovedAfterSave, "{m0} (при удалении журнала {0})",
+     "{m0} (removing its journal {0})"},
+    {MessageId::RolledBackJournalStays,
+     "прежние байты файла возвращены, но {0} не удалось удалить ({m0}): чтобы продолжить, "
+     "удалите его",
+     "the image was put back, but {0} could not be removed ({m0}): remove it to go on"},
+    {MessageId::JournalWaitsForAWritableImage,
+     "{m0}: сначала в файл нужно вернуть {0}, оставшийся от прерванной записи; чтобы продолжить, "
+     "разрешите запись в файл",
+     "{m0}: {0}, left by an interrupted save, must first be written back into it; make it "
+     "writable to go on"},
+    {MessageId::ImagePartlyWrittenJournalKept,
+     "файл записан частично; его прежние байты сохранены в {0}; не прошивайте его в телефон",
+     "the image is partly written; its original bytes are kept in {0}; do not flash it"},
+    {MessageId::RolledBackInterruptedSave,
+     "{0}: запись в этот файл была прервана; его байты до той записи возвращены из {1}",
+     "{0}: a save into it was interrupted; its bytes from before that save were put back from "
+     "{1}"},
     {MessageId::SavedTo, "Записано в {0}: {1|буква|буквы|букв}", "Saved to {0}: {1|glyph|glyphs}"},
     {MessageId::LoadedFrom, "Загружено из {0}: {1|буква|буквы|букв}",
      "Loaded from {0}: {1|glyph|glyphs}"},
@@ -92,7 +148,7 @@ constexpr MessageRow kMessages[] = {
     {MessageId::NoInstalledFontMatches, "Ни один установленный шрифт не подходит под это имя",
      "No installed font matches this name"},
 };
-static_assert(std::size(kMessages) == static_cast<size_t>(MessageId::NoInstalledFontMatches) + 1);
+static_assert(std::size(kMessages) == static_cast<size_t>(kLastMessageId) + 1);
 
 constexpr bool EveryRowAtItsId() {
     for (size_t i = 0; i < std::size(kMessages); ++i) {
@@ -128,8 +184,14 @@ std::string WithNoun(const std::string& number, std::string_view forms, int lang
     return number + " " + std::string(forms.substr(begin, end - begin));
 }
 
-// One blank, the text between its braces: "N" or "N|forms".
-std::string FillBlank(std::string_view blank, const std::vector<std::string>& args, int language) {
+// One blank, the text between its braces: "N", "N|forms" or "mN".
+std::string FillBlank(std::string_view blank, const Message& message, int language) {
+    if (blank.starts_with('m')) {
+        const size_t index = std::strtoul(std::string(blank.substr(1)).c_str(), nullptr, 10);
+        return index < message.inner.size() ? Render(message.inner[index], language)
+                                            : std::string();
+    }
+    const std::vector<std::string>& args = message.args;
     const size_t bar = blank.find('|');
     const size_t index = std::strtoul(std::string(blank.substr(0, bar)).c_str(), nullptr, 10);
     const std::string arg = index < args.size() ? args[index] : std::string();
@@ -156,7 +218,7 @@ std::string Render(const Message& message, int language) {
             break;
         }
         text += pattern.substr(at, open - at);
-        text += FillBlank(pattern.substr(open + 1, close - open - 1), message.args, language);
+        text += FillBlank(pattern.substr(open + 1, close - open - 1), message, language);
         at = close + 1;
     }
     return text;

@@ -274,7 +274,7 @@ Status FolderFailure(const std::string& path) {
     std::string name = path;
     while (name.size() > 1 && name.back() == '/') name.pop_back();
     const std::string shown = BaseNameOf(name).empty() ? name : BaseNameOf(name);
-    return Status::Failure(path, shown + " is a folder");
+    return Status::Failure(path, Message{MessageId::IsAFolder, {shown}});
 }
 
 std::string FolderOf(const std::string& path) {

@@ -3,12 +3,14 @@
 #include <cstdint>
 #include <string>
 
+#include "edition/message.h"
 #include "io/status.h"
 
 namespace rw {
 
-// What the rollback journal tells the user, one function a message. `image` is the path the
-// user gave, `journal` the journal's path; messages name the journal by its file name.
+// What the rollback journal tells the user, one function a message (the texts are rows of the
+// message table). `image` is the path the user gave, `journal` the journal's path; messages name
+// the journal by its file name, and one that wraps a failure shows it in the same language.
 
 // Why a journal found beside an image is not used.
 enum class JournalDistrust { SymbolicLink, NotRegularFile, AnotherUsers, WritableByOthers };
@@ -35,6 +37,6 @@ Status JournalWaitsForAWritableImage(const std::string& image, const std::string
 // A failed save that could not put the old bytes back.
 Status PartlyWrittenFailure(const std::string& image, const std::string& journal);
 // The note of a rollback that put the image back whole.
-std::string RolledBackNote(const std::string& image, const std::string& journal);
+Message RolledBackNote(const std::string& image, const std::string& journal);
 
 }  // namespace rw

@@ -203,7 +203,7 @@ Status RollBackInterruptedSave(FileSystem& fs, File& image, const std::string& j
     if (!status.ok()) return status;
     if (!RestoreImage(image, journal->changes).ok())
         return PartlyWrittenFailure(image.path(), journal_path);
-    const std::string note = RolledBackNote(image.path(), journal_path);
+    const Message note = RolledBackNote(image.path(), journal_path);
     // A journal left behind would be found again at every load: the command stops instead.
     status = RemoveJournal(fs, journal_path);
     if (!status.ok())

@@ -78,7 +78,7 @@ Status ReplaceInPlace(FileSystem& fs, const Target& target, std::span<const uint
     if (restored.ok()) restored = file.Flush();
     if (!restored.ok()) {
         return Status::PartlyWritten(target.path,
-                                     Message{MessageId::FilePartlyWritten, {status.text()}});
+                                     Message{MessageId::FilePartlyWritten, {}, {status.message()}});
     }
     return status;
 }

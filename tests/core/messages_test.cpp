@@ -8,12 +8,14 @@
 #include "edition/texts.h"
 #include "editor/font_import.h"
 #include "editor/font_sheet.h"
+#include "io/file_io.h"
+#include "io/journal_messages.h"
 #include "io/status.h"
 
 namespace rw {
 namespace {
 
-constexpr int kMessageCount = static_cast<int>(MessageId::NoInstalledFontMatches) + 1;
+constexpr int kMessageCount = static_cast<int>(kLastMessageId) + 1;
 
 // The blanks of a pattern: "{1|байт|байта|байт}" counts as blank 1.
 std::multiset<char> Blanks(const std::string& pattern) {
@@ -32,6 +34,102 @@ TEST(Messages, EveryRowHasBothLanguagesWithTheSameBlanks) {
         EXPECT_FALSE(english.empty()) << i;
         EXPECT_EQ(Blanks(russian), Blanks(english)) << english;
     }
+}
+
+bool HasCyrillic(const std::string& text) {
+    for (const char c : text) {
+        if (c == '\xD0' || c == '\xD1') return true;  // the lead bytes of U+0400..U+047F
+    }
+    return false;
+}
+
+// A row whose Russian is missing or was left in English would show English in the Russian
+// interface; only the text shown as it is reads the same in both.
+TEST(Messages, EveryRowIsTranslatedAndRendersWithItsBlanksFilled) {
+    for (int i = 1; i < kMessageCount; ++i) {
+        const auto id = static_cast<MessageId>(i);
+        const std::string english = MessagePattern(id, kEnglish);
+        const Message filled{id, {"d.bin", "3", "700"}, {Message::AsIs("File not found")}};
+        const std::string russian = Render(filled, kRussian);
+        EXPECT_TRUE(HasCyrillic(russian)) << english;
+        EXPECT_NE(russian, Render(filled, kEnglish)) << english;
+        EXPECT_EQ(russian.find('{'), std::string::npos) << russian;
+    }
+    EXPECT_EQ(Render(Message::AsIs("File not found"), kRussian), "File not found");
+}
+
+// A message that wraps a failure shows it in the same language; a standard text stays as it is.
+TEST(Messages, AWrappedFailureIsShownInTheSameLanguage) {
+    const Status in_use = Status::Failure("d.bin.rwj", kInUse);
+    const Status wrapped = JournalUnreadable("d.bin", "/tmp/d.bin.rwj", in_use);
+    EXPECT_EQ(wrapped.Line(kRussian),
+              "d.bin: файл занят другой программой (при чтении журнала d.bin.rwj)");
+    EXPECT_EQ(wrapped.Line(kEnglish),
+              "d.bin: the file is in use by another program (reading its journal d.bin.rwj)");
+    const Status denied = Status::Failure("d.bin", kFileAccessDenied);
+    EXPECT_EQ(JournalWaitsForAWritableImage("d.bin", "d.bin.rwj", denied).Line(kRussian),
+              "d.bin: File access denied: сначала в файл нужно вернуть d.bin.rwj, оставшийся от "
+              "прерванной записи; чтобы продолжить, разрешите запись в файл");
+    const Message twice{MessageId::JournalNotWritten, {"a.rwj"}, {wrapped.message()}};
+    EXPECT_EQ(Render(twice, kEnglish),
+              "the file is in use by another program (reading its journal d.bin.rwj) (writing its "
+              "journal a.rwj)");
+}
+
+// Every message of the rollback journal, in both languages: Russian in the Russian interface,
+// and in English word for word what the command-line tool has always printed.
+TEST(Messages, TheJournalSpeaksBothLanguages) {
+    const std::string image = "/home/u/d.bin";
+    const std::string journal = "/home/u/d.bin.rwj";
+    const Status cause = Status::Failure(journal, kFileAccessDenied);
+    const std::vector<Status> told = {
+        UntrustedJournal(image, journal, JournalDistrust::SymbolicLink),
+        UntrustedJournal(image, journal, JournalDistrust::NotRegularFile),
+        UntrustedJournal(image, journal, JournalDistrust::AnotherUsers),
+        UntrustedJournal(image, journal, JournalDistrust::WritableByOthers),
+        JournalOfAnotherFile(image, journal),
+        DamagedJournal(image, journal),
+        JournalDoesNotFit(image, journal, 21, 742950),
+        JournalUnreadable(image, journal, cause),
+        JournalNotWritten(image, journal, cause),
+        JournalNotRemovedAfterSave(image, journal, cause),
+        RolledBackJournalStays(image, journal, cause),
+        JournalWaitsForAWritableImage(image, journal, cause),
+        PartlyWrittenFailure(image, journal),
+        Status::Ok().WithNote(RolledBackNote(image, journal)),
+        FolderFailure("/home/u/dumps/"),
+    };
+    for (const Status& status : told) {
+        const Message& said = status.ok() ? status.note() : status.message();
+        EXPECT_NE(said.id, MessageId::AsIs) << status.text();
+        EXPECT_TRUE(HasCyrillic(Render(said, kRussian))) << Render(said, kEnglish);
+    }
+    EXPECT_EQ(told[0].Line(kRussian),
+              image +
+                  ": d.bin.rwj — символическая ссылка: журналу нет доверия, ничего не "
+                  "записано; чтобы продолжить, уберите его");
+    EXPECT_EQ(told[0].Line(kEnglish), image +
+                                          ": d.bin.rwj is a symbolic link: it is not trusted and "
+                                          "nothing is written; move it away to go on");
+    EXPECT_EQ(told[6].Line(kRussian),
+              image +
+                  ": d.bin.rwj не подходит к этому файлу: в 21 байте из тех, что он "
+                  "охватывает, нет ни прежних данных, ни записанных прерванной записью "
+                  "(первый — по смещению 742950); ничего не записано: сверьте файл с "
+                  "резервной копией, затем уберите d.bin.rwj");
+    EXPECT_EQ(told[6].text(),
+              "d.bin.rwj does not fit this image: 21 of its bytes hold neither what they held "
+              "before the interrupted save nor what it wrote (the first at offset 742950); nothing "
+              "is written: check the image against your backup, then move d.bin.rwj away");
+    EXPECT_EQ(told[10].text(),
+              "the image was put back, but d.bin.rwj could not be removed (File access denied): "
+              "remove it to go on");
+    EXPECT_TRUE(told[12].partly_written());
+    EXPECT_EQ(told[12].text(),
+              "the image is partly written; its original bytes are kept in d.bin.rwj; do not "
+              "flash it");
+    EXPECT_EQ(told[14].Line(kRussian), "/home/u/dumps/: dumps — папка");
+    EXPECT_EQ(told[14].text(), "dumps is a folder");
 }
 
 // The status line's counts are in status_messages_test; here the forms hold more than a noun.
