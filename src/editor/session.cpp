@@ -761,6 +761,7 @@ FlashSaveCheck Session::CheckFlashSave(const std::string& path, FileSystem& fs) 
     int replaced = 0;
     const Status counted = CountReplacedUnchangedGlyphs(path, state_.edition, state_.layout,
                                                         document_.font(), *base_, &replaced, fs);
+    if (check.rollback_note.empty()) check.rollback_note = counted.note();
     if (counted.ok() && replaced > 0) {
         question.push_back(
             {MessageId::SaveReplacesUnchanged, {BaseNameOf(path), std::to_string(replaced)}});

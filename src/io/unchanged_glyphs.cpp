@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "io/flash_codec.h"
+#include "io/rollback_journal.h"
 
 namespace rw {
 namespace {
@@ -31,9 +32,11 @@ Status CountReplacedUnchangedGlyphs(const std::string& path, Edition edition,
     const int payload = RecordPayloadLength(layout);
     std::vector<uint8_t> in_image;
     File image(fs, path);
-    Status status = image.OpenForReading();
-    if (status.ok()) status = ReadRecordPayloads(image, records, payload, &in_image);
-    if (!status.ok()) return status;
+    // As a load reads it: under the shared lock, after a save cut off there was rolled back.
+    const Status opened = OpenImageForLoad(fs, image);
+    if (!opened.ok()) return opened;
+    const Status read = ReadRecordPayloads(image, records, payload, &in_image);
+    if (!read.ok()) return read.WithNote(opened.note());
 
     const std::vector<uint8_t> written = EncodeRecords(records, edition, layout, font);
     const std::vector<uint8_t> as_left = EncodeRecords(records, edition, layout, base);
@@ -45,7 +48,7 @@ Status CountReplacedUnchangedGlyphs(const std::string& path, Edition edition,
         const bool replaces = std::memcmp(&written[at], &in_image[at], payload) != 0;
         *count += unchanged && replaces;
     }
-    return Status::Ok();
+    return opened;
 }
 
 }  // namespace rw

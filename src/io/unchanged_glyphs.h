@@ -13,8 +13,9 @@ namespace rw {
 // glyph is the same in `base`, the font as the last fullflash load or save left it: the glyphs
 // the user did not change that the save would still replace. Compares, for exactly the records a
 // save writes, the bytes it would write with the bytes the image holds, as a load reads them:
-// ink beyond a wide glyph's width, which every load drops, is no glyph. Only reads the image;
-// fails as a read does (a missing, unreadable or too short image).
+// ink beyond a wide glyph's width, which every load drops, is no glyph. Opens the image as a
+// load does (shared lock, rollback of an interrupted save) and only reads it otherwise; fails as
+// a load does (a missing, unreadable or too short image, a journal it may not use).
 Status CountReplacedUnchangedGlyphs(const std::string& path, Edition edition,
                                     const FontLayout& layout, const FontImage& font,
                                     const FontImage& base, int* count,

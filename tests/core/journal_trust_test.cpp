@@ -19,6 +19,7 @@
 #include "io/image_patch.h"
 #include "io/memory_file_system.h"
 #include "io/rollback_journal.h"
+#include "io/unchanged_glyphs.h"
 #include "journal_test_support.h"
 #include "small_dump.h"
 #include "test_files.h"
@@ -280,6 +281,27 @@ TEST_F(Dump, ADumpThatCannotBeWrittenNamesItsWaitingJournal) {
     EXPECT_EQ(ReadBytes(path()), torn);
 }
 
+// The count of glyphs a save would replace sees the dump as a load does: a save cut off there is
+// rolled back first, and said so, and a journal it may not use stops it.
+TEST_F(Dump, TheCountBeforeASaveRollsBackAnInterruptedSaveFirst) {
+    TearASave(path());
+    int replaced = -1;
+    const Status counted = CountReplacedUnchangedGlyphs(path(), Edition::Cyrillic, layout_, font_,
+                                                        FontImage{}, &replaced);
+    ASSERT_TRUE(counted.ok()) << counted.Line(kEnglish);
+    EXPECT_NE(Render(counted.note(), kEnglish).find("interrupted"), std::string::npos);
+    EXPECT_EQ(ReadBytes(path()), original_);
+    EXPECT_EQ(replaced, 0);  // the font is no glyph of the empty base: all of it is the user's
+
+    TearASave(path());
+    ::chmod(journal().c_str(), 0666);
+    EXPECT_EQ(CountReplacedUnchangedGlyphs(path(), Edition::Cyrillic, layout_, font_, FontImage{},
+                                           &replaced)
+                  .Line(kEnglish),
+              Refusal("may be written by other users: it is not trusted and nothing is written; "
+                      "move it away to go on"));
+}
+
 // Tries, at the first read, to take the file for a save, the way another program's save would.
 class SaveProbingFileSystem final : public testing::ForwardingFileSystem {
   public:
@@ -313,6 +335,13 @@ TEST_F(Dump, LoadsSeeOnlyWholeSaves) {
     ASSERT_TRUE(
         ReadFontFile(sft, FontFileFormat::Sft, BlockSet::FirstN(4), font, font_probing).ok());
     EXPECT_EQ(font_probing.lock_error_, EWOULDBLOCK);
+    // The look before a save, which counts the glyphs it would replace, reads as a load does.
+    SaveProbingFileSystem count_probing(path());
+    int replaced = 0;
+    ASSERT_TRUE(CountReplacedUnchangedGlyphs(path(), Edition::Cyrillic, layout_, font_, FontImage{},
+                                             &replaced, count_probing)
+                    .ok());
+    EXPECT_EQ(count_probing.lock_error_, EWOULDBLOCK);
 
     // A load waits while a save holds the dump, reads once it is done, and gives up after 2 s.
     for (int held_ms : {300, 30000}) {
