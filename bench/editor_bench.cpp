@@ -73,7 +73,7 @@ namespace {
 // along each row and back, with every view the window reads after each move.
 void BM_StrokePerCell(benchmark::State& state, Edition edition, FontKind kind) {
     Session e = Ready(edition, kind);
-    const int last = e.state().wide ? 15 : 7;
+    const int last = e.state().wide() ? 15 : 7;
     int64_t cells = 0;
     for (auto _ : state) {
         e.BeginStroke(1, 1);

@@ -89,20 +89,6 @@ LatinWeightPlaces LatinPlaces(const LatinBases& bases, int record_length, int32_
 
 }  // namespace
 
-int LastRowIndex(FontKind kind) {
-    switch (kind) {
-        case FontKind::Normal:
-            return 11;
-        case FontKind::Small:
-            return 9;
-        case FontKind::Browser:
-            return 9;
-        case FontKind::Big:
-            return 15;
-    }
-    return 11;
-}
-
 FontLayout LookupLayout(Edition edition, PhoneModel model, FontKind kind) {
     const int m = static_cast<int>(model);
     const int k = static_cast<int>(kind);
@@ -126,7 +112,7 @@ FontLayout LookupLayout(Edition edition, PhoneModel model, FontKind kind) {
     layout.bold_base = row.bold_base;
     layout.case_offset = 32 * layout.RecordLength();
     layout.single_weight = row.normal_base == row.bold_base;
-    layout.has_yo_ye = model != PhoneModel::CM35 && model != PhoneModel::S35;
+    layout.has_yo_ye = RowOf(model).has_yo_ye;
     return layout;
 }
 

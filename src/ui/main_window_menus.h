@@ -2,7 +2,8 @@
 
 #include <array>
 
-#include "editor/editor_views.h"
+#include "model/load_scope.h"
+#include "model/phone_layouts.h"
 #include "ui/main_window.h"
 
 class QAction;
@@ -12,15 +13,15 @@ namespace rw::ui {
 
 // The main menu MainMenu1: the menus and the items the window changes after it built them.
 struct TForm1::Menus {
-    QMenu* N1 = nullptr;       // Файл
-    QMenu* SFTSBF1 = nullptr;  // SFT -> SBF (Cyrillic edition)
+    QMenu* N1 = nullptr;        // Файл
+    QMenu* SFTSBF1 = nullptr;   // SFT -> SBF (Cyrillic edition)
     QMenu* EditMenu = nullptr;  // Правка
-    QMenu* N6 = nullptr;       // Шрифт (…)
-    QMenu* N12 = nullptr;      // Тип шрифта
-    QMenu* N15 = nullptr;      // Параметры загрузки ...
-    QMenu* N3 = nullptr;       // Телефон (…)
-    QMenu* Lang = nullptr;     // Язык (Latin edition)
-    QMenu* N4 = nullptr;       // Инфо
+    QMenu* N6 = nullptr;        // Шрифт (…)
+    QMenu* N12 = nullptr;       // Тип шрифта
+    QMenu* N15 = nullptr;       // Параметры загрузки ...
+    QMenu* N3 = nullptr;        // Телефон (…)
+    QMenu* Lang = nullptr;      // Язык (Latin edition)
+    QMenu* N4 = nullptr;        // Инфо
     // Сервис
     QMenu* Service1 = nullptr;
     QAction* N2 = nullptr;
@@ -46,9 +47,9 @@ struct TForm1::Menus {
     QAction* ImportFont1 = nullptr;
     QAction* ImportPng1 = nullptr;
     QAction* ExportPng1 = nullptr;
-    std::array<QAction*, kKindItems> kinds{};    // by FontKind code
-    std::array<QAction*, kModelItems> models{};  // by PhoneModel code
-    std::array<QAction*, kScopeItems> scopes{};  // by load scope tag; null where absent
+    std::array<QAction*, kFontKindCount> kinds{};     // by FontKind code
+    std::array<QAction*, kPhoneModelCount> models{};  // by PhoneModel code
+    std::array<QAction*, kLoadScopeCount> scopes{};   // by load scope tag; null where absent
 };
 
 }  // namespace rw::ui
