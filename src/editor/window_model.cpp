@@ -54,59 +54,73 @@ WindowModel::WindowModel(Edition edition) : edition_(edition) {
 }
 
 void WindowModel::Draw(const ViewFacts& facts) {
-    Screen next = screen_;
-    DrawGlyphs(facts, next);
-    DrawControls(facts, next);
-    const uint32_t changes = Changes(screen_, next);
+    uint32_t changes = 0;
+    DrawGlyphs(facts, changes);
+    DrawControls(facts, changes);
     if (changes == 0) return;
     changes_ |= changes;
     ++generation_;
-    screen_ = std::move(next);
+}
+
+// Puts a freshly drawn value in place and notes the change when it differs from what is shown.
+template <typename T>
+void WindowModel::Show(T& shown, T drawn, uint32_t flag, uint32_t& changes) {
+    if (shown == drawn) return;
+    shown = std::move(drawn);
+    changes |= flag;
 }
 
 // The grid, the labels, the pictures and what names and covers the letters.
-void WindowModel::DrawGlyphs(const ViewFacts& facts, Screen& next) {
+void WindowModel::DrawGlyphs(const ViewFacts& facts, uint32_t& changes) {
     const EditorState& state = facts.state;
+    const FontLayout& layout = state.layout();
+    const GlyphForm form = layout.form();
     const Glyph& working = facts.working;
     const int last_row = state.last_row();
     const bool letter = state.selection.active();
     if (facts.letter_shown) header_byte_ = static_cast<uint8_t>(working[0] >> 8);
-    next.grid = PaintGrid(working, last_row, header_byte_);
-    next.language = state.language;
-    next.row_labels = letter ? RowValues(working, last_row) : StartRowLabels();
-    next.width_label = letter ? std::to_string(working[0]) : "-";
-    next.letter = facts.letter;
-    next.letter_bold = facts.letter_bold;
+    Show(screen_.grid, PaintGrid(working, last_row, header_byte_), kGridChanged, changes);
+    Show(screen_.language, state.language, kHintsChanged, changes);
+    Show(screen_.row_labels, letter ? RowValues(working, last_row) : StartRowLabels(),
+         kRowLabelsChanged, changes);
+    Show(screen_.width_label, letter ? std::to_string(working[0]) : std::string("-"),
+         kLabelsChanged, changes);
+    Show(screen_.letter, facts.letter, kLabelsChanged, changes);
+    Show(screen_.letter_bold, facts.letter_bold, kLabelsChanged, changes);
 
-    const int slots = SlotCount(edition_);
-    for (int k = 0; k < slots; ++k) {
-        PaintThumbnail(facts.font.At(state.form(), {state.block(), k}), last_row,
-                       next.thumbnails[k]);
-        next.thumbnail_hints[k] = SetHint(edition_, state.set(), k);
-        next.covered[k] = state.IsSlotCovered(k);
+    for (int k = 0; k < SlotCount(edition_); ++k) {
+        Picture16 thumbnail;
+        PaintThumbnail(facts.font.At(form, {state.block(), k}), last_row, thumbnail);
+        Show(screen_.thumbnails[k], thumbnail, kThumbnailsChanged, changes);
+        Show(screen_.thumbnail_hints[k], SetHint(edition_, state.set(), k), kHintsChanged, changes);
+        Show(screen_.covered[k], state.IsSlotCovered(k), kCoversChanged, changes);
     }
-    if (facts.edit_image_cleared) next.edit_image.Fill(kWhite);
-    PaintEditImage(working, last_row, next.edit_image);
-    next.edit_image_hint = facts.edit_image_hint;
-    next.framed_slot = letter ? std::optional<int>(state.selected_slot()) : std::nullopt;
-    next.glyph_columns = TraitsOf(state.form()).columns;
+    Picture16 edit_image = screen_.edit_image;
+    if (facts.edit_image_cleared) edit_image.Fill(kWhite);
+    PaintEditImage(working, last_row, edit_image);
+    Show(screen_.edit_image, edit_image, kEditImageChanged, changes);
+    Show(screen_.edit_image_hint, facts.edit_image_hint, kHintsChanged, changes);
+    Show(screen_.framed_slot, letter ? std::optional<int>(state.selected_slot()) : std::nullopt,
+         kFrameChanged, changes);
+    Show(screen_.glyph_columns, TraitsOf(form).columns, kMarkersChanged, changes);
 
-    CoverView& covers = next.covers;
+    CoverView covers;
     if (edition_ == Edition::Cyrillic) {
-        covers.yo_ye_covered = !state.layout().has_yo_ye;
+        covers.yo_ye_covered = !layout.has_yo_ye;
         covers.yo1_hint = SetHint(edition_, state.set(), SetsOf(edition_).yo_ye_slots[0]);
         covers.yo2_hint = SetHint(edition_, state.set(), SetsOf(edition_).yo_ye_slots[1]);
     } else {
         covers.latin_set = state.set();
     }
+    Show(screen_.covers, covers, kCoversChanged, changes);
 }
 
 // The check marks, enabled states and captions of the menus and buttons.
-void WindowModel::DrawControls(const ViewFacts& facts, Screen& next) const {
+void WindowModel::DrawControls(const ViewFacts& facts, uint32_t& changes) {
     const EditorState& state = facts.state;
     const Language language = state.language;
     const bool single = state.single_weight();
-    ControlStates& c = next.controls;
+    ControlStates c;
     for (int m = 0; m < kPhoneModelCount; ++m)
         c.model_checked[m] = m == static_cast<int>(state.model);
     for (int k = 0; k < kFontKindCount; ++k) c.kind_checked[k] = k == static_cast<int>(state.kind);
@@ -130,37 +144,15 @@ void WindowModel::DrawControls(const ViewFacts& facts, Screen& next) const {
     c.undo_caption = StepCaption(UiText::MenuUndo, facts.history.UndoName(), language, edition_);
     c.redo_enabled = facts.history.CanRedo();
     c.redo_caption = StepCaption(UiText::MenuRedo, facts.history.RedoName(), language, edition_);
+    Show(screen_.controls, std::move(c), kControlsChanged, changes);
 
-    next.phone_caption = rw::PhoneMenuCaption(state.model, language);
-    next.font_caption = rw::FontMenuCaption(state.kind, language);
-    next.file_name = state.file_name;
-    next.notice = facts.notice;
-    next.notices = facts.notices;
-}
-
-uint32_t WindowModel::Changes(const Screen& a, const Screen& b) {
-    uint32_t changes = 0;
-    auto flag = [&changes](bool differs, uint32_t bit) {
-        if (differs) changes |= bit;
-    };
-    flag(a.grid != b.grid, kGridChanged);
-    flag(a.row_labels != b.row_labels, kRowLabelsChanged);
-    flag(a.width_label != b.width_label || a.letter != b.letter || a.letter_bold != b.letter_bold,
-         kLabelsChanged);
-    flag(a.thumbnails != b.thumbnails, kThumbnailsChanged);
-    flag(a.edit_image != b.edit_image, kEditImageChanged);
-    flag(a.framed_slot != b.framed_slot, kFrameChanged);
-    flag(a.thumbnail_hints != b.thumbnail_hints || a.edit_image_hint != b.edit_image_hint ||
-             a.language != b.language,
-         kHintsChanged);
-    flag(a.covers != b.covers || a.covered != b.covered, kCoversChanged);
-    flag(a.glyph_columns != b.glyph_columns, kMarkersChanged);
-    flag(a.controls != b.controls, kControlsChanged);
-    flag(a.phone_caption != b.phone_caption || a.font_caption != b.font_caption ||
-             a.file_name != b.file_name,
-         kMenusChanged);
-    flag(a.notices != b.notices, kNoticeChanged);
-    return changes;
+    Show(screen_.phone_caption, std::string(rw::PhoneMenuCaption(state.model, language)),
+         kMenusChanged, changes);
+    Show(screen_.font_caption, std::string(rw::FontMenuCaption(state.kind, language)),
+         kMenusChanged, changes);
+    Show(screen_.file_name, state.file_name, kMenusChanged, changes);
+    screen_.notice = facts.notice;
+    Show(screen_.notices, facts.notices, kNoticeChanged, changes);
 }
 
 CellView WindowModel::Cell(int row, int col) const {

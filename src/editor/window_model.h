@@ -98,10 +98,10 @@ class WindowModel {
         uint64_t notices = 0;
     };
 
-    // The flags of what differs between two screens.
-    static uint32_t Changes(const Screen& before, const Screen& after);
-    void DrawGlyphs(const ViewFacts& facts, Screen& next);
-    void DrawControls(const ViewFacts& facts, Screen& next) const;
+    template <typename T>
+    static void Show(T& shown, T drawn, uint32_t flag, uint32_t& changes);
+    void DrawGlyphs(const ViewFacts& facts, uint32_t& changes);
+    void DrawControls(const ViewFacts& facts, uint32_t& changes);
 
     Edition edition_;
     Screen screen_;

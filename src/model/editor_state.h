@@ -56,7 +56,7 @@ struct EditorState {
     Selection selection;
     LoadScope load_scope = LoadScope::WholeFont;
 
-    FontLayout layout() const { return LookupLayout(edition, model, kind); }
+    const FontLayout& layout() const { return LookupLayout(edition, model, kind); }
     // Glyphs are held 16 pixels wide (always in the Latin edition).
     bool wide() const { return layout().wide; }
     GlyphForm form() const { return FormOf(wide()); }

@@ -15,8 +15,8 @@ constexpr int kPhoneModelCount = 6;
 constexpr int kFontKindCount = 4;
 
 // The phone models by code: the phone menu's item (object name and caption, C 45 reading "C45" in
-// the Latin edition), its place in the menu, the word the command line takes, and whether the
-// phone has Ё and Є.
+// the Latin edition), its place in the menu, the word the command line takes, whether the phone
+// has Ё and Є, and whether it holds every Cyrillic font 16 pixels wide (not only Big).
 struct PhoneModelRow {
     PhoneModel model;
     const char* item;
@@ -25,14 +25,15 @@ struct PhoneModelRow {
     int menu_position;
     const char* word;
     bool has_yo_ye;
+    bool wide_fonts;
 };
 inline constexpr PhoneModelRow kPhoneModels[kPhoneModelCount] = {
-    {PhoneModel::SME45, "N451", "S/ME 45", "S/ME 45", 2, "s45", true},
-    {PhoneModel::SME45i, "N45i1", "S/ME 45i", "S/ME 45i", 3, "s45i", true},
-    {PhoneModel::C45, "C451", "C 45", "C45", 4, "c45", true},
-    {PhoneModel::CM35, "CMS351", "C/M 35", "C/M 35", 0, "cm35", false},
-    {PhoneModel::S35, "S351", "S 35", "S 35", 1, "s35", false},
-    {PhoneModel::M50, "M501", "M 50", "M 50", 5, "m50", true},
+    {PhoneModel::SME45, "N451", "S/ME 45", "S/ME 45", 2, "s45", true, false},
+    {PhoneModel::SME45i, "N45i1", "S/ME 45i", "S/ME 45i", 3, "s45i", true, false},
+    {PhoneModel::C45, "C451", "C 45", "C45", 4, "c45", true, true},
+    {PhoneModel::CM35, "CMS351", "C/M 35", "C/M 35", 0, "cm35", false, false},
+    {PhoneModel::S35, "S351", "S 35", "S 35", 1, "s35", false, false},
+    {PhoneModel::M50, "M501", "M 50", "M 50", 5, "m50", true, true},
 };
 
 // The font kinds by code: the item of the font-kind menu, its place there, the command line's
@@ -105,7 +106,7 @@ struct FontLayout {
     int RecordLength() const { return (last_row + 1) * (wide ? 2 : 1) + 1; }
 };
 
-FontLayout LookupLayout(Edition edition, PhoneModel model, FontKind kind);
+const FontLayout& LookupLayout(Edition edition, PhoneModel model, FontKind kind);
 
 // The same layout with every base moved by `delta` bytes: the records keep their order and
 // distances. Lets tests and fuzzers work on small images instead of megabytes of padding.
