@@ -43,6 +43,18 @@ QAction* AddCheckItem(QMenu* menu, const char* name, const QString& text) {
     return action;
 }
 
+// The items of a table in their menu order: by position, skipping rows without one.
+template <typename Row, size_t N, typename Position>
+std::vector<const Row*> InMenuOrder(const Row (&rows)[N], Position position) {
+    std::vector<const Row*> order;
+    for (const Row& row : rows) {
+        if (position(row) >= 0) order.push_back(&row);
+    }
+    std::sort(order.begin(), order.end(),
+              [&](const Row* a, const Row* b) { return position(*a) < position(*b); });
+    return order;
+}
+
 }  // namespace
 
 void TForm1::BuildMenus() {
@@ -128,18 +140,6 @@ void TForm1::BuildShortcuts() {
     }
     add(QKeySequence(Qt::Key_PageUp), [](Session& s) { s.PressNeighbourLetter(-1); });
     add(QKeySequence(Qt::Key_PageDown), [](Session& s) { s.PressNeighbourLetter(1); });
-}
-
-// The items of a table in their menu order: by position, skipping rows without one.
-template <typename Row, size_t N, typename Position>
-std::vector<const Row*> InMenuOrder(const Row (&rows)[N], Position position) {
-    std::vector<const Row*> order;
-    for (const Row& row : rows) {
-        if (position(row) >= 0) order.push_back(&row);
-    }
-    std::sort(order.begin(), order.end(),
-              [&](const Row* a, const Row* b) { return position(*a) < position(*b); });
-    return order;
 }
 
 void TForm1::BuildFontMenu() {
