@@ -39,12 +39,18 @@ void ReadViews(const Session& e) {
     benchmark::DoNotOptimize(e.view().EditImage().pixels.data());
 }
 
-// Every thumbnail plus the edit image, and the reload of the selected letter that follows (a
-// kind chosen again redraws just that).
+// Every thumbnail plus the edit image, and the reload of the selected letter that follows: the
+// case buttons in turn show another block each time.
 void BM_FullRedraw(benchmark::State& state, Edition edition, FontKind kind) {
     Session e = Ready(edition, kind);
+    bool lower = false;
     for (auto _ : state) {
-        e.ChooseKind(kind);
+        lower = !lower;
+        if (lower) {
+            e.PressLowerCase();
+        } else {
+            e.PressUpperCase();
+        }
         benchmark::DoNotOptimize(e.view().Thumbnail(0).pixels.data());
     }
 }

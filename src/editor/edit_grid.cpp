@@ -73,13 +73,20 @@ GridCell LayoutCell(GlyphForm form, int last_row, int row, int col) {
     return MakeCell(CellRole::Pixel, GridHint::None, columns * row + col);
 }
 
-EditGrid PaintGrid(const Glyph& glyph, int last_row, uint8_t header_byte) {
+EditGrid LayoutGrid(GlyphForm form, int last_row) {
     EditGrid grid;
+    for (int row = 0; row < kGridSize; ++row) {
+        for (int col = 0; col < kGridSize; ++col)
+            grid.At(row, col) = LayoutCell(form, last_row, row, col);
+    }
+    return grid;
+}
+
+EditGrid PaintGrid(EditGrid grid, const Glyph& glyph, uint8_t header_byte) {
     const int first_width = FirstWidthColumn(glyph.form);
     for (int row = 0; row < kGridSize; ++row) {
         for (int col = 0; col < kGridSize; ++col) {
             GridCell& cell = grid.At(row, col);
-            cell = LayoutCell(glyph.form, last_row, row, col);
             switch (cell.role) {
                 case CellRole::Pixel:
                 case CellRole::UnusedColumn:

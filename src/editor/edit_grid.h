@@ -57,11 +57,14 @@ struct EditGrid {
 // columns 8..15 inert).
 GridCell LayoutCell(GlyphForm form, int last_row, int row, int col);
 
-// The grid showing a glyph: every cell in the layout of the glyph's form, rows 0..H coloured by
-// the glyph's bits, as a letter load paints them. The header-bit cells show `header_byte`: after
-// a click the width rule clears the header's high byte, but those cells keep the colours of the
+// Every cell of that layout.
+EditGrid LayoutGrid(GlyphForm form, int last_row);
+
+// The grid showing a glyph: the layout of the glyph's form for its H, rows 0..H coloured by the
+// glyph's bits, as a letter load paints them. The header-bit cells show `header_byte`: after a
+// click the width rule clears the header's high byte, but those cells keep the colours of the
 // last load.
-EditGrid PaintGrid(const Glyph& glyph, int last_row, uint8_t header_byte);
+EditGrid PaintGrid(EditGrid layout, const Glyph& glyph, uint8_t header_byte);
 
 // Colours of a set or clear bit in a cell of a role.
 Rgb CellColour(CellRole role, bool set);

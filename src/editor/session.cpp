@@ -65,6 +65,7 @@ void Session::Draw() {
     const std::string letter = LetterHeld();
     view_.Draw({.state = state_,
                 .font = document_.font(),
+                .font_revision = document_.revision(),
                 .working = working(),
                 .history = history_,
                 .letter = letter,

@@ -79,7 +79,12 @@ void WindowModel::DrawGlyphs(const ViewFacts& facts, uint32_t& changes) {
     const int last_row = state.last_row();
     const bool letter = state.selection.active();
     if (facts.letter_shown) header_byte_ = static_cast<uint8_t>(working[0] >> 8);
-    Show(screen_.grid, PaintGrid(working, last_row, header_byte_), kGridChanged, changes);
+    const GridKey grid_key{form, last_row};
+    if (layout_key_ != grid_key) {
+        layout_ = LayoutGrid(form, last_row);
+        layout_key_ = grid_key;
+    }
+    Show(screen_.grid, PaintGrid(layout_, working, header_byte_), kGridChanged, changes);
     Show(screen_.language, state.language, kHintsChanged, changes);
     Show(screen_.row_labels, letter ? RowValues(working, last_row) : StartRowLabels(),
          kRowLabelsChanged, changes);
@@ -88,11 +93,21 @@ void WindowModel::DrawGlyphs(const ViewFacts& facts, uint32_t& changes) {
     Show(screen_.letter, facts.letter, kLabelsChanged, changes);
     Show(screen_.letter_bold, facts.letter_bold, kLabelsChanged, changes);
 
+    const ThumbnailKey thumbnail_key{facts.font_revision, state.block(), grid_key};
+    const bool thumbnails_stand = thumbnail_key_ == thumbnail_key;
+    const bool names_stand = named_set_ == state.set();
+    thumbnail_key_ = thumbnail_key;
+    named_set_ = state.set();
     for (int k = 0; k < SlotCount(edition_); ++k) {
-        Picture16 thumbnail;
-        PaintThumbnail(facts.font.At(form, {state.block(), k}), last_row, thumbnail);
-        Show(screen_.thumbnails[k], thumbnail, kThumbnailsChanged, changes);
-        Show(screen_.thumbnail_hints[k], SetHint(edition_, state.set(), k), kHintsChanged, changes);
+        if (!thumbnails_stand) {
+            Picture16 thumbnail;
+            PaintThumbnail(facts.font.At(form, {state.block(), k}), last_row, thumbnail);
+            Show(screen_.thumbnails[k], thumbnail, kThumbnailsChanged, changes);
+        }
+        if (!names_stand) {
+            Show(screen_.thumbnail_hints[k], SetHint(edition_, state.set(), k), kHintsChanged,
+                 changes);
+        }
         Show(screen_.covered[k], state.IsSlotCovered(k), kCoversChanged, changes);
     }
     Picture16 edit_image = screen_.edit_image;

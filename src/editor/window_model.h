@@ -21,7 +21,8 @@ namespace rw {
 struct ViewFacts {
     const EditorState& state;
     const FontImage& font;
-    const Glyph& working;  // the working glyph of the live form
+    uint64_t font_revision;  // changes whenever the font does
+    const Glyph& working;    // the working glyph of the live form
     const History& history;
     const std::string& letter;           // Label15 as held: the name of the letter shown
     bool letter_bold;                    // Label15's style
@@ -107,6 +108,23 @@ class WindowModel {
     Screen screen_;
     // The header byte the wide grid's header-bit cells show: that of the letter as last shown.
     uint8_t header_byte_ = 0;
+    // What the grid layout and the thumbnails were last drawn from; they are drawn again only
+    // when that changes.
+    struct GridKey {
+        GlyphForm form;
+        int last_row;
+        friend bool operator==(const GridKey&, const GridKey&) = default;
+    };
+    struct ThumbnailKey {
+        uint64_t font_revision;
+        int block;
+        GridKey layout;
+        friend bool operator==(const ThumbnailKey&, const ThumbnailKey&) = default;
+    };
+    std::optional<GridKey> layout_key_;
+    EditGrid layout_;
+    std::optional<ThumbnailKey> thumbnail_key_;
+    std::optional<int> named_set_;  // the set the thumbnails' hints name
     uint64_t generation_ = 0;
     uint32_t changes_ = kAllChanged;
 };
