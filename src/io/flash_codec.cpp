@@ -242,24 +242,30 @@ void EncodeWideRecord(const WideGlyph& glyph, int last_row, uint8_t* record) {
     }
 }
 
-Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
-                     BlockSet blocks, FontImage& font, FileSystem& fs) {
-    const std::vector<FlashRecord> records = RecordsToRead(edition, layout, blocks);
-    const int payload = RecordPayloadLength(layout);
+Status ReadRecordBytes(const std::string& path, const FontLayout& layout,
+                       const std::vector<FlashRecord>& records, bool for_save,
+                       std::vector<uint8_t>* payloads, int64_t* image_size, FileSystem& fs) {
     // A save into this image that was cut off is undone before anything is read.
     const Status recovered = RecoverInterruptedSave(fs, path);
     if (!recovered.ok()) return recovered;
     File file(fs, path);
     Status status = file.OpenForReading();
-    if (!status.ok()) return status.WithNote(recovered.note());
-    int64_t size = 0;
-    status = file.Size(&size);
-    if (status.ok()) status = ImageLongEnough(path, size, records, layout, /*for_save=*/false);
-    if (!status.ok()) return status.WithNote(recovered.note());
-    std::vector<uint8_t> payloads;
-    status = ReadRecords(file, records, payload, &payloads);
+    if (status.ok()) status = file.Size(image_size);
+    if (status.ok()) status = ImageLongEnough(path, *image_size, records, layout, for_save);
+    if (status.ok()) status = ReadRecords(file, records, RecordPayloadLength(layout), payloads);
     if (status.ok()) status = file.Close();
-    if (!status.ok()) return status.WithNote(recovered.note());
+    return status.ok() ? recovered : status.WithNote(recovered.note());
+}
+
+Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
+                     BlockSet blocks, FontImage& font, FileSystem& fs) {
+    const std::vector<FlashRecord> records = RecordsToRead(edition, layout, blocks);
+    const int payload = RecordPayloadLength(layout);
+    std::vector<uint8_t> payloads;
+    int64_t size = 0;
+    const Status status =
+        ReadRecordBytes(path, layout, records, /*for_save=*/false, &payloads, &size, fs);
+    if (!status.ok()) return status;
 
     // Every read succeeded: only now does the font change.
     const bool wide = edition == Edition::Latin || layout.wide;
@@ -276,12 +282,11 @@ Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout&
             DecodeNarrowRecord(record, layout.last_row, font.Narrow(records[i].glyph));
         }
     }
-    return recovered;
+    return status;
 }
 
-Status WriteFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
-                      const FontImage& font, FileSystem& fs) {
-    const std::vector<FlashRecord> records = RecordsToWrite(edition, layout);
+std::vector<uint8_t> EncodeRecords(Edition edition, const FontLayout& layout,
+                                   const std::vector<FlashRecord>& records, const FontImage& font) {
     const int payload = RecordPayloadLength(layout);
     const bool wide = edition == Edition::Latin || layout.wide;
     std::vector<uint8_t> encoded(records.size() * payload);
@@ -293,6 +298,14 @@ Status WriteFlashFont(const std::string& path, Edition edition, const FontLayout
             EncodeNarrowRecord(font.Narrow(records[i].glyph), layout.last_row, record);
         }
     }
+    return encoded;
+}
+
+Status WriteFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
+                      const FontImage& font, FileSystem& fs) {
+    const std::vector<FlashRecord> records = RecordsToWrite(edition, layout);
+    const int payload = RecordPayloadLength(layout);
+    const std::vector<uint8_t> encoded = EncodeRecords(edition, layout, records, font);
 
     std::vector<JournalEntry> patches(records.size());
     for (size_t i = 0; i < records.size(); ++i) {

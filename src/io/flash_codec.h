@@ -60,6 +60,18 @@ void EncodeWideRecord(const WideGlyph& glyph, int last_row, uint8_t* record);
 Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
                      BlockSet blocks, FontImage& font, FileSystem& fs = SystemFileSystem());
 
+// The payload bytes of `records` in the fullflash at `path`, one record after another, and the
+// image's size. An interrupted save is rolled back first (its note rides on the result); an image
+// too short for the records fails before anything is read, in the save's words when `for_save`.
+Status ReadRecordBytes(const std::string& path, const FontLayout& layout,
+                       const std::vector<FlashRecord>& records, bool for_save,
+                       std::vector<uint8_t>* payloads, int64_t* image_size,
+                       FileSystem& fs = SystemFileSystem());
+
+// The payload bytes a save of `font` puts at each of `records`, one record after another.
+std::vector<uint8_t> EncodeRecords(Edition edition, const FontLayout& layout,
+                                   const std::vector<FlashRecord>& records, const FontImage& font);
+
 // Patches every record of the current font kind into the existing fullflash at `path`. Checks the
 // image is long enough before writing anything; on a failed write puts the old bytes back.
 Status WriteFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
