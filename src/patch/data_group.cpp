@@ -14,6 +14,25 @@ namespace {
 constexpr int kMostHexDigits = 8;
 constexpr int kMostBinaryDigits = 32;
 
+// The escapes a letter names, in both kinds of string: "\n" and so on.
+struct NamedEscape {
+    char letter;
+    uint8_t byte;
+};
+constexpr std::array<NamedEscape, 13> kNamedEscapes = {{{'n', '\n'},
+                                                        {'r', '\r'},
+                                                        {'t', '\t'},
+                                                        {'a', '\a'},
+                                                        {'b', '\b'},
+                                                        {'v', '\v'},
+                                                        {'f', '\f'},
+                                                        {'e', 0x1B},
+                                                        {'\\', '\\'},
+                                                        {'"', '"'},
+                                                        {'\'', '\''},
+                                                        {'/', '/'},
+                                                        {'*', '*'}}};
+
 bool IsWordByte(int c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '?' ||
            c == '_';
@@ -222,12 +241,11 @@ class GroupReader {
 
     // The escape after a "\": one byte in "...", one UTF-16 unit in '...'.
     bool ReadEscape(bool wide, uint32_t* unit) {
-        static constexpr std::string_view kNamed = "n\nr\rt\ta\ab\bv\vf\fe\x1B\\\\\"\"''//**";
         const int c = cursor_.Peek();
-        for (size_t i = 0; i < kNamed.size(); i += 2) {
-            if (c == kNamed[i]) {
+        for (const NamedEscape& named : kNamedEscapes) {
+            if (c == named.letter) {
                 cursor_.Advance();
-                *unit = static_cast<unsigned char>(kNamed[i + 1]);
+                *unit = named.byte;
                 return true;
             }
         }
@@ -245,12 +263,10 @@ class GroupReader {
             if (wide || *unit <= 0xFF) return true;
             return cursor_.Fail("escape " + cursor_.TextSince(begin) + " is past one byte");
         }
-        if (c == kEnd) return cursor_.Fail("unterminated string");
+        if (c == PatchCursor::kEnd) return cursor_.Fail("unterminated string");
         cursor_.Advance();
         return cursor_.Fail("unknown escape " + cursor_.TextSince(begin));
     }
-
-    static constexpr int kEnd = PatchCursor::kEnd;
 
     // \xNN, \uNNNN or \NNN: up to `most` digits of `base` after `skip` letters; `least` digits
     // at the fewest (one, except four for \u).
