@@ -47,7 +47,7 @@ Status PlanPatch(const Patch& patch, PatchOptions options, ImageExcerpt* bytes,
                  PatchOutcome* outcome);
 
 // Applies or undoes a patch in an image held in memory (a copy of a fullflash): every line or,
-// on a failure, none.
+// on a failure, none. What it did to a font is then EffectOnFont(RangesOf(outcome->writes), ...).
 Status ApplyPatchToImage(const Patch& patch, const std::string& image_name, PatchOptions options,
                          std::vector<uint8_t>* image, PatchOutcome* outcome);
 

@@ -7,6 +7,7 @@
 
 #include "io/flash_codec.h"
 #include "io/rollback_journal.h"
+#include "patch/byte_ranges.h"
 #include "patch/font_effect.h"
 #include "patch/patch_apply.h"
 #include "patch/patch_reader.h"
@@ -61,6 +62,10 @@ TEST(PatchApply, OldBytesAreCheckedAndLinesAlreadyInPlaceAreLeft) {
     ASSERT_EQ(outcome.writes.size(), 3u);
     EXPECT_EQ(outcome.writes[0].position, 0x10);
     EXPECT_EQ(outcome.writes[0].bytes, (Bytes{0xAA, 0xBB}));
+    const std::vector<ByteRange> written = RangesOf(outcome.writes);
+    ASSERT_EQ(written.size(), 3u);
+    EXPECT_EQ(written[2].begin, 0x38);
+    EXPECT_EQ(written[2].end, 0x39);
 }
 
 TEST(PatchApply, OtherBytesRefuseTheWholePatchUnlessForced) {
