@@ -106,8 +106,8 @@ Status ImageLongEnough(const std::string& path, int64_t size,
     return Status::Failure(path, Message{id, {std::to_string(size), std::to_string(required)}});
 }
 
-}  // namespace
-
+// Reads the payload of every record into `payloads`, one after the other in the order given,
+// with few reads: one when the records lie close together, else merged runs.
 Status ReadRecordPayloads(File& file, const std::vector<FlashRecord>& records, int payload,
                           std::vector<uint8_t>* payloads) {
     payloads->resize(records.size() * payload);
@@ -145,6 +145,8 @@ Status ReadRecordPayloads(File& file, const std::vector<FlashRecord>& records, i
     }
     return Status::Ok();
 }
+
+}  // namespace
 
 int SlotsWithRecords(Edition edition, int block) {
     if (edition == Edition::Cyrillic) return 34;
@@ -237,24 +239,32 @@ void EncodeWideRecord(const WideGlyph& glyph, int last_row, uint8_t* record) {
     }
 }
 
+Status ReadRecordBytes(File& image, const FontLayout& layout,
+                       const std::vector<FlashRecord>& records, bool for_save,
+                       std::vector<uint8_t>* payloads, int64_t* image_size) {
+    Status status = image.Size(image_size);
+    if (status.ok()) status = ImageLongEnough(image.path(), *image_size, records, layout, for_save);
+    if (status.ok()) {
+        status = ReadRecordPayloads(image, records, RecordPayloadLength(layout), payloads);
+    }
+    return status;
+}
+
 Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
                      BlockSet blocks, FontImage& font, FileSystem& fs) {
     const std::vector<FlashRecord> records = RecordsToRead(edition, layout, blocks);
-    const int payload = RecordPayloadLength(layout);
     // A save into this image that was cut off is undone before anything is read.
     File file(fs, path);
     const Status recovered = OpenImageForLoad(fs, file);
     if (!recovered.ok()) return recovered;
-    int64_t size = 0;
-    Status status = file.Size(&size);
-    if (status.ok()) status = ImageLongEnough(path, size, records, layout, /*for_save=*/false);
-    if (!status.ok()) return status.WithNote(recovered.note());
     std::vector<uint8_t> payloads;
-    status = ReadRecordPayloads(file, records, payload, &payloads);
+    int64_t size = 0;
+    Status status = ReadRecordBytes(file, layout, records, /*for_save=*/false, &payloads, &size);
     if (status.ok()) status = file.Close();
     if (!status.ok()) return status.WithNote(recovered.note());
 
     // Every read succeeded: only now does the font change.
+    const int payload = RecordPayloadLength(layout);
     const bool wide = edition == Edition::Latin || layout.wide;
     if (wide) {
         font.ClearWide();

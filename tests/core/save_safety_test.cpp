@@ -14,11 +14,11 @@
 #include <functional>
 
 #include "faulty_file_system.h"
-#include "forwarding_file_system.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
 #include "io/rollback_journal.h"
 #include "io/safe_replace.h"
+#include "pausing_file_system.h"
 #include "small_dump.h"
 #include "test_files.h"
 
@@ -26,25 +26,8 @@ namespace rw {
 namespace {
 
 using Op = testing::FaultyFileSystem::Op;
+using testing::PausingFileSystem;
 using testing::ReadBytes;
-
-// The real file system, except that the n-th write does something of the test's first: stop
-// the process half-way through it, the way a crash or a kill -9 would find it, or send it a signal.
-class PausingFileSystem final : public testing::ForwardingFileSystem {
-  public:
-    using Interruption = std::function<void(int fd, const void* b, size_t n, int64_t pos)>;
-    PausingFileSystem(int nth, Interruption interruption)
-        : nth_(nth), interruption_(std::move(interruption)) {}
-    int64_t WriteAt(int fd, const void* b, size_t n, int64_t pos) override {
-        if (++writes_ == nth_) interruption_(fd, b, n, pos);
-        return real().WriteAt(fd, b, n, pos);
-    }
-
-  private:
-    int nth_;
-    Interruption interruption_;
-    int writes_ = 0;
-};
 
 class FlashSave : public testing::SmallDump {
   protected:
