@@ -95,7 +95,7 @@ class GroupReader {
         return ReadHexBytes();
     }
 
-    bool Unknown() { return cursor_.Fail("unknown token \"" + cursor_.TokenHere() + "\""); }
+    bool Unknown() { return cursor_.Fail({MessageId::PatchUnknownToken, {cursor_.TokenHere()}}); }
 
     // The bytes of the word at the cursor, stepped over.
     std::string_view TakeWord() {
@@ -109,12 +109,11 @@ class GroupReader {
         const std::string_view word = TakeWord();
         for (const char c : word) {
             if (HexDigitValue(c) < 0) {
-                return cursor_.Fail("placeholder \"" + cursor_.TextSince(begin) +
-                                    "\" in the data: put a value in its place");
+                return cursor_.Fail({MessageId::PatchPlaceholder, {cursor_.TextSince(begin)}});
             }
         }
         if (word.size() % 2 != 0) {
-            return cursor_.Fail("odd number of hex digits in " + cursor_.TextSince(begin));
+            return cursor_.Fail({MessageId::PatchOddHexDigits, {cursor_.TextSince(begin)}});
         }
         for (size_t i = 0; i < word.size(); i += 2) {
             bytes_->push_back(
@@ -129,8 +128,7 @@ class GroupReader {
         cursor_.Advance(2);
         if (!(this->*number)(begin)) return false;
         if (cursor_.AtLineComment() || (cursor_.Peek() == '/' && cursor_.Peek(1) == '*')) {
-            return cursor_.Fail("a comment right after " + cursor_.TextSince(begin) +
-                                " needs a space before it");
+            return cursor_.Fail({MessageId::PatchCommentAfterNumber, {cursor_.TextSince(begin)}});
         }
         return true;
     }
@@ -139,12 +137,12 @@ class GroupReader {
         const std::string_view digits = TakeWord();
         uint64_t value = 0;
         for (const char c : digits) {
-            if (HexDigitValue(c) < 0) return NotANumber(begin, "a hexadecimal");
+            if (HexDigitValue(c) < 0) return NotANumber(begin, MessageId::PatchNotHexNumber);
             value = value << 4 | static_cast<uint64_t>(HexDigitValue(c));
         }
-        if (digits.empty()) return NotANumber(begin, "a hexadecimal");
+        if (digits.empty()) return NotANumber(begin, MessageId::PatchNotHexNumber);
         if (digits.size() > kMostHexDigits) {
-            return cursor_.Fail(cursor_.TextSince(begin) + " has more than 8 hex digits");
+            return cursor_.Fail({MessageId::PatchTooManyHexDigits, {cursor_.TextSince(begin)}});
         }
         AppendLittleEndian(value, static_cast<int>((digits.size() + 1) / 2), bytes_);
         return true;
@@ -154,12 +152,12 @@ class GroupReader {
         const std::string_view digits = TakeWord();
         uint64_t value = 0;
         for (const char c : digits) {
-            if (c != '0' && c != '1') return NotANumber(begin, "a binary");
+            if (c != '0' && c != '1') return NotANumber(begin, MessageId::PatchNotBinaryNumber);
             value = value << 1 | static_cast<uint64_t>(c - '0');
         }
-        if (digits.empty()) return NotANumber(begin, "a binary");
+        if (digits.empty()) return NotANumber(begin, MessageId::PatchNotBinaryNumber);
         if (digits.size() > kMostBinaryDigits) {
-            return cursor_.Fail(cursor_.TextSince(begin) + " has more than 32 binary digits");
+            return cursor_.Fail({MessageId::PatchTooManyBinaryDigits, {cursor_.TextSince(begin)}});
         }
         AppendLittleEndian(value, static_cast<int>((digits.size() + 7) / 8), bytes_);
         return true;
@@ -173,17 +171,16 @@ class GroupReader {
         uint64_t value = 0;
         bool overflow = false;
         for (const char c : digits) {
-            if (c < '0' || c > '9') return NotANumber(begin, "a decimal");
+            if (c < '0' || c > '9') return NotANumber(begin, MessageId::PatchNotDecimalNumber);
             const uint64_t digit = static_cast<uint64_t>(c - '0');
             overflow |= value > (std::numeric_limits<uint64_t>::max() - digit) / 10;
             value = value * 10 + digit;
         }
-        if (digits.empty()) return NotANumber(begin, "a decimal");
+        if (digits.empty()) return NotANumber(begin, MessageId::PatchNotDecimalNumber);
         const int size = DecimalSize(digits.size());
         if (size == 0) {
-            return cursor_.Fail(cursor_.TextSince(begin) + " has " + std::to_string(digits.size()) +
-                                " digits: a decimal number takes up to 3 digits for one byte, or "
-                                "5, 8, 10, 13, 15, 17 or 20 (leading zeros count)");
+            return cursor_.Fail({MessageId::PatchDecimalDigitCount,
+                                 {cursor_.TextSince(begin), std::to_string(digits.size())}});
         }
         const int bits = 8 * size;
         const uint64_t unsigned_max = bits == 64 ? ~uint64_t{0} : (uint64_t{1} << bits) - 1;
@@ -192,16 +189,16 @@ class GroupReader {
                                  : sign == '-' ? uint64_t{1} << (bits - 1)
                                                : (uint64_t{1} << (bits - 1)) - 1;
         if (overflow || value > largest) {
-            return cursor_.Fail(cursor_.TextSince(begin) + " does not fit in " +
-                                std::to_string(size) + (size == 1 ? " byte" : " bytes"));
+            return cursor_.Fail({MessageId::PatchNumberDoesNotFit,
+                                 {cursor_.TextSince(begin), std::to_string(size)}});
         }
         AppendLittleEndian(sign == '-' ? ~value + 1 : value, size, bytes_);
         return true;
     }
 
-    bool NotANumber(size_t begin, const char* kind) {
+    bool NotANumber(size_t begin, MessageId kind) {
         while (IsWordByte(cursor_.Peek())) cursor_.Advance();
-        return cursor_.Fail(cursor_.TextSince(begin) + " is not " + kind + " number");
+        return cursor_.Fail({kind, {cursor_.TextSince(begin)}});
     }
 
     // "..." (bytes as they stand) or '...' (UTF-16LE of each Windows-1251 character). A "\" at
@@ -211,7 +208,9 @@ class GroupReader {
         const int start_line = cursor_.line();
         cursor_.Advance();
         for (;;) {
-            if (cursor_.AtLineEnd()) return cursor_.FailAt(start_line, "unterminated string");
+            if (cursor_.AtLineEnd()) {
+                return cursor_.FailAt(start_line, {MessageId::PatchUnterminatedString, {}});
+            }
             const int c = cursor_.Peek();
             if (c == quote) {
                 cursor_.Advance();
@@ -219,8 +218,7 @@ class GroupReader {
             }
             if ((c == '/' && (cursor_.Peek(1) == '*' || cursor_.Peek(1) == '/')) ||
                 (c == '*' && cursor_.Peek(1) == '/')) {
-                return cursor_.Fail(
-                    "unescaped /*, */ or // in a string: write them as \\/\\*, \\*\\/ and \\/\\/");
+                return cursor_.Fail({MessageId::PatchCommentMarkInString, {}});
             }
             uint32_t unit = 0;
             if (c == '\\') {
@@ -254,18 +252,17 @@ class GroupReader {
             if (!ReadCodeEscape(begin, 1, 16, 2, unit)) return false;
             // Above 7F a byte string would depend on the code page the patch was written in.
             if (wide || *unit <= 0x7F) return true;
-            return cursor_.Fail("escape " + cursor_.TextSince(begin) +
-                                " in a \"...\" string: at most \\x7F there");
+            return cursor_.Fail({MessageId::PatchByteEscapeAbove7F, {cursor_.TextSince(begin)}});
         }
         if (c == 'u' && wide) return ReadCodeEscape(begin, 1, 16, 4, unit, 4);
         if (c >= '0' && c <= '7') {
             if (!ReadCodeEscape(begin, 0, 8, 3, unit)) return false;
             if (wide || *unit <= 0xFF) return true;
-            return cursor_.Fail("escape " + cursor_.TextSince(begin) + " is past one byte");
+            return cursor_.Fail({MessageId::PatchEscapePastOneByte, {cursor_.TextSince(begin)}});
         }
-        if (c == PatchCursor::kEnd) return cursor_.Fail("unterminated string");
+        if (c == PatchCursor::kEnd) return cursor_.Fail({MessageId::PatchUnterminatedString, {}});
         cursor_.Advance();
-        return cursor_.Fail("unknown escape " + cursor_.TextSince(begin));
+        return cursor_.Fail({MessageId::PatchUnknownEscape, {cursor_.TextSince(begin)}});
     }
 
     // \xNN, \uNNNN or \NNN: up to `most` digits of `base` after `skip` letters; `least` digits
@@ -281,7 +278,9 @@ class GroupReader {
             value = value * static_cast<uint32_t>(base) + static_cast<uint32_t>(d);
             cursor_.Advance();
         }
-        if (digits < least) return cursor_.Fail("incomplete escape " + cursor_.TextSince(begin));
+        if (digits < least) {
+            return cursor_.Fail({MessageId::PatchIncompleteEscape, {cursor_.TextSince(begin)}});
+        }
         *unit = value;
         return true;
     }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "edition/message.h"
+
 namespace rw {
 
 // The #pragma switches of a patch as they stand at a line, with the defaults a patch starts with.
@@ -39,7 +41,7 @@ struct DataLine {
 // Something a patch author should look at that does not stop the patch from being used.
 struct PatchWarning {
     int line = 0;
-    std::string text;
+    Message message;
 };
 
 // A patch as read: its data lines in file order and the warnings found on the way.

@@ -20,19 +20,17 @@ bool Holds(std::span<const uint8_t> bytes, std::span<const uint8_t> expected) {
 
 Status OtherBytes(const Patch& patch, const DataLine& line) {
     return PatchFailure(patch.name, line.line,
-                        "the fullflash holds other bytes at " + PatchAddress(line.address) +
-                            " than the patch expects");
+                        {MessageId::PatchOtherBytes, {PatchAddress(line.address)}});
 }
 
 // Every line of an undo must have old bytes to put back and let itself be undone.
 Status CheckUndoable(const Patch& patch) {
     for (const DataLine& line : patch.lines) {
         if (!line.HasOldData()) {
-            return PatchFailure(patch.name, line.line, "no old data: the line cannot be undone");
+            return PatchFailure(patch.name, line.line, {MessageId::PatchLineCannotBeUndone, {}});
         }
         if (!line.pragmas.undo) {
-            return PatchFailure(patch.name, line.line,
-                                "the patch forbids undoing this line (#pragma disable undo)");
+            return PatchFailure(patch.name, line.line, {MessageId::PatchForbidsUndo, {}});
         }
     }
     return Status::Ok();
@@ -72,10 +70,9 @@ std::vector<ByteRange> PatchFootprint(const Patch& patch) {
 Status CheckPatchFitsImage(const Patch& patch, int64_t image_size, const std::string& image_name) {
     for (const DataLine& line : patch.lines) {
         if (line.End() <= image_size) continue;
-        return PatchFailure(
-            patch.name, line.line,
-            "the data at " + PatchAddress(line.address) + " reach past the end of " + image_name +
-                " (" + std::to_string(image_size) + " bytes): a fullflash is never lengthened");
+        return PatchFailure(patch.name, line.line,
+                            {MessageId::PatchPastImageEnd,
+                             {PatchAddress(line.address), image_name, std::to_string(image_size)}});
     }
     return Status::Ok();
 }
@@ -151,10 +148,8 @@ Status ApplyPatchToFlash(const std::string& path, const Patch& patch, PatchOptio
     // The plan holds only for the bytes it was made from: under the lock, before the first write,
     // the image must still hold them.
     const auto still_as_seen = [&](int64_t size_now) {
-        const Status changed = Status::Failure(
-            path,
-            "another program changed the fullflash while the patch was checked; nothing "
-            "was written");
+        const Status changed =
+            Status::Failure(path, Message{MessageId::PatchImageChangedMeanwhile, {}});
         if (size_now != size) return changed;
         File again(fs, path);
         ImageExcerpt now;

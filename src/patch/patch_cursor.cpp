@@ -80,7 +80,7 @@ bool PatchCursor::SkipComment() {
         if (Peek() == '\n') ++line_;
         Advance();
     }
-    return FailAt(start, "unterminated comment: /* without */");
+    return FailAt(start, {MessageId::PatchUnterminatedComment, {}});
 }
 
 bool PatchCursor::SkipBlanks(bool in_data) {
@@ -99,7 +99,7 @@ bool PatchCursor::SkipBlanks(bool in_data) {
     }
 }
 
-bool PatchCursor::FailAt(int line, std::string reason) {
+bool PatchCursor::FailAt(int line, Message reason) {
     if (!fault_) fault_ = PatchFault{line, std::move(reason)};
     return false;
 }

@@ -5,12 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "edition/message.h"
+
 namespace rw {
 
 // The first fault found in a patch: the line it stands on and what is wrong.
 struct PatchFault {
     int line = 0;
-    std::string reason;
+    Message reason;
 };
 
 // Walks the text of a patch byte by byte, counting lines, and keeps the first fault found.
@@ -55,8 +57,8 @@ class PatchCursor {
     bool SkipBlanks(bool in_data = false);
 
     // Keeps the first fault only and returns false, so a reader can `return cursor.Fail(...)`.
-    bool Fail(std::string reason) { return FailAt(line_, std::move(reason)); }
-    bool FailAt(int line, std::string reason);
+    bool Fail(Message reason) { return FailAt(line_, std::move(reason)); }
+    bool FailAt(int line, Message reason);
     const std::optional<PatchFault>& fault() const { return fault_; }
 
     // The text from here to the next blank or line end (at most 24 bytes) as a message shows it:

@@ -6,12 +6,13 @@ std::string PatchPlace(const std::string& name, int line) {
     return line > 0 ? name + ":" + std::to_string(line) : name;
 }
 
-Status PatchFailure(const std::string& name, int line, const std::string& reason) {
-    return Status::Failure(PatchPlace(name, line), reason);
+Status PatchFailure(const std::string& name, int line, Message reason) {
+    return Status::Failure(PatchPlace(name, line), std::move(reason));
 }
 
-std::string WarningMessage(const std::string& name, const PatchWarning& warning) {
-    return PatchPlace(name, warning.line) + ": warning: " + warning.text;
+std::string WarningMessage(const std::string& name, const PatchWarning& warning, int language) {
+    return PatchPlace(name, warning.line) + ": " +
+           Render(Message{MessageId::PatchWarning, {}, {warning.message}}, language);
 }
 
 }  // namespace rw

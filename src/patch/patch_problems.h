@@ -14,9 +14,9 @@ namespace rw {
 std::string PatchPlace(const std::string& name, int line);
 
 // A patch that cannot be used, as a failure whose path is the place.
-Status PatchFailure(const std::string& name, int line, const std::string& reason);
+Status PatchFailure(const std::string& name, int line, Message reason);
 
-// "s45.vkp:3: warning: no old data: ...".
-std::string WarningMessage(const std::string& name, const PatchWarning& warning);
+// "s45.vkp:3: warning: no old data: ..." in a language.
+std::string WarningMessage(const std::string& name, const PatchWarning& warning, int language);
 
 }  // namespace rw

@@ -29,10 +29,6 @@ bool IsNameByte(int c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
 }
 
-std::string BytesWord(size_t count) {
-    return std::to_string(count) + (count == 1 ? " byte" : " bytes");
-}
-
 // "+0C0000" or "-000010".
 std::string SignedAddress(int64_t value) {
     return (value < 0 ? "-" : "+") + PatchAddress(value < 0 ? -value : value);
@@ -44,8 +40,7 @@ class PatchReader {
 
     bool ReadAll() {
         if (cursor_.LooksAt("\xEF\xBB\xBF")) cursor_.Advance(3);  // a UTF-8 byte order mark
-        if (cursor_.LooksAt("{\\rtf"))
-            return cursor_.Fail("an RTF document: save it as plain text");
+        if (cursor_.LooksAt("{\\rtf")) return cursor_.Fail({MessageId::PatchRtfDocument, {}});
         while (!cursor_.AtEnd()) {
             if (!ReadStatement()) return false;
         }
@@ -87,7 +82,7 @@ class PatchReader {
         return true;
     }
 
-    bool Unknown() { return cursor_.Fail("unknown token \"" + cursor_.TokenHere() + "\""); }
+    bool Unknown() { return cursor_.Fail({MessageId::PatchUnknownToken, {cursor_.TokenHere()}}); }
 
     std::string_view TakeName() {
         size_t length = 0;
@@ -100,7 +95,7 @@ class PatchReader {
         if (!cursor_.SkipBlanks()) return false;
         const std::string_view action = TakeName();
         if (action != "enable" && action != "disable") {
-            return cursor_.Fail("#pragma takes enable or disable and a name");
+            return cursor_.Fail({MessageId::PatchPragmaWithoutSwitch, {}});
         }
         if (!cursor_.SkipBlanks()) return false;
         const size_t begin = cursor_.position();
@@ -112,8 +107,8 @@ class PatchReader {
                 return EndOfStatement();
             }
         }
-        if (name.empty()) return cursor_.Fail("#pragma takes enable or disable and a name");
-        return cursor_.Fail("unknown #pragma name " + cursor_.TextSince(begin));
+        if (name.empty()) return cursor_.Fail({MessageId::PatchPragmaWithoutSwitch, {}});
+        return cursor_.Fail({MessageId::PatchUnknownPragma, {cursor_.TextSince(begin)}});
     }
 
     // Hex digits with an optional 0x, as an address or a corrector has them; false when there
@@ -146,7 +141,7 @@ class PatchReader {
         size_t digits = 0;
         if (!ReadHexValue(&value, &digits)) return UnknownFrom(begin);
         if (value >= kAddressLimit) {
-            return cursor_.Fail("corrector " + cursor_.TextSince(begin) + " is past 32 bits");
+            return cursor_.Fail({MessageId::PatchCorrectorPast32Bits, {cursor_.TextSince(begin)}});
         }
         corrector_ = sign * value;
         if (corrector_ != 0) corrector_line_ = cursor_.line();
@@ -155,7 +150,7 @@ class PatchReader {
 
     bool UnknownFrom(size_t begin) {
         while (!cursor_.AtLineEnd() && !cursor_.AtBlank()) cursor_.Advance();
-        return cursor_.Fail("unknown token \"" + cursor_.TextSince(begin) + "\"");
+        return cursor_.Fail({MessageId::PatchUnknownToken, {cursor_.TextSince(begin)}});
     }
 
     bool ReadDataLine() {
@@ -165,16 +160,16 @@ class PatchReader {
         size_t digits = 0;
         if (!ReadHexValue(&address, &digits)) return UnknownFrom(begin);
         if (cursor_.Peek() != ':') {
-            return cursor_.Fail("a colon must follow the address " + cursor_.TextSince(begin));
+            return cursor_.Fail({MessageId::PatchColonAfterAddress, {cursor_.TextSince(begin)}});
         }
         if (address >= kAddressLimit) {
-            return cursor_.Fail("address " + cursor_.TextSince(begin) + " is past 32 bits");
+            return cursor_.Fail({MessageId::PatchAddressPast32Bits, {cursor_.TextSince(begin)}});
         }
         cursor_.Advance();
         const int64_t corrected = address + corrector_;
         if (corrected < 0 || corrected >= kAddressLimit) {
-            return cursor_.Fail("address " + PatchAddress(address) + " with the corrector " +
-                                SignedAddress(corrector_) + " is outside 32 bits");
+            return cursor_.Fail({MessageId::PatchCorrectedAddressOutside32Bits,
+                                 {PatchAddress(address), SignedAddress(corrector_)}});
         }
 
         std::vector<std::vector<uint8_t>> groups;
@@ -182,8 +177,7 @@ class PatchReader {
             if (!cursor_.SkipBlanks(/*in_data=*/true)) return false;
             if (cursor_.AtLineEnd() || cursor_.AtLineComment()) break;
             if (groups.size() == 2) {
-                return cursor_.Fail("a third data group \"" + cursor_.TokenHere() +
-                                    "\": a data line holds old and new data at most");
+                return cursor_.Fail({MessageId::PatchThirdDataGroup, {cursor_.TokenHere()}});
             }
             groups.emplace_back();
             if (!ReadDataGroup(cursor_, &groups.back())) return false;
@@ -193,9 +187,9 @@ class PatchReader {
     }
 
     bool AddDataLine(int line, uint32_t address, std::vector<std::vector<uint8_t>>& groups) {
-        if (groups.empty()) return cursor_.FailAt(line, "no data after the address");
+        if (groups.empty()) return cursor_.FailAt(line, {MessageId::PatchNoDataAfterAddress, {}});
         for (const auto& group : groups) {
-            if (group.empty()) return cursor_.FailAt(line, "an empty data group");
+            if (group.empty()) return cursor_.FailAt(line, {MessageId::PatchEmptyDataGroup, {}});
         }
         DataLine data;
         data.address = address;
@@ -205,20 +199,16 @@ class PatchReader {
         if (groups.size() == 2) {
             data.old_bytes = std::move(groups.front());
             if (data.old_bytes->size() < data.new_bytes.size()) {
-                return cursor_.FailAt(line, "old data (" + BytesWord(data.old_bytes->size()) +
-                                                ") shorter than new data (" +
-                                                BytesWord(data.new_bytes.size()) + ")");
+                return cursor_.FailAt(line, {MessageId::PatchOldShorterThanNew,
+                                             {std::to_string(data.old_bytes->size()),
+                                              std::to_string(data.new_bytes.size())}});
             }
         }
         if (data.End() > kAddressLimit) {
-            return cursor_.FailAt(line,
-                                  "the data at " + PatchAddress(address) + " run past 32 bits");
+            return cursor_.FailAt(line, {MessageId::PatchDataPast32Bits, {PatchAddress(address)}});
         }
         if (!data.HasOldData() && pragmas_.warn_no_old_on_apply) {
-            patch_->warnings.push_back(
-                {line,
-                 "no old data: the line is not checked before it is written and cannot "
-                 "be undone"});
+            patch_->warnings.push_back({line, {MessageId::PatchWarningNoOldData, {}}});
         }
         patch_->lines.push_back(std::move(data));
         return true;
@@ -229,16 +219,16 @@ class PatchReader {
         if (corrector_ != 0) {
             patch_->warnings.push_back(
                 {corrector_line_,
-                 "the corrector " + SignedAddress(corrector_) + " is not ended with +0"});
+                 {MessageId::PatchWarningCorrectorLeft, {SignedAddress(corrector_)}}});
         }
         const PatchPragmas defaults;
         for (size_t i = 0; i < kPragmaNames.size(); ++i) {
             const bool now = pragmas_.*kPragmaNames[i].flag;
             if (now == defaults.*kPragmaNames[i].flag) continue;
-            patch_->warnings.push_back({pragma_lines_[i], std::string("#pragma ") +
-                                                              (now ? "enable " : "disable ") +
-                                                              std::string(kPragmaNames[i].name) +
-                                                              " is not put back before the end"});
+            const MessageId left = now ? MessageId::PatchWarningPragmaEnabledLeft
+                                       : MessageId::PatchWarningPragmaDisabledLeft;
+            patch_->warnings.push_back(
+                {pragma_lines_[i], {left, {std::string(kPragmaNames[i].name)}}});
         }
     }
 
@@ -260,7 +250,7 @@ Status ReadPatchText(std::string_view text, const std::string& name, Patch* patc
         const PatchFault& fault = *reader.cursor().fault();
         return PatchFailure(name, fault.line, fault.reason);
     }
-    if (read.lines.empty()) return PatchFailure(name, 0, "no data line in the patch");
+    if (read.lines.empty()) return PatchFailure(name, 0, {MessageId::PatchNoDataLine, {}});
     *patch = std::move(read);
     return Status::Ok();
 }
@@ -272,7 +262,7 @@ Status ReadPatchFile(const std::string& path, Patch* patch, FileSystem& fs) {
     if (status.ok()) status = file.Size(&size);
     if (!status.ok()) return status;
     if (size > kLargestPatchFile) {
-        return Status::Failure(path, "too large for a patch (" + std::to_string(size) + " bytes)");
+        return Status::Failure(path, Message{MessageId::PatchFileTooLarge, {std::to_string(size)}});
     }
     std::vector<uint8_t> bytes(static_cast<size_t>(size));
     status = file.ReadAt(0, bytes);

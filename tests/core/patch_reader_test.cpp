@@ -194,12 +194,12 @@ TEST(PatchReader, WarningsForLinesWithoutOldDataAndStateLeftOnAtTheEnd) {
         "+100\n"
         "30: 00 01\n");
     ASSERT_EQ(patch.warnings.size(), 3u);
-    EXPECT_EQ(WarningMessage(patch.name, patch.warnings[0]),
+    EXPECT_EQ(WarningMessage(patch.name, patch.warnings[0], kEnglish),
               "t.vkp:1: warning: no old data: the line is not checked before it is written and "
               "cannot be undone");
-    EXPECT_EQ(WarningMessage(patch.name, patch.warnings[1]),
+    EXPECT_EQ(WarningMessage(patch.name, patch.warnings[1], kEnglish),
               "t.vkp:4: warning: the corrector +000100 is not ended with +0");
-    EXPECT_EQ(WarningMessage(patch.name, patch.warnings[2]),
+    EXPECT_EQ(WarningMessage(patch.name, patch.warnings[2], kEnglish),
               "t.vkp:2: warning: #pragma disable warn_no_old_on_apply is not put back before the "
               "end");
 }
@@ -276,6 +276,29 @@ TEST(PatchReader, EveryFaultIsOneLineNamingTheFileAndTheLine) {
         EXPECT_EQ(Fault(text), message) << text;
         EXPECT_EQ(message.find('\n'), std::string::npos);
     }
+}
+
+// The window shows a patch's faults and warnings in its own language; the place and the words
+// quoted from the patch stay as they are.
+TEST(PatchReader, FaultsAndWarningsReadInRussianToo) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"10: 00 01\n20: 0011 223344", "t.vkp:2: старые данные (2 байта) короче новых (3 байта)"},
+        {"10: 0i1234",
+         "t.vkp:1: 0i1234: 4 цифры, а в десятичном числе их до 3 на один байт либо "
+         "5, 8, 10, 13, 15, 17 или 20 (ведущие нули считаются)"},
+        {"10: 00 XX", "t.vkp:1: заполнитель «XX» в данных: впишите вместо него значение"},
+        {"{\\rtf1\\ansi", "t.vkp:1: документ RTF: сохраните его как обычный текст"},
+        {"; nothing but a comment", "t.vkp: в патче нет ни одной строки данных"},
+    };
+    for (const auto& [text, message] : cases) {
+        Patch patch;
+        EXPECT_EQ(ReadPatchText(text, "t.vkp", &patch).Line(kRussian), message) << text;
+    }
+    Patch patch;
+    ASSERT_TRUE(ReadPatchText("10: 01\n", "t.vkp", &patch).ok());
+    EXPECT_EQ(WarningMessage(patch.name, patch.warnings[0], kRussian),
+              "t.vkp:1: предупреждение: нет старых данных: строка не проверяется перед записью, "
+              "и её нельзя отменить");
 }
 
 TEST(PatchReader, AFileIsReadWholeAndNamedByItsPath) {

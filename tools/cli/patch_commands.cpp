@@ -28,7 +28,8 @@ std::optional<int> ReadPatchOrReport(const std::string& path, Patch* patch, std:
     const Status status = ReadPatchFile(path, patch);
     if (!status.ok()) return ReportFileFailure(status, err);
     for (const PatchWarning& warning : patch->warnings) {
-        err << "runewright-cli: " << EscapeControlBytes(WarningMessage(path, warning)) << "\n";
+        err << "runewright-cli: " << EscapeControlBytes(WarningMessage(path, warning, kEnglish))
+            << "\n";
     }
     return std::nullopt;
 }
