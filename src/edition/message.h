@@ -119,9 +119,15 @@ enum class MessageId {
     PatchForbidsUndo,
     PatchPastImageEnd,
     PatchImageChangedMeanwhile,
+    // V_Klay patches in the window.
+    PatchNotNeeded,
+    PatchSaved,
+    PatchChangesGlyphs,
+    PatchChangesBytesOutside,
+    PatchLeavesFont,
 };
 // The last row of the table; the table's size follows from it.
-inline constexpr MessageId kLastMessageId = MessageId::PatchImageChangedMeanwhile;
+inline constexpr MessageId kLastMessageId = MessageId::PatchLeavesFont;
 
 // One message: the row of the table and the words that fill its blanks, in order. Numbers are
 // given as their digits; the table picks the noun that agrees with them. A message that wraps

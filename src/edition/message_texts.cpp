@@ -234,6 +234,17 @@ constexpr MessageRow kMessages[] = {
     {MessageId::PatchImageChangedMeanwhile,
      "другая программа изменила fullflash, пока проверялся патч; ничего не записано",
      "another program changed the fullflash while the patch was checked; nothing was written"},
+    {MessageId::PatchNotNeeded, "Шрифт не отличается от fullflash: патч не нужен.",
+     "The font equals the fullflash's: no patch is needed."},
+    {MessageId::PatchSaved, "Записан патч {0}: {1|буква|буквы|букв}",
+     "Saved patch {0}: {1|glyph|glyphs}"},
+    {MessageId::PatchChangesGlyphs, "Патч меняет {0|букву|буквы|букв} этого шрифта.",
+     "The patch changes {0|glyph|glyphs} of this font."},
+    {MessageId::PatchChangesBytesOutside,
+     "Ещё он меняет {0|байт|байта|байт} вне шрифта; они не загружены.",
+     "It also changes {0|byte|bytes} outside the font; they are not loaded."},
+    {MessageId::PatchLeavesFont, "Патч не меняет этот шрифт ({0}).",
+     "The patch does not change this font ({0})."},
 };
 static_assert(std::size(kMessages) == static_cast<size_t>(kLastMessageId) + 1);
 

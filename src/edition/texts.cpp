@@ -100,8 +100,13 @@ constexpr Pair kTexts[] = {
     {"утолщить", "embolden"},
     {"Шрифты (*.ttf *.otf *.otb *.pcf *.pcf.gz *.bdf *.pfb)|*.ttf",
      "Fonts (*.ttf *.otf *.otb *.pcf *.pcf.gz *.bdf *.pfb)|*.ttf"},
+    {"Экспорт патча (.vkp)...", "Export patch (.vkp)..."},
+    {"Импорт из патча (.vkp)...", "Import from patch (.vkp)..."},
+    {"Сохранение патча", "Save patch"},
+    {"Загрузка патча", "Load patch"},
+    {"Патчи V_Klay (*.vkp)|*.vkp", "V_Klay patches (*.vkp)|*.vkp"},
 };
-static_assert(std::size(kTexts) == static_cast<std::size_t>(UiText::ImportFontFilter) + 1);
+static_assert(std::size(kTexts) == static_cast<std::size_t>(UiText::PatchFilter) + 1);
 
 constexpr Pair kGridHints[] = {
     {"Неиспользуемый бит", "Unused bit"},

@@ -92,6 +92,12 @@ enum class UiText {
     ImportBoldFace,
     ImportEmbolden,
     ImportFontFilter,
+    // V_Klay patches in the "Сервис" menu.
+    MenuExportPatch,
+    MenuImportPatch,
+    SavePatchTitle,
+    LoadPatchTitle,
+    PatchFilter,
 };
 
 // The text of an element in a language (0 Russian, 1 English) for an edition: where the

@@ -250,20 +250,8 @@ Status ReadRecordBytes(File& image, const FontLayout& layout,
     return status;
 }
 
-Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
-                     BlockSet blocks, FontImage& font, FileSystem& fs) {
-    const std::vector<FlashRecord> records = RecordsToRead(edition, layout, blocks);
-    // A save into this image that was cut off is undone before anything is read.
-    File file(fs, path);
-    const Status recovered = OpenImageForLoad(fs, file);
-    if (!recovered.ok()) return recovered;
-    std::vector<uint8_t> payloads;
-    int64_t size = 0;
-    Status status = ReadRecordBytes(file, layout, records, /*for_save=*/false, &payloads, &size);
-    if (status.ok()) status = file.Close();
-    if (!status.ok()) return status.WithNote(recovered.note());
-
-    // Every read succeeded: only now does the font change.
+void DecodeRecords(const std::vector<FlashRecord>& records, Edition edition,
+                   const FontLayout& layout, std::span<const uint8_t> payloads, FontImage& font) {
     const int payload = RecordPayloadLength(layout);
     const bool wide = edition == Edition::Latin || layout.wide;
     if (wide) {
@@ -279,6 +267,23 @@ Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout&
             DecodeNarrowRecord(record, layout.last_row, font.Narrow(records[i].glyph));
         }
     }
+}
+
+Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
+                     BlockSet blocks, FontImage& font, FileSystem& fs) {
+    const std::vector<FlashRecord> records = RecordsToRead(edition, layout, blocks);
+    // A save into this image that was cut off is undone before anything is read.
+    File file(fs, path);
+    const Status recovered = OpenImageForLoad(fs, file);
+    if (!recovered.ok()) return recovered;
+    std::vector<uint8_t> payloads;
+    int64_t size = 0;
+    Status status = ReadRecordBytes(file, layout, records, /*for_save=*/false, &payloads, &size);
+    if (status.ok()) status = file.Close();
+    if (!status.ok()) return status.WithNote(recovered.note());
+
+    // Every read succeeded: only now does the font change.
+    DecodeRecords(records, edition, layout, payloads, font);
     return recovered;
 }
 

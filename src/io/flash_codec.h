@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,12 @@ Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout&
 Status ReadRecordBytes(File& image, const FontLayout& layout,
                        const std::vector<FlashRecord>& records, bool for_save,
                        std::vector<uint8_t>* payloads, int64_t* image_size);
+
+// Clears the live table of `font` (the wide one for the Latin edition and wide layouts) and
+// decodes into it the payloads of `records`, one record after another as ReadRecordBytes reads
+// them.
+void DecodeRecords(const std::vector<FlashRecord>& records, Edition edition,
+                   const FontLayout& layout, std::span<const uint8_t> payloads, FontImage& font);
 
 // Patches every record of the current font kind into the existing fullflash at `path`. Checks the
 // image is long enough before writing anything; on a failed write puts the old bytes back.

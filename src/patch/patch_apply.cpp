@@ -77,6 +77,13 @@ Status CheckPatchFitsImage(const Patch& patch, int64_t image_size, const std::st
     return Status::Ok();
 }
 
+Status ReadPatchFootprint(File& image, const Patch& patch, int64_t image_size,
+                          ImageExcerpt* bytes) {
+    const Status fits = CheckPatchFitsImage(patch, image_size, BaseNameOf(image.path()));
+    if (!fits.ok()) return fits;
+    return ImageExcerpt::Read(image, MergeRanges(PatchFootprint(patch), kReadGap), bytes);
+}
+
 Status PlanPatch(const Patch& patch, PatchOptions options, ImageExcerpt* bytes,
                  PatchOutcome* outcome) {
     *outcome = PatchOutcome();
@@ -119,7 +126,6 @@ Status ApplyPatchToFlash(const std::string& path, const Patch& patch, PatchOptio
 
     // Read as a load reads: a save into this image that was cut off is undone first, and the
     // bytes are read under the shared lock.
-    const std::vector<ByteRange> stretches = MergeRanges(PatchFootprint(patch), kReadGap);
     int64_t size = 0;
     ImageExcerpt seen;
     Message rollback_note;
@@ -129,8 +135,7 @@ Status ApplyPatchToFlash(const std::string& path, const Patch& patch, PatchOptio
         if (!opened.ok()) return opened;
         rollback_note = opened.note();
         Status status = image.Size(&size);
-        if (status.ok()) status = CheckPatchFitsImage(patch, size, BaseNameOf(path));
-        if (status.ok()) status = ImageExcerpt::Read(image, stretches, &seen);
+        if (status.ok()) status = ReadPatchFootprint(image, patch, size, &seen);
         if (!status.ok()) return status.WithNote(rollback_note);
     }
     auto with_note = [&rollback_note](const Status& s) {
@@ -154,7 +159,7 @@ Status ApplyPatchToFlash(const std::string& path, const Patch& patch, PatchOptio
         File again(fs, path);
         ImageExcerpt now;
         Status s = again.OpenForReading();
-        if (s.ok()) s = ImageExcerpt::Read(again, stretches, &now);
+        if (s.ok()) s = ReadPatchFootprint(again, patch, size, &now);
         if (!s.ok()) return s;
         return now.SameBytesAs(seen) ? Status::Ok() : changed;
     };

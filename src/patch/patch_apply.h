@@ -35,6 +35,10 @@ std::vector<ByteRange> PatchFootprint(const Patch& patch);
 // lengthened. `image_name` is the image as messages name it.
 Status CheckPatchFitsImage(const Patch& patch, int64_t image_size, const std::string& image_name);
 
+// The bytes of an image open for reading that the patch's lines cover, in few reads. A patch
+// reaching past the image's end (`image_size`) is refused first, naming the image by its name.
+Status ReadPatchFootprint(File& image, const Patch& patch, int64_t image_size, ImageExcerpt* bytes);
+
 // Works the patch through `bytes` (which hold at least its footprint), line by line in file
 // order, or in reverse for an undo, changing them as it goes and listing the writes:
 // - a line whose bytes are there already needs nothing;

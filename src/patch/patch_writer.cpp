@@ -145,4 +145,9 @@ Status ExportFontPatch(const std::string& flash, const FontPlace& place, const F
     return recovered;
 }
 
+Status WritePatchFile(const std::string& path, const FontPatch& patch, FileSystem& fs) {
+    const auto* text = reinterpret_cast<const uint8_t*>(patch.text.data());
+    return WriteFileAtomically(fs, path, {text, patch.text.size()});
+}
+
 }  // namespace rw

@@ -51,4 +51,8 @@ FontPatch MakeFontPatch(const FontPlace& place, const FlashFacts& flash,
 Status ExportFontPatch(const std::string& flash, const FontPlace& place, const FontImage& font,
                        FontPatch* patch, FileSystem& fs = SystemFileSystem());
 
+// Writes the patch's text to `path`, replacing a file there safely (see WriteFileAtomically).
+Status WritePatchFile(const std::string& path, const FontPatch& patch,
+                      FileSystem& fs = SystemFileSystem());
+
 }  // namespace rw

@@ -109,12 +109,15 @@ QString TForm1::FontFileFilter() const {
     return QStringLiteral("SiemensFont Eng (*.sfe)|*.sfe");
 }
 
+FileDialogRequest TForm1::FlashLoadRequest() const {
+    return {DialogTitle(static_cast<int>(UiText::LoadFlashTitle)),
+            QStringLiteral("FullFlash (*.bin)|*.bin"), std::nullopt};
+}
+
 // "Загрузить шрифт из fullflash"
 void TForm1::N2Click() {
-    const FileDialogRequest request{DialogTitle(static_cast<int>(UiText::LoadFlashTitle)),
-                                    QStringLiteral("FullFlash (*.bin)|*.bin"), std::nullopt};
     const bool loaded = LoadCommand(
-        request,
+        FlashLoadRequest(),
         [this](const std::string& path, FontImage& font) {
             const EditorState& state = editor_.state();
             return ReadFlashFont(path, editor_.edition(), state.layout, LoadBlocks(editor_), font);

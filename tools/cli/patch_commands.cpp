@@ -103,8 +103,7 @@ int RunExportPatch(const std::vector<std::string>& words, std::ostream& out, std
             << ": the font equals the fullflash's: no patch is needed\n";
         return kExitOk;
     }
-    const auto* text = reinterpret_cast<const uint8_t*>(patch.text.data());
-    return ReportOutcome(WriteFileAtomically(fs, patch_path, {text, patch.text.size()}), err);
+    return ReportOutcome(WritePatchFile(patch_path, patch, fs), err);
 }
 
 int RunPatchInfo(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
