@@ -1,10 +1,7 @@
 // Applying and undoing patches: all lines or none, old bytes checked, a fullflash never
 // lengthened, and a kill half-way through rolled back by the next load.
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "io/flash_codec.h"
 #include "io/rollback_journal.h"
@@ -198,26 +195,12 @@ TEST_F(PatchFile, AReadOnlyDumpIsRefusedWithNothingWritten) {
 }
 
 TEST_F(PatchFile, AKillHalfWayThroughIsRolledBackByTheNextLoad) {
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        testing::PausingFileSystem pausing(40, [&](int fd, const void* b, size_t n, int64_t pos) {
-            testing::PausingFileSystem::real().WriteAt(fd, b, n, pos);
-            const char byte = 1;
-            (void)::write(ready[1], &byte, 1);
-            for (;;) ::pause();
-        });
-        PatchOutcome outcome;
-        ApplyPatchToFlash(path(), ManyLines(), {}, &outcome, pausing);
-        ::_exit(0);
-    }
-    char byte = 0;
-    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-    ::kill(child, SIGKILL);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status));
+    ASSERT_TRUE(testing::KillAtWrite(
+        40, [](size_t n) { return n; },
+        [this](FileSystem& fs) {
+            PatchOutcome outcome;
+            ApplyPatchToFlash(path(), ManyLines(), {}, &outcome, fs);
+        }));
     ASSERT_NE(ReadBytes(path()), Counting(4096)) << "the kill should find the image half patched";
     ASSERT_TRUE(testing::Exists(JournalPathFor(path())));
 
@@ -228,8 +211,6 @@ TEST_F(PatchFile, AKillHalfWayThroughIsRolledBackByTheNextLoad) {
     EXPECT_FALSE(load.note().empty()) << load.Line(kEnglish);
     EXPECT_EQ(ReadBytes(path()), Counting(4096));
     EXPECT_EQ(dir_.Names(), std::vector<std::string>{"dump.bin"});
-    ::close(ready[0]);
-    ::close(ready[1]);
 }
 
 // Another program that writes into the dump between the check and the lock of the writes.

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -26,5 +30,33 @@ class PausingFileSystem final : public ForwardingFileSystem {
     Interruption interruption_;
     int writes_ = 0;
 };
+
+// Runs `work` in a child process whose `nth` write puts only its first `part(n)` bytes of n on the
+// disk and stops there; the child is then killed with SIGKILL, as a crash or a kill -9 would find
+// it. True when the child reached that write and died of the kill.
+inline bool KillAtWrite(int nth, size_t (*part)(size_t n),
+                        const std::function<void(FileSystem&)>& work) {
+    int ready[2];
+    if (::pipe(ready) != 0) return false;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        PausingFileSystem pausing(nth, [&](int fd, const void* b, size_t n, int64_t pos) {
+            PausingFileSystem::real().WriteAt(fd, b, part(n), pos);
+            const char byte = 1;
+            (void)::write(ready[1], &byte, 1);
+            for (;;) ::pause();
+        });
+        work(pausing);
+        ::_exit(0);
+    }
+    char byte = 0;
+    const bool reached = ::read(ready[0], &byte, 1) == 1;
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    return reached && WIFSIGNALED(status);
+}
 
 }  // namespace rw::testing

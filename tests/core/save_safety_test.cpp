@@ -63,25 +63,8 @@ TEST_F(FlashSave, AWriteAndItsRestoreFailingKeepTheJournalAndTheNextLoadRollsBac
 }
 
 TEST_F(FlashSave, AProcessKilledInTheMiddleOfASaveIsRolledBackByTheNextLoad) {
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        PausingFileSystem pausing(40, [&](int fd, const void* b, size_t n, int64_t pos) {
-            PausingFileSystem::real().WriteAt(fd, b, n / 2, pos);
-            const char byte = 1;
-            (void)::write(ready[1], &byte, 1);
-            for (;;) ::pause();
-        });
-        Save(pausing);
-        ::_exit(0);
-    }
-    char byte = 0;
-    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-    ::kill(child, SIGKILL);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status));
+    ASSERT_TRUE(testing::KillAtWrite(
+        40, [](size_t n) { return n / 2; }, [this](FileSystem& fs) { Save(fs); }));
     ASSERT_NE(ReadBytes(path()), original_) << "the kill should find the image half patched";
 
     FontImage font;
@@ -90,8 +73,6 @@ TEST_F(FlashSave, AProcessKilledInTheMiddleOfASaveIsRolledBackByTheNextLoad) {
     EXPECT_FALSE(load.note().empty());
     EXPECT_EQ(ReadBytes(path()), original_);
     EXPECT_EQ(dir_.Names(), std::vector<std::string>{"dump.bin"});
-    ::close(ready[0]);
-    ::close(ready[1]);
 }
 
 TEST_F(FlashSave, CtrlCOrAKillDuringTheWritesWaitsUntilTheSaveIsWhole) {
