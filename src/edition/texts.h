@@ -93,6 +93,12 @@ enum class UiText {
     ImportBoldFace,
     ImportEmbolden,
     ImportFontFilter,
+    // V_Klay patches in the "Сервис" menu.
+    MenuExportPatch,
+    MenuImportPatch,
+    SavePatchTitle,
+    LoadPatchTitle,
+    PatchFilter,
     // The file dialogs' filters and the items and titles that read the same in both languages.
     FullflashFilter,
     SftFilter,

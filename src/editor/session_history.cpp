@@ -31,9 +31,9 @@ void Session::Redo() {
 // they were edited in.
 void Session::Restore(const Snapshot& snapshot, StepName step) {
     document_.Replace(snapshot.font);
-    // Only a fullflash load moves the base; undoing anything else keeps the one the last
-    // fullflash load or save set.
-    if (step == UiText::MenuLoadFlash) base_ = snapshot.base;
+    // Only a fullflash load, or an import from a patch that named the fullflash, moves the base;
+    // undoing anything else keeps the one the last fullflash load or save set.
+    if (step == UiText::MenuLoadFlash || step == UiText::MenuImportPatch) base_ = snapshot.base;
     if (snapshot.kind != state_.kind) {
         state_.kind = snapshot.kind;
         ApplyWeightAvailability();

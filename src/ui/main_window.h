@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "editor/session.h"
@@ -116,6 +117,11 @@ class TForm1 : public QMainWindow {
     void ImportFont1Click();
     void ImportPng1Click();
     void ExportPng1Click();
+    void ExportPatch1Click();
+    void ImportPatch1Click();
+    // The fullflash a patch is made against or applied to: the one last loaded or saved, else
+    // one the fullflash load dialog asks for; nullopt when the user cancels.
+    std::optional<std::string> FullflashForPatch();
 
     // Control handlers.
     void PaintBox1MouseDown(int slot);
@@ -152,6 +158,8 @@ class TForm1 : public QMainWindow {
     bool Ask(const std::vector<Message>& question, MessageId go_on);
     // A text in the interface language.
     QString Text(UiText id) const;
+    // The open dialog of "Загрузить шрифт из fullflash".
+    FileDialogRequest FlashLoadRequest() const;
     QString FontFileFilter() const;
     void ChangeLanguage(Language language);
     void ShowInfoWindow(InfoWindow* window);

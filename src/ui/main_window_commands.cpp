@@ -91,11 +91,14 @@ QString TForm1::FontFileFilter() const {
     return Text(UiText::SfeFilter);
 }
 
+// The open dialog of "Загрузить шрифт из fullflash", which patches ask for a fullflash too.
+FileDialogRequest TForm1::FlashLoadRequest() const {
+    return {Text(UiText::LoadFlashTitle), Text(UiText::FullflashFilter), std::nullopt};
+}
+
 // Menu "Файл" → "Загрузить шрифт из fullflash".
 void TForm1::N2Click() {
-    const FileDialogRequest request{Text(UiText::LoadFlashTitle), Text(UiText::FullflashFilter),
-                                    std::nullopt};
-    if (LoadCommand(request, LoadRequest::Fullflash)) WarnIfNotAFont();
+    if (LoadCommand(FlashLoadRequest(), LoadRequest::Fullflash)) WarnIfNotAFont();
 }
 
 // Menu "Файл" → "Сохранить шрифт в fullflash". It sets no default extension: the one a

@@ -47,6 +47,8 @@ struct TForm1::Menus {
     QAction* ImportFont1 = nullptr;
     QAction* ImportPng1 = nullptr;
     QAction* ExportPng1 = nullptr;
+    QAction* ExportPatch1 = nullptr;
+    QAction* ImportPatch1 = nullptr;
     std::array<QAction*, kFontKindCount> kinds{};     // by FontKind code
     std::array<QAction*, kPhoneModelCount> models{};  // by PhoneModel code
     std::array<QAction*, kLoadScopeCount> scopes{};   // by load scope tag; null where absent

@@ -198,6 +198,8 @@ void TForm1::ShowTexts() {
     m.ImportPng1->setText(Text(UiText::MenuImportPng));
     m.ExportPng1->setText(Text(UiText::MenuExportPng));
     m.TextPreview1->setText(Text(UiText::MenuTextPreview));
+    m.ExportPatch1->setText(Text(UiText::MenuExportPatch));
+    m.ImportPatch1->setText(Text(UiText::MenuImportPatch));
     m.N4->setTitle(Text(UiText::MenuInfo));
     m.N9->setText(Text(UiText::MenuInstruction));
     m.N10->setText(Text(UiText::MenuHistory));
