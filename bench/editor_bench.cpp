@@ -94,9 +94,8 @@ void BM_StrokePerCell(benchmark::State& state, Edition edition, FontKind kind) {
         }
         e.EndStroke();
     }
-    state.counters["per_cell"] =
-        benchmark::Counter(static_cast<double>(cells), benchmark::Counter::kIsRate |
-                                                           benchmark::Counter::kInvert);
+    state.counters["per_cell"] = benchmark::Counter(
+        static_cast<double>(cells), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK_CAPTURE(BM_StrokePerCell, LatinBig, Edition::Latin, FontKind::Big);
 BENCHMARK_CAPTURE(BM_StrokePerCell, CyrillicNormal, Edition::Cyrillic, FontKind::Normal);

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "crafted_fonts.h"
-#include "model/character_sets.h"
 #include "editor/font_import.h"
 #include "fontimport/import_faces.h"
+#include "model/character_sets.h"
 #include "model/load_scope.h"
 
 namespace rw {
@@ -39,7 +39,8 @@ void ImportWholeLatinFont(benchmark::State& state, const FontImportRequest& requ
         state.SkipWithError("the font did not open");
         return;
     }
-    const FontImportTarget target{Edition::Latin, kCell, false, ScopeBlocks(LoadScope{6}, Edition::Latin)};
+    const FontImportTarget target{Edition::Latin, kCell, false,
+                                  ScopeBlocks(LoadScope{6}, Edition::Latin)};
     FontImage font;
     for (auto _ : state) {
         ImportFontGlyphs(target, *faces.normal, faces.bold.get(), faces.baseline, font);

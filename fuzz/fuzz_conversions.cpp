@@ -2,9 +2,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "model/load_scope.h"
 #include "io/memory_file_system.h"
 #include "io/sft_conversion.h"
+#include "model/load_scope.h"
 
 using namespace rw;
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "io/flash_codec.h"
-#include "model/load_scope.h"
 #include "io/memory_file_system.h"
+#include "model/load_scope.h"
 
 using namespace rw;
 

@@ -16,9 +16,8 @@ Status Session::ImportPatch(const Patch& patch, const std::string& flash,
                             std::vector<Message>* told, FileSystem& fs) {
     const FontPlace place = PlaceOf(state_);
     PatchedFont imported;
-    const Status status =
-        ReadFontThroughPatch(flash, patch, place, ScopeBlocks(state_.load_scope, state_.edition),
-                             font(), &imported, fs);
+    const Status status = ReadFontThroughPatch(
+        flash, patch, place, ScopeBlocks(state_.load_scope, state_.edition), font(), &imported, fs);
     if (!status.ok()) return status;
     ImportedFromPatch(imported, flash);
     *told = DescribePatchImport(imported.effect, place.id);

@@ -54,8 +54,8 @@ std::string GlyphComment(Edition edition, GlyphSlot glyph) {
 
 std::string Header(const FontPlace& place, const FlashFacts& flash) {
     const char* edition = place.edition == Edition::Latin ? "Latin" : "Cyrillic";
-    return std::string("; Font patch made by Runewright ") + kVersion + kLineEnd + "; " +
-           edition + " edition, " + LayoutName(place.id) + kLineEnd + "; against the fullflash " +
+    return std::string("; Font patch made by Runewright ") + kVersion + kLineEnd + "; " + edition +
+           " edition, " + LayoutName(place.id) + kLineEnd + "; against the fullflash " +
            CommentText(flash.name) + ", " + std::to_string(flash.size) + " bytes" + kLineEnd +
            "; Apply it to that fullflash with V_Klay, or with" + kLineEnd +
            ";   runewright-cli apply-patch FLASH PATCH.vkp" + kLineEnd +

@@ -129,7 +129,8 @@ TEST(GridClick, FirstPixelOfAnEmptyNarrowGlyph) {
     EXPECT_EQ(e.view().WidthLabel(), "4");
     EXPECT_EQ(e.view().RowLabel(1), "10 --");
     EXPECT_EQ(e.view().RowLabel(0), "04 --");
-    for (int c = 0; c < 8; ++c) EXPECT_EQ(e.view().Cell(0, c).colour, c == 5 ? kRed : kFaceGrey) << c;
+    for (int c = 0; c < 8; ++c)
+        EXPECT_EQ(e.view().Cell(0, c).colour, c == 5 ? kRed : kFaceGrey) << c;
     EXPECT_EQ(e.view().Cell(1, 3).colour, kBlack);
     EXPECT_EQ(e.view().EditImage().At(3, 1), kBlack);
     // The font holds the old glyph until the write-back.

@@ -8,8 +8,8 @@
 #include "editor/history.h"
 #include "editor_test_support.h"
 #include "io/flash_codec.h"
-#include "model/load_scope.h"
 #include "io/memory_file_system.h"
+#include "model/load_scope.h"
 #include "ui/form_geometry.h"
 
 namespace rw {

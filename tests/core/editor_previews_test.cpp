@@ -1,8 +1,8 @@
 // Thumbnails and the actual-size edit image, pixel by pixel.
 #include <gtest/gtest.h>
 
-#include "editor/session.h"
 #include "editor/previews.h"
+#include "editor/session.h"
 #include "editor_test_support.h"
 
 namespace rw {
@@ -21,7 +21,8 @@ TEST(Previews, StartThumbnailsOfBothEditions) {
     for (int slot : {0, 17, 33}) {
         for (int y = 0; y < 16; ++y) {
             for (int x = 0; x < 16; ++x) {
-                EXPECT_EQ(rus.view().Thumbnail(slot).At(x, y), x < 8 && y <= 12 ? kWhite : kFaceGrey);
+                EXPECT_EQ(rus.view().Thumbnail(slot).At(x, y),
+                          x < 8 && y <= 12 ? kWhite : kFaceGrey);
                 EXPECT_EQ(eng.view().Thumbnail(slot).At(x, y), y <= 11 ? kWhite : kFaceGrey);
             }
         }
@@ -107,10 +108,12 @@ TEST(Previews, ALoadStartsFromAWhiteEditImage) {
     Load(e, big);
     EXPECT_EQ(e.view().EditImage().At(5, 14), kBlack);
     e.ChooseKind(FontKind::Normal);
-    EXPECT_EQ(e.view().EditImage().At(5, 14), kBlack);  // a kind change alone repaints rows 0..11 only
+    EXPECT_EQ(e.view().EditImage().At(5, 14),
+              kBlack);  // a kind change alone repaints rows 0..11 only
     Load(e, FontImage{});
     for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) EXPECT_EQ(e.view().EditImage().At(x, y), kWhite) << x << "," << y;
+        for (int x = 0; x < 16; ++x)
+            EXPECT_EQ(e.view().EditImage().At(x, y), kWhite) << x << "," << y;
     }
 }
 

@@ -304,7 +304,8 @@ TEST(SetButtons, OnlyTheTwoSymbolSetButtonsExist) {
     for (int n : {0, -1, 3}) {
         eng.PressSymbolSet(n);  // no such button: not a case button either
         EXPECT_EQ(eng.state().block(), 2) << n;
-        EXPECT_EQ((std::array<bool, 4>{false, false, true, false}), eng.view().Controls().set_down) << n;
+        EXPECT_EQ((std::array<bool, 4>{false, false, true, false}), eng.view().Controls().set_down)
+            << n;
         EXPECT_EQ(CoverLeftsOf(eng.view().Covers()).close2, 104) << n;
         EXPECT_EQ(eng.view().ThumbnailHint(0), "!") << n;
     }

@@ -1,8 +1,8 @@
 // The four shifts of the working glyph and the three clears of the font.
 #include <gtest/gtest.h>
 
-#include "editor/session.h"
 #include "editor/glyph_ops.h"
+#include "editor/session.h"
 #include "editor_test_support.h"
 #include "ui/form_geometry.h"
 

@@ -79,8 +79,13 @@ struct Seen {
 };
 
 inline Seen Look(const Session& e) {
-    return {e.font(),       e.working(GlyphForm::Narrow), e.working(GlyphForm::Wide),       e.state().model,
-            e.state().kind, e.state().block(),    e.state().selected_slot()};
+    return {e.font(),
+            e.working(GlyphForm::Narrow),
+            e.working(GlyphForm::Wide),
+            e.state().model,
+            e.state().kind,
+            e.state().block(),
+            e.state().selected_slot()};
 }
 
 // `states` holds the state at the start and after each of the editor's steps: undoes every step

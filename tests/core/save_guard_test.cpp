@@ -8,11 +8,11 @@
 #include "editor_test_support.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
-#include "model/load_scope.h"
 #include "io/memory_file_system.h"
 #include "io/read_only_guard.h"
 #include "io/rollback_journal.h"
 #include "io/sft_conversion.h"
+#include "model/load_scope.h"
 #include "test_files.h"
 
 namespace rw {

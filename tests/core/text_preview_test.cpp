@@ -6,8 +6,8 @@
 #include <string>
 
 #include "cli/cli.h"
-#include "editor/text_preview.h"
 #include "edition/utf8.h"
+#include "editor/text_preview.h"
 #include "editor_test_support.h"
 #include "io/font_files.h"
 #include "test_files.h"

@@ -121,7 +121,8 @@ class ToolsMenuTest : public QObject {
                      {Edition::Cyrillic, {16, 15}, kRussian},
                      {Edition::Cyrillic, {8, 11}, kRussian}};
         for (const auto& c : cases) {
-            const FontImportTarget target{c.edition, c.cell, false, ScopeBlocks(LoadScope{6}, c.edition)};
+            const FontImportTarget target{c.edition, c.cell, false,
+                                          ScopeBlocks(LoadScope{6}, c.edition)};
             ImportFontDialog dialog({target, FontImage{}, 0, c.language}, nullptr);
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
