@@ -100,8 +100,12 @@ constexpr Pair kTexts[] = {
     {"утолщить", "embolden"},
     {"Шрифты (*.ttf *.otf *.otb *.pcf *.pcf.gz *.bdf *.pfb)|*.ttf",
      "Fonts (*.ttf *.otf *.otb *.pcf *.pcf.gz *.bdf *.pfb)|*.ttf"},
+    {"Клавиши", "Keys"},
+    {"Действие", "Action"},
+    {"Предыдущая буква блока", "Previous letter of the block"},
+    {"Следующая буква блока", "Next letter of the block"},
 };
-static_assert(std::size(kTexts) == static_cast<std::size_t>(UiText::ImportFontFilter) + 1);
+static_assert(std::size(kTexts) == static_cast<std::size_t>(UiText::KeyNextLetter) + 1);
 
 constexpr Pair kGridHints[] = {
     {"Неиспользуемый бит", "Unused bit"},

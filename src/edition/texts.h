@@ -92,6 +92,11 @@ enum class UiText {
     ImportBoldFace,
     ImportEmbolden,
     ImportFontFilter,
+    // The keys window.
+    MenuKeys,
+    KeysActionColumn,
+    KeyPreviousLetter,
+    KeyNextLetter,
 };
 
 // The text of an element in a language (0 Russian, 1 English) for an edition: where the

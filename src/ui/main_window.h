@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "edition/key_table.h"
 #include "editor/session.h"
 #include "editor/text_preview.h"
 #include "io/status.h"
@@ -25,6 +26,7 @@ namespace rw::ui {
 
 class GridWidget;
 class InfoWindow;
+class KeysWindow;
 class SpeedButton;
 class TImageIO;
 class TextPreviewWindow;
@@ -58,6 +60,11 @@ class TForm1 : public QMainWindow {
 
   private:
     struct Menus;
+    // What a key of the key table does: a menu item, or else an operation of the editor.
+    struct KeyBinding {
+        QAction* item = nullptr;
+        std::function<void(Session&)> operation;
+    };
 
     // Construction, in the order of the window definition.
     void FormCreate();
@@ -65,6 +72,7 @@ class TForm1 : public QMainWindow {
     void BuildFileMenu();
     void BuildEditMenu();
     void BuildShortcuts();
+    KeyBinding BindingOf(KeyCommand command) const;
     void BuildFontMenu();
     void BuildPhoneMenu();
     void BuildLanguageMenu();
@@ -108,6 +116,7 @@ class TForm1 : public QMainWindow {
     void Forwap1Click();
     void Bigest1Click();
     void TextPreview1Click();
+    void Keys1Click();
     void N9Click();
     void N10Click();
     void About1Click();
@@ -221,6 +230,7 @@ class TForm1 : public QMainWindow {
     InfoWindow* history_window_ = nullptr;       // Form4
     InfoWindow* about_window_ = nullptr;         // Form5
     TextPreviewWindow* text_preview_ = nullptr;  // made when first opened
+    KeysWindow* keys_window_ = nullptr;          // made when first opened
 };
 
 }  // namespace rw::ui

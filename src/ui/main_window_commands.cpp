@@ -10,6 +10,7 @@
 #include "io/sft_conversion.h"
 #include "ui/image_io.h"
 #include "ui/info_windows.h"
+#include "ui/keys_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_conversions.h"
 
@@ -286,6 +287,7 @@ void TForm1::ChangeLanguage(int language) {
     for (InfoWindow* window : {help_window_, history_window_, about_window_}) {
         if (window != nullptr) window->SetLanguage(editor_.state().language);
     }
+    if (keys_window_ != nullptr) keys_window_->SetLanguage(editor_.state().language);
     ShowTexts();
     Refresh();
 }
@@ -293,6 +295,15 @@ void TForm1::ChangeLanguage(int language) {
 // The window is shown modally; the main window waits until the user closes it.
 void TForm1::ShowInfoWindow(InfoWindow* window) {
     if (window != nullptr) window->exec();
+}
+
+// "Клавиши": not modal, so the list may stay open while the keys are tried.
+void TForm1::Keys1Click() {
+    if (keys_window_ == nullptr) keys_window_ = new KeysWindow(editor_.edition(), this);
+    keys_window_->SetLanguage(editor_.state().language);
+    keys_window_->show();
+    keys_window_->raise();
+    keys_window_->activateWindow();
 }
 
 void TForm1::N9Click() {

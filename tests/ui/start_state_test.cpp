@@ -124,7 +124,7 @@ class StartStateTest : public QObject {
         QCOMPARE(w.Menu("Service1")->title(), Q("Сервис"));
         QCOMPARE(EntryTexts(w.Menu("Service1")),
                  QStringList({Q("Импорт из шрифта..."), Q("Импорт из PNG..."),
-                              Q("Экспорт в PNG..."), Q("Просмотр текста...")}));
+                              Q("Экспорт в PNG..."), Q("Просмотр текста..."), Q("Клавиши")}));
     }
 
     // One check mark beside the chosen item and nothing beside the others, as in the phone,
