@@ -49,6 +49,11 @@ class TForm1 : public QMainWindow {
     // They follow the interface language with the main window.
     void SetInfoWindows(InfoWindow* help, InfoWindow* history, InfoWindow* about);
 
+    // A file named on the command line: a fullflash is loaded as "Загрузить шрифт из fullflash"
+    // loads it, a font file of the edition as "Загрузить шрифт из файла" does; anything else
+    // gets the error box of a failed load, naming the file and why.
+    void OpenGivenFile(const std::string& path);
+
     const Session& editor() const { return editor_; }
     // The area the window definition places its controls in, below the menu.
     QWidget* ClientArea() const { return client_; }
@@ -156,6 +161,12 @@ class TForm1 : public QMainWindow {
     // True when the load replaced the font. `glyphs`: how many the status line reports.
     bool LoadCommand(const FileDialogRequest& request, const LoadStep& load, FileKind kind,
                      StepName name, int glyphs);
+    bool LoadFile(const std::string& path, const LoadStep& load, FileKind kind, StepName name,
+                  int glyphs);
+    // The course of "Загрузить шрифт из fullflash" and "Загрузить шрифт из файла" once the file
+    // is chosen.
+    void LoadFlashFrom(const std::string& path);
+    void LoadFontFileFrom(const std::string& path);
     // `check`, when given, may stop the save after the dialog, before anything is written.
     void SaveCommand(const FileDialogRequest& request, const SaveStep& save, FileKind kind,
                      int glyphs, const SaveCheck& check = nullptr);

@@ -3,6 +3,7 @@
 
 #include "edition/message.h"
 #include "edition/texts.h"
+#include "io/file_classification.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
 #include "io/glyph_count.h"
@@ -48,7 +49,11 @@ bool TForm1::LoadCommand(const FileDialogRequest& request, const LoadStep& load,
                          StepName name, int glyphs) {
     const std::optional<QString> path = dialogs_->Open(request);
     if (!path) return false;
-    const std::string file = path->toStdString();
+    return LoadFile(path->toStdString(), load, kind, name, glyphs);
+}
+
+bool TForm1::LoadFile(const std::string& file, const LoadStep& load, FileKind kind, StepName name,
+                      int glyphs) {
     FontImage scratch = editor_.font();
     const Status status = load(file, scratch);
     if (!status.ok()) {
@@ -114,11 +119,16 @@ QString TForm1::FontFileFilter() const {
 void TForm1::N2Click() {
     const FileDialogRequest request{DialogTitle(static_cast<int>(UiText::LoadFlashTitle)),
                                     QStringLiteral("FullFlash (*.bin)|*.bin"), std::nullopt};
-    const bool loaded = LoadCommand(
-        request,
-        [this](const std::string& path, FontImage& font) {
+    if (const std::optional<QString> path = dialogs_->Open(request))
+        LoadFlashFrom(path->toStdString());
+}
+
+void TForm1::LoadFlashFrom(const std::string& path) {
+    const bool loaded = LoadFile(
+        path,
+        [this](const std::string& file, FontImage& font) {
             const EditorState& state = editor_.state();
-            return ReadFlashFont(path, editor_.edition(), state.layout, LoadBlocks(editor_), font);
+            return ReadFlashFont(file, editor_.edition(), state.layout, LoadBlocks(editor_), font);
         },
         FileKind::Fullflash, UiText::MenuLoadFlash,
         FlashGlyphs(RecordsToRead(editor_.edition(), editor_.state().layout, LoadBlocks(editor_))));
@@ -147,13 +157,38 @@ void TForm1::N41Click() {
     FileDialogRequest request{DialogTitle(static_cast<int>(UiText::LoadFontFileTitle)),
                               FontFileFilter(), std::nullopt};
     request.name_extension = QString::fromLatin1(FontFileExtension(format));
-    LoadCommand(
-        request,
-        [this, format](const std::string& path, FontImage& font) {
-            return ReadFontFile(path, format, LoadBlocks(editor_), font);
+    if (const std::optional<QString> path = dialogs_->Open(request))
+        LoadFontFileFrom(path->toStdString());
+}
+
+void TForm1::LoadFontFileFrom(const std::string& path) {
+    const FontFileFormat format = FontFileFormatFor(editor_.edition(), editor_.state().wide);
+    LoadFile(
+        path,
+        [this, format](const std::string& file, FontImage& font) {
+            return ReadFontFile(file, format, LoadBlocks(editor_), font);
         },
         FileKind::FontFile, UiText::MenuLoadFontFile,
         GlyphsInBlocks(editor_.edition(), LoadBlocks(editor_)));
+}
+
+// The file is judged before anything of it is read into the font: what it is decides which of
+// the two loads takes it, and a font file in the other form than the chosen font's is refused.
+void TForm1::OpenGivenFile(const std::string& path) {
+    dialogs_->RememberOpened(QString::fromStdString(path));
+    const EditorState& state = editor_.state();
+    FileClassification given;
+    const Status status = ClassifyFile(path, editor_.edition(), {state.model, state.kind}, &given);
+    if (!status.ok()) {
+        ShowFailure(status);
+        return;
+    }
+    ShowNote(status.note());
+    if (given.load == FileLoad::Fullflash) {
+        LoadFlashFrom(path);
+    } else {
+        LoadFontFileFrom(path);
+    }
 }
 
 // "Сохранить шрифт в файл". A name typed without extension gets the one of the format that is
