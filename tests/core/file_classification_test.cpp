@@ -157,11 +157,7 @@ TEST_F(FileClassification, AFontFileInTheOtherFormNamesTheFontsItFits) {
               ".sft. Файлы .sbf подходят к шрифтам S/ME 45, S/ME 45i, C/M 35, S 35: Big; C 45, "
               "M 50: Normal, Small, Browser, Big: выберите такой телефон и тип шрифта, затем "
               "«Загрузить шрифт из файла».");
-    EXPECT_EQ(Render(narrow_chosen.message(), kEnglish),
-              "big.sbf is a .sbf font file, while the chosen font, S/ME 45 Normal, is kept in .sft "
-              "files. .sbf files fit the fonts S/ME 45, S/ME 45i, C/M 35, S 35: Big; C 45, M 50: "
-              "Normal, Small, Browser, Big: choose such a phone and font type, then «Load font "
-              "from fontfile».");
+    // Chosen a font of that form, the file is taken.
     EXPECT_TRUE(Classify(wide, Edition::Cyrillic, {PhoneModel::CM35, FontKind::Big}).ok());
 
     const Status wide_chosen = Classify(Put("thin", 1768), Edition::Cyrillic, kC45Normal);

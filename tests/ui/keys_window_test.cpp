@@ -151,21 +151,6 @@ class KeysWindowTest : public QObject {
             }
         }
     }
-
-    // The keys still do their work after being made from the table.
-    void KeysFromTheTableDoTheirWork() {
-        Window w(Edition::Cyrillic);
-        QTest::keyClick(w.form.get(), Qt::Key_PageDown);
-        QCOMPARE(w.form->editor().state().selected_slot, 1);
-        QTest::keyClick(w.form.get(), Qt::Key_Left, Qt::AltModifier);  // a shift: one step
-        QCOMPARE(w.Action("EditUndo")->text(), Q("Отменить: Сдвиг"));
-        QTest::keyClick(w.form.get(), Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY(!w.Action("EditUndo")->isEnabled());
-        w.dialogs->open_answers.push_back(QString());  // cancelled
-        QTest::keyClick(w.form.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(w.dialogs->open_requests.size(), size_t{1});
-        QCOMPARE(w.dialogs->open_requests[0].title, Q("Загрузка шрифта из файла..."));
-    }
 };
 
 RUNEWRIGHT_UI_TEST(KeysWindowTest)
