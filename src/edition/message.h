@@ -78,9 +78,60 @@ enum class MessageId {
     FontFreeTypeCannotRead,
     FontWithoutDrawableSize,
     NoInstalledFontMatches,
+    // V_Klay patches: what stops the reader, at a line ("s45.vkp:12: …").
+    PatchUnknownToken,
+    PatchPlaceholder,
+    PatchOddHexDigits,
+    PatchCommentAfterNumber,
+    PatchNotHexNumber,
+    PatchNotBinaryNumber,
+    PatchNotDecimalNumber,
+    PatchTooManyHexDigits,
+    PatchTooManyBinaryDigits,
+    PatchDecimalDigitCount,
+    PatchNumberDoesNotFit,
+    PatchUnterminatedString,
+    PatchCommentMarkInString,
+    PatchByteEscapeAbove7F,
+    PatchEscapePastOneByte,
+    PatchUnknownEscape,
+    PatchIncompleteEscape,
+    PatchUnterminatedComment,
+    PatchRtfDocument,
+    PatchPragmaWithoutSwitch,
+    PatchUnknownPragma,
+    PatchCorrectorPast32Bits,
+    PatchColonAfterAddress,
+    PatchAddressPast32Bits,
+    PatchCorrectedAddressOutside32Bits,
+    PatchThirdDataGroup,
+    PatchNoDataAfterAddress,
+    PatchEmptyDataGroup,
+    PatchOldShorterThanNew,
+    PatchDataPast32Bits,
+    PatchNoDataLine,
+    PatchFileTooLarge,
+    // V_Klay patches: warnings of the reader.
+    PatchWarning,
+    PatchWarningNoOldData,
+    PatchWarningCorrectorLeft,
+    PatchWarningPragmaEnabledLeft,
+    PatchWarningPragmaDisabledLeft,
+    // V_Klay patches: applying and undoing.
+    PatchOtherBytes,
+    PatchLineCannotBeUndone,
+    PatchForbidsUndo,
+    PatchPastImageEnd,
+    PatchImageChangedMeanwhile,
+    // V_Klay patches in the window.
+    PatchNotNeeded,
+    PatchSaved,
+    PatchChangesGlyphs,
+    PatchChangesBytesOutside,
+    PatchLeavesFont,
 };
 // The last row of the table; the table's size follows from it.
-inline constexpr MessageId kLastMessageId = MessageId::NoInstalledFontMatches;
+inline constexpr MessageId kLastMessageId = MessageId::PatchLeavesFont;
 
 // One message: the row of the table and the words that fill its blanks, in order. Numbers are
 // given as their digits; the table picks the noun that agrees with them. A message that wraps

@@ -12,4 +12,8 @@ Message LoadedStatus(std::string_view file_name, int glyphs) {
     return {MessageId::LoadedFrom, {std::string(file_name), std::to_string(glyphs)}};
 }
 
+Message SavedPatchStatus(std::string_view file_name, int glyphs) {
+    return {MessageId::PatchSaved, {std::string(file_name), std::to_string(glyphs)}};
+}
+
 }  // namespace rw

@@ -92,6 +92,12 @@ enum class UiText {
     ImportBoldFace,
     ImportEmbolden,
     ImportFontFilter,
+    // V_Klay patches in the "Сервис" menu.
+    MenuExportPatch,
+    MenuImportPatch,
+    SavePatchTitle,
+    LoadPatchTitle,
+    PatchFilter,
     // The keys window.
     MenuKeys,
     KeysActionColumn,

@@ -211,9 +211,9 @@ void Session::Redo() {
 // back first, so the glyphs show in the form they were edited in.
 void Session::Restore(const Snapshot& snapshot, StepName step) {
     document_.Replace(snapshot.font);
-    // Only a fullflash load moves the base; undoing anything else keeps the one the last
-    // fullflash load or save set.
-    if (step == UiText::MenuLoadFlash) base_ = snapshot.base;
+    // Only a fullflash load, or an import from a patch that named the fullflash, moves the base;
+    // undoing anything else keeps the one the last fullflash load or save set.
+    if (step == UiText::MenuLoadFlash || step == UiText::MenuImportPatch) base_ = snapshot.base;
     if (snapshot.kind != state_.kind) ApplyKind(snapshot.kind);
     if (snapshot.model != state_.model) ApplyModel(snapshot.model);
     working_narrow_ = snapshot.working_narrow;
@@ -743,6 +743,18 @@ void Session::SavedFile(FileKind kind, const std::string& path, int glyphs) {
     history_.MarkSaved();
     SetFileName(path);
     view_.ShowNotice(SavedStatus(BaseNameOf(path), glyphs));
+}
+
+void Session::ImportedFromPatch(const PatchedFont& imported, const std::string& flash) {
+    LoadFont(imported.patched, UiText::MenuImportPatch);
+    if (flash != last_fullflash_) {
+        base_ = std::make_shared<const FontImage>(imported.unpatched);
+        last_fullflash_ = flash;
+    }
+}
+
+void Session::SavedPatch(const std::string& path, int glyphs) {
+    view_.ShowNotice(SavedPatchStatus(BaseNameOf(path), glyphs));
 }
 
 FlashSaveCheck Session::CheckFlashSave(const std::string& path, FileSystem& fs) const {

@@ -16,6 +16,7 @@
 #include "model/editor_state.h"
 #include "model/font_image.h"
 #include "model/phone_layouts.h"
+#include "patch/font_from_patch.h"
 
 namespace rw {
 
@@ -129,6 +130,14 @@ class Session {
     // A save of the font that succeeded: the file becomes the current one, the history marks it
     // and the status line names it; a fullflash save also makes the font the base.
     void SavedFile(FileKind kind, const std::string& path, int glyphs);
+    // An import from a patch applied to the fullflash `flash` in memory: the patched font loads
+    // as one step, like an import. The fullflash is not written, so nothing is saved. When it is
+    // not the one last loaded or saved (it was chosen for the import), it counts as loaded now:
+    // the unpatched font becomes the base, so that a save into it counts the patch's glyphs as
+    // the user's changes; undoing the import brings the previous base back.
+    void ImportedFromPatch(const PatchedFont& imported, const std::string& flash);
+    // A patch of the font written to `path`: the status line names it with the glyphs it changes.
+    void SavedPatch(const std::string& path, int glyphs);
     // The path last chosen in a file dialog; the caption shows its name.
     void SetFileName(std::string path);
 

@@ -293,6 +293,15 @@ std::string BaseNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::string WithExtension(const std::string& path, const std::string& extension) {
+    if (path.empty()) return path;
+    const size_t slash = path.find_last_of('/');
+    const size_t dot = path.find_last_of('.');
+    const bool has_extension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash + 1);
+    return (has_extension ? path.substr(0, dot) : path) + extension;
+}
+
 Status RefuseSameFile(FileSystem& fs, const std::string& input, const std::string& output) {
     FileInfo in;
     FileInfo out;

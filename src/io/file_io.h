@@ -129,6 +129,9 @@ Status FolderFailure(const std::string& path);
 std::string FolderOf(const std::string& path);
 // The name without its folder.
 std::string BaseNameOf(const std::string& path);
+// The path with its name's extension replaced by `extension` (".sft"), or added where it has
+// none; empty for an empty path.
+std::string WithExtension(const std::string& path, const std::string& extension);
 
 // Fails, naming `output`, when both names exist and are one file (same device and inode).
 Status RefuseSameFile(FileSystem& fs, const std::string& input, const std::string& output);

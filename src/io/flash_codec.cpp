@@ -106,8 +106,8 @@ Status ImageLongEnough(const std::string& path, int64_t size,
     return Status::Failure(path, Message{id, {std::to_string(size), std::to_string(required)}});
 }
 
-}  // namespace
-
+// Reads the payload of every record into `payloads`, one after the other in the order given,
+// with few reads: one when the records lie close together, else merged runs.
 Status ReadRecordPayloads(File& file, const std::vector<FlashRecord>& records, int payload,
                           std::vector<uint8_t>* payloads) {
     payloads->resize(records.size() * payload);
@@ -145,6 +145,8 @@ Status ReadRecordPayloads(File& file, const std::vector<FlashRecord>& records, i
     }
     return Status::Ok();
 }
+
+}  // namespace
 
 int SlotsWithRecords(Edition edition, int block) {
     if (edition == Edition::Cyrillic) return 34;
@@ -237,24 +239,20 @@ void EncodeWideRecord(const WideGlyph& glyph, int last_row, uint8_t* record) {
     }
 }
 
-Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
-                     BlockSet blocks, FontImage& font, FileSystem& fs) {
-    const std::vector<FlashRecord> records = RecordsToRead(edition, layout, blocks);
-    const int payload = RecordPayloadLength(layout);
-    // A save into this image that was cut off is undone before anything is read.
-    File file(fs, path);
-    const Status recovered = OpenImageForLoad(fs, file);
-    if (!recovered.ok()) return recovered;
-    int64_t size = 0;
-    Status status = file.Size(&size);
-    if (status.ok()) status = ImageLongEnough(path, size, records, layout, /*for_save=*/false);
-    if (!status.ok()) return status.WithNote(recovered.note());
-    std::vector<uint8_t> payloads;
-    status = ReadRecordPayloads(file, records, payload, &payloads);
-    if (status.ok()) status = file.Close();
-    if (!status.ok()) return status.WithNote(recovered.note());
+Status ReadRecordBytes(File& image, const FontLayout& layout,
+                       const std::vector<FlashRecord>& records, bool for_save,
+                       std::vector<uint8_t>* payloads, int64_t* image_size) {
+    Status status = image.Size(image_size);
+    if (status.ok()) status = ImageLongEnough(image.path(), *image_size, records, layout, for_save);
+    if (status.ok()) {
+        status = ReadRecordPayloads(image, records, RecordPayloadLength(layout), payloads);
+    }
+    return status;
+}
 
-    // Every read succeeded: only now does the font change.
+void DecodeRecords(const std::vector<FlashRecord>& records, Edition edition,
+                   const FontLayout& layout, std::span<const uint8_t> payloads, FontImage& font) {
+    const int payload = RecordPayloadLength(layout);
     const bool wide = edition == Edition::Latin || layout.wide;
     if (wide) {
         font.ClearWide();
@@ -269,6 +267,23 @@ Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout&
             DecodeNarrowRecord(record, layout.last_row, font.Narrow(records[i].glyph));
         }
     }
+}
+
+Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
+                     BlockSet blocks, FontImage& font, FileSystem& fs) {
+    const std::vector<FlashRecord> records = RecordsToRead(edition, layout, blocks);
+    // A save into this image that was cut off is undone before anything is read.
+    File file(fs, path);
+    const Status recovered = OpenImageForLoad(fs, file);
+    if (!recovered.ok()) return recovered;
+    std::vector<uint8_t> payloads;
+    int64_t size = 0;
+    Status status = ReadRecordBytes(file, layout, records, /*for_save=*/false, &payloads, &size);
+    if (status.ok()) status = file.Close();
+    if (!status.ok()) return status.WithNote(recovered.note());
+
+    // Every read succeeded: only now does the font change.
+    DecodeRecords(records, edition, layout, payloads, font);
     return recovered;
 }
 

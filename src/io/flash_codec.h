@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -59,15 +60,23 @@ void EncodeWideRecord(const WideGlyph& glyph, int last_row, uint8_t* record);
 std::vector<uint8_t> EncodeRecords(const std::vector<FlashRecord>& records, Edition edition,
                                    const FontLayout& layout, const FontImage& font);
 
-// Reads the payload of every record into `payloads`, one after the other in the order given,
-// with few reads: one when the records lie close together, else merged runs.
-Status ReadRecordPayloads(File& file, const std::vector<FlashRecord>& records, int payload,
-                          std::vector<uint8_t>* payloads);
-
 // Clears the table of the current format and decodes the chosen blocks from the fullflash at
 // `path`. The font changes only when every record was read.
 Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout& layout,
                      BlockSet blocks, FontImage& font, FileSystem& fs = SystemFileSystem());
+
+// The payload bytes of `records` in an image opened for a load (see OpenImageForLoad), one
+// record after another, with few reads, and the image's size. An image too short for the records
+// fails before anything is read, in the save's words when `for_save`.
+Status ReadRecordBytes(File& image, const FontLayout& layout,
+                       const std::vector<FlashRecord>& records, bool for_save,
+                       std::vector<uint8_t>* payloads, int64_t* image_size);
+
+// Clears the live table of `font` (the wide one for the Latin edition and wide layouts) and
+// decodes into it the payloads of `records`, one record after another as ReadRecordBytes reads
+// them.
+void DecodeRecords(const std::vector<FlashRecord>& records, Edition edition,
+                   const FontLayout& layout, std::span<const uint8_t> payloads, FontImage& font);
 
 // Patches every record of the current font kind into the existing fullflash at `path`. Checks the
 // image is long enough before writing anything; on a failed write puts the old bytes back.

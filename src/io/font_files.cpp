@@ -164,12 +164,7 @@ Status WriteFontFile(const std::string& path, FontFileFormat format, const FontI
 }
 
 std::string FontFileNameFor(const std::string& path, FontFileFormat format) {
-    if (path.empty()) return path;
-    const size_t slash = path.find_last_of('/');
-    const size_t dot = path.find_last_of('.');
-    const bool has_extension =
-        dot != std::string::npos && (slash == std::string::npos || dot > slash + 1);
-    return (has_extension ? path.substr(0, dot) : path) + FontFileExtension(format);
+    return WithExtension(path, FontFileExtension(format));
 }
 
 }  // namespace rw

@@ -35,7 +35,9 @@ Status CountReplacedUnchangedGlyphs(const std::string& path, Edition edition,
     // As a load reads it: under the shared lock, after a save cut off there was rolled back.
     const Status opened = OpenImageForLoad(fs, image);
     if (!opened.ok()) return opened;
-    const Status read = ReadRecordPayloads(image, records, payload, &in_image);
+    int64_t size = 0;
+    const Status read =
+        ReadRecordBytes(image, layout, records, /*for_save=*/true, &in_image, &size);
     if (!read.ok()) return read.WithNote(opened.note());
 
     const std::vector<uint8_t> written = EncodeRecords(records, edition, layout, font);

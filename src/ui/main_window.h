@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "edition/key_table.h"
@@ -130,8 +131,13 @@ class TForm1 : public QMainWindow {
     void ImportFont1Click();
     void ImportPng1Click();
     void ExportPng1Click();
+    void ExportPatch1Click();
+    void ImportPatch1Click();
     // Puts an imported font in place of the current one, as every load does.
     void ApplyImportedFont(const FontImage& font, StepName name);
+    // The fullflash a patch is made against or applied to: the one last loaded or saved, else
+    // one the fullflash load dialog asks for; nullopt when the user cancels.
+    std::optional<std::string> FullflashForPatch();
 
     // Control handlers.
     void PaintBox1MouseDown(int slot);
@@ -177,6 +183,8 @@ class TForm1 : public QMainWindow {
     // The session's question with the answer `go_on` and "Отмена"; true to go on.
     bool Ask(const std::vector<Message>& question, MessageId go_on);
     QString DialogTitle(int text_id) const;
+    // The open dialog of "Загрузить шрифт из fullflash".
+    FileDialogRequest FlashLoadRequest() const;
     QString FontFileFilter() const;
     void ChangeLanguage(int language);
     void ChooseModel(PhoneModel model);

@@ -115,11 +115,14 @@ QString TForm1::FontFileFilter() const {
     return QStringLiteral("SiemensFont Eng (*.sfe)|*.sfe");
 }
 
+FileDialogRequest TForm1::FlashLoadRequest() const {
+    return {DialogTitle(static_cast<int>(UiText::LoadFlashTitle)),
+            QStringLiteral("FullFlash (*.bin)|*.bin"), std::nullopt};
+}
+
 // "Загрузить шрифт из fullflash"
 void TForm1::N2Click() {
-    const FileDialogRequest request{DialogTitle(static_cast<int>(UiText::LoadFlashTitle)),
-                                    QStringLiteral("FullFlash (*.bin)|*.bin"), std::nullopt};
-    if (const std::optional<QString> path = dialogs_->Open(request))
+    if (const std::optional<QString> path = dialogs_->Open(FlashLoadRequest()))
         LoadFlashFrom(path->toStdString());
 }
 

@@ -248,12 +248,17 @@ void TForm1::BuildToolsMenu() {
     m.ImportPng1 = AddItem(m.Service1, "ImportPng1");
     m.ExportPng1 = AddItem(m.Service1, "ExportPng1");
     m.TextPreview1 = AddItem(m.Service1, "TextPreview1");
-    AddSeparator(m.Service1, "ServiceSeparator1");
+    AddSeparator(m.Service1, "PatchSeparator1");
+    m.ExportPatch1 = AddItem(m.Service1, "ExportPatch1");
+    m.ImportPatch1 = AddItem(m.Service1, "ImportPatch1");
+    AddSeparator(m.Service1, "KeysSeparator1");
     m.Keys1 = AddItem(m.Service1, "Keys1");
     connect(m.ImportFont1, &QAction::triggered, this, &TForm1::ImportFont1Click);
     connect(m.ImportPng1, &QAction::triggered, this, &TForm1::ImportPng1Click);
     connect(m.ExportPng1, &QAction::triggered, this, &TForm1::ExportPng1Click);
     connect(m.TextPreview1, &QAction::triggered, this, &TForm1::TextPreview1Click);
+    connect(m.ExportPatch1, &QAction::triggered, this, &TForm1::ExportPatch1Click);
+    connect(m.ImportPatch1, &QAction::triggered, this, &TForm1::ImportPatch1Click);
     connect(m.Keys1, &QAction::triggered, this, &TForm1::Keys1Click);
 }
 

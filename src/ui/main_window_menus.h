@@ -12,15 +12,15 @@ namespace rw::ui {
 
 // The main menu MainMenu1: the menus and the items the window changes after it built them.
 struct TForm1::Menus {
-    QMenu* N1 = nullptr;       // Файл
-    QMenu* SFTSBF1 = nullptr;  // SFT -> SBF (Cyrillic edition)
+    QMenu* N1 = nullptr;        // Файл
+    QMenu* SFTSBF1 = nullptr;   // SFT -> SBF (Cyrillic edition)
     QMenu* EditMenu = nullptr;  // Правка
-    QMenu* N6 = nullptr;       // Шрифт (…)
-    QMenu* N12 = nullptr;      // Тип шрифта
-    QMenu* N15 = nullptr;      // Параметры загрузки ...
-    QMenu* N3 = nullptr;       // Телефон (…)
-    QMenu* Lang = nullptr;     // Язык (Latin edition)
-    QMenu* N4 = nullptr;       // Инфо
+    QMenu* N6 = nullptr;        // Шрифт (…)
+    QMenu* N12 = nullptr;       // Тип шрифта
+    QMenu* N15 = nullptr;       // Параметры загрузки ...
+    QMenu* N3 = nullptr;        // Телефон (…)
+    QMenu* Lang = nullptr;      // Язык (Latin edition)
+    QMenu* N4 = nullptr;        // Инфо
     // Сервис
     QMenu* Service1 = nullptr;
     QAction* N2 = nullptr;
@@ -47,6 +47,8 @@ struct TForm1::Menus {
     QAction* ImportFont1 = nullptr;
     QAction* ImportPng1 = nullptr;
     QAction* ExportPng1 = nullptr;
+    QAction* ExportPatch1 = nullptr;
+    QAction* ImportPatch1 = nullptr;
     std::array<QAction*, kKindItems> kinds{};    // by FontKind code
     std::array<QAction*, kModelItems> models{};  // by PhoneModel code
     std::array<QAction*, kScopeItems> scopes{};  // by load scope tag; null where absent

@@ -195,6 +195,8 @@ void TForm1::ShowTexts() {
     m.ImportPng1->setText(text(UiText::MenuImportPng));
     m.ExportPng1->setText(text(UiText::MenuExportPng));
     m.TextPreview1->setText(text(UiText::MenuTextPreview));
+    m.ExportPatch1->setText(text(UiText::MenuExportPatch));
+    m.ImportPatch1->setText(text(UiText::MenuImportPatch));
     m.Keys1->setText(text(UiText::MenuKeys));
     m.N4->setTitle(text(UiText::MenuInfo));
     m.N9->setText(text(UiText::MenuInstruction));

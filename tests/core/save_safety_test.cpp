@@ -14,11 +14,11 @@
 #include <functional>
 
 #include "faulty_file_system.h"
-#include "forwarding_file_system.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
 #include "io/rollback_journal.h"
 #include "io/safe_replace.h"
+#include "pausing_file_system.h"
 #include "small_dump.h"
 #include "test_files.h"
 
@@ -26,25 +26,8 @@ namespace rw {
 namespace {
 
 using Op = testing::FaultyFileSystem::Op;
+using testing::PausingFileSystem;
 using testing::ReadBytes;
-
-// The real file system, except that the n-th write does something of the test's first: stop
-// the process half-way through it, the way a crash or a kill -9 would find it, or send it a signal.
-class PausingFileSystem final : public testing::ForwardingFileSystem {
-  public:
-    using Interruption = std::function<void(int fd, const void* b, size_t n, int64_t pos)>;
-    PausingFileSystem(int nth, Interruption interruption)
-        : nth_(nth), interruption_(std::move(interruption)) {}
-    int64_t WriteAt(int fd, const void* b, size_t n, int64_t pos) override {
-        if (++writes_ == nth_) interruption_(fd, b, n, pos);
-        return real().WriteAt(fd, b, n, pos);
-    }
-
-  private:
-    int nth_;
-    Interruption interruption_;
-    int writes_ = 0;
-};
 
 class FlashSave : public testing::SmallDump {
   protected:
@@ -80,25 +63,8 @@ TEST_F(FlashSave, AWriteAndItsRestoreFailingKeepTheJournalAndTheNextLoadRollsBac
 }
 
 TEST_F(FlashSave, AProcessKilledInTheMiddleOfASaveIsRolledBackByTheNextLoad) {
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        PausingFileSystem pausing(40, [&](int fd, const void* b, size_t n, int64_t pos) {
-            PausingFileSystem::real().WriteAt(fd, b, n / 2, pos);
-            const char byte = 1;
-            (void)::write(ready[1], &byte, 1);
-            for (;;) ::pause();
-        });
-        Save(pausing);
-        ::_exit(0);
-    }
-    char byte = 0;
-    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-    ::kill(child, SIGKILL);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status));
+    ASSERT_TRUE(testing::KillAtWrite(
+        40, [](size_t n) { return n / 2; }, [this](FileSystem& fs) { Save(fs); }));
     ASSERT_NE(ReadBytes(path()), original_) << "the kill should find the image half patched";
 
     FontImage font;
@@ -107,8 +73,6 @@ TEST_F(FlashSave, AProcessKilledInTheMiddleOfASaveIsRolledBackByTheNextLoad) {
     EXPECT_FALSE(load.note().empty());
     EXPECT_EQ(ReadBytes(path()), original_);
     EXPECT_EQ(dir_.Names(), std::vector<std::string>{"dump.bin"});
-    ::close(ready[0]);
-    ::close(ready[1]);
 }
 
 TEST_F(FlashSave, CtrlCOrAKillDuringTheWritesWaitsUntilTheSaveIsWhole) {

@@ -27,6 +27,10 @@ std::string UsageText() {
            "  runewright-cli export-sheet --edition E --model M --kind K [--scale K] INPUT "
            "OUT.png\n"
            "  runewright-cli import-sheet --edition E --model M --kind K [--scope N] IN.png OUT\n"
+           "  runewright-cli export-patch --edition E --model M --kind K [--force] INPUT FLASH "
+           "OUT.vkp\n"
+           "  runewright-cli patch-info [--edition E --model M --kind K] PATCH.vkp\n"
+           "  runewright-cli apply-patch [--undo] [--force] FLASH PATCH.vkp\n"
            "  runewright-cli recover FLASH\n"
            "  runewright-cli --help\n"
            "\n"
@@ -44,6 +48,12 @@ std::string UsageText() {
            "  missing and clipped characters are listed on stderr;\n"
            "export-sheet and import-sheet move the whole font to and from a PNG sheet\n"
            "  (K default 4).\n"
+           "export-patch writes the V_Klay patch that puts the font of INPUT into FLASH as a save\n"
+           "  would (FLASH is only read; --force as for inject);\n"
+           "patch-info lists a patch's data lines (with a layout, also the glyphs it changes);\n"
+           "apply-patch writes a patch into FLASH, all lines or none, after checking the old "
+           "bytes\n"
+           "  (--force writes over other bytes too; --undo puts the old bytes back);\n"
            "recover puts back a fullflash whose save was cut off, from the journal FLASH.rwj;\n"
            "loads and saves do the same first. \"--\" ends the options.\n"
            "Exit status: 0 done, 1 a file failed (nothing written), 2 usage error,\n"
@@ -81,6 +91,9 @@ int ReportOutcome(const Status& status, std::ostream& err) {
 int RunRender(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 int RunPreview(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 int RunIdentify(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+int RunExportPatch(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+int RunPatchInfo(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+int RunApplyPatch(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
 
 // recover FLASH: the roll-back a load or save does first, on its own.
 int RunRecover(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
@@ -111,6 +124,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         {"export-sheet", RunExportSheet},
         {"import-sheet", RunImportSheet},
         {"recover", RunRecover},
+        {"export-patch", RunExportPatch},
+        {"patch-info", RunPatchInfo},
+        {"apply-patch", RunApplyPatch},
     };
     // clang-format on
     if (args.empty()) return ReportUsageError("no command given", err);

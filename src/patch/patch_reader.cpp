@@ -1,0 +1,275 @@
+#include "patch/patch_reader.h"
+
+#include <array>
+
+#include "patch/data_group.h"
+#include "patch/hex_text.h"
+#include "patch/patch_cursor.h"
+#include "patch/patch_problems.h"
+
+namespace rw {
+namespace {
+
+constexpr int64_t kAddressLimit = int64_t{1} << 32;
+
+// The switches by name, as "#pragma enable NAME" spells them.
+struct PragmaName {
+    std::string_view name;
+    bool PatchPragmas::*flag;
+};
+constexpr std::array<PragmaName, 5> kPragmaNames = {{
+    {"warn_no_old_on_apply", &PatchPragmas::warn_no_old_on_apply},
+    {"warn_if_new_exist_on_apply", &PatchPragmas::warn_if_new_exist_on_apply},
+    {"warn_if_old_exist_on_undo", &PatchPragmas::warn_if_old_exist_on_undo},
+    {"undo", &PatchPragmas::undo},
+    {"old_equal_ff", &PatchPragmas::old_equal_ff},
+}};
+
+bool IsNameByte(int c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
+// "+0C0000" or "-000010".
+std::string SignedAddress(int64_t value) {
+    return (value < 0 ? "-" : "+") + PatchAddress(value < 0 ? -value : value);
+}
+
+class PatchReader {
+  public:
+    PatchReader(std::string_view text, Patch* patch) : cursor_(text), patch_(patch) {}
+
+    bool ReadAll() {
+        if (cursor_.LooksAt("\xEF\xBB\xBF")) cursor_.Advance(3);  // a UTF-8 byte order mark
+        if (cursor_.LooksAt("{\\rtf")) return cursor_.Fail({MessageId::PatchRtfDocument, {}});
+        while (!cursor_.AtEnd()) {
+            if (!ReadStatement()) return false;
+        }
+        WarnAboutStateLeftOn();
+        return true;
+    }
+
+    const PatchCursor& cursor() const { return cursor_; }
+
+  private:
+    // One line's worth: nothing, a comment, a pragma, a corrector or a data line.
+    bool ReadStatement() {
+        if (!cursor_.SkipBlanks()) return false;
+        if (cursor_.AtLineEnd()) {
+            cursor_.SkipLineEnd();
+            return true;
+        }
+        if (cursor_.LooksAt("#pragma") && IsBlankOrLineEnd(7)) return ReadPragma();
+        if (cursor_.AtLineComment()) {
+            cursor_.SkipRestOfLine();
+            return true;
+        }
+        const int c = cursor_.Peek();
+        if (c == '+' || c == '-') return ReadCorrector();
+        return ReadDataLine();
+    }
+
+    bool IsBlankOrLineEnd(size_t ahead) const {
+        const int c = cursor_.Peek(ahead);
+        return c == PatchCursor::kEnd || c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    }
+
+    // Blanks and a comment up to the line end, which must come next.
+    bool EndOfStatement() {
+        if (!cursor_.SkipBlanks()) return false;
+        if (cursor_.AtLineComment()) cursor_.SkipRestOfLine();
+        if (!cursor_.AtLineEnd()) return Unknown();
+        cursor_.SkipLineEnd();
+        return true;
+    }
+
+    bool Unknown() { return cursor_.Fail({MessageId::PatchUnknownToken, {cursor_.TokenHere()}}); }
+
+    std::string_view TakeName() {
+        size_t length = 0;
+        while (IsNameByte(cursor_.Peek(length))) ++length;
+        return cursor_.Take(length);
+    }
+
+    bool ReadPragma() {
+        cursor_.Advance(7);
+        if (!cursor_.SkipBlanks()) return false;
+        const std::string_view action = TakeName();
+        if (action != "enable" && action != "disable") {
+            return cursor_.Fail({MessageId::PatchPragmaWithoutSwitch, {}});
+        }
+        if (!cursor_.SkipBlanks()) return false;
+        const size_t begin = cursor_.position();
+        const std::string_view name = TakeName();
+        for (size_t i = 0; i < kPragmaNames.size(); ++i) {
+            if (name == kPragmaNames[i].name) {
+                pragmas_.*kPragmaNames[i].flag = action == "enable";
+                pragma_lines_[i] = cursor_.line();
+                return EndOfStatement();
+            }
+        }
+        if (name.empty()) return cursor_.Fail({MessageId::PatchPragmaWithoutSwitch, {}});
+        return cursor_.Fail({MessageId::PatchUnknownPragma, {cursor_.TextSince(begin)}});
+    }
+
+    // Hex digits with an optional 0x, as an address or a corrector has them; false when there
+    // are none or anything but hex digits is joined to them.
+    bool ReadHexValue(int64_t* value, size_t* digits) {
+        if (cursor_.Peek() == '0' && (cursor_.Peek(1) == 'x' || cursor_.Peek(1) == 'X') &&
+            HexDigitValue(cursor_.Peek(2)) >= 0) {
+            cursor_.Advance(2);
+        }
+        size_t length = 0;
+        while (IsNameByte(cursor_.Peek(length))) ++length;
+        *value = 0;
+        *digits = 0;
+        for (size_t i = 0; i < length; ++i) {
+            const int d = HexDigitValue(cursor_.Peek(i));
+            if (d < 0) return false;
+            // Past 32 bits the exact value no longer matters, only that it is too large.
+            if (*value < kAddressLimit) *value = *value << 4 | d;
+        }
+        *digits = length;
+        cursor_.Advance(length);
+        return length > 0;
+    }
+
+    bool ReadCorrector() {
+        const size_t begin = cursor_.position();
+        const int sign = cursor_.Peek() == '-' ? -1 : 1;
+        cursor_.Advance();
+        int64_t value = 0;
+        size_t digits = 0;
+        if (!ReadHexValue(&value, &digits)) return UnknownFrom(begin);
+        if (value >= kAddressLimit) {
+            return cursor_.Fail({MessageId::PatchCorrectorPast32Bits, {cursor_.TextSince(begin)}});
+        }
+        corrector_ = sign * value;
+        if (corrector_ != 0) corrector_line_ = cursor_.line();
+        return EndOfStatement();
+    }
+
+    bool UnknownFrom(size_t begin) {
+        while (!cursor_.AtLineEnd() && !cursor_.AtBlank()) cursor_.Advance();
+        return cursor_.Fail({MessageId::PatchUnknownToken, {cursor_.TextSince(begin)}});
+    }
+
+    bool ReadDataLine() {
+        const int line = cursor_.line();
+        const size_t begin = cursor_.position();
+        int64_t address = 0;
+        size_t digits = 0;
+        if (!ReadHexValue(&address, &digits)) return UnknownFrom(begin);
+        if (cursor_.Peek() != ':') {
+            return cursor_.Fail({MessageId::PatchColonAfterAddress, {cursor_.TextSince(begin)}});
+        }
+        if (address >= kAddressLimit) {
+            return cursor_.Fail({MessageId::PatchAddressPast32Bits, {cursor_.TextSince(begin)}});
+        }
+        cursor_.Advance();
+        const int64_t corrected = address + corrector_;
+        if (corrected < 0 || corrected >= kAddressLimit) {
+            return cursor_.Fail({MessageId::PatchCorrectedAddressOutside32Bits,
+                                 {PatchAddress(address), SignedAddress(corrector_)}});
+        }
+
+        std::vector<std::vector<uint8_t>> groups;
+        for (;;) {
+            if (!cursor_.SkipBlanks(/*in_data=*/true)) return false;
+            if (cursor_.AtLineEnd() || cursor_.AtLineComment()) break;
+            if (groups.size() == 2) {
+                return cursor_.Fail({MessageId::PatchThirdDataGroup, {cursor_.TokenHere()}});
+            }
+            groups.emplace_back();
+            if (!ReadDataGroup(cursor_, &groups.back())) return false;
+        }
+        if (!AddDataLine(line, static_cast<uint32_t>(corrected), groups)) return false;
+        return EndOfStatement();
+    }
+
+    bool AddDataLine(int line, uint32_t address, std::vector<std::vector<uint8_t>>& groups) {
+        if (groups.empty()) return cursor_.FailAt(line, {MessageId::PatchNoDataAfterAddress, {}});
+        for (const auto& group : groups) {
+            if (group.empty()) return cursor_.FailAt(line, {MessageId::PatchEmptyDataGroup, {}});
+        }
+        DataLine data;
+        data.address = address;
+        data.line = line;
+        data.pragmas = pragmas_;
+        data.new_bytes = std::move(groups.back());
+        if (groups.size() == 2) {
+            data.old_bytes = std::move(groups.front());
+            if (data.old_bytes->size() < data.new_bytes.size()) {
+                return cursor_.FailAt(line, {MessageId::PatchOldShorterThanNew,
+                                             {std::to_string(data.old_bytes->size()),
+                                              std::to_string(data.new_bytes.size())}});
+            }
+        }
+        if (data.End() > kAddressLimit) {
+            return cursor_.FailAt(line, {MessageId::PatchDataPast32Bits, {PatchAddress(address)}});
+        }
+        if (!data.HasOldData() && pragmas_.warn_no_old_on_apply) {
+            patch_->warnings.push_back({line, {MessageId::PatchWarningNoOldData, {}}});
+        }
+        patch_->lines.push_back(std::move(data));
+        return true;
+    }
+
+    // A well-formed patch ends every corrector with +0 and puts back every pragma it changed.
+    void WarnAboutStateLeftOn() {
+        if (corrector_ != 0) {
+            patch_->warnings.push_back(
+                {corrector_line_,
+                 {MessageId::PatchWarningCorrectorLeft, {SignedAddress(corrector_)}}});
+        }
+        const PatchPragmas defaults;
+        for (size_t i = 0; i < kPragmaNames.size(); ++i) {
+            const bool now = pragmas_.*kPragmaNames[i].flag;
+            if (now == defaults.*kPragmaNames[i].flag) continue;
+            const MessageId left = now ? MessageId::PatchWarningPragmaEnabledLeft
+                                       : MessageId::PatchWarningPragmaDisabledLeft;
+            patch_->warnings.push_back(
+                {pragma_lines_[i], {left, {std::string(kPragmaNames[i].name)}}});
+        }
+    }
+
+    PatchCursor cursor_;
+    Patch* patch_;
+    PatchPragmas pragmas_;
+    std::array<int, kPragmaNames.size()> pragma_lines_{};
+    int64_t corrector_ = 0;
+    int corrector_line_ = 0;
+};
+
+}  // namespace
+
+Status ReadPatchText(std::string_view text, const std::string& name, Patch* patch) {
+    Patch read;
+    read.name = name;
+    PatchReader reader(text, &read);
+    if (!reader.ReadAll()) {
+        const PatchFault& fault = *reader.cursor().fault();
+        return PatchFailure(name, fault.line, fault.reason);
+    }
+    if (read.lines.empty()) return PatchFailure(name, 0, {MessageId::PatchNoDataLine, {}});
+    *patch = std::move(read);
+    return Status::Ok();
+}
+
+Status ReadPatchFile(const std::string& path, Patch* patch, FileSystem& fs) {
+    File file(fs, path);
+    Status status = file.OpenForReading();
+    int64_t size = 0;
+    if (status.ok()) status = file.Size(&size);
+    if (!status.ok()) return status;
+    if (size > kLargestPatchFile) {
+        return Status::Failure(path, Message{MessageId::PatchFileTooLarge, {std::to_string(size)}});
+    }
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
+    status = file.ReadAt(0, bytes);
+    if (!status.ok()) return status;
+    file.Close();
+    return ReadPatchText(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path, patch);
+}
+
+}  // namespace rw

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "io/file_io.h"
+#include "patch/data_line.h"
+
+namespace rw {
+
+// A patch file larger than this is refused unread: the largest real patches are tens of KiB.
+constexpr int64_t kLargestPatchFile = int64_t{64} << 20;
+
+// Reads the text of a V_Klay patch (.vkp) into its data lines: Windows-1251, lines ending in CR LF
+// or LF; data lines "ADDRESS: [OLD] NEW", "+HEX"/"-HEX" correctors that move the addresses after
+// them, "#pragma enable|disable NAME" switches, and comments. The first fault fails the whole
+// patch, named "NAME:LINE: reason"; warnings (a line without old data, a corrector or pragma not
+// put back at the end) are kept with the patch.
+Status ReadPatchText(std::string_view text, const std::string& name, Patch* patch);
+
+// Reads the patch file at `path`; messages name it by `path`.
+Status ReadPatchFile(const std::string& path, Patch* patch, FileSystem& fs = SystemFileSystem());
+
+}  // namespace rw
