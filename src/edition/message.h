@@ -27,6 +27,10 @@ enum class MessageId {
     NotAFontFileToReplace,
     NotAFontFileToLoad,
     IsAFolder,
+    // A file named on the command line.
+    NeitherFullflashNorFontFile,
+    FontFileOfOtherEdition,
+    FontFileOfOtherForm,
     // The rollback journal beside a fullflash.
     JournalIsASymbolicLink,
     JournalNotRegularFile,

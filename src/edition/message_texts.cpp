@@ -46,6 +46,16 @@ constexpr MessageRow kMessages[] = {
      "{0} is not a {1} font file ({2|byte|bytes}). Is it a fullflash? Use «Load font from "
      "FullFlash»."},
     {MessageId::IsAFolder, "{0} — папка", "{0} is a folder"},
+    {MessageId::NeitherFullflashNorFontFile,
+     "{0} — не fullflash и не файл шрифта ({1}): {2|байт|байта|байт}",
+     "{0} is neither a fullflash nor a font file ({1}): {2|byte|bytes}"},
+    {MessageId::FontFileOfOtherEdition, "{0} — файл шрифта {1} для {2}",
+     "{0} is a {1} font file for {2}"},
+    {MessageId::FontFileOfOtherForm,
+     "{0} — файл шрифта {1}, а выбранный шрифт {2} хранится в файлах {3}. Файлы {1} подходят к "
+     "шрифтам {4}: выберите такой телефон и тип шрифта, затем «Загрузить шрифт из файла».",
+     "{0} is a {1} font file, while the chosen font, {2}, is kept in {3} files. {1} files fit "
+     "the fonts {4}: choose such a phone and font type, then «Load font from fontfile»."},
     {MessageId::JournalIsASymbolicLink,
      "{0} — символическая ссылка: журналу нет доверия, ничего не записано; чтобы продолжить, "
      "уберите его",

@@ -161,6 +161,10 @@ constexpr TextRow kTexts[] = {
     {UiText::LoadScopeSymbolsBold, "Только \"Symbols\", жирный", "Only \"Symbols\", bold"},
     {UiText::LoadScopeLetters, "Только \"A - Z\", \"a - z\"", "Only \"A - Z\", \"a - z\""},
     {UiText::LoadScopeSymbols, "Только \"Symbols\"", "Only \"Symbols\""},
+    {UiText::MenuKeys, "Клавиши", "Keys"},
+    {UiText::KeysActionColumn, "Действие", "Action"},
+    {UiText::KeyPreviousLetter, "Предыдущая буква блока", "Previous letter of the block"},
+    {UiText::KeyNextLetter, "Следующая буква блока", "Next letter of the block"},
 };
 static_assert(std::size(kTexts) == static_cast<std::size_t>(kLastUiText) + 1);
 

@@ -147,9 +147,14 @@ enum class UiText {
     LoadScopeSymbolsBold,
     LoadScopeLetters,
     LoadScopeSymbols,
+    // The keys window.
+    MenuKeys,
+    KeysActionColumn,
+    KeyPreviousLetter,
+    KeyNextLetter,
 };
 // The last row of the table; the table's size follows from it.
-inline constexpr UiText kLastUiText = UiText::LoadScopeSymbols;
+inline constexpr UiText kLastUiText = UiText::KeyNextLetter;
 
 // The text of an element in a language for an edition: the Cyrillic edition is always Russian
 // and has its own texts where the editions differ (the block clipboard buttons, the load scopes).

@@ -10,24 +10,23 @@
 // does. Every place that builds, names or answers one of them reads it here.
 namespace rw::ui {
 
-// The shift arrows ImageIO1 .. ImageIO4 (Alt+arrow too): their picture at rest and under the
-// pointer.
+// The shift arrows ImageIO1 .. ImageIO4: their picture at rest and under the pointer (their
+// keys are in the key table).
 struct ShiftButtonRow {
     const char* name;
     ShiftDirection direction;
     UiText hint;
-    Qt::Key key;
     QImage ArrowPictures::*at_rest;
     QImage ArrowPictures::*pointer_over;
 };
 inline constexpr ShiftButtonRow kShiftButtonRows[] = {
-    {"ImageIO1", ShiftDirection::Right, UiText::ShiftRightHint, Qt::Key_Right,
-     &ArrowPictures::ioRTn, &ArrowPictures::ioRTp},
-    {"ImageIO2", ShiftDirection::Left, UiText::ShiftLeftHint, Qt::Key_Left, &ArrowPictures::ioLTn,
+    {"ImageIO1", ShiftDirection::Right, UiText::ShiftRightHint, &ArrowPictures::ioRTn,
+     &ArrowPictures::ioRTp},
+    {"ImageIO2", ShiftDirection::Left, UiText::ShiftLeftHint, &ArrowPictures::ioLTn,
      &ArrowPictures::ioLTp},
-    {"ImageIO3", ShiftDirection::Up, UiText::ShiftUpHint, Qt::Key_Up, &ArrowPictures::ioUPn,
+    {"ImageIO3", ShiftDirection::Up, UiText::ShiftUpHint, &ArrowPictures::ioUPn,
      &ArrowPictures::ioUPp},
-    {"ImageIO4", ShiftDirection::Down, UiText::ShiftDownHint, Qt::Key_Down, &ArrowPictures::ioDNn,
+    {"ImageIO4", ShiftDirection::Down, UiText::ShiftDownHint, &ArrowPictures::ioDNn,
      &ArrowPictures::ioDNp},
 };
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "edition/key_table.h"
 #include "editor/session.h"
 #include "editor/text_preview.h"
 #include "io/status.h"
@@ -26,6 +27,7 @@ namespace rw::ui {
 
 class GridWidget;
 class InfoWindow;
+class KeysWindow;
 class SpeedButton;
 class TImageIO;
 class TextPreviewWindow;
@@ -48,6 +50,11 @@ class TForm1 : public QMainWindow {
     // They follow the interface language with the main window.
     void SetInfoWindows(InfoWindow* help, InfoWindow* history, InfoWindow* about);
 
+    // A file named on the command line: a fullflash is loaded as "Загрузить шрифт из fullflash"
+    // loads it, a font file of the edition as "Загрузить шрифт из файла" does; anything else
+    // gets the error box of a failed load, naming the file and why.
+    void OpenGivenFile(const std::string& path);
+
     const Session& editor() const { return editor_; }
     // The area the window definition places its controls in, below the menu.
     QWidget* ClientArea() const { return client_; }
@@ -59,6 +66,11 @@ class TForm1 : public QMainWindow {
 
   private:
     struct Menus;
+    // What a key of the key table does: a menu item, or else an operation of the editor.
+    struct KeyBinding {
+        QAction* item = nullptr;
+        std::function<void(Session&)> operation;
+    };
 
     // Construction, in the order of the window definition.
     void FormCreate();
@@ -66,6 +78,7 @@ class TForm1 : public QMainWindow {
     void BuildFileMenu();
     void BuildEditMenu();
     void BuildShortcuts();
+    KeyBinding BindingOf(KeyCommand command) const;
     void BuildFontMenu();
     void BuildPhoneMenu();
     void BuildLanguageMenu();
@@ -109,6 +122,7 @@ class TForm1 : public QMainWindow {
     void Forwap1Click();
     void Bigest1Click();
     void TextPreview1Click();
+    void Keys1Click();
     void N9Click();
     void N10Click();
     void About1Click();
@@ -151,6 +165,8 @@ class TForm1 : public QMainWindow {
     void SaveCommand(const FileDialogRequest& request, SaveRequest::Target target);
     // A failure in the error box, else the note of a save cut off that was rolled back first.
     void ShowOutcome(const Status& status);
+    // The load once the file is chosen, from a dialog or from outside the window.
+    bool LoadPath(const std::string& path, LoadRequest::Source source);
     void ShowFailure(const Status& status);
     // An interrupted save rolled back before a command, told in one box; nothing for none.
     void ShowNote(const Message& note);
@@ -220,6 +236,7 @@ class TForm1 : public QMainWindow {
     InfoWindow* history_window_ = nullptr;       // Form4
     InfoWindow* about_window_ = nullptr;         // Form5
     TextPreviewWindow* text_preview_ = nullptr;  // made when first opened
+    KeysWindow* keys_window_ = nullptr;          // made when first opened
 };
 
 }  // namespace rw::ui

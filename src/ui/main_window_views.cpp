@@ -200,6 +200,7 @@ void TForm1::ShowTexts() {
     m.TextPreview1->setText(Text(UiText::MenuTextPreview));
     m.ExportPatch1->setText(Text(UiText::MenuExportPatch));
     m.ImportPatch1->setText(Text(UiText::MenuImportPatch));
+    m.Keys1->setText(Text(UiText::MenuKeys));
     m.N4->setTitle(Text(UiText::MenuInfo));
     m.N9->setText(Text(UiText::MenuInstruction));
     m.N10->setText(Text(UiText::MenuHistory));

@@ -26,6 +26,7 @@ class FakeFileDialogs : public FileDialogs {
     std::deque<QString> save_answers;
     std::vector<FileDialogRequest> open_requests;
     std::vector<FileDialogRequest> save_requests;
+    QStringList remembered;  // files opened without the dialog
     QStringList errors;
     QStringList warnings;
     QStringList notices;
@@ -43,6 +44,7 @@ class FakeFileDialogs : public FileDialogs {
         save_requests.push_back(request);
         return Next(save_answers);
     }
+    void RememberOpened(const QString& path) override { remembered << path; }
     void ShowError(const QString& message) override { errors << message; }
     void ShowWarning(const QString& message) override { warnings << message; }
     void ShowNotice(const QString&, const QString& message) override { notices << message; }
