@@ -255,6 +255,19 @@ constexpr MessageRow kMessages[] = {
      "It also changes {0|byte|bytes} outside the font; they are not loaded."},
     {MessageId::PatchLeavesFont, "Патч не меняет этот шрифт ({0}).",
      "The patch does not change this font ({0})."},
+    // The edit menu's and the shift buttons' captions, then the letter.
+    {MessageId::ClipboardEmpty, "Буфер пуст", "The buffer is empty"},
+    {MessageId::WrittenToFont, "{0} записана в шрифт", "{0} written to the font"},
+    {MessageId::FlippedHorizontally, "Отразить по горизонтали: {0}", "Flip horizontally: {0}"},
+    {MessageId::FlippedVertically, "Отразить по вертикали: {0}", "Flip vertically: {0}"},
+    {MessageId::Inverted, "Инвертировать: {0}", "Invert: {0}"},
+    {MessageId::Emboldened, "Утолщить: {0}", "Embolden: {0}"},
+    {MessageId::ShiftedRight, "Сдвиг вправо: {0}", "Shift right: {0}"},
+    {MessageId::ShiftedLeft, "Сдвиг влево: {0}", "Shift left: {0}"},
+    {MessageId::ShiftedUp, "Сдвиг вверх: {0}", "Shift up: {0}"},
+    {MessageId::ShiftedDown, "Сдвиг вниз: {0}", "Shift down: {0}"},
+    {MessageId::BoldFromNormalDone, "Жирный из нормального: {0|буква|буквы|букв}",
+     "Bold from normal: {0|glyph|glyphs}"},
 };
 static_assert(std::size(kMessages) == static_cast<size_t>(kLastMessageId) + 1);
 

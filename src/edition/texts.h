@@ -152,9 +152,24 @@ enum class UiText {
     KeysActionColumn,
     KeyPreviousLetter,
     KeyNextLetter,
+    KeyLetterLeft,
+    KeyLetterRight,
+    KeyLetterAbove,
+    KeyLetterBelow,
+    KeyFirstLetter,
+    KeyLastLetter,
+    KeyCursorLeft,
+    KeyCursorRight,
+    KeyCursorUp,
+    KeyCursorDown,
+    KeyPaintLeft,
+    KeyPaintRight,
+    KeyPaintUp,
+    KeyPaintDown,
+    KeyFlipCell,
 };
 // The last row of the table; the table's size follows from it.
-inline constexpr UiText kLastUiText = UiText::KeyNextLetter;
+inline constexpr UiText kLastUiText = UiText::KeyFlipCell;
 
 // The text of an element in a language for an edition: the Cyrillic edition is always Russian
 // and has its own texts where the editions differ (the block clipboard buttons, the load scopes).
