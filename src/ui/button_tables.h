@@ -2,6 +2,7 @@
 
 #include <Qt>
 
+#include "edition/key_table.h"
 #include "edition/texts.h"
 #include "editor/glyph_ops.h"
 #include "ui/pictures.h"
@@ -44,18 +45,19 @@ inline constexpr ClipboardButtonRow kClipboardButtonRows[] = {
 };
 
 // The set buttons SpeedButton2 .. SpeedButton5 by letter set (the Cyrillic edition has the
-// first two), with their captions in each edition.
+// first two), with their captions in each edition and the key that presses them.
 struct SetButtonRow {
     const char* name;
     const char* cyrillic_caption;
     const char* latin_caption;
     UiText hint;
+    KeyCommand key;
 };
 inline constexpr SetButtonRow kSetButtonRows[] = {
-    {"SpeedButton2", "А-Я", "A", UiText::UpperCaseHint},
-    {"SpeedButton3", "а-я", "a", UiText::LowerCaseHint},
-    {"SpeedButton4", nullptr, "s1", UiText::SymbolSet1Hint},
-    {"SpeedButton5", nullptr, "s2", UiText::SymbolSet2Hint},
+    {"SpeedButton2", "А-Я", "A", UiText::UpperCaseHint, KeyCommand::UpperCase},
+    {"SpeedButton3", "а-я", "a", UiText::LowerCaseHint, KeyCommand::LowerCase},
+    {"SpeedButton4", nullptr, "s1", UiText::SymbolSet1Hint, KeyCommand::SymbolSet1},
+    {"SpeedButton5", nullptr, "s2", UiText::SymbolSet2Hint, KeyCommand::SymbolSet2},
 };
 
 }  // namespace rw::ui

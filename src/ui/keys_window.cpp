@@ -38,7 +38,7 @@ QList<QKeySequence> KeySequences(const KeyRow& row) {
 
 KeysWindow::KeysWindow(Edition edition, QWidget* parent) : QDialog(parent), edition_(edition) {
     setObjectName(QStringLiteral("KeysWindow"));
-    table_ = new QTableWidget(static_cast<int>(KeyRows().size()), kColumns, this);
+    table_ = new QTableWidget(static_cast<int>(KeyRows(edition).size()), kColumns, this);
     table_->setObjectName(QStringLiteral("KeysTable"));
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -57,7 +57,7 @@ void KeysWindow::SetLanguage(Language language) {
     table_->setHorizontalHeaderLabels({text(UiText::MenuKeys), text(UiText::KeysActionColumn)});
     // The names of the keys follow the language too ("Alt+Вправо"), as Qt's translation gives them.
     int row = 0;
-    for (const KeyRow& key_row : KeyRows()) {
+    for (const KeyRow& key_row : KeyRows(edition_)) {
         table_->setItem(row, kKeysColumn, ReadOnlyItem(KeysText(key_row)));
         table_->setItem(row++, kActionColumn, ReadOnlyItem(text(key_row.text)));
     }

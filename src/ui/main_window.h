@@ -32,6 +32,7 @@ class SpeedButton;
 class TImageIO;
 class TextPreviewWindow;
 class Thumbnail;
+class ThumbnailStrip;
 
 // The main window of both editions. It builds the controls where the window definition puts
 // them (form_geometry.h), forwards every press and menu choice to one session operation through
@@ -79,6 +80,10 @@ class TForm1 : public QMainWindow {
     void BuildEditMenu();
     void BuildShortcuts();
     KeyBinding BindingOf(KeyCommand command) const;
+    // The control whose focus a key needs: the window itself for the keys of the whole window.
+    QWidget* ScopeOf(KeyScope scope);
+    // The hint of a button as a tool tip with its key: "Прописные (Ctrl+1)".
+    QString WithKeys(UiText hint, KeyCommand command) const;
     void BuildFontMenu();
     void BuildPhoneMenu();
     void BuildLanguageMenu();
@@ -94,6 +99,8 @@ class TForm1 : public QMainWindow {
     void BuildShiftButtons(QWidget* panel);
     void BuildClipboardPanel();
     void PlaceOnScreen();
+    // Thumbnails, grid, then the buttons as before.
+    void OrderTabs();
 
     // Activation and the status line.
     void FormActivate();
@@ -201,6 +208,7 @@ class TForm1 : public QMainWindow {
     void ShowControls();
     void ShowTexts();
     void ShowNotice();
+    void ShowCursor();
 
     Session editor_;
     std::unique_ptr<FileDialogs> dialogs_;
@@ -209,6 +217,7 @@ class TForm1 : public QMainWindow {
 
     QWidget* client_ = nullptr;
     GridWidget* grid_ = nullptr;
+    ThumbnailStrip* strip_ = nullptr;  // Panel106
     std::array<QLabel*, 16> row_labels_{};
     QLabel* label_offcet_ = nullptr;
     std::array<Thumbnail*, kMaxSlots> thumbnails_{};

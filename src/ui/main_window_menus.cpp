@@ -11,8 +11,11 @@
 #include "edition/key_table.h"
 #include "edition/texts.h"
 #include "ui/button_tables.h"
+#include "ui/form_geometry.h"
+#include "ui/grid_widget.h"
 #include "ui/keys_window.h"
 #include "ui/qt_conversions.h"
+#include "ui/thumbnail_strip.h"
 
 namespace rw::ui {
 namespace {
@@ -120,19 +123,40 @@ void TForm1::BuildEditMenu() {
 }
 
 // Every key of the window comes from the one key table, which the "Клавиши" window lists: the
-// key of a menu item goes on the item, where the menu shows it; the others are the window's own.
+// key of a menu item goes on the item, where the menu shows it; the others are the window's own,
+// or those of the thumbnail strip or the grid, which answer them while they have the focus.
 void TForm1::BuildShortcuts() {
-    for (const KeyRow& row : KeyRows()) {
+    for (const KeyRow& row : KeyRows(editor_.edition())) {
         const KeyBinding binding = BindingOf(row.command);
         if (binding.item != nullptr) {
             binding.item->setShortcuts(KeySequences(row));
             continue;
         }
-        auto* shortcut = new QShortcut(this);
+        auto* shortcut = new QShortcut(ScopeOf(row.scope));
+        if (row.scope != KeyScope::Window) shortcut->setContext(Qt::WidgetShortcut);
         shortcut->setKeys(KeySequences(row));
         connect(shortcut, &QShortcut::activated, this,
                 [this, operation = binding.operation] { Run(operation); });
     }
+}
+
+QWidget* TForm1::ScopeOf(KeyScope scope) {
+    switch (scope) {
+        case KeyScope::Thumbnails:
+            return strip_;
+        case KeyScope::Grid:
+            return grid_;
+        case KeyScope::Window:
+            break;
+    }
+    return this;
+}
+
+QString TForm1::WithKeys(UiText hint, KeyCommand command) const {
+    QStringList keys;
+    for (const QKeySequence& key : KeySequences(KeyRowOf(command)))
+        keys << key.toString(QKeySequence::NativeText);
+    return QStringLiteral("%1 (%2)").arg(Text(hint), keys.join(QStringLiteral(", ")));
 }
 
 // What each command of the key table does: a menu item, or an operation of the editor.
@@ -167,6 +191,52 @@ TForm1::KeyBinding TForm1::BindingOf(KeyCommand command) const {
             return {nullptr, [](Session& s) { s.PressNeighbourLetter(-1); }};
         case KeyCommand::NextLetter:
             return {nullptr, [](Session& s) { s.PressNeighbourLetter(1); }};
+        case KeyCommand::UpperCase:
+            return {nullptr, [](Session& s) { s.PressUpperCase(); }};
+        case KeyCommand::LowerCase:
+            return {nullptr, [](Session& s) { s.PressLowerCase(); }};
+        case KeyCommand::SymbolSet1:
+            return {nullptr, [](Session& s) { s.PressSymbolSet(1); }};
+        case KeyCommand::SymbolSet2:
+            return {nullptr, [](Session& s) { s.PressSymbolSet(2); }};
+        case KeyCommand::Bold:
+            return {nullptr, [](Session& s) { s.PressBold(); }};
+        case KeyCommand::LetterLeft:
+            return {nullptr, [](Session& s) { s.PressNeighbourLetter(-1); }};
+        case KeyCommand::LetterRight:
+            return {nullptr, [](Session& s) { s.PressNeighbourLetter(1); }};
+        // A row of the strip up or down; a covered slot there passes on to the next letter.
+        case KeyCommand::LetterAbove:
+            return {nullptr, [](Session& s) {
+                        s.PressLetterAt(s.state().selected_slot() - geometry::kThumbnailsPerRow,
+                                        -1);
+                    }};
+        case KeyCommand::LetterBelow:
+            return {nullptr, [](Session& s) {
+                        s.PressLetterAt(s.state().selected_slot() + geometry::kThumbnailsPerRow, 1);
+                    }};
+        case KeyCommand::FirstLetter:
+            return {nullptr, [](Session& s) { s.PressLetterAt(0, 1); }};
+        case KeyCommand::LastLetter:
+            return {nullptr, [](Session& s) { s.PressLetterAt(SlotCount(s.edition()) - 1, -1); }};
+        case KeyCommand::CursorLeft:
+            return {nullptr, [](Session& s) { s.MoveCursor(CursorMove::Left); }};
+        case KeyCommand::CursorRight:
+            return {nullptr, [](Session& s) { s.MoveCursor(CursorMove::Right); }};
+        case KeyCommand::CursorUp:
+            return {nullptr, [](Session& s) { s.MoveCursor(CursorMove::Up); }};
+        case KeyCommand::CursorDown:
+            return {nullptr, [](Session& s) { s.MoveCursor(CursorMove::Down); }};
+        case KeyCommand::PaintLeft:
+            return {nullptr, [](Session& s) { s.PaintCursorMove(CursorMove::Left); }};
+        case KeyCommand::PaintRight:
+            return {nullptr, [](Session& s) { s.PaintCursorMove(CursorMove::Right); }};
+        case KeyCommand::PaintUp:
+            return {nullptr, [](Session& s) { s.PaintCursorMove(CursorMove::Up); }};
+        case KeyCommand::PaintDown:
+            return {nullptr, [](Session& s) { s.PaintCursorMove(CursorMove::Down); }};
+        case KeyCommand::FlipCell:
+            return {nullptr, [](Session& s) { s.FlipCursorCell(); }};
     }
     return {};
 }
