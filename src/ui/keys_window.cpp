@@ -12,14 +12,6 @@ namespace {
 
 enum Column { kKeysColumn, kActionColumn, kColumns };
 
-// "Ctrl+Shift+Z, Ctrl+Y", written the way the menus show their keys.
-QString KeysText(const KeyRow& row) {
-    QStringList keys;
-    for (const QKeySequence& key : KeySequences(row))
-        keys << key.toString(QKeySequence::NativeText);
-    return keys.join(QStringLiteral(", "));
-}
-
 QTableWidgetItem* ReadOnlyItem(const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -34,6 +26,13 @@ QList<QKeySequence> KeySequences(const KeyRow& row) {
         if (!key.empty()) keys << QKeySequence(Q(key), QKeySequence::PortableText);
     }
     return keys;
+}
+
+QString KeysText(const KeyRow& row) {
+    QStringList keys;
+    for (const QKeySequence& key : KeySequences(row))
+        keys << key.toString(QKeySequence::NativeText);
+    return keys.join(QStringLiteral(", "));
 }
 
 KeysWindow::KeysWindow(Edition edition, QWidget* parent) : QDialog(parent), edition_(edition) {

@@ -14,6 +14,8 @@ namespace rw::ui {
 
 // The keys of a row of the key table as Qt takes them.
 QList<QKeySequence> KeySequences(const KeyRow& row);
+// "Ctrl+Shift+Z, Ctrl+Y", written the way the menus show their keys.
+QString KeysText(const KeyRow& row);
 
 // "Клавиши": every key of the main window beside what it does, one row of the key table a line,
 // in the interface language. Not modal: it may stay open beside the main window.

@@ -153,10 +153,7 @@ QWidget* TForm1::ScopeOf(KeyScope scope) {
 }
 
 QString TForm1::WithKeys(UiText hint, KeyCommand command) const {
-    QStringList keys;
-    for (const QKeySequence& key : KeySequences(KeyRowOf(command)))
-        keys << key.toString(QKeySequence::NativeText);
-    return QStringLiteral("%1 (%2)").arg(Text(hint), keys.join(QStringLiteral(", ")));
+    return QStringLiteral("%1 (%2)").arg(Text(hint), KeysText(KeyRowOf(command)));
 }
 
 // What each command of the key table does: a menu item, or an operation of the editor.
