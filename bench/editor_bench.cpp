@@ -39,12 +39,18 @@ void ReadViews(const Session& e) {
     benchmark::DoNotOptimize(e.view().EditImage().pixels.data());
 }
 
-// Every thumbnail plus the edit image, and the reload of the selected letter that follows (a
-// kind chosen again redraws just that).
+// Every thumbnail plus the edit image, and the reload of the selected letter that follows: the
+// case buttons in turn show another block each time.
 void BM_FullRedraw(benchmark::State& state, Edition edition, FontKind kind) {
     Session e = Ready(edition, kind);
+    bool lower = false;
     for (auto _ : state) {
-        e.ChooseKind(kind);
+        lower = !lower;
+        if (lower) {
+            e.PressLowerCase();
+        } else {
+            e.PressUpperCase();
+        }
         benchmark::DoNotOptimize(e.view().Thumbnail(0).pixels.data());
     }
 }
@@ -73,7 +79,7 @@ namespace {
 // along each row and back, with every view the window reads after each move.
 void BM_StrokePerCell(benchmark::State& state, Edition edition, FontKind kind) {
     Session e = Ready(edition, kind);
-    const int last = e.state().wide ? 15 : 7;
+    const int last = e.state().wide() ? 15 : 7;
     int64_t cells = 0;
     for (auto _ : state) {
         e.BeginStroke(1, 1);
@@ -88,9 +94,8 @@ void BM_StrokePerCell(benchmark::State& state, Edition edition, FontKind kind) {
         }
         e.EndStroke();
     }
-    state.counters["per_cell"] =
-        benchmark::Counter(static_cast<double>(cells), benchmark::Counter::kIsRate |
-                                                           benchmark::Counter::kInvert);
+    state.counters["per_cell"] = benchmark::Counter(
+        static_cast<double>(cells), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK_CAPTURE(BM_StrokePerCell, LatinBig, Edition::Latin, FontKind::Big);
 BENCHMARK_CAPTURE(BM_StrokePerCell, CyrillicNormal, Edition::Cyrillic, FontKind::Normal);

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "crafted_fonts.h"
-#include "edition/code_points.h"
 #include "editor/font_import.h"
 #include "fontimport/import_faces.h"
-#include "io/load_scope.h"
+#include "model/character_sets.h"
+#include "model/load_scope.h"
 
 namespace rw {
 namespace {
@@ -39,7 +39,8 @@ void ImportWholeLatinFont(benchmark::State& state, const FontImportRequest& requ
         state.SkipWithError("the font did not open");
         return;
     }
-    const FontImportTarget target{Edition::Latin, kCell, false, ScopeBlocks(6, Edition::Latin)};
+    const FontImportTarget target{Edition::Latin, kCell, false,
+                                  ScopeBlocks(LoadScope{6}, Edition::Latin)};
     FontImage font;
     for (auto _ : state) {
         ImportFontGlyphs(target, *faces.normal, faces.bold.get(), faces.baseline, font);

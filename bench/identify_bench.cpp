@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "bench_image.h"
-#include "editor/text_preview.h"
 #include "edition/utf8.h"
+#include "editor/text_preview.h"
 #include "io/flash_codec.h"
 #include "io/layout_identify.h"
 

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto target = cli::ParseFontTarget(*args, &error);
     if (target) {
         const auto scope = cli::ParseScope(*args, target->edition, &error);
-        if (scope && (*scope < 0 || *scope > 10)) std::abort();
+        if (scope && !HasLoadScope(target->edition, *scope)) std::abort();
     }
     for (const std::string& word : args->positionals) {
         cli::HasExtension(word, ".sft");

@@ -2,16 +2,16 @@
 #include <cstdlib>
 #include <vector>
 
-#include "io/load_scope.h"
 #include "io/memory_file_system.h"
 #include "io/sft_conversion.h"
+#include "model/load_scope.h"
 
 using namespace rw;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
     const bool bold = data[0] & 0x80;
-    const int scope = data[0] % 7;
+    const LoadScope scope{static_cast<int8_t>(data[0] % 7)};
     MemoryFileSystem fs;
     fs.Put("in.sft", std::vector<uint8_t>(data + 1, data + size));
     FontImage font;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "io/flash_codec.h"
-#include "io/load_scope.h"
 #include "io/memory_file_system.h"
+#include "model/load_scope.h"
 
 using namespace rw;
 
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Edition edition = data[0] & 1 ? Edition::Latin : Edition::Cyrillic;
     const PhoneModel model = static_cast<PhoneModel>((data[0] >> 1) % 6);
     const FontKind kind = static_cast<FontKind>(data[1] % 4);
-    const int scope = data[2] % (MaxLoadScope(edition) + 1);
+    const LoadScope scope{static_cast<int8_t>(data[2] % (MaxLoadScope(edition) + 1))};
     const FontLayout real = LookupLayout(edition, model, kind);
     const FontLayout layout =
         MovedLayout(real, static_cast<int32_t>(data[2] % 16 - FirstRecordPosition(edition, real)));

@@ -1,11 +1,12 @@
 #include "edition/info_texts.h"
 
 #include "edition/texts.h"
+#include "version.h"
 
 namespace rw {
 namespace {
 
-bool English(Edition edition, int language) {
+bool English(Edition edition, Language language) {
     return edition == Edition::Latin && language == kEnglish;
 }
 
@@ -111,12 +112,12 @@ std::vector<std::string> EnglishAcknowledgements() {
 
 }  // namespace
 
-std::vector<std::string> HelpParagraphs(Edition edition, int language) {
+std::vector<std::string> HelpParagraphs(Edition edition, Language language) {
     if (edition == Edition::Cyrillic) return CyrillicHelp();
     return English(edition, language) ? EnglishHelp() : LatinRussianHelp();
 }
 
-std::vector<VersionEntry> VersionHistory(Edition edition, int language) {
+std::vector<VersionEntry> VersionHistory(Edition edition, Language language) {
     if (edition == Edition::Cyrillic) return CyrillicHistory();
     if (English(edition, language)) {
         return {{"4.01", {"* now M50 fonts are supported"}}, {"4.00", {"* this version"}}};
@@ -131,13 +132,13 @@ std::string VersionHeading(std::string_view version) {
     return heading;
 }
 
-std::vector<std::string> Acknowledgements(Edition edition, int language) {
+std::vector<std::string> Acknowledgements(Edition edition, Language language) {
     return English(edition, language) ? EnglishAcknowledgements() : RussianAcknowledgements();
 }
 
 std::string AboutTitle(Edition edition) {
-    return edition == Edition::Latin ? "Runewright v4.01 \"ENG-Full\" (SmallNormalWapBig)"
-                                     : "Runewright v4.01 \"RUS-Full\" (SmallNormalWapBig)";
+    return std::string("Runewright v") + kVersion + " \"" + EditionMark(edition) +
+           "\" (SmallNormalWapBig)";
 }
 
 std::string_view ProjectPageLink() {

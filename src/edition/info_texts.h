@@ -9,10 +9,10 @@
 namespace rw {
 
 // The texts of the help, history and About windows. The Latin edition has them in Russian and
-// English (language 0 and 1); the Cyrillic edition has Russian only and ignores the language.
+// English; the Cyrillic edition has Russian only and ignores the language.
 
 // The help window's paragraphs, in order.
-std::vector<std::string> HelpParagraphs(Edition edition, int language);
+std::vector<std::string> HelpParagraphs(Edition edition, Language language);
 
 // One version of the history: its number ("4.01") and its change lines, each beginning "*".
 struct VersionEntry {
@@ -21,13 +21,13 @@ struct VersionEntry {
 };
 
 // The version history, newest first.
-std::vector<VersionEntry> VersionHistory(Edition edition, int language);
+std::vector<VersionEntry> VersionHistory(Edition edition, Language language);
 
 // The heading line of a version: "- v4.01 -".
 std::string VersionHeading(std::string_view version);
 
 // The six numbered paragraphs of acknowledgements in the About window.
-std::vector<std::string> Acknowledgements(Edition edition, int language);
+std::vector<std::string> Acknowledgements(Edition edition, Language language);
 
 // The About window's title line: "Runewright v4.01 "RUS-Full" (SmallNormalWapBig)".
 std::string AboutTitle(Edition edition);

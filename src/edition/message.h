@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "model/edition.h"
+
 namespace rw {
 
 // Every sentence of the program's own that reports, warns or asks, by its row in the message
@@ -146,15 +148,15 @@ struct Message {
     friend bool operator==(const Message&, const Message&) = default;
 };
 
-// The message in a language (0 Russian, 1 English) with its blanks filled.
-std::string Render(const Message& message, int language);
+// The message in a language with its blanks filled.
+std::string Render(const Message& message, Language language);
 
 // Several messages as one text, separated by `separator`.
-std::string Render(const std::vector<Message>& messages, int language,
+std::string Render(const std::vector<Message>& messages, Language language,
                    const std::string& separator = " ");
 
 // The text of a table row before its blanks are filled, for tests that compare the table with
 // the window's own captions.
-const char* MessagePattern(MessageId id, int language);
+const char* MessagePattern(MessageId id, Language language);
 
 }  // namespace rw

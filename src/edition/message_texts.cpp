@@ -258,7 +258,7 @@ static_assert(EveryRowAtItsId());
 
 // Which of the forms agrees with n: Russian 1, 21, 31 … the first; 2..4, 22..24 … the second;
 // everything else, 11..14 included, the third. English 1 the first, everything else the second.
-size_t FormIndex(long long n, int language) {
+size_t FormIndex(long long n, Language language) {
     if (language == kEnglish) return n == 1 ? 0 : 1;
     const long long tens = n % 100;
     const long long ones = n % 10;
@@ -269,7 +269,7 @@ size_t FormIndex(long long n, int language) {
 }
 
 // The number, a space and the agreeing form out of "form|form|form".
-std::string WithNoun(const std::string& number, std::string_view forms, int language) {
+std::string WithNoun(const std::string& number, std::string_view forms, Language language) {
     const long long n = std::strtoll(number.c_str(), nullptr, 10);
     size_t wanted = FormIndex(n, language);
     size_t begin = 0;
@@ -283,7 +283,7 @@ std::string WithNoun(const std::string& number, std::string_view forms, int lang
 }
 
 // One blank, the text between its braces: "N", "N|forms" or "mN".
-std::string FillBlank(std::string_view blank, const Message& message, int language) {
+std::string FillBlank(std::string_view blank, const Message& message, Language language) {
     if (blank.starts_with('m')) {
         const size_t index = std::strtoul(std::string(blank.substr(1)).c_str(), nullptr, 10);
         return index < message.inner.size() ? Render(message.inner[index], language)
@@ -299,12 +299,12 @@ std::string FillBlank(std::string_view blank, const Message& message, int langua
 
 }  // namespace
 
-const char* MessagePattern(MessageId id, int language) {
+const char* MessagePattern(MessageId id, Language language) {
     const MessageRow& row = kMessages[static_cast<size_t>(id)];
     return language == kEnglish ? row.english : row.russian;
 }
 
-std::string Render(const Message& message, int language) {
+std::string Render(const Message& message, Language language) {
     const std::string_view pattern = MessagePattern(message.id, language);
     std::string text;
     size_t at = 0;
@@ -322,7 +322,7 @@ std::string Render(const Message& message, int language) {
     return text;
 }
 
-std::string Render(const std::vector<Message>& messages, int language,
+std::string Render(const std::vector<Message>& messages, Language language,
                    const std::string& separator) {
     std::string text;
     for (const Message& message : messages) {

@@ -1,15 +1,16 @@
 #pragma once
 
+#include <string>
+
 #include "model/edition.h"
 #include "model/phone_layouts.h"
 
 namespace rw {
 
-constexpr int kRussian = 0;
-constexpr int kEnglish = 1;
-
-// Texts of the main window and its windows that follow the interface language, as held (UTF-8,
-// "&&" for an ampersand). The Cyrillic edition always uses the Russian column.
+// Every caption and hint of the main window and its windows, by id: one table (texts.cpp) holds
+// each in Russian and English, and the Cyrillic edition's own text where the editions differ.
+// Texts are held as the window holds them (UTF-8, "&&" for an ampersand). The sentences the
+// program reports, warns or asks with are the message table's (edition/message.h).
 enum class UiText {
     Form3Caption,
     Form4Caption,
@@ -98,27 +99,77 @@ enum class UiText {
     SavePatchTitle,
     LoadPatchTitle,
     PatchFilter,
+    // The file dialogs' filters and the items and titles that read the same in both languages.
+    FullflashFilter,
+    SftFilter,
+    SbfFilter,
+    SfeFilter,
+    PngFilter,
+    MenuSftSbf,
+    LoadThinSftTitle,
+    LoadBoldSftTitle,
+    MenuRussian,
+    MenuEnglish,
+    MenuAbout,
+    // The eleven grid hints, in this order: unused bit, Big bits, Normal-and-Big bits, width bit 7
+    // down to width bit 0.
+    GridHintUnusedBit,
+    GridHintBigBits,
+    GridHintNormalAndBigBits,
+    GridHintWidthBit7,
+    GridHintWidthBit6,
+    GridHintWidthBit5,
+    GridHintWidthBit4,
+    GridHintWidthBit3,
+    GridHintWidthBit2,
+    GridHintWidthBit1,
+    GridHintWidthBit0,
+    // The phone menu's caption by model code, the font menu's by kind code.
+    PhoneMenuSme45,
+    PhoneMenuSme45i,
+    PhoneMenuC45,
+    PhoneMenuCm35,
+    PhoneMenuS35,
+    PhoneMenuM50,
+    FontMenuNormal,
+    FontMenuSmall,
+    FontMenuBrowser,
+    FontMenuBig,
+    // The load-scope items by tag.
+    LoadScopeUpperNormal,
+    LoadScopeLowerNormal,
+    LoadScopeUpperBold,
+    LoadScopeLowerBold,
+    LoadScopeNormal,
+    LoadScopeBold,
+    LoadScopeWholeFont,
+    LoadScopeSymbolsNormal,
+    LoadScopeSymbolsBold,
+    LoadScopeLetters,
+    LoadScopeSymbols,
 };
+// The last row of the table; the table's size follows from it.
+inline constexpr UiText kLastUiText = UiText::LoadScopeSymbols;
 
-// The text of an element in a language (0 Russian, 1 English) for an edition: where the
-// editions differ (the block clipboard buttons), the Cyrillic edition has its own Russian texts.
-const char* Text(UiText id, int language, Edition edition = Edition::Latin);
+// The text of an element in a language for an edition: the Cyrillic edition is always Russian
+// and has its own texts where the editions differ (the block clipboard buttons, the load scopes).
+const char* Text(UiText id, Language language, Edition edition = Edition::Latin);
 
 // Grid hint text `index` (0 unused bit, 1 Big bits, 2 Normal-and-Big bits, 3 + k width bit 7 - k).
-const char* GridHintText(int index, int language);
+const char* GridHintText(int index, Language language);
 
 // "Телефон (S/ME 45)" / "Phone (S/ME 45)", "Шрифт (Normal)" / "Font (Normal)".
-const char* PhoneMenuCaption(PhoneModel model, int language);
-const char* FontMenuCaption(FontKind kind, int language);
+const char* PhoneMenuCaption(PhoneModel model, Language language);
+const char* FontMenuCaption(FontKind kind, Language language);
 
 // The menu items: model items (C 45 reads "C45" in the Latin edition) and kind items.
 const char* ModelItemCaption(PhoneModel model, Edition edition);
 const char* KindItemCaption(FontKind kind);
 
 // Caption of the load-scope item with `tag`; nullptr for a tag the edition lacks.
-const char* LoadScopeCaption(int tag, Edition edition, int language);
+const char* LoadScopeCaption(int tag, Edition edition, Language language);
 
 // "Runewright v4.01 "RUS-Full" - [" or the ENG-Full form.
-const char* WindowCaptionPrefix(Edition edition);
+std::string WindowCaptionPrefix(Edition edition);
 
 }  // namespace rw

@@ -10,6 +10,17 @@ struct Clipboard {
     NarrowBlock narrow{};
     WideBlock wide{};
     int slot = 0;
+
+    Glyph At(GlyphForm form, int k) const {
+        return form == GlyphForm::Wide ? Glyph(wide[k]) : Glyph(narrow[k]);
+    }
+    void Put(int k, const Glyph& glyph) {
+        if (glyph.form == GlyphForm::Wide) {
+            wide[k] = glyph.wide();
+        } else {
+            narrow[k] = glyph.narrow();
+        }
+    }
 };
 
 }  // namespace rw

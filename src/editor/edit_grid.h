@@ -5,7 +5,7 @@
 #include <string>
 
 #include "editor/picture.h"
-#include "model/font_image.h"
+#include "model/glyph.h"
 
 namespace rw {
 
@@ -31,11 +31,6 @@ enum class GridHint : int8_t {
 };
 constexpr int kGridHintCount = 11;
 
-// The hint of width bit `bit` (7..0).
-constexpr GridHint WidthBitHint(int bit) {
-    return static_cast<GridHint>(10 - bit);
-}
-
 // One cell of the enlarged grid.
 struct GridCell {
     CellRole role = CellRole::Inert;
@@ -43,6 +38,7 @@ struct GridCell {
     int number = -1;  // W*r + c for a live cell, -1 otherwise
     GridHint hint = GridHint::None;
     bool live = false;
+    friend bool operator==(const GridCell&, const GridCell&) = default;
 };
 
 // The 16 x 16 cells, indexed [row][column].
@@ -51,27 +47,31 @@ struct EditGrid {
 
     GridCell& At(int row, int col) { return cells[row][col]; }
     const GridCell& At(int row, int col) const { return cells[row][col]; }
+    friend bool operator==(const EditGrid&, const EditGrid&) = default;
 };
 
-// The grid layouts: role, clear-bit colour, number, hint and liveness of all 256 cells for last
-// row index `last_row`. Neither touches the working glyph or the row labels.
-void LayoutWideGrid(int last_row, EditGrid& grid);
-void LayoutNarrowGrid(int last_row, EditGrid& grid);
+// One cell of the grid layout of a glyph form for last row index H: its role, hint, number and
+// liveness, in the colour of a clear bit. This is the original's two layout routines in one:
+// the wide layout LayoutWideGrid (header bits and width bits in row 0, pixel rows 1..H of 15
+// columns) and the narrow layout LayoutNarrowGrid (width bits in row 0, pixel rows of 7 columns,
+// columns 8..15 inert).
+GridCell LayoutCell(GlyphForm form, int last_row, int row, int col);
 
-// Paints the eight width-bit cells from an 8-bit width (narrow: row 0 columns 0..7, wide: row 0
-// columns 8..15), bit 7 first.
-void ShowWidthBits(uint8_t width, bool wide, EditGrid& grid);
+// Every cell of that layout.
+EditGrid LayoutGrid(GlyphForm form, int last_row);
+
+// The grid showing a glyph: the layout of the glyph's form for its H, rows 0..H coloured by the
+// glyph's bits, as a letter load paints them. The header-bit cells show `header_byte`: after a
+// click the width rule clears the header's high byte, but those cells keep the colours of the
+// last load.
+EditGrid PaintGrid(EditGrid layout, const Glyph& glyph, uint8_t header_byte);
 
 // Colours of a set or clear bit in a cell of a role.
 Rgb CellColour(CellRole role, bool set);
 
-// Paints rows 0..H of the grid from a glyph, as a letter load does.
-void PaintGridFromNarrow(const NarrowGlyph& glyph, int last_row, EditGrid& grid);
-void PaintGridFromWide(const WideGlyph& glyph, int last_row, EditGrid& grid);
-
-// The sixteen row labels (ShowRowValues) of a working glyph.
+// The sixteen row labels (ShowRowValues) of a working glyph: the wide grid's "3C 00" for a
+// word, the narrow grid's "3C --" for a byte, "-- --" for a row the kind does not have.
 using RowLabels = std::array<std::string, kGridSize>;
-void ShowNarrowRowValues(const NarrowGlyph& glyph, int last_row, RowLabels& labels);
-void ShowWideRowValues(const WideGlyph& glyph, int last_row, RowLabels& labels);
+RowLabels RowValues(const Glyph& glyph, int last_row);
 
 }  // namespace rw

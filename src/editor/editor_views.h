@@ -7,30 +7,16 @@
 
 #include "editor/edit_grid.h"
 #include "editor/picture.h"
+#include "model/character_sets.h"
+#include "model/load_scope.h"
+#include "model/phone_layouts.h"
 
 namespace rw {
 
-// A rectangle in the coordinates of the window area that holds it.
-struct Rect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    friend constexpr bool operator==(Rect, Rect) = default;
-};
+// The views the window model hands out. They say what is shown, never where: the window places
+// every control itself (ui/form_geometry.h).
 
-// Places inside the thumbnail panel Panel106.
-constexpr int kThumbnailsPerRow = 11;
-constexpr Rect ThumbnailRect(int slot) {
-    return {8 + 24 * (slot % kThumbnailsPerRow), 36 + 24 * (slot / kThumbnailsPerRow), 16, 16};
-}
-// Left edge of a panel that is off the window.
-constexpr int kHiddenLeft = -1000;
-// Left edge of the selection frame before anything was selected.
-constexpr int kFrameHiddenLeft = -300;
-
-// One grid cell as the window shows it. The hint views stay valid until the next language
-// change or the editor's end.
+// One grid cell as the window shows it. The hint views stay valid for the program's life.
 struct CellView {
     CellRole role = CellRole::Inert;
     Rgb colour = kFaceGrey;
@@ -48,54 +34,50 @@ struct LetterLabelView {
     bool bold = false;
 };
 
-// The four orange labels around the selected thumbnail, in Panel106 coordinates.
-struct SelectionFrameView {
-    Rect left;    // LabelBackLeft, 1 x 18
-    Rect top;     // LabelBackTop, 18 x 1
-    Rect right;   // LabelBackRight, 1 x 18
-    Rect bottom;  // LabelBackBottom, 18 x 1
-    bool on_screen = false;
-};
-
-// Panels that lie over thumbnails, by their left edge (kHiddenLeft when off the window).
+// The panels that lie over thumbnails whose letters cannot be chosen.
 struct CoverView {
-    // Cyrillic edition: the prohibition signs over Ё (Panel_YO1, top 35) and Є (Panel_YO2, top
-    // 107).
-    int yo1_left = kHiddenLeft;
-    int yo2_left = kHiddenLeft;
+    // Cyrillic edition: the prohibition signs over Ё (Panel_YO1) and Є (Panel_YO2), shown while
+    // the phone lacks those letters.
+    bool yo_ye_covered = false;
     std::string yo1_hint;  // Image2: "Ё" or "ё"
     std::string yo2_hint;  // Image1: "Є" or "є"
-    // Latin edition: plain panels over empty slots (PanelClose1 top 80, PanelClose2 top 104).
-    int close1_left = kHiddenLeft;
-    int close2_left = kHiddenLeft;
+    // Latin edition: the letter set shown, whose empty slots PanelClose1 and PanelClose2 hide;
+    // -1 in the Cyrillic edition, which has no such panels.
+    int latin_set = -1;
+    friend bool operator==(const CoverView&, const CoverView&) = default;
 };
-constexpr Rect kPanelYo1Rect{0, 35, 20, 20};
-constexpr Rect kPanelYo2Rect{0, 107, 20, 20};
-constexpr Rect kPanelClose1Rect{0, 80, 161, 25};
-constexpr Rect kPanelClose2Rect{0, 104, 161, 25};
 
-constexpr int kModelItems = 6;   // by PhoneModel code
-constexpr int kKindItems = 4;    // by FontKind code
-constexpr int kScopeItems = 11;  // by load scope tag
-constexpr int kSetButtons = 4;   // 0 upper case, 1 lower case, 2 symbol set 1, 3 symbol set 2
+// The set buttons: 0 upper case, 1 lower case, 2 and 3 the Latin edition's symbol sets.
+constexpr int kSetButtonCount = SetCount(Edition::Latin);
 
-// Check marks, enabled and visible states of the controls the editor drives.
+// Check marks, enabled and visible states and captions of the controls the editor drives.
 struct ControlStates {
-    std::array<bool, kModelItems> model_checked{};
-    std::array<bool, kKindItems> kind_checked{};
-    std::array<bool, kScopeItems> scope_checked{};
-    std::array<bool, kScopeItems> scope_enabled{};
-    std::array<bool, kScopeItems> scope_present{};  // tags 7..10 exist in the Latin edition only
-    std::array<bool, kSetButtons> set_down{};       // 2 and 3 exist in the Latin edition only
+    std::array<bool, kPhoneModelCount> model_checked{};
+    std::array<bool, kFontKindCount> kind_checked{};
+    std::array<bool, kLoadScopeCount> scope_checked{};
+    std::array<bool, kLoadScopeCount> scope_enabled{};
+    // Tags 7..10 exist in the Latin edition only, set buttons 2 and 3 likewise.
+    std::array<bool, kLoadScopeCount> scope_present{};
+    std::array<bool, kSetButtonCount> set_down{};
     bool bold_down = false;
     bool bold_enabled = true;
     bool bold_visible = true;
-    bool button1_enabled = false;  // "Записать в шрифт"
-    bool bold_from_normal_enabled = true;  // "Жирный из нормального": layouts with two weights
-    bool sft_sbf_present = false;  // Cyrillic edition only
+    // "Записать в шрифт"
+    bool button1_enabled = false;
+    // "Жирный из нормального": layouts with two weights.
+    bool bold_from_normal_enabled = true;
+    // "SFT -> SBF": the Cyrillic edition only.
+    bool sft_sbf_present = false;
     bool sft_sbf_enabled = false;
     bool russian_checked = true;  // the language menu of the Latin edition
     bool english_checked = false;
+    // The edit menu's first two items: "Отменить: Очистить блок", or the bare caption when there
+    // is nothing to undo (redo).
+    bool undo_enabled = false;
+    std::string undo_caption;
+    bool redo_enabled = false;
+    std::string redo_caption;
+    friend bool operator==(const ControlStates&, const ControlStates&) = default;
 };
 
 // What an operation changed, so the window repaints only that. Flags accumulate until taken.
@@ -109,8 +91,8 @@ enum ViewChange : uint32_t {
     kHintsChanged = 1u << 6,       // thumbnail and edit image hints, grid hint texts
     kCoversChanged = 1u << 7,      // cover panels
     kMarkersChanged = 1u << 8,     // thumbnail marker width
-    kControlsChanged = 1u << 9,    // check marks, enabled, visible, down states
-    kMenusChanged = 1u << 10,      // menu captions
+    kControlsChanged = 1u << 9,    // check marks, enabled, visible, down states, undo captions
+    kMenusChanged = 1u << 10,      // menu captions and the window caption
     kNoticeChanged = 1u << 11,     // the status line's report of what a command did
     kAllChanged = (1u << 12) - 1,
 };

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <string>
 
-#include "edition/code_points.h"
 #include "edition/utf8.h"
+#include "model/character_sets.h"
 
 namespace rw {
 namespace {
@@ -38,14 +38,6 @@ ImportProblem& ProblemOf(char32_t code, FontImportReport& report) {
     return report.problems.back();
 }
 
-void ClearBlock(FontImage& font, int block, bool wide) {
-    if (wide) {
-        font.wide[block] = {};
-    } else {
-        font.narrow[block] = {};
-    }
-}
-
 std::string CodeName(char32_t code) {
     char hex[16];
     std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(code));
@@ -64,11 +56,10 @@ FontImportReport ImportFontGlyphs(const FontImportTarget& target, GlyphSource& n
                                   GlyphSource* bold, int baseline, FontImage& font) {
     FontImportReport report;
     const int step = BoldStep(target.edition);
-    const bool wide = target.cell.columns == 16;
     for (int block = 0; block < BlockCount(target.edition); ++block) {
         const bool bold_block = block >= step;
         if (!target.blocks.Contains(block) || (bold_block && target.single_weight)) continue;
-        ClearBlock(font, block, wide);
+        font.Clear(target.cell.form(), block);
         for (int slot = 0; slot < SlotCount(target.edition); ++slot) {
             const std::optional<char32_t> code = CodePoint(target.edition, block % step, slot);
             if (!code) continue;
@@ -90,7 +81,7 @@ FontImportReport ImportFontGlyphs(const FontImportTarget& target, GlyphSource& n
     return report;
 }
 
-std::vector<std::string> DescribeImportProblems(const FontImportReport& report, int language) {
+std::vector<std::string> DescribeImportProblems(const FontImportReport& report, Language language) {
     std::vector<std::string> lines;
     for (const ImportProblem& p : report.problems) {
         std::vector<Message> words;

@@ -47,9 +47,8 @@ struct FontImportReport {
 FontImportReport ImportFontGlyphs(const FontImportTarget& target, GlyphSource& normal,
                                   GlyphSource* bold, int baseline, FontImage& font);
 
-// "U+0404 Є: missing", "U+0416 Ж: clipped in bold", ...: one line per character, in a language
-// (0 Russian, 1 English).
-std::vector<std::string> DescribeImportProblems(const FontImportReport& report, int language);
+// "U+0404 Є: missing", "U+0416 Ж: clipped in bold", ...: one line per character, in a language.
+std::vector<std::string> DescribeImportProblems(const FontImportReport& report, Language language);
 
 // How many characters an import clips and how many the font lacks (each counted once, whatever
 // its weights), or that every one is there and fits.

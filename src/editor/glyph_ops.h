@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/font_image.h"
+#include "model/glyph.h"
 
 namespace rw {
 
@@ -14,19 +14,16 @@ enum class GlyphTransform {
     Embolden,        // every row OR'ed with itself one column to the right
 };
 
-// Pure functions on one glyph, for NarrowGlyph and WideGlyph alike. Element 0 (the width) and
-// elements above H are never touched; the caller applies the width rule afterwards.
+// Pure functions on one glyph of either form. Element 0 (the width) and elements above H are
+// never touched; the caller applies the width rule afterwards.
 
 // Moves rows 1..H one pixel; nothing wraps, ink pushed over an edge is lost, column 0 stays
 // clear on a left shift.
-template <typename Glyph>
 void ShiftRows(Glyph& glyph, int last_row, ShiftDirection direction);
 
-template <typename Glyph>
 void TransformRows(Glyph& glyph, int last_row, GlyphTransform transform);
 
 // Element 0 := the width rule over rows 1..H; a wide header keeps no high byte.
-template <typename Glyph>
 void ApplyWidthRule(Glyph& glyph, int last_row);
 
 }  // namespace rw

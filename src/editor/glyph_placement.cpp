@@ -72,28 +72,19 @@ int DefaultBaseline(GlyphCell cell, long descender_26_6) {
 }
 
 void StoreGlyphRows(const GlyphRows& rows, GlyphCell cell, GlyphSlot slot, FontImage& font) {
-    if (cell.columns == 16) {
-        WideGlyph& glyph = font.Wide(slot);
-        glyph = {};
-        for (int r = 1; r <= std::min(cell.last_row, 15); ++r) glyph[r] = rows[r];
-        glyph[0] = GlyphWidth(glyph, cell.last_row);
-        return;
+    Glyph glyph(cell.form());
+    const unsigned columns = (1u << glyph.columns()) - 1u;
+    for (int r = 1; r <= glyph.LastRowOf(cell.last_row); ++r) {
+        glyph[r] = static_cast<uint16_t>(rows[r] & columns);
     }
-    NarrowGlyph& glyph = font.Narrow(slot);
-    glyph = {};
-    for (int r = 1; r <= std::min(cell.last_row, 12); ++r) glyph[r] = static_cast<uint8_t>(rows[r]);
     glyph[0] = GlyphWidth(glyph, cell.last_row);
+    font.Put(glyph.form, slot, glyph);
 }
 
 GlyphRows LoadGlyphRows(const FontImage& font, GlyphCell cell, GlyphSlot slot) {
+    const Glyph glyph = font.At(cell.form(), slot);
     GlyphRows rows{};
-    if (cell.columns == 16) {
-        const WideGlyph& glyph = font.Wide(slot);
-        for (int r = 1; r <= std::min(cell.last_row, 15); ++r) rows[r] = glyph[r];
-    } else {
-        const NarrowGlyph& glyph = font.Narrow(slot);
-        for (int r = 1; r <= std::min(cell.last_row, 12); ++r) rows[r] = glyph[r];
-    }
+    for (int r = 1; r <= glyph.LastRowOf(cell.last_row); ++r) rows[r] = glyph[r];
     return rows;
 }
 

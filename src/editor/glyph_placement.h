@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/font_image.h"
+#include "model/glyph.h"
 
 namespace rw {
 
@@ -14,12 +15,11 @@ struct GlyphCell {
     int columns = 8;
     int last_row = 11;
 
-    static GlyphCell Of(bool wide, int last_row) { return {wide ? 16 : 8, last_row}; }
+    static GlyphCell Of(bool wide, int last_row) {
+        return {TraitsOf(FormOf(wide)).columns, last_row};
+    }
+    GlyphForm form() const { return FormOf(columns == TraitsOf(GlyphForm::Wide).columns); }
 };
-
-// The rows of one glyph as W-bit values, most significant bit the leftmost column. Index r holds
-// grid row r; index 0 is unused, as in the glyph tables.
-using GlyphRows = std::array<uint16_t, 16>;
 
 // A one-bit picture of a character as a rasteriser hands it over: `width` x `height` pixels, row
 // by row, and where its top-left pixel lies relative to the pen on the baseline (`left` to the

@@ -1,7 +1,6 @@
 #include "editor/glyph_width.h"
 
 #include <algorithm>
-#include <array>
 
 namespace rw {
 
@@ -31,15 +30,8 @@ uint8_t GlyphWidthOfRows(const uint16_t* rows, int count, int bits) {
     return static_cast<uint8_t>(right_most + 1 - std::min(left_most, 1));
 }
 
-uint8_t GlyphWidth(const NarrowGlyph& glyph, int last_row) {
-    std::array<uint16_t, 15> rows{};
-    const int count = std::min(last_row, 12);
-    for (int r = 0; r < count; ++r) rows[r] = glyph[r + 1];
-    return GlyphWidthOfRows(rows.data(), count, 8);
-}
-
-uint8_t GlyphWidth(const WideGlyph& glyph, int last_row) {
-    return GlyphWidthOfRows(glyph.data() + 1, std::min(last_row, 15), 16);
+uint8_t GlyphWidth(const Glyph& glyph, int last_row) {
+    return GlyphWidthOfRows(glyph.elements.data() + 1, glyph.LastRowOf(last_row), glyph.columns());
 }
 
 }  // namespace rw

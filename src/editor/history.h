@@ -7,25 +7,24 @@
 #include <optional>
 
 #include "edition/texts.h"
+#include "editor/working_glyphs.h"
+#include "model/editor_state.h"
 #include "model/font_image.h"
 #include "model/phone_layouts.h"
 
 namespace rw {
 
-// What an undo brings back: the font, both working glyphs, the phone model and font kind they
-// are shown for, and the selection; and the base font a fullflash save compares with, which only
-// the undo of a fullflash load brings back. A whole font is a few kilobytes, so a snapshot is
-// simpler and more exact than recording each change. The base changes only at fullflash loads
-// and saves, so the snapshots share it.
+// What an undo brings back: the font, the working glyph of each form, the phone model and font
+// kind they are shown for, and the selection; and the base font a fullflash save compares with,
+// which only the undo of a fullflash load brings back. A whole font is a few kilobytes, so a
+// snapshot is simpler and more exact than recording each change. The base changes only at
+// fullflash loads and saves, so the snapshots share it.
 struct Snapshot {
     FontImage font;
-    NarrowGlyph working_narrow{};
-    WideGlyph working_wide{};
+    WorkingGlyphs working;
     PhoneModel model = PhoneModel::SME45;
     FontKind kind = FontKind::Normal;
-    int block = 0;  // set and weight: the set is block % BoldStep, bold the block >= BoldStep
-    int selected_slot = 0;
-    bool has_selection = false;  // false before the first letter was selected
+    Selection selection;  // inactive before the first letter was selected
     std::shared_ptr<const FontImage> base;
 };
 

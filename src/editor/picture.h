@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace rw {
 
@@ -23,6 +24,8 @@ inline constexpr Rgb kDarkGrey{154, 147, 129};
 // The frame around the selected thumbnail.
 inline constexpr Rgb kFrameOrange{255, 128, 0};
 
+static_assert(sizeof(Rgb) == 3, "pixels are packed RGB triples");
+
 // A 16 x 16 picture: one letter thumbnail or the actual-size edit image. Pixels row by row.
 struct Picture16 {
     static constexpr int kSize = 16;
@@ -32,7 +35,9 @@ struct Picture16 {
     void Set(int x, int y, Rgb colour) { pixels[y * kSize + x] = colour; }
     void Fill(Rgb colour) { pixels.fill(colour); }
 
-    friend bool operator==(const Picture16&, const Picture16&) = default;
+    friend bool operator==(const Picture16& a, const Picture16& b) {
+        return std::memcmp(a.pixels.data(), b.pixels.data(), sizeof a.pixels) == 0;
+    }
 };
 
 }  // namespace rw

@@ -1,7 +1,5 @@
 #include "editor/previews.h"
 
-#include <algorithm>
-
 namespace rw {
 namespace {
 
@@ -9,56 +7,41 @@ Rgb Ink(bool set) {
     return set ? kBlack : kWhite;
 }
 
-void PaintNarrowRow(uint8_t byte, int row, Picture16& picture) {
-    for (int x = 0; x < 8; ++x) picture.Set(x, row, Ink((byte >> (7 - x)) & 1u));
+void PaintRow(const Glyph& glyph, int row, uint16_t value, Picture16& picture) {
+    for (int x = 0; x < glyph.columns(); ++x) {
+        picture.Set(x, row, Ink((value & glyph.ColumnBit(x)) != 0));
+    }
 }
 
-void PaintWideRow(uint16_t word, int row, Picture16& picture) {
-    for (int x = 0; x < 16; ++x) picture.Set(x, row, Ink((word >> (15 - x)) & 1u));
+// The last row a thumbnail paints from a glyph (see PaintThumbnail).
+int LastThumbnailRow(const Glyph& glyph, int last_row) {
+    if (glyph.form == GlyphForm::Narrow) return glyph.stored_last_row();
+    return last_row > 11 ? 15 : last_row > 9 ? 11 : 9;
 }
 
 }  // namespace
 
-void PaintNarrowGlyph(const NarrowGlyph& glyph, int last_row, Picture16& picture) {
+void PaintThumbnail(const Glyph& glyph, int last_row, Picture16& picture) {
     picture.Fill(kFaceGrey);
-    // Row 0 is the width byte; the marker hides it.
-    for (int row = 0; row <= 10; ++row) PaintNarrowRow(glyph[row], row, picture);
-    for (int row = 11; row <= 12; ++row) {
-        if (last_row == 9) {
-            for (int x = 0; x < 8; ++x) picture.Set(x, row, kWhite);
-        } else {
-            PaintNarrowRow(glyph[row], row, picture);
-        }
+    const bool blank_tail = glyph.form == GlyphForm::Narrow && last_row == 9;
+    for (int row = 0; row <= LastThumbnailRow(glyph, last_row); ++row) {
+        PaintRow(glyph, row, blank_tail && row >= 11 ? 0 : glyph[row], picture);
     }
 }
 
-void PaintWideGlyph(const WideGlyph& glyph, int last_row, Picture16& picture) {
-    picture.Fill(kFaceGrey);
-    const int last_painted = last_row > 11 ? 15 : last_row > 9 ? 11 : 9;
-    for (int row = 0; row <= last_painted; ++row) PaintWideRow(glyph[row], row, picture);
-}
-
-void PaintNarrowEditImage(const NarrowGlyph& glyph, int last_row, Picture16& picture) {
-    picture.Fill(kWhite);
-    const int h = std::min(last_row, 12);
-    for (int row = 1; row <= h; ++row) PaintNarrowRow(glyph[row], row, picture);
-}
-
-void PaintWideEditImage(const WideGlyph& glyph, int last_row, Picture16& picture) {
-    for (int x = 0; x < 16; ++x) picture.Set(x, 0, kWhite);
-    const int h = std::min(last_row, 15);
-    for (int row = 1; row <= h; ++row) PaintWideRow(glyph[row], row, picture);
+void PaintEditImage(const Glyph& glyph, int last_row, Picture16& picture) {
+    if (glyph.form == GlyphForm::Narrow) picture.Fill(kWhite);
+    for (int x = 0; x < Picture16::kSize; ++x) picture.Set(x, 0, kWhite);
+    for (int row = 1; row <= glyph.LastRowOf(last_row); ++row) {
+        PaintRow(glyph, row, glyph[row], picture);
+    }
 }
 
 std::vector<Picture16> PaintBlockThumbnails(Edition edition, const FontImage& font, bool wide,
                                             int last_row, int block) {
     std::vector<Picture16> pictures(SlotCount(edition));
     for (int k = 0; k < SlotCount(edition); ++k) {
-        if (wide) {
-            PaintWideGlyph(font.wide[block][k], last_row, pictures[k]);
-        } else {
-            PaintNarrowGlyph(font.narrow[block][k], last_row, pictures[k]);
-        }
+        PaintThumbnail(font.At(FormOf(wide), {block, k}), last_row, pictures[k]);
     }
     return pictures;
 }

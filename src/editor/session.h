@@ -2,16 +2,20 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "edition/letter_sets.h"
 #include "edition/message.h"
 #include "editor/clipboard.h"
 #include "editor/document.h"
 #include "editor/glyph_ops.h"
 #include "editor/history.h"
 #include "editor/window_model.h"
+#include "editor/working_glyphs.h"
 #include "io/file_io.h"
+#include "io/status.h"
 #include "model/edition.h"
 #include "model/editor_state.h"
 #include "model/font_image.h"
@@ -27,6 +31,26 @@ enum class FileKind {
     SftConversion,  // "SFT -> SBF": an .sft file into the wide table
 };
 
+// A load of the File menu, once its dialog has chosen the file.
+struct LoadRequest {
+    enum Source {
+        Fullflash,  // "Загрузить шрифт из fullflash"
+        FontFile,   // "Загрузить шрифт из файла"
+        ThinSft,    // "SFT -> SBF" / "Загрузить тонкий"
+        BoldSft,    // "SFT -> SBF" / "Загрузить жирный"
+    } source;
+    std::string path;
+};
+
+// A save of the File menu, once its dialog has chosen the file.
+struct SaveRequest {
+    enum Target {
+        Fullflash,  // "Сохранить шрифт в fullflash"
+        FontFile,   // "Сохранить шрифт в файл"
+    } target;
+    std::string path;
+};
+
 // What a fullflash save tells and asks before it writes.
 struct FlashSaveCheck {
     // An interrupted save that looking into the image rolled back; empty when there was none.
@@ -35,16 +59,16 @@ struct FlashSaveCheck {
     std::vector<Message> question;
 };
 
-// The glyph editor behind the main window: the editor state, the working glyphs, the clipboard
-// and the undo history around the document, and one public operation for every handler of the
-// window. What the window shows is in view(); the window draws it and forwards presses, and
-// computes nothing itself.
+// The glyph editor behind the main window. It holds the domain state (the editor state with the
+// selection, the font, the working glyph of each form, the clipboard, the undo history with its
+// saved mark and the base font) and decides every press from it alone; the window model is drawn
+// from that state after each operation and never read back.
 //
-// Each operation that changes the font or the working glyph records one undo step, named by
-// the caption that made it, and then does its work the window's way: change the font or the
-// state, redraw the thumbnails, reload the selected letter. Presses on things the window would
-// not let the user press (a covered thumbnail, an inert cell, a hidden bold button, a disabled
-// menu item) change nothing, record nothing and return false where they return anything.
+// Each public operation is one user action. It runs through one wrapper (Apply): the undo step
+// it records, named by the caption that made it; the change; the reload of the selected letter
+// where the original handler reloads it; and the views. Presses on things the window would not
+// let the user press (a covered thumbnail, an inert cell, a hidden bold button, a disabled menu
+// item) change nothing, record nothing and return false where they return anything.
 //
 // Nothing the user made is lost without a way back: a letter change over edits not written back
 // records a "Letter change" step first; the history marks the last load or save, so quitting can
@@ -60,8 +84,6 @@ class Session {
     // normal weight, draws the thumbnails and selects the first letter; later calls change
     // nothing, so edits not yet written back survive a visit to the help window.
     void Activate();
-    void FirstActivation() { Activate(); }
-    bool activated() const { return activated_; }
 
     // --- Letter selection and editing -----------------------------------------------------
     // A press on thumbnail `slot` (PaintBox1MouseDown): letter load, then PaintBoxEdit takes
@@ -79,16 +101,14 @@ class Session {
     bool BeginStroke(int row, int col);
     void ContinueStroke(int row, int col);
     void EndStroke();
-    bool stroke_active() const { return stroke_.active; }
     // "Записать в шрифт" (Button1Click).
     void WriteBack();
 
     // --- Set and weight buttons (they see the state from before the press) -----------------
-    void PressUpperCase();         // SpeedButton2
-    void PressLowerCase();         // SpeedButton3
-    void PressSymbolSet(int n);    // Latin SpeedButton4 (n = 1) and SpeedButton5 (n = 2) only
-    void PressSetButton(int set);  // 0 upper, 1 lower, 2 symbol set 1, 3 symbol set 2
-    bool PressBold();              // SpeedButton1 "B"; false while it is hidden
+    void PressUpperCase();       // SpeedButton2
+    void PressLowerCase();       // SpeedButton3
+    void PressSymbolSet(int n);  // Latin SpeedButton4 (n = 1) and SpeedButton5 (n = 2) only
+    bool PressBold();            // SpeedButton1 "B"; false while it is hidden
 
     // --- Shifts, transforms and clears ------------------------------------------------------
     void Shift(ShiftDirection direction);  // ImageIO1Click … ImageIO4Click
@@ -113,14 +133,18 @@ class Session {
     void ChooseKind(FontKind kind);      // Small1Click, Normal1Click, Forwap1Click, Bigest1Click
     // N19Click with the item's tag; false for a tag the edition lacks or a disabled item.
     bool ChooseLoadScope(int tag);
-    // N8Click (0, Russian) and English1Click (1, English); the Cyrillic edition stays Russian.
-    void SetLanguage(int language);
+    // N8Click (Russian) and English1Click (English); the Cyrillic edition stays Russian.
+    void SetLanguage(Language language);
 
     // --- Files and imports ----------------------------------------------------------------------
-    // Every load and import ends here: a load works on a copy of font() and hands the whole
-    // result over only when it succeeded. One undo step named `name` (the caption of the item
-    // that loaded) when the font or the grid changes; then the thumbnails are redrawn and the
-    // selected letter is reloaded. An import is a change like any other.
+    // A file command on the file its dialog chose. A load reads into a copy of the font and hands
+    // the whole result over only when it succeeded; a failed command changes nothing. The
+    // outcome carries the note of an interrupted save that opening the file rolled back.
+    Status Load(const LoadRequest& request, FileSystem& fs = SystemFileSystem());
+    Status Save(const SaveRequest& request, FileSystem& fs = SystemFileSystem());
+    // Every load and import ends here: one undo step named `name` (the caption of the item that
+    // loaded) when the font or the grid changes; then the selected letter is reloaded. An import
+    // is a change like any other.
     void LoadFont(const FontImage& font, StepName name);
     // A file load that succeeded: LoadFont, the file becomes the current one and the status line
     // names it with `glyphs`. A fullflash load also makes the font the base. The history marks
@@ -138,6 +162,19 @@ class Session {
     void ImportedFromPatch(const PatchedFont& imported, const std::string& flash);
     // A patch of the font written to `path`: the status line names it with the glyphs it changes.
     void SavedPatch(const std::string& path, int glyphs);
+
+    // "Импорт из патча (.vkp)...": the patch applied in memory to the fullflash `flash`, which
+    // stays as it is, and the font of the current layout and load scope read from the result
+    // (ImportedFromPatch). `told` receives what the patch did to the font.
+    Status ImportPatch(const Patch& patch, const std::string& flash, std::vector<Message>* told,
+                       FileSystem& fs = SystemFileSystem());
+    // "Экспорт патча (.vkp)...": the patch that does what a fullflash save into `flash` would
+    // do; `flash` is only read.
+    Status PatchAgainst(const std::string& flash, FontPatch* patch,
+                        FileSystem& fs = SystemFileSystem()) const;
+    // The patch written to `path` (SavedPatch).
+    Status SavePatch(const std::string& path, const FontPatch& patch,
+                     FileSystem& fs = SystemFileSystem());
     // The path last chosen in a file dialog; the caption shows its name.
     void SetFileName(std::string path);
 
@@ -163,41 +200,42 @@ class Session {
     bool HasUnwrittenEdits() const;
 
     // --- Undo and redo ------------------------------------------------------------------------
-    bool CanUndo() const { return history_.CanUndo(); }
-    bool CanRedo() const { return history_.CanRedo(); }
     void Undo();
     void Redo();
-    // "Отменить: Очистить блок" / "Undo: Clear block" in the current language; the bare item
-    // caption when there is nothing to undo (redo).
-    std::string UndoCaption() const;
-    std::string RedoCaption() const;
     const History& history() const { return history_; }
 
-    // --- Accessors ----------------------------------------------------------------------------
+    // --- State and views ----------------------------------------------------------------------
     Edition edition() const { return state_.edition; }
-    const FontImage& font() const { return document_.font(); }
-    // The font as it would be after "Записать в шрифт" into the selected slot alone: what a
-    // preview of text shows while a letter is being edited.
-    FontImage FontWithWorkingGlyph() const;
     const EditorState& state() const { return state_; }
-    const NarrowGlyph& working_narrow() const { return working_narrow_; }
-    const WideGlyph& working_wide() const { return working_wide_; }
+    const FontImage& font() const { return document_.font(); }
+    // The grid's working glyph of a form, and of the live one.
+    const Glyph& working(GlyphForm form) const { return working_[form]; }
+    const Glyph& working() const { return working_[state_.form()]; }
     const Clipboard& clipboard() const { return clipboard_; }
-    int slot_count() const { return SlotCount(state_.edition); }
-    // True while the thumbnail's last letter load came through PaintBoxEdit (after a shift).
-    bool edit_image_selected() const { return selected_source_ == kEditImageSource; }
-
     // What the window shows.
     const WindowModel& view() const { return view_; }
-    // Incremented by every operation that changed something the window shows; a window that
-    // shows the font another way polls it.
-    uint64_t generation() const { return view_.generation(); }
     // The ViewChange flags gathered since the last call; clears them.
     uint32_t TakeChanges() { return view_.TakeChanges(); }
 
   private:
-    static constexpr int kNoSource = -1;
-    static constexpr int kEditImageSource = 1000;
+    // How an operation treats the undo history and the letter on the grid (see Apply).
+    struct Step {
+        std::optional<StepName> name;  // the undo step it records
+        bool keeps_edits = false;  // a letter change: edits not written back become a step first
+        bool reloads = false;      // the selected letter is loaded again afterwards
+        bool clears_edit_image = false;  // a load: the edit image starts white
+
+        // Nothing to undo: a choice of scope or language, a copy, an undo itself.
+        static Step None() { return {}; }
+        // The change is the step: a stroke, a shift, a write-back.
+        static Step Recorded(StepName name) { return {name, false, false, false}; }
+        // The font changed: a step, then the selected letter loaded from the new font.
+        static Step FontChange(StepName name) { return {name, false, true, false}; }
+        // Another letter, set, weight, model or kind: edits not written back become a step.
+        static Step LetterChange() { return {std::nullopt, true, true, false}; }
+        // The selected letter loaded, nothing to undo: the first activation.
+        static Step Reload() { return {std::nullopt, false, true, false}; }
+    };
 
     struct Stroke {
         bool active = false;
@@ -206,39 +244,34 @@ class Session {
         int col = 0;
     };
 
-    // Calls `work` with the working glyph of the live form.
-    template <typename Work>
-    void OnWorkingGlyph(Work&& work);
-    template <typename Work>
-    void OnWorkingGlyph(Work&& work) const;
+    // The one way an operation changes anything: the step's undo record, the change, the reload
+    // of the selected letter, and the views drawn from the result.
+    template <typename Change>
+    void Apply(Step step, Change&& change);
+    void Draw();
+    // A load's step: one named after the item when the font or the grid changes, and always
+    // the reload of the selected letter from a white edit image.
+    Step LoadStep(const FontImage& font, StepName name) const;
 
     // History.
-    void RecordStep(StepName name);
     Snapshot Capture() const;
     void Restore(const Snapshot& snapshot, StepName step);
-    void RestoreBlock(int block);
-    void KeepUnwrittenEdits();
+    void RestoreBlock(Block block);
 
     // Workers.
-    void LetterLoad(int source);
+    Glyph& Working() { return working_[state_.form()]; }
+    // Elements 0..H of the live form: what a letter load and a write-back move.
+    int ElementsUpToH() const;
+    void LoadLetter(int slot, SelectionSource source);
     void ShowReshapedGlyph();
     void PaintCell(int row, int col);
-    void ShowWidthAfterPainting();
-    void RedrawPreviews();
-    void AfterFontLoaded();
-    void GridWidthSwitch(bool wide);
+    void PressSetButton(int set);
     void ApplyWeightAvailability();
-    void ShowSet(int set);
-    void MoveSetCovers(int set);
-    void SelectSetButton(int set);
-    void MoveCovers(PhoneModel model);
-    void ApplyModel(PhoneModel model);
-    void ApplyKind(FontKind kind);
-    void ReselectAfterChange();
-    int CurrentSet() const;
-    GlyphSlot SelectedGlyph() const { return {state_.block, state_.selected_slot}; }
-    int GridBits() const { return state_.wide ? 16 : 8; }
-    std::string Caption(UiText id) const;
+    void Notify(Message notice);
+    // The name of a thumbnail's letter in the set shown, as held ("&&" for the ampersand).
+    std::string Hint(int slot) const;
+    // Label15 as held: the name of the letter on the grid, "-" before the first one.
+    std::string LetterHeld() const;
 
     EditorState state_;
     Document document_;
@@ -246,14 +279,38 @@ class Session {
     std::shared_ptr<const FontImage> base_ = std::make_shared<const FontImage>();
     std::string last_fullflash_;
     History history_;
-    NarrowGlyph working_narrow_{};
-    WideGlyph working_wide_{};
+    WorkingGlyphs working_;
     Clipboard clipboard_;
-    WindowModel view_;
     Stroke stroke_;
-    int edit_image_number_ = 0;
-    int selected_source_ = kNoSource;
+    // PaintBoxEdit's hint: the name of the thumbnail pressed last, which a letter shown through
+    // the edit image (after a shift) keeps even when the set changed since.
+    std::string edit_image_hint_;
+    // Label15's style follows whichever came last: the bold button (bold while it is down) or a
+    // model or kind change (bold while the layout has both weights).
+    bool letter_bold_ = true;
+    Message notice_;
+    uint64_t notices_ = 0;
     bool activated_ = false;
+    // What the operation under way painted anew (ViewFacts).
+    bool letter_shown_ = false;
+    bool edit_image_cleared_ = false;
+    WindowModel view_;
 };
+
+template <typename Change>
+void Session::Apply(Step step, Change&& change) {
+    if (step.keeps_edits && HasUnwrittenEdits()) {
+        const std::string letter = LetterLabelText(state_.edition, LetterHeld());
+        history_.Record(UiText::StepLetterChange, Capture());
+        Notify({MessageId::LetterEditsKept, {letter}});
+    }
+    if (step.name) history_.Record(*step.name, Capture());
+    change();
+    if (step.reloads && state_.selection.active()) {
+        LoadLetter(state_.selection.slot, state_.selection.source);
+    }
+    edit_image_cleared_ = edit_image_cleared_ || step.clears_edit_image;
+    Draw();
+}
 
 }  // namespace rw

@@ -2,14 +2,10 @@
 
 #include <algorithm>
 
-#include "edition/code_points.h"
+#include "model/character_sets.h"
 
 namespace rw {
 namespace {
-
-// Slots of Ё and Є (ё and є) in the Cyrillic sets.
-constexpr int kYoSlot = 6;
-constexpr int kYeSlot = 33;
 
 // One character of the text as it is set.
 struct Mark {
@@ -21,7 +17,7 @@ struct Mark {
 };
 
 int GlyphColumns(const PreviewFont& font) {
-    return font.wide ? 16 : 8;
+    return TraitsOf(FormOf(font.wide)).columns;
 }
 
 // The box of a missing character is half the glyph columns wide, rounded up.
@@ -33,24 +29,14 @@ int BoxWidth(const PreviewFont& font) {
 std::optional<GlyphSlot> GlyphOf(char32_t code, const PreviewFont& font, bool bold) {
     const std::optional<SetSlot> place = SlotOfCodePoint(font.edition, code);
     if (!place) return std::nullopt;
-    const bool foreign_record = font.edition == Edition::Cyrillic && !font.has_yo_ye &&
-                                (place->slot == kYoSlot || place->slot == kYeSlot);
+    const bool foreign_record = !font.has_yo_ye && IsYoOrYeSlot(font.edition, place->slot);
     if (foreign_record) return std::nullopt;
     const int weight = bold && !font.single_weight ? BoldStep(font.edition) : 0;
     return GlyphSlot{place->set + weight, place->slot};
 }
 
-const NarrowGlyph& NarrowOf(const PreviewFont& font, GlyphSlot glyph) {
-    return glyph == font.working_slot ? font.working_narrow : font.font->Narrow(glyph);
-}
-
-const WideGlyph& WideOf(const PreviewFont& font, GlyphSlot glyph) {
-    return glyph == font.working_slot ? font.working_wide : font.font->Wide(glyph);
-}
-
-// The stored width value: the width byte of a narrow glyph, the header's low byte of a wide one.
-int WidthValue(const PreviewFont& font, GlyphSlot glyph) {
-    return font.wide ? WideOf(font, glyph)[0] & 0xFF : NarrowOf(font, glyph)[0];
+Glyph GlyphAt(const PreviewFont& font, GlyphSlot glyph) {
+    return glyph == font.working_slot ? font.working : font.font->At(FormOf(font.wide), glyph);
 }
 
 Mark Classify(char32_t code, const PreviewFont& font, bool bold) {
@@ -62,7 +48,7 @@ Mark Classify(char32_t code, const PreviewFont& font, bool bold) {
         mark.kind = Mark::kNewLine;
     } else if (const std::optional<GlyphSlot> glyph = GlyphOf(code, font, bold)) {
         mark.glyph = *glyph;
-        mark.advance = WidthValue(font, *glyph);
+        mark.advance = GlyphAt(font, *glyph).width();
     } else {
         mark.kind = Mark::kBox;
         mark.advance = BoxWidth(font) + 1;
@@ -114,9 +100,9 @@ int LayOut(std::vector<Mark>& marks, int wrap) {
 void DrawGlyph(const Mark& mark, const PreviewFont& font, TextPicture& picture) {
     const int columns = GlyphColumns(font);
     const int top = mark.line * font.last_row;
+    const Glyph glyph = GlyphAt(font, mark.glyph);
     for (int row = 1; row <= font.last_row; ++row) {
-        const unsigned bits =
-            font.wide ? WideOf(font, mark.glyph)[row] : NarrowOf(font, mark.glyph)[row];
+        const unsigned bits = glyph[row];
         const int y = top + row - 1;
         for (int col = 0; col < columns; ++col) {
             const int x = mark.x + col;

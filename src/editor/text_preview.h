@@ -32,8 +32,7 @@ struct PreviewFont {
     bool single_weight = false;
     bool has_yo_ye = true;  // 35-series phones lack Ё and Є
     GlyphSlot working_slot;
-    NarrowGlyph working_narrow{};
-    WideGlyph working_wide{};
+    Glyph working{};  // of the live table's form
 };
 
 struct PreviewOptions {

@@ -1,182 +1,177 @@
 #include "editor/window_model.h"
 
+#include <utility>
+
 #include "edition/letter_sets.h"
 #include "edition/texts.h"
-#include "editor/glyph_width.h"
 #include "editor/previews.h"
 
 namespace rw {
 namespace {
 
-bool Contains(Rect outer, Rect inner) {
-    return inner.x >= outer.x && inner.y >= outer.y &&
-           inner.x + inner.width <= outer.x + outer.width &&
-           inner.y + inner.height <= outer.y + outer.height;
+// The eleven grid hints as held and as shown, in one language. Built once, so the views the cells
+// hand out stay valid.
+struct GridHintTexts {
+    std::array<std::string, kGridHintCount> held;
+    std::array<std::string, kGridHintCount> shown;
+};
+
+const GridHintTexts& GridHints(Language language) {
+    static const std::array<GridHintTexts, 2> kTexts = [] {
+        std::array<GridHintTexts, 2> texts;
+        for (Language l : {kRussian, kEnglish}) {
+            GridHintTexts& t = texts[static_cast<int>(l)];
+            for (int i = 0; i < kGridHintCount; ++i) {
+                t.held[i] = GridHintText(i, l);
+                t.shown[i] = DisplayText(t.held[i]);
+            }
+        }
+        return texts;
+    }();
+    return kTexts[static_cast<int>(language)];
 }
 
-Rect At(Rect r, int left) {
-    r.x = left;
-    return r;
+// The row labels before the first letter is shown: "00", as the window definition has them.
+RowLabels StartRowLabels() {
+    RowLabels labels;
+    labels.fill("00");
+    return labels;
 }
 
-// The painters of each glyph form.
-template <typename Glyph>
-struct Form;
-template <>
-struct Form<NarrowGlyph> {
-    static constexpr auto kPaintGrid = PaintGridFromNarrow;
-    static constexpr auto kShowRows = ShowNarrowRowValues;
-    static constexpr auto kPaintThumbnail = PaintNarrowGlyph;
-    static constexpr auto kPaintEditImage = PaintNarrowEditImage;
-    static constexpr bool kWide = false;
-    static const NarrowBlock& Block(const FontImage& font, int block) { return font.narrow[block]; }
-};
-template <>
-struct Form<WideGlyph> {
-    static constexpr auto kPaintGrid = PaintGridFromWide;
-    static constexpr auto kShowRows = ShowWideRowValues;
-    static constexpr auto kPaintThumbnail = PaintWideGlyph;
-    static constexpr auto kPaintEditImage = PaintWideEditImage;
-    static constexpr bool kWide = true;
-    static const WideBlock& Block(const FontImage& font, int block) { return font.wide[block]; }
-};
+std::string StepCaption(UiText item, const std::optional<StepName>& step, Language language,
+                        Edition edition) {
+    std::string caption = Text(item, language, edition);
+    if (step) caption += std::string(": ") + Text(*step, language, edition);
+    return caption;
+}
 
 }  // namespace
 
 WindowModel::WindowModel(Edition edition) : edition_(edition) {
-    for (Picture16& p : thumbnails_) p.Fill(kFaceGrey);
-    edit_image_.Fill(kWhite);
-    row_labels_.fill("00");
+    for (Picture16& p : screen_.thumbnails) p.Fill(kFaceGrey);
+    screen_.edit_image.Fill(kWhite);
+    screen_.row_labels = StartRowLabels();
 }
 
-// ---------------------------------------------------------------------------------------------
-// Painters
+void WindowModel::Draw(const ViewFacts& facts) {
+    uint32_t changes = 0;
+    DrawGlyphs(facts, changes);
+    DrawControls(facts, changes);
+    if (changes == 0) return;
+    changes_ |= changes;
+    ++generation_;
+}
 
-void WindowModel::LayoutGrid(bool wide, int last_row) {
-    marker_width_ = wide ? 16 : 8;
-    if (wide) {
-        LayoutWideGrid(last_row, grid_);
-    } else {
-        LayoutNarrowGrid(last_row, grid_);
+// Puts a freshly drawn value in place and notes the change when it differs from what is shown.
+template <typename T>
+void WindowModel::Show(T& shown, T drawn, uint32_t flag, uint32_t& changes) {
+    if (shown == drawn) return;
+    shown = std::move(drawn);
+    changes |= flag;
+}
+
+// The grid, the labels, the pictures and what names and covers the letters.
+void WindowModel::DrawGlyphs(const ViewFacts& facts, uint32_t& changes) {
+    const EditorState& state = facts.state;
+    const FontLayout& layout = state.layout();
+    const GlyphForm form = layout.form();
+    const Glyph& working = facts.working;
+    const int last_row = state.last_row();
+    const bool letter = state.selection.active();
+    if (facts.letter_shown) header_byte_ = static_cast<uint8_t>(working[0] >> 8);
+    const GridKey grid_key{form, last_row};
+    if (layout_key_ != grid_key) {
+        layout_ = LayoutGrid(form, last_row);
+        layout_key_ = grid_key;
     }
-    Changed(kGridChanged | kMarkersChanged);
-}
+    Show(screen_.grid, PaintGrid(layout_, working, header_byte_), kGridChanged, changes);
+    Show(screen_.language, state.language, kHintsChanged, changes);
+    Show(screen_.row_labels, letter ? RowValues(working, last_row) : StartRowLabels(),
+         kRowLabelsChanged, changes);
+    Show(screen_.width_label, letter ? std::to_string(working[0]) : std::string("-"),
+         kLabelsChanged, changes);
+    Show(screen_.letter, facts.letter, kLabelsChanged, changes);
+    Show(screen_.letter_bold, facts.letter_bold, kLabelsChanged, changes);
 
-template <typename Glyph>
-void WindowModel::ShowWorkingGlyph(const Glyph& glyph, int last_row) {
-    Form<Glyph>::kPaintGrid(glyph, last_row, grid_);
-    Form<Glyph>::kShowRows(glyph, last_row, row_labels_);
-    width_label_ = std::to_string(glyph[0]);
-    PaintEditImage(glyph, last_row);
-    Changed(kGridChanged | kRowLabelsChanged | kLabelsChanged);
-}
-
-void WindowModel::ShowPixel(int row, int col, int glyph_row, int glyph_col, bool ink) {
-    const Rgb colour = ink ? kBlack : kWhite;
-    grid_.At(row, col).colour = colour;
-    edit_image_.Set(glyph_col, glyph_row, colour);
-    Changed(kGridChanged | kEditImageChanged);
-}
-
-template <typename Glyph>
-void WindowModel::ShowWidthAndRows(const Glyph& glyph, int last_row) {
-    const auto width = static_cast<uint8_t>(glyph[0]);
-    ShowWidthBits(width, Form<Glyph>::kWide, grid_);
-    Form<Glyph>::kShowRows(glyph, last_row, row_labels_);
-    width_label_ = std::to_string(width);
-    Changed(kGridChanged | kRowLabelsChanged | kLabelsChanged);
-}
-
-template <typename Glyph>
-void WindowModel::ShowThumbnails(const FontImage& font, int block, int last_row,
-                                 const Glyph& working) {
-    const auto& glyphs = Form<Glyph>::Block(font, block);
-    for (int k = 0; k < slot_count(); ++k) {
-        Form<Glyph>::kPaintThumbnail(glyphs[k], last_row, thumbnails_[k]);
+    const ThumbnailKey thumbnail_key{facts.font_revision, state.block(), grid_key};
+    const bool thumbnails_stand = thumbnail_key_ == thumbnail_key;
+    const bool names_stand = named_set_ == state.set();
+    thumbnail_key_ = thumbnail_key;
+    named_set_ = state.set();
+    for (int k = 0; k < SlotCount(edition_); ++k) {
+        if (!thumbnails_stand) {
+            Picture16 thumbnail;
+            PaintThumbnail(facts.font.At(form, {state.block(), k}), last_row, thumbnail);
+            Show(screen_.thumbnails[k], thumbnail, kThumbnailsChanged, changes);
+        }
+        if (!names_stand) {
+            Show(screen_.thumbnail_hints[k], SetHint(edition_, state.set(), k), kHintsChanged,
+                 changes);
+        }
+        Show(screen_.covered[k], state.IsSlotCovered(k), kCoversChanged, changes);
     }
-    PaintEditImage(working, last_row);
-    Changed(kThumbnailsChanged);
-}
+    Picture16 edit_image = screen_.edit_image;
+    if (facts.edit_image_cleared) edit_image.Fill(kWhite);
+    PaintEditImage(working, last_row, edit_image);
+    Show(screen_.edit_image, edit_image, kEditImageChanged, changes);
+    Show(screen_.edit_image_hint, facts.edit_image_hint, kHintsChanged, changes);
+    Show(screen_.framed_slot, letter ? std::optional<int>(state.selected_slot()) : std::nullopt,
+         kFrameChanged, changes);
+    Show(screen_.glyph_columns, TraitsOf(form).columns, kMarkersChanged, changes);
 
-template <typename Glyph>
-void WindowModel::PaintEditImage(const Glyph& glyph, int last_row) {
-    Form<Glyph>::kPaintEditImage(glyph, last_row, edit_image_);
-    Changed(kEditImageChanged);
-}
-
-template void WindowModel::ShowWorkingGlyph(const NarrowGlyph&, int);
-template void WindowModel::ShowWorkingGlyph(const WideGlyph&, int);
-template void WindowModel::ShowWidthAndRows(const NarrowGlyph&, int);
-template void WindowModel::ShowWidthAndRows(const WideGlyph&, int);
-template void WindowModel::ShowThumbnails(const FontImage&, int, int, const NarrowGlyph&);
-template void WindowModel::ShowThumbnails(const FontImage&, int, int, const WideGlyph&);
-template void WindowModel::PaintEditImage(const NarrowGlyph&, int);
-template void WindowModel::PaintEditImage(const WideGlyph&, int);
-
-void WindowModel::ClearEditImage() {
-    edit_image_.Fill(kWhite);
-    Changed(kEditImageChanged);
-}
-
-void WindowModel::ShowLetter(const std::string& text) {
-    letter_label_ = text;
-    Changed(kLabelsChanged);
-}
-
-void WindowModel::ShowLetterBold(bool bold) {
-    letter_label_bold_ = bold;
-    Changed(kLabelsChanged);
-}
-
-void WindowModel::FrameThumbnail(int slot) {
-    framed_slot_ = slot;
-    Changed(kFrameChanged);
-}
-
-void WindowModel::ShowSetHints(int set) {
-    for (int k = 0; k < slot_count(); ++k) thumbnail_hints_[k] = SetHint(edition_, set, k);
+    CoverView covers;
     if (edition_ == Edition::Cyrillic) {
-        covers_.yo1_hint = thumbnail_hints_[6];
-        covers_.yo2_hint = thumbnail_hints_[33];
-        Changed(kCoversChanged);
+        covers.yo_ye_covered = !layout.has_yo_ye;
+        covers.yo1_hint = SetHint(edition_, state.set(), SetsOf(edition_).yo_ye_slots[0]);
+        covers.yo2_hint = SetHint(edition_, state.set(), SetsOf(edition_).yo_ye_slots[1]);
+    } else {
+        covers.latin_set = state.set();
     }
-    Changed(kHintsChanged);
+    Show(screen_.covers, covers, kCoversChanged, changes);
 }
 
-void WindowModel::SetEditImageHint(const std::string& hint) {
-    edit_image_hint_ = hint;
-    Changed(kHintsChanged);
-}
-
-void WindowModel::ShowMenuCaptions(const std::string& phone, const std::string& font) {
-    phone_caption_ = phone;
-    font_caption_ = font;
-    Changed(kMenusChanged);
-}
-
-void WindowModel::ShowGridHints(int language) {
-    for (int i = 0; i < kGridHintCount; ++i) {
-        grid_hints_[i] = rw::GridHintText(i, language);
-        grid_hints_display_[i] = DisplayText(grid_hints_[i]);
+// The check marks, enabled states and captions of the menus and buttons.
+void WindowModel::DrawControls(const ViewFacts& facts, uint32_t& changes) {
+    const EditorState& state = facts.state;
+    const Language language = state.language;
+    const bool single = state.single_weight();
+    ControlStates c;
+    for (int m = 0; m < kPhoneModelCount; ++m)
+        c.model_checked[m] = m == static_cast<int>(state.model);
+    for (int k = 0; k < kFontKindCount; ++k) c.kind_checked[k] = k == static_cast<int>(state.kind);
+    for (const LoadScopeRow& row : kLoadScopes) {
+        const int tag = TagOf(row.scope);
+        c.scope_present[tag] = HasLoadScope(edition_, row.scope);
+        c.scope_enabled[tag] = c.scope_present[tag] && !(row.bold_only && single);
+        c.scope_checked[tag] = row.scope == state.load_scope;
     }
-    Changed(kHintsChanged);
-}
+    for (int set = 0; set < kSetButtonCount; ++set) c.set_down[set] = set == state.set();
+    c.bold_down = state.bold();
+    c.bold_enabled = !single;
+    c.bold_visible = !single;
+    c.button1_enabled = state.selection.active();
+    c.bold_from_normal_enabled = !single;
+    c.sft_sbf_present = edition_ == Edition::Cyrillic;
+    c.sft_sbf_enabled = c.sft_sbf_present && state.wide();
+    c.russian_checked = language == kRussian;
+    c.english_checked = language == kEnglish;
+    c.undo_enabled = facts.history.CanUndo();
+    c.undo_caption = StepCaption(UiText::MenuUndo, facts.history.UndoName(), language, edition_);
+    c.redo_enabled = facts.history.CanRedo();
+    c.redo_caption = StepCaption(UiText::MenuRedo, facts.history.RedoName(), language, edition_);
+    Show(screen_.controls, std::move(c), kControlsChanged, changes);
 
-void WindowModel::ShowNotice(Message notice) {
-    notice_ = std::move(notice);
-    Changed(kNoticeChanged);
+    Show(screen_.phone_caption, std::string(rw::PhoneMenuCaption(state.model, language)),
+         kMenusChanged, changes);
+    Show(screen_.font_caption, std::string(rw::FontMenuCaption(state.kind, language)),
+         kMenusChanged, changes);
+    Show(screen_.file_name, state.file_name, kMenusChanged, changes);
+    screen_.notice = facts.notice;
+    Show(screen_.notices, facts.notices, kNoticeChanged, changes);
 }
-
-void WindowModel::ShowFileName(const std::string& path) {
-    file_name_ = path;
-    Changed(kMenusChanged);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Views
 
 CellView WindowModel::Cell(int row, int col) const {
-    const GridCell& cell = grid_.At(row, col);
+    const GridCell& cell = screen_.grid.At(row, col);
     CellView view;
     view.role = cell.role;
     view.colour = cell.colour;
@@ -185,75 +180,33 @@ CellView WindowModel::Cell(int row, int col) const {
     view.live = cell.live;
     view.hint_id = cell.hint;
     if (cell.hint != GridHint::None) {
-        view.hint = grid_hints_[static_cast<int>(cell.hint)];
-        view.hint_display = grid_hints_display_[static_cast<int>(cell.hint)];
+        const GridHintTexts& hints = GridHints(screen_.language);
+        view.hint = hints.held[static_cast<int>(cell.hint)];
+        view.hint_display = hints.shown[static_cast<int>(cell.hint)];
     }
     return view;
 }
 
 LetterLabelView WindowModel::LetterLabel() const {
-    return {LetterLabelText(edition_, letter_label_), letter_label_bold_};
+    return {LetterLabelText(edition_, screen_.letter), screen_.letter_bold};
 }
 
 std::string WindowModel::ThumbnailHintText(int slot) const {
-    return DisplayText(thumbnail_hints_[slot]);
-}
-
-SelectionFrameView WindowModel::SelectionFrame() const {
-    SelectionFrameView frame;
-    if (framed_slot_ == kNoSlot) {
-        frame.left = {kFrameHiddenLeft, 0, 1, 18};
-        frame.right = {kFrameHiddenLeft, 0, 1, 18};
-        frame.top = {kFrameHiddenLeft, 0, 18, 1};
-        frame.bottom = {kFrameHiddenLeft, 0, 18, 1};
-        return frame;
-    }
-    const Rect t = ThumbnailRect(framed_slot_);
-    frame.left = {t.x - 1, t.y - 1, 1, 18};
-    frame.right = {t.x + 17, t.y - 1, 1, 18};
-    frame.top = {t.x - 1, t.y - 1, 18, 1};
-    frame.bottom = {t.x - 1, t.y + 17, 18, 1};
-    frame.on_screen = true;
-    return frame;
-}
-
-int WindowModel::MarkerWidth(int slot) const {
-    // The three extra markers of the Latin edition are always 16 wide.
-    if (slot >= 34) return 16;
-    return marker_width_;
-}
-
-bool WindowModel::IsThumbnailCovered(int slot) const {
-    const Rect thumb = ThumbnailRect(slot);
-    if (edition_ == Edition::Cyrillic) {
-        return Contains(At(kPanelYo1Rect, covers_.yo1_left), thumb) ||
-               Contains(At(kPanelYo2Rect, covers_.yo2_left), thumb);
-    }
-    return Contains(At(kPanelClose1Rect, covers_.close1_left), thumb) ||
-           Contains(At(kPanelClose2Rect, covers_.close2_left), thumb);
+    return DisplayText(screen_.thumbnail_hints[slot]);
 }
 
 std::string WindowModel::WindowCaption() const {
-    const size_t cut = file_name_.find_last_of("/\\");
+    const std::string& path = screen_.file_name;
+    const size_t cut = path.find_last_of("/\\");
     const std::string name =
-        file_name_.empty() ? "no file" : file_name_.substr(cut == std::string::npos ? 0 : cut + 1);
+        path.empty() ? "no file" : path.substr(cut == std::string::npos ? 0 : cut + 1);
     return WindowCaptionPrefix(edition_) + name + "]";
-}
-
-const std::string& WindowModel::GridHintText(GridHint hint) const {
-    static const std::string kNone;
-    return hint == GridHint::None ? kNone : grid_hints_[static_cast<int>(hint)];
 }
 
 uint32_t WindowModel::TakeChanges() {
     const uint32_t taken = changes_;
     changes_ = 0;
     return taken;
-}
-
-void WindowModel::Changed(uint32_t flags) {
-    changes_ |= flags;
-    ++generation_;
 }
 
 }  // namespace rw

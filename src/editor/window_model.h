@@ -2,117 +2,129 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "edition/message.h"
 #include "editor/edit_grid.h"
 #include "editor/editor_views.h"
+#include "editor/history.h"
 #include "editor/picture.h"
-#include "model/edition.h"
+#include "model/editor_state.h"
 #include "model/font_image.h"
 
 namespace rw {
 
+// What the window model is drawn from: the session's state after an operation, read only. Most of
+// the window follows from it alone; two pictures also keep what earlier operations painted, as
+// the original window did, and the two flags say which of that this operation painted anew.
+struct ViewFacts {
+    const EditorState& state;
+    const FontImage& font;
+    uint64_t font_revision;  // changes whenever the font does
+    const Glyph& working;    // the working glyph of the live form
+    const History& history;
+    const std::string& letter;           // Label15 as held: the name of the letter shown
+    bool letter_bold;                    // Label15's style
+    const std::string& edit_image_hint;  // PaintBoxEdit's hint
+    const Message& notice;
+    uint64_t notices;  // how many notices were given: the same one again is shown again
+    // The letter was loaded or reshaped: the grid's header-bit cells show its header anew.
+    bool letter_shown;
+    // A load: the edit image starts white.
+    bool edit_image_cleared;
+};
+
 // Everything the main window shows, as plain data the window pulls: cells, labels, pictures,
-// hints, covers, control states and menu captions, with the flags of what changed since the
-// window last looked. The session decides what to show and calls the painters below; nothing
-// here changes the font or the editor state.
+// hints, covers, control states and captions, with the flags of what changed since the window
+// last looked. Draw computes all of it from the session's state; the session never reads it.
 class WindowModel {
   public:
     explicit WindowModel(Edition edition);
 
-    // --- Views ------------------------------------------------------------------------------
+    void Draw(const ViewFacts& facts);
+
     CellView Cell(int row, int col) const;
-    const std::string& RowLabel(int row) const { return row_labels_[row]; }
-    const std::string& WidthLabel() const { return width_label_; }  // Label0
-    LetterLabelView LetterLabel() const;                            // Label15
-    const Picture16& Thumbnail(int slot) const { return thumbnails_[slot]; }
-    const Picture16& EditImage() const { return edit_image_; }
+    const std::string& RowLabel(int row) const { return screen_.row_labels[row]; }
+    const std::string& WidthLabel() const { return screen_.width_label; }  // Label0
+    LetterLabelView LetterLabel() const;                                   // Label15
+    const Picture16& Thumbnail(int slot) const { return screen_.thumbnails[slot]; }
+    const Picture16& EditImage() const { return screen_.edit_image; }
     // Hint of a thumbnail as held ("&&" for the ampersand) and as the status line shows it.
-    const std::string& ThumbnailHint(int slot) const { return thumbnail_hints_[slot]; }
+    const std::string& ThumbnailHint(int slot) const { return screen_.thumbnail_hints[slot]; }
     std::string ThumbnailHintText(int slot) const;
-    const std::string& EditImageHint() const { return edit_image_hint_; }
-    SelectionFrameView SelectionFrame() const;
-    // Width of the white marker over row 0 of a thumbnail: 8 narrow, 16 wide; the Latin
-    // markers of thumbnails 35..37 are always 16.
-    int MarkerWidth(int slot = 0) const;
-    const CoverView& Covers() const { return covers_; }
-    bool IsThumbnailCovered(int slot) const;
-    const ControlStates& Controls() const { return controls_; }
-    const std::string& PhoneMenuCaption() const { return phone_caption_; }  // N3
-    const std::string& FontMenuCaption() const { return font_caption_; }    // N6
+    const std::string& EditImageHint() const { return screen_.edit_image_hint; }
+    // The thumbnail the selection frame surrounds; none before the first letter was selected.
+    std::optional<int> FramedSlot() const { return screen_.framed_slot; }
+    // Columns of the live glyph form (8 or 16), the width of the thumbnail markers.
+    int GlyphColumns() const { return screen_.glyph_columns; }
+    const CoverView& Covers() const { return screen_.covers; }
+    // A thumbnail under a cover panel, which takes no press.
+    bool IsThumbnailCovered(int slot) const { return screen_.covered[slot]; }
+    const ControlStates& Controls() const { return screen_.controls; }
+    const std::string& PhoneMenuCaption() const { return screen_.phone_caption; }  // N3
+    const std::string& FontMenuCaption() const { return screen_.font_caption; }    // N6
     // "Runewright v4.01 "RUS-Full" - [name]" with the current file's own name or "no file".
     std::string WindowCaption() const;
     // What the last command that reports did ("Записано в s45.bin: 136 букв"); the status line
     // shows it until the pointer next rests on a control with a hint. Empty at start.
-    const Message& Notice() const { return notice_; }
-    // The grid hint texts in force, as held and as shown.
-    const std::string& GridHintText(GridHint hint) const;
-    int slot_count() const { return SlotCount(edition_); }
+    const Message& Notice() const { return screen_.notice; }
 
     // Incremented by every change to something the window shows.
     uint64_t generation() const { return generation_; }
     // The ViewChange flags gathered since the last call; clears them.
     uint32_t TakeChanges();
 
-    // --- Painters the session drives ------------------------------------------------------
-    void Changed(uint32_t flags);
-    ControlStates& controls() { return controls_; }
-    CoverView& covers() { return covers_; }
-    const GridCell& GridCellAt(int row, int col) const { return grid_.At(row, col); }
-
-    // The 8- or 16-column grid layout and the thumbnail markers.
-    void LayoutGrid(bool wide, int last_row);
-    // Grid rows 0..H, row labels and Label0 from the working glyph (as a letter load shows it).
-    // Each painter taking a glyph works for NarrowGlyph and WideGlyph.
-    template <typename Glyph>
-    void ShowWorkingGlyph(const Glyph& glyph, int last_row);
-    // One painted pixel cell: its grid colour and its pixel in the edit image.
-    void ShowPixel(int row, int col, int glyph_row, int glyph_col, bool ink);
-    // The width bits, Label0 and the row labels after pixels changed.
-    template <typename Glyph>
-    void ShowWidthAndRows(const Glyph& glyph, int last_row);
-    // Every thumbnail of `block` and the edit image of the working glyph (the previews).
-    template <typename Glyph>
-    void ShowThumbnails(const FontImage& font, int block, int last_row, const Glyph& working);
-    template <typename Glyph>
-    void PaintEditImage(const Glyph& glyph, int last_row);
-    void ClearEditImage();
-
-    void ShowLetter(const std::string& text);  // Label15 as held
-    void ShowLetterBold(bool bold);
-    void FrameThumbnail(int slot);
-    void ShowSetHints(int set);
-    void SetEditImageHint(const std::string& hint);
-    void ShowMenuCaptions(const std::string& phone, const std::string& font);
-    void ShowGridHints(int language);
-    void ShowFileName(const std::string& path);
-    void ShowNotice(Message notice);
-
   private:
-    static constexpr int kNoSlot = -1;
+    struct Screen {
+        EditGrid grid;
+        Language language = kRussian;  // of the grid hints
+        RowLabels row_labels;
+        std::string width_label = "-";
+        std::string letter = "-";  // Label15 as held
+        bool letter_bold = true;
+        std::array<Picture16, kMaxSlots> thumbnails{};
+        Picture16 edit_image{};
+        std::array<std::string, kMaxSlots> thumbnail_hints;
+        std::string edit_image_hint;
+        std::optional<int> framed_slot;
+        int glyph_columns = 8;
+        CoverView covers;
+        std::array<bool, kMaxSlots> covered{};
+        ControlStates controls;
+        std::string phone_caption;
+        std::string font_caption;
+        std::string file_name;
+        Message notice;
+        uint64_t notices = 0;
+    };
+
+    template <typename T>
+    static void Show(T& shown, T drawn, uint32_t flag, uint32_t& changes);
+    void DrawGlyphs(const ViewFacts& facts, uint32_t& changes);
+    void DrawControls(const ViewFacts& facts, uint32_t& changes);
 
     Edition edition_;
-    EditGrid grid_;
-    RowLabels row_labels_;
-    std::string width_label_ = "-";
-    std::string letter_label_ = "-";  // Label15 caption as held
-    bool letter_label_bold_ = true;
-    std::array<Picture16, kMaxSlots> thumbnails_{};
-    Picture16 edit_image_{};
-    std::array<std::string, kMaxSlots> thumbnail_hints_;
-    std::string edit_image_hint_;
-    int framed_slot_ = kNoSlot;
-    int marker_width_ = 8;
-    CoverView covers_;
-    ControlStates controls_;
-    std::string phone_caption_;
-    std::string font_caption_;
-    std::string file_name_;
-    Message notice_;
-    std::array<std::string, kGridHintCount> grid_hints_;
-    std::array<std::string, kGridHintCount> grid_hints_display_;
-
+    Screen screen_;
+    // The header byte the wide grid's header-bit cells show: that of the letter as last shown.
+    uint8_t header_byte_ = 0;
+    // What the grid layout and the thumbnails were last drawn from; they are drawn again only
+    // when that changes.
+    struct GridKey {
+        GlyphForm form;
+        int last_row;
+        friend bool operator==(const GridKey&, const GridKey&) = default;
+    };
+    struct ThumbnailKey {
+        uint64_t font_revision;
+        int block;
+        GridKey layout;
+        friend bool operator==(const ThumbnailKey&, const ThumbnailKey&) = default;
+    };
+    std::optional<GridKey> layout_key_;
+    EditGrid layout_;
+    std::optional<ThumbnailKey> thumbnail_key_;
+    std::optional<int> named_set_;  // the set the thumbnails' hints name
     uint64_t generation_ = 0;
     uint32_t changes_ = kAllChanged;
 };

@@ -149,16 +149,7 @@ Status ReadRecordPayloads(File& file, const std::vector<FlashRecord>& records, i
 }  // namespace
 
 int SlotsWithRecords(Edition edition, int block) {
-    if (edition == Edition::Cyrillic) return 34;
-    switch (block % 4) {
-        case 0:
-        case 1:
-            return 26;
-        case 2:
-            return 37;
-        default:
-            return 36;
-    }
+    return SetSize(edition, block % BoldStep(edition));
 }
 
 int64_t RecordPosition(Edition edition, const FontLayout& layout, GlyphSlot glyph) {

@@ -19,8 +19,8 @@ struct FlashRecord {
     int64_t position = 0;
 };
 
-// Slots of a block that have a record in the flash: Latin letters 26, symbol set 1 37,
-// symbol set 2 36; every Cyrillic block 34.
+// Slots of a block that have a record in the flash: those of its set that hold a character
+// (Latin letters 26, symbol set 1 37, symbol set 2 36; every Cyrillic block 34).
 int SlotsWithRecords(Edition edition, int block);
 
 // Absolute position of the record of a glyph.

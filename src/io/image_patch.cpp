@@ -91,7 +91,7 @@ Status Undo(FileSystem& fs, File& image, const std::string& journal_path,
     if (!RestoreImage(image, touched_part).ok())
         return PartlyWrittenFailure(image.path(), journal_path);
     // The image is as it was; a journal that would not go holds bytes the image holds again.
-    RemoveJournal(fs, journal_path);
+    IgnoreFailure(RemoveJournal(fs, journal_path));
     return failure;
 }
 
@@ -146,7 +146,7 @@ Status PatchImage(FileSystem& fs, const std::string& path, const std::vector<Jou
                               JournalNotRemovedAfterSave(path, journal_path, status)));
     }
     // The flush put every record on the disk; a close that complains afterwards cannot undo that.
-    image.Close();
+    IgnoreFailure(image.Close());
     return with_note(Status::Ok());
 }
 

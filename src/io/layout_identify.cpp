@@ -171,7 +171,8 @@ Status IdentifyLayouts(const std::string& path, Edition edition, std::vector<Lay
     RecordBytes bytes;
     const Status status = bytes.Read(file, candidates);
     if (!status.ok()) return status.WithNote(opened.note());
-    file.Close();
+    // Every byte is read; a close that complains takes nothing back.
+    IgnoreFailure(file.Close());
 
     scores->clear();
     for (Candidate& c : candidates) {
@@ -187,6 +188,20 @@ const LayoutScore* ScoreOf(const std::vector<LayoutScore>& scores, LayoutId id) 
         if (s.Covers(id)) return &s;
     }
     return nullptr;
+}
+
+FontPlaceCheck CheckFontPlace(const std::string& path, Edition edition, LayoutId chosen,
+                              FileSystem& fs) {
+    FontPlaceCheck check;
+    const Status identified = IdentifyLayouts(path, edition, &check.scores, fs);
+    check.note = identified.note();
+    // An image that cannot be read is the load's or the save's to report, in their own words.
+    if (!identified.ok()) return check;
+    const LayoutScore* own = ScoreOf(check.scores, chosen);
+    if (own == nullptr) return check;
+    check.holds_font = own->LooksLikeFont();
+    check.inside_image = own->inside_image;
+    return check;
 }
 
 }  // namespace rw

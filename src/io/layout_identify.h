@@ -48,4 +48,23 @@ Status IdentifyLayouts(const std::string& path, Edition edition, std::vector<Lay
 // The score that covers a model and kind; nullptr when none does.
 const LayoutScore* ScoreOf(const std::vector<LayoutScore>& scores, LayoutId id);
 
+// Whether a fullflash holds a font where the chosen model and kind keep theirs: the one check
+// behind the warning after a load, the question before a save and inject's refusal.
+struct FontPlaceCheck {
+    // An interrupted save that looking into the image rolled back; empty when there was none.
+    Message note;
+    // The records there look like a font, or the image could not be read at all.
+    bool holds_font = true;
+    // Every record of the layout lies inside the image.
+    bool inside_image = true;
+    // Every layout's score, best first, to name those that do look like a font.
+    std::vector<LayoutScore> scores;
+
+    // A save would write font records over something else. An image too short for the layout
+    // is not asked about: the save refuses it by itself.
+    bool WritesOverForeignData() const { return !holds_font && inside_image; }
+};
+FontPlaceCheck CheckFontPlace(const std::string& path, Edition edition, LayoutId chosen,
+                              FileSystem& fs = SystemFileSystem());
+
 }  // namespace rw

@@ -178,7 +178,9 @@ Status RestoreImage(File& image, const std::vector<JournalChange>& changes) {
     // Every change is tried even after one fails: each one that lands is a record less damaged.
     // What counts is what the image reads afterwards: a write refused beyond a file size limit
     // may find the old bytes still in place.
-    for (const JournalChange& change : changes) image.WriteAt(change.position, change.before);
+    for (const JournalChange& change : changes) {
+        IgnoreFailure(image.WriteAt(change.position, change.before));
+    }
     Status status = image.Flush();
     if (!status.ok()) return status;
     std::vector<uint8_t> back;
@@ -242,7 +244,8 @@ Status OpenImageForLoad(FileSystem& fs, File& image) {
         if (status.ok()) status = LookForJournal(fs, image.path(), journal, &there);
         if (!status.ok()) return status.WithNote(note);
         if (!there) return Status::Ok().WithNote(note);
-        image.Close();
+        // A save came in between: the next round looks again, from a closed image.
+        IgnoreFailure(image.Close());
     }
     return Status::Failure(image.path(), kInUse).WithNote(note);
 }

@@ -7,8 +7,8 @@
 namespace rw {
 namespace {
 
-constexpr int kCyrillicBlocks = 4;
-constexpr int kCyrillicSlots = 34;
+constexpr int kCyrillicBlocks = BlockCount(Edition::Cyrillic);
+constexpr int kCyrillicSlots = SlotCount(Edition::Cyrillic);
 constexpr int kConvertedWords = 13;  // header and rows 1..12
 
 // "Bold" swaps the weights: file blocks 0,1,2,3 go to blocks 2,3,0,1.

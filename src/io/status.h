@@ -4,14 +4,15 @@
 #include <utility>
 
 #include "edition/message.h"
-#include "edition/texts.h"
+#include "model/edition.h"
 
 namespace rw {
 
 // Outcome of a file command: success, or the file's path with a message of what failed. The
 // message is a value (see edition/message.h): the window shows it in the interface language, the
-// command-line tool in English.
-class Status {
+// command-line tool in English. A failure must not go unseen: a call that means to drop one says
+// so with IgnoreFailure.
+class [[nodiscard]] Status {
   public:
     static Status Ok() { return Status(); }
     static Status Failure(std::string path, Message message) {
@@ -51,8 +52,8 @@ class Status {
     const rw::Message& message() const { return message_; }
     // What failed, in English (the command-line tool's language).
     std::string text() const { return Render(message_, kEnglish); }
-    // "path: text" in a language (0 Russian, 1 English), for a message box or stderr.
-    std::string Line(int language) const {
+    // "path: text" in a language, for a message box or stderr.
+    std::string Line(Language language) const {
         return ok_ ? std::string() : path_ + ": " + Render(message_, language);
     }
 
@@ -63,6 +64,10 @@ class Status {
     rw::Message message_;
     rw::Message note_;
 };
+
+// Drops an outcome on purpose: the caller has its own way on, whatever happened (the comment at
+// the call says why).
+inline void IgnoreFailure(const Status&) {}
 
 // The standard texts a user sees; they read the same in every language.
 inline constexpr const char* kFileNotFound = "File not found";

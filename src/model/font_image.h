@@ -1,30 +1,14 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
+#include "model/character_sets.h"
 #include "model/edition.h"
+#include "model/glyph.h"
 
 namespace rw {
-
-// 8-pixel glyph: byte 0 the width, bytes 1..12 the rows, bit 7 the leftmost column.
-using NarrowGlyph = std::array<uint8_t, 13>;
-// 16-pixel glyph: word 0 the header (width in the low byte), words 1..15 the rows, bit 15 leftmost.
-using WideGlyph = std::array<uint16_t, 16>;
-
-constexpr int kMaxBlocks = 8;
-constexpr int kMaxSlots = 37;
-
-constexpr int BlockCount(Edition e) {
-    return e == Edition::Latin ? 8 : 4;
-}
-constexpr int SlotCount(Edition e) {
-    return e == Edition::Latin ? 37 : 34;
-}
-// Block index of a set (case, or Latin symbol set) in a weight.
-constexpr int BoldStep(Edition e) {
-    return e == Edition::Latin ? 4 : 2;
-}
 
 // Address of one glyph in the font: glyph block (set + weight) and slot within the block.
 struct GlyphSlot {
@@ -47,6 +31,33 @@ struct FontImage {
     const NarrowGlyph& Narrow(GlyphSlot g) const { return narrow[g.block][g.slot]; }
     WideGlyph& Wide(GlyphSlot g) { return wide[g.block][g.slot]; }
     const WideGlyph& Wide(GlyphSlot g) const { return wide[g.block][g.slot]; }
+
+    // A glyph of the table of one form, and elements first..first+count-1 written back into it.
+    // The only place the editor meets bytes and words.
+    Glyph At(GlyphForm form, GlyphSlot g) const {
+        return form == GlyphForm::Wide ? Glyph(Wide(g)) : Glyph(Narrow(g));
+    }
+    void Put(GlyphForm form, GlyphSlot g, const Glyph& glyph, int first, int count) {
+        if (form == GlyphForm::Wide) {
+            std::copy_n(glyph.elements.begin() + first, count, Wide(g).begin() + first);
+            return;
+        }
+        for (int i = first; i < first + count; ++i) {
+            Narrow(g)[i] = static_cast<uint8_t>(glyph.elements[i]);
+        }
+    }
+    // The whole record.
+    void Put(GlyphForm form, GlyphSlot g, const Glyph& glyph) {
+        Put(form, g, glyph, 0, TraitsOf(form).stored_last_row + 1);
+    }
+    // One block of one table cleared.
+    void Clear(GlyphForm form, int block) {
+        if (form == GlyphForm::Wide) {
+            wide[block] = {};
+        } else {
+            narrow[block] = {};
+        }
+    }
 
     void ClearNarrow() { narrow = {}; }
     void ClearWide() { wide = {}; }

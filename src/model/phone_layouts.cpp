@@ -87,23 +87,7 @@ LatinWeightPlaces LatinPlaces(const LatinBases& bases, int record_length, int32_
     return {bases.upper, bases.lower, bases.symbol, SymbolGaps(record_length, gap41)};
 }
 
-}  // namespace
-
-int LastRowIndex(FontKind kind) {
-    switch (kind) {
-        case FontKind::Normal:
-            return 11;
-        case FontKind::Small:
-            return 9;
-        case FontKind::Browser:
-            return 9;
-        case FontKind::Big:
-            return 15;
-    }
-    return 11;
-}
-
-FontLayout LookupLayout(Edition edition, PhoneModel model, FontKind kind) {
+FontLayout BuildLayout(Edition edition, PhoneModel model, FontKind kind) {
     const int m = static_cast<int>(model);
     const int k = static_cast<int>(kind);
     FontLayout layout;
@@ -121,13 +105,32 @@ FontLayout LookupLayout(Edition edition, PhoneModel model, FontKind kind) {
         return layout;
     }
     const CyrillicRow& row = kCyrillicRows[m][k];
-    layout.wide = kind == FontKind::Big || model == PhoneModel::C45 || model == PhoneModel::M50;
+    layout.wide = kind == FontKind::Big || RowOf(model).wide_fonts;
     layout.normal_base = row.normal_base;
     layout.bold_base = row.bold_base;
     layout.case_offset = 32 * layout.RecordLength();
     layout.single_weight = row.normal_base == row.bold_base;
-    layout.has_yo_ye = model != PhoneModel::CM35 && model != PhoneModel::S35;
+    layout.has_yo_ye = RowOf(model).has_yo_ye;
     return layout;
+}
+
+}  // namespace
+
+const FontLayout& LookupLayout(Edition edition, PhoneModel model, FontKind kind) {
+    // Built once: the session asks for the layout in force at every turn.
+    static const auto kLayouts = [] {
+        std::array<std::array<std::array<FontLayout, kFontKindCount>, kPhoneModelCount>, 2> all;
+        for (Edition e : {Edition::Cyrillic, Edition::Latin}) {
+            for (PhoneModel m : kAllPhoneModels) {
+                for (FontKind k : kAllFontKinds) {
+                    all[static_cast<int>(e)][static_cast<int>(m)][static_cast<int>(k)] =
+                        BuildLayout(e, m, k);
+                }
+            }
+        }
+        return all;
+    }();
+    return kLayouts[static_cast<int>(edition)][static_cast<int>(model)][static_cast<int>(kind)];
 }
 
 FontLayout MovedLayout(FontLayout layout, int32_t delta) {

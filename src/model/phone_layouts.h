@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "model/edition.h"
+#include "model/glyph.h"
 
 namespace rw {
 
@@ -12,6 +13,58 @@ enum class FontKind : int { Normal = 0, Small = 1, Browser = 2, Big = 3 };
 
 constexpr int kPhoneModelCount = 6;
 constexpr int kFontKindCount = 4;
+
+// The phone models by code: the phone menu's item (object name and caption, C 45 reading "C45" in
+// the Latin edition), its place in the menu, the word the command line takes, whether the phone
+// has Ё and Є, and whether it holds every Cyrillic font 16 pixels wide (not only Big).
+struct PhoneModelRow {
+    PhoneModel model;
+    const char* item;
+    const char* caption;
+    const char* latin_caption;
+    int menu_position;
+    const char* word;
+    bool has_yo_ye;
+    bool wide_fonts;
+};
+inline constexpr PhoneModelRow kPhoneModels[kPhoneModelCount] = {
+    {PhoneModel::SME45, "N451", "S/ME 45", "S/ME 45", 2, "s45", true, false},
+    {PhoneModel::SME45i, "N45i1", "S/ME 45i", "S/ME 45i", 3, "s45i", true, false},
+    {PhoneModel::C45, "C451", "C 45", "C45", 4, "c45", true, true},
+    {PhoneModel::CM35, "CMS351", "C/M 35", "C/M 35", 0, "cm35", false, false},
+    {PhoneModel::S35, "S351", "S 35", "S 35", 1, "s35", false, false},
+    {PhoneModel::M50, "M501", "M 50", "M 50", 5, "m50", true, true},
+};
+
+// The font kinds by code: the item of the font-kind menu, its place there, the command line's
+// word, and the last row index H (rows 1..H of a glyph carry pixels).
+struct FontKindRow {
+    FontKind kind;
+    const char* item;
+    const char* caption;
+    int menu_position;
+    const char* word;
+    int last_row;
+};
+inline constexpr FontKindRow kFontKinds[kFontKindCount] = {
+    {FontKind::Normal, "Normal1", "Normal", 1, "normal", 11},
+    {FontKind::Small, "Small1", "Small", 0, "small", 9},
+    {FontKind::Browser, "Forwap1", "Browser", 2, "browser", 9},
+    {FontKind::Big, "Bigest1", "Big", 3, "big", 15},
+};
+
+constexpr bool IsPhoneModel(PhoneModel model) {
+    return static_cast<int>(model) >= 0 && static_cast<int>(model) < kPhoneModelCount;
+}
+constexpr bool IsFontKind(FontKind kind) {
+    return static_cast<int>(kind) >= 0 && static_cast<int>(kind) < kFontKindCount;
+}
+constexpr const PhoneModelRow& RowOf(PhoneModel model) {
+    return kPhoneModels[static_cast<int>(model)];
+}
+constexpr const FontKindRow& RowOf(FontKind kind) {
+    return kFontKinds[static_cast<int>(kind)];
+}
 
 // Every model and kind, in code order, for code that walks all layouts.
 constexpr PhoneModel kAllPhoneModels[kPhoneModelCount] = {PhoneModel::SME45, PhoneModel::SME45i,
@@ -22,7 +75,9 @@ constexpr FontKind kAllFontKinds[kFontKindCount] = {FontKind::Normal, FontKind::
 constexpr int kSymbolGapCount = 74;
 
 // Last row index H of a kind: rows 1..H of a glyph carry pixels.
-int LastRowIndex(FontKind kind);
+constexpr int LastRowIndex(FontKind kind) {
+    return RowOf(kind).last_row;
+}
 
 // Where the Latin glyphs of one weight lie: A, a and the first symbol, then the byte distance from
 // each symbol record to the next (set 1 glyphs 0..36, then set 2 glyphs 0..35; entry 73 unused).
@@ -47,10 +102,11 @@ struct FontLayout {
     bool has_yo_ye = true;
     int last_row = 11;
 
+    GlyphForm form() const { return FormOf(wide); }
     int RecordLength() const { return (last_row + 1) * (wide ? 2 : 1) + 1; }
 };
 
-FontLayout LookupLayout(Edition edition, PhoneModel model, FontKind kind);
+const FontLayout& LookupLayout(Edition edition, PhoneModel model, FontKind kind);
 
 // The same layout with every base moved by `delta` bytes: the records keep their order and
 // distances. Lets tests and fuzzers work on small images instead of megabytes of padding.

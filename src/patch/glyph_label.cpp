@@ -1,7 +1,7 @@
 #include "patch/glyph_label.h"
 
-#include "edition/code_points.h"
 #include "edition/utf8.h"
+#include "model/character_sets.h"
 
 namespace rw {
 

@@ -10,7 +10,8 @@ Status PatchFailure(const std::string& name, int line, Message reason) {
     return Status::Failure(PatchPlace(name, line), std::move(reason));
 }
 
-std::string WarningMessage(const std::string& name, const PatchWarning& warning, int language) {
+std::string WarningMessage(const std::string& name, const PatchWarning& warning,
+                           Language language) {
     return PatchPlace(name, warning.line) + ": " +
            Render(Message{MessageId::PatchWarning, {}, {warning.message}}, language);
 }

@@ -17,6 +17,6 @@ std::string PatchPlace(const std::string& name, int line);
 Status PatchFailure(const std::string& name, int line, Message reason);
 
 // "s45.vkp:3: warning: no old data: ..." in a language.
-std::string WarningMessage(const std::string& name, const PatchWarning& warning, int language);
+std::string WarningMessage(const std::string& name, const PatchWarning& warning, Language language);
 
 }  // namespace rw

@@ -10,6 +10,7 @@
 #include "io/rollback_journal.h"
 #include "patch/glyph_label.h"
 #include "patch/hex_text.h"
+#include "version.h"
 
 namespace rw {
 namespace {
@@ -53,8 +54,8 @@ std::string GlyphComment(Edition edition, GlyphSlot glyph) {
 
 std::string Header(const FontPlace& place, const FlashFacts& flash) {
     const char* edition = place.edition == Edition::Latin ? "Latin" : "Cyrillic";
-    return std::string("; Font patch made by Runewright ") + RUNEWRIGHT_VERSION + kLineEnd + "; " +
-           edition + " edition, " + LayoutName(place.id) + kLineEnd + "; against the fullflash " +
+    return std::string("; Font patch made by Runewright ") + kVersion + kLineEnd + "; " + edition +
+           " edition, " + LayoutName(place.id) + kLineEnd + "; against the fullflash " +
            CommentText(flash.name) + ", " + std::to_string(flash.size) + " bytes" + kLineEnd +
            "; Apply it to that fullflash with V_Klay, or with" + kLineEnd +
            ";   runewright-cli apply-patch FLASH PATCH.vkp" + kLineEnd +

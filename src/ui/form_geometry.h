@@ -1,62 +1,165 @@
 #pragma once
 
-#include <QPoint>
-#include <QRect>
-#include <QSize>
+#include <optional>
 
+#include "editor/editor_views.h"
 #include "model/edition.h"
 
 // Where the window definition puts the controls of the main window: client-area coordinates for
-// the window's own children, panel coordinates for the children of a panel.
+// the window's own children, panel coordinates for the children of a panel. Every pixel position
+// the window uses is here, in plain types (no Qt), so the core's tests can check the places the
+// window derives from the core's views; qt_conversions.h turns them into Qt's.
 namespace rw::ui::geometry {
 
+struct Point {
+    int x = 0;
+    int y = 0;
+    friend constexpr bool operator==(Point, Point) = default;
+};
+constexpr Point operator+(Point a, Point b) {
+    return {a.x + b.x, a.y + b.y};
+}
+
+struct Size {
+    int width = 0;
+    int height = 0;
+};
+
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    constexpr Point TopLeft() const { return {x, y}; }
+    friend constexpr bool operator==(Rect, Rect) = default;
+};
+
+// Left edge of a panel moved off the window: how the original hides a cover or a text field.
+constexpr int kHiddenLeft = -1000;
+
 // The menu lies above the client area and is not part of it.
-constexpr QSize ClientSize(Edition edition) {
-    return edition == Edition::Latin ? QSize(641, 289) : QSize(641, 290);
+constexpr Size ClientSize(Edition edition) {
+    return edition == Edition::Latin ? Size{641, 289} : Size{641, 290};
 }
 
 // Row value labels: Panel108 with one 41 x 15 label per grid row, centred on the row.
-constexpr QRect kPanel108{8, 8, 65, 273};
-constexpr QRect RowLabelRect(int row) {
+constexpr Rect kPanel108{8, 8, 65, 273};
+constexpr Rect RowLabelRect(int row) {
     return {12, 1 + 17 * row, 41, 15};
 }
 
 // The 16 x 16 cells of 17 x 17 pixels, cell (r, c) at x = 80 + 17c, y = 8 + 17r.
-constexpr QPoint kGridOrigin{80, 8};
+constexpr Point kGridOrigin{80, 8};
+constexpr int kCellSize = 17;
 
 // Thumbnail panel and its status line.
-constexpr QRect kPanel106{360, 8, 273, 135};
-constexpr QRect kPanelOffcet{8, 8, 257, 21};
-constexpr QRect kLabelOffcet{4, 3, 249, 15};
+constexpr Rect kPanel106{360, 8, 273, 135};
+constexpr Rect kPanelOffcet{8, 8, 257, 21};
+constexpr Rect kLabelOffcet{4, 3, 249, 15};
+
+// The thumbnails inside Panel106: eleven to a row, 24 pixels apart.
+constexpr int kThumbnailsPerRow = 11;
+constexpr Rect ThumbnailRect(int slot) {
+    return {8 + 24 * (slot % kThumbnailsPerRow), 36 + 24 * (slot / kThumbnailsPerRow), 16, 16};
+}
+
+// The white marker over row 0 of a thumbnail, which holds the width: as wide as the glyph form's
+// columns. The Latin edition's markers over thumbnails 35..37 are always 16 wide.
+constexpr int MarkerWidth(int glyph_columns, int slot = 0) {
+    return slot >= 34 ? 16 : glyph_columns;
+}
+
+// The four orange labels around the selected thumbnail, in Panel106 coordinates: LabelBackLeft
+// and LabelBackRight 1 x 18, LabelBackTop and LabelBackBottom 18 x 1. Before the first letter
+// they lie off the window at x = -300, as the window definition has them.
+struct SelectionFrame {
+    Rect left;
+    Rect top;
+    Rect right;
+    Rect bottom;
+    bool on_screen = false;
+};
+constexpr int kFrameHiddenLeft = -300;
+constexpr SelectionFrame SelectionFrameOf(std::optional<int> slot) {
+    if (!slot) {
+        return {{kFrameHiddenLeft, 0, 1, 18},
+                {kFrameHiddenLeft, 0, 18, 1},
+                {kFrameHiddenLeft, 0, 1, 18},
+                {kFrameHiddenLeft, 0, 18, 1},
+                false};
+    }
+    const Rect t = ThumbnailRect(*slot);
+    return {{t.x - 1, t.y - 1, 1, 18},
+            {t.x - 1, t.y - 1, 18, 1},
+            {t.x + 17, t.y - 1, 1, 18},
+            {t.x - 1, t.y + 17, 18, 1},
+            true};
+}
+
+// The cover panels, at left 0 (CoverLefts moves them): Cyrillic Panel_YO1 over Ё and Panel_YO2
+// over Є; Latin PanelClose1 over row 3 and PanelClose2 over row 4.
+constexpr Rect kPanelYo1Rect{0, 35, 20, 20};
+constexpr Rect kPanelYo2Rect{0, 107, 20, 20};
+constexpr Rect kPanelClose1Rect{0, 80, 161, 25};
+constexpr Rect kPanelClose2Rect{0, 104, 161, 25};
+
+// The left edges that show the covers the view asks for, or hide them off the window.
+// PanelClose2 at 104 lies beside the last thumbnail and hides nothing; at 80 it hides slot 36
+// only, at 8 slots 33..36.
+struct CoverLefts {
+    int yo1 = kHiddenLeft;
+    int yo2 = kHiddenLeft;
+    int close1 = kHiddenLeft;
+    int close2 = kHiddenLeft;
+};
+constexpr CoverLefts CoverLeftsOf(const CoverView& covers) {
+    CoverLefts lefts;
+    if (covers.yo_ye_covered) {
+        lefts.yo1 = 151;
+        lefts.yo2 = 7;
+    }
+    if (covers.latin_set >= 0) {
+        const bool letters = covers.latin_set < 2;
+        lefts.close1 = letters ? 104 : kHiddenLeft;
+        lefts.close2 = letters ? 8 : covers.latin_set == 2 ? 104 : 80;
+    }
+    return lefts;
+}
 
 // Case, set and bold buttons, all at top 148.
 constexpr int kSetButtonTop = 148;
 constexpr int kSetButtonHeight = 25;
-constexpr QRect SetButtonRect(Edition edition, int set) {
-    return edition == Edition::Latin ? QRect(360 + 24 * set, kSetButtonTop, 25, kSetButtonHeight)
-                                     : QRect(360 + 40 * set, kSetButtonTop, 41, kSetButtonHeight);
+constexpr Rect SetButtonRect(Edition edition, int set) {
+    return edition == Edition::Latin ? Rect{360 + 24 * set, kSetButtonTop, 25, kSetButtonHeight}
+                                     : Rect{360 + 40 * set, kSetButtonTop, 41, kSetButtonHeight};
 }
-constexpr QRect BoldButtonRect(Edition edition) {
-    return edition == Edition::Latin ? QRect(464, kSetButtonTop, 25, kSetButtonHeight)
-                                     : QRect(448, kSetButtonTop, 41, kSetButtonHeight);
+constexpr Rect BoldButtonRect(Edition edition) {
+    return edition == Edition::Latin ? Rect{464, kSetButtonTop, 25, kSetButtonHeight}
+                                     : Rect{448, kSetButtonTop, 41, kSetButtonHeight};
 }
 
 // Letter panel Panel107 and what it holds.
-constexpr QRect kPanel107{360, 178, 129, 103};
-constexpr QRect kLabel14{8, 6, 56, 13};   // "Буква"
-constexpr QRect kLabel15{8, 21, 56, 16};  // the selected character
-constexpr QRect kLabel00{8, 39, 56, 13};  // "Ширина"
-constexpr QRect kLabel0{8, 54, 56, 14};   // the width
+constexpr Rect kPanel107{360, 178, 129, 103};
+constexpr Rect kLabel14{8, 6, 56, 13};   // "Буква"
+constexpr Rect kLabel15{8, 21, 56, 16};  // the selected character
+constexpr Rect kLabel00{8, 39, 56, 13};  // "Ширина"
+constexpr Rect kLabel0{8, 54, 56, 14};   // the width
 // The white frame of the edit image. The image sits in its lower part; the white strip Panel109
 // lies over the image's row 0, which holds the width and not pixels.
-constexpr QRect kPanel105{80, 22, 20, 28};
-constexpr QPoint kPaintBoxEdit{2, 10};
-constexpr QRect kPanel109{1, 1, 18, 10};
-constexpr QRect kButton1{8, 72, 113, 24};
+constexpr Rect kPanel105{80, 22, 20, 28};
+constexpr Point kPaintBoxEdit{2, 10};
+constexpr Rect kPanel109{1, 1, 18, 10};
+constexpr Rect kButton1{8, 72, 113, 24};
+// The shift arrows ImageIO1 .. ImageIO4, in Panel107: right of, left of, above and below the
+// white frame of the edit image.
+constexpr Point ShiftButtonPlace(int index) {
+    constexpr Point kOffsets[4] = {{22, 11}, {-16, 11}, {3, -16}, {3, 30}};
+    return kPanel105.TopLeft() + kOffsets[index];
+}
 
 // Clipboard panel Panel113 with Button8 .. Button11 one below the other.
-constexpr QRect kPanel113{496, 148, 137, 133};
-constexpr QRect ClipboardButtonRect(int index) {
+constexpr Rect kPanel113{496, 148, 137, 133};
+constexpr Rect ClipboardButtonRect(int index) {
     return {8, 9 + 30 * index, 121, 25};
 }
 

@@ -24,7 +24,7 @@ struct ImportDialogContext {
     FontImportTarget target;
     FontImage font;
     int block = 0;
-    int language = 0;
+    Language language = kRussian;
 };
 
 // "Импорт из шрифта...": an installed family (or any font file), its style, the pixel size, the

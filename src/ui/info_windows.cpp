@@ -25,7 +25,7 @@ QString Paragraph(const std::string& text) {
     return QStringLiteral("<p>") + Q(text).toHtmlEscaped() + QStringLiteral("</p>");
 }
 
-QString HelpHtml(Edition edition, int language) {
+QString HelpHtml(Edition edition, Language language) {
     QString html;
     for (const std::string& paragraph : HelpParagraphs(edition, language))
         html += Paragraph(paragraph);
@@ -33,7 +33,7 @@ QString HelpHtml(Edition edition, int language) {
 }
 
 // Each version: its heading line, then one line per change, and a blank line before the next.
-QString HistoryHtml(Edition edition, int language) {
+QString HistoryHtml(Edition edition, Language language) {
     QString html;
     for (const VersionEntry& entry : VersionHistory(edition, language)) {
         html += QStringLiteral("<p><b>") + Q(VersionHeading(entry.version)).toHtmlEscaped() +
@@ -46,7 +46,7 @@ QString HistoryHtml(Edition edition, int language) {
     return html;
 }
 
-QString AcknowledgementsHtml(Edition edition, int language) {
+QString AcknowledgementsHtml(Edition edition, Language language) {
     QString html;
     for (const std::string& paragraph : Acknowledgements(edition, language)) {
         html += Paragraph(paragraph);
@@ -54,7 +54,7 @@ QString AcknowledgementsHtml(Edition edition, int language) {
     return html;
 }
 
-QString Caption(UiText id, Edition edition, int language) {
+QString Caption(UiText id, Edition edition, Language language) {
     return QString::fromUtf8(Text(id, language, edition));
 }
 
@@ -94,7 +94,7 @@ void InfoWindow::SetTextFields(QTextEdit* russian, QTextEdit* english) {
     rich_edit2_ = english;
 }
 
-void InfoWindow::SetLanguage(int language) {
+void InfoWindow::SetLanguage(Language language) {
     if (rich_edit2_ == nullptr) return;  // the Cyrillic edition has the Russian text only
     const bool english = language == kEnglish;
     QTextEdit* shown = english ? rich_edit2_ : rich_edit1_;
@@ -128,7 +128,7 @@ TForm3::TForm3(Edition edition, QWidget* parent)
     SetTextFields(russian, english);
 }
 
-void TForm3::SetLanguage(int language) {
+void TForm3::SetLanguage(Language language) {
     setWindowTitle(Caption(UiText::Form3Caption, edition(), language));
     InfoWindow::SetLanguage(language);
 }
@@ -151,7 +151,7 @@ TForm4::TForm4(Edition edition, QWidget* parent)
     SetTextFields(russian, english);
 }
 
-void TForm4::SetLanguage(int language) {
+void TForm4::SetLanguage(Language language) {
     setWindowTitle(Caption(UiText::Form4Caption, edition(), language));
     InfoWindow::SetLanguage(language);
 }
@@ -216,7 +216,7 @@ TForm5::TForm5(Edition edition, QWidget* parent)
     href1_->SetCaption(Q(std::string(ProjectPageCaption())));
 }
 
-void TForm5::SetLanguage(int language) {
+void TForm5::SetLanguage(Language language) {
     label2_->setText(Caption(UiText::Form5Label2, edition(), language));
     InfoWindow::SetLanguage(language);
 }

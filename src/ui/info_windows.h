@@ -31,7 +31,7 @@ class InfoWindow : public QDialog {
 
     // The language switch: the text field of the chosen language to left 0, the other to
     // left -1000, and the texts that follow the language.
-    virtual void SetLanguage(int language);
+    virtual void SetLanguage(Language language);
 
   protected:
     InfoWindow(Edition edition, const char* name, QSize client, QWidget* parent);
@@ -54,7 +54,7 @@ class TForm3 : public InfoWindow {
 
   public:
     explicit TForm3(Edition edition, QWidget* parent = nullptr);
-    void SetLanguage(int language) override;
+    void SetLanguage(Language language) override;
 };
 
 // The history window "История".
@@ -63,7 +63,7 @@ class TForm4 : public InfoWindow {
 
   public:
     explicit TForm4(Edition edition, QWidget* parent = nullptr);
-    void SetLanguage(int language) override;
+    void SetLanguage(Language language) override;
 };
 
 // The About window: icon, title line, description, acknowledgements and the project's link.
@@ -72,7 +72,7 @@ class TForm5 : public InfoWindow {
 
   public:
     explicit TForm5(Edition edition, QWidget* parent = nullptr);
-    void SetLanguage(int language) override;
+    void SetLanguage(Language language) override;
 
     QLabel* Label1() const { return label1_; }
     QLabel* Label2() const { return label2_; }

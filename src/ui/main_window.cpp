@@ -14,6 +14,7 @@
 #include <QShowEvent>
 #include <QStatusTipEvent>
 
+#include "ui/button_tables.h"
 #include "ui/form_geometry.h"
 #include "ui/grid_widget.h"
 #include "ui/image_io.h"
@@ -27,21 +28,20 @@ namespace {
 
 namespace geo = geometry;
 
-QFrame* MakePanel(QWidget* parent, const char* name, const QRect& rect, QFrame::Shadow bevel) {
+QFrame* MakePanel(QWidget* parent, const char* name, geo::Rect rect, QFrame::Shadow bevel) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(QLatin1String(name));
     panel->setFrameStyle(QFrame::Panel | bevel);
     panel->setLineWidth(1);
-    panel->setGeometry(rect);
+    panel->setGeometry(ToQRect(rect));
     return panel;
 }
 
-QFrame* MakePlainPanel(QWidget* parent, const QString& name, const QRect& rect,
-                       const QColor& colour) {
+QFrame* MakePlainPanel(QWidget* parent, const QString& name, geo::Rect rect, const QColor& colour) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(name);
     panel->setFrameStyle(QFrame::NoFrame);
-    panel->setGeometry(rect);
+    panel->setGeometry(ToQRect(rect));
     panel->setAutoFillBackground(true);
     QPalette palette = panel->palette();
     palette.setColor(QPalette::Window, colour);
@@ -49,11 +49,11 @@ QFrame* MakePlainPanel(QWidget* parent, const QString& name, const QRect& rect,
     return panel;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QRect& rect, const QString& text,
+QLabel* MakeLabel(QWidget* parent, const QString& name, geo::Rect rect, const QString& text,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setGeometry(rect);
+    label->setGeometry(ToQRect(rect));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment);
     label->setText(text);
@@ -89,7 +89,7 @@ TForm1::TForm1(Edition edition, QWidget* parent)
     setWindowIcon(WindowIcon());
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("ClientArea"));
-    client_->setFixedSize(geo::ClientSize(edition));
+    client_->setFixedSize(ToQSize(geo::ClientSize(edition)));
     setCentralWidget(client_);
     BuildMenus();
     BuildShortcuts();
@@ -141,7 +141,7 @@ void TForm1::BuildRowLabels() {
 void TForm1::BuildGrid() {
     grid_ = new GridWidget(client_);
     grid_->setObjectName(QStringLiteral("EditGrid"));
-    grid_->move(geo::kGridOrigin);
+    grid_->move(ToQPoint(geo::kGridOrigin));
     connect(grid_, &GridWidget::CellPressed, this, &TForm1::Panel1MouseDown);
     connect(grid_, &GridWidget::CellDragged, this, &TForm1::Panel1MouseMove);
     connect(grid_, &GridWidget::StrokeEnded, this, &TForm1::Panel1MouseUp);
@@ -156,25 +156,24 @@ void TForm1::BuildThumbnailPanel() {
 }
 
 void TForm1::BuildThumbnails(QWidget* panel) {
-    const int count = editor_.slot_count();
+    const int count = SlotCount(editor_.edition());
     for (int slot = 0; slot < count; ++slot) {
         auto* thumbnail = new Thumbnail(slot, panel);
         thumbnail->setObjectName(QStringLiteral("PaintBox%1").arg(slot + 1));
-        thumbnail->move(ToQRect(ThumbnailRect(slot)).topLeft());
+        thumbnail->move(ToQPoint(geo::ThumbnailRect(slot).TopLeft()));
         connect(thumbnail, &Thumbnail::MouseDown, this, &TForm1::PaintBox1MouseDown);
         thumbnails_[slot] = thumbnail;
     }
     // The markers hide row 0, which holds the width and not pixels.
     for (int slot = 0; slot < count; ++slot) {
-        const QRect at = ToQRect(ThumbnailRect(slot));
-        markers_[slot] =
-            MakePlainPanel(panel, MarkerName(slot), QRect(at.topLeft(), QSize(8, 1)), Qt::white);
+        const geo::Rect at = geo::ThumbnailRect(slot);
+        markers_[slot] = MakePlainPanel(panel, MarkerName(slot), {at.x, at.y, 8, 1}, Qt::white);
     }
     const QColor orange(255, 128, 0);
     const char* names[4] = {"LabelBackLeft", "LabelBackTop", "LabelBackRight", "LabelBackBottom"};
     for (int i = 0; i < 4; ++i) {
         frame_[i] =
-            MakeLabel(panel, QLatin1String(names[i]), QRect(kFrameHiddenLeft, 0, 1, 1), QString());
+            MakeLabel(panel, QLatin1String(names[i]), {geo::kFrameHiddenLeft, 0, 1, 1}, QString());
         frame_[i]->setAutoFillBackground(true);
         QPalette palette = frame_[i]->palette();
         palette.setColor(QPalette::Window, orange);
@@ -185,34 +184,31 @@ void TForm1::BuildThumbnails(QWidget* panel) {
 void TForm1::BuildCovers(QWidget* panel) {
     if (editor_.edition() == Edition::Cyrillic) {
         const QImage sign = ProhibitionSign(palette().color(QPalette::Window));
-        auto make = [&](const char* name, Rect rect, const char* image_name, QLabel** image) {
-            QFrame* cover = MakePanel(panel, name, ToQRect(rect), QFrame::Raised);
-            *image = MakeLabel(cover, QLatin1String(image_name), QRect(1, 1, 18, 18), QString());
+        auto make = [&](const char* name, geo::Rect rect, const char* image_name, QLabel** image) {
+            QFrame* cover = MakePanel(panel, name, rect, QFrame::Raised);
+            *image = MakeLabel(cover, QLatin1String(image_name), {1, 1, 18, 18}, QString());
             (*image)->setPixmap(QPixmap::fromImage(sign));
             return cover;
         };
-        panel_yo1_ = make("Panel_YO1", kPanelYo1Rect, "Image2", &image2_);
-        panel_yo2_ = make("Panel_YO2", kPanelYo2Rect, "Image1", &image1_);
+        panel_yo1_ = make("Panel_YO1", geo::kPanelYo1Rect, "Image2", &image2_);
+        panel_yo2_ = make("Panel_YO2", geo::kPanelYo2Rect, "Image1", &image1_);
         return;
     }
     const QColor face = palette().color(QPalette::Window);
     panel_close1_ =
-        MakePlainPanel(panel, QStringLiteral("PanelClose1"), ToQRect(kPanelClose1Rect), face);
+        MakePlainPanel(panel, QStringLiteral("PanelClose1"), geo::kPanelClose1Rect, face);
     panel_close2_ =
-        MakePlainPanel(panel, QStringLiteral("PanelClose2"), ToQRect(kPanelClose2Rect), face);
+        MakePlainPanel(panel, QStringLiteral("PanelClose2"), geo::kPanelClose2Rect, face);
 }
 
 void TForm1::BuildSetButtons() {
     const Edition edition = editor_.edition();
-    const int sets = edition == Edition::Latin ? 4 : 2;
-    static constexpr const char* kCyrillic[2] = {"А-Я", "а-я"};
-    static constexpr const char* kLatin[4] = {"A", "a", "s1", "s2"};
-    for (int set = 0; set < sets; ++set) {
+    for (int set = 0; set < SetCount(edition); ++set) {
+        const SetButtonRow& row = kSetButtonRows[set];
         auto* button = new SpeedButton(client_);
-        button->setObjectName(QStringLiteral("SpeedButton%1").arg(set + 2));
-        button->setGeometry(geo::SetButtonRect(edition, set));
-        button->setText(
-            QString::fromUtf8(edition == Edition::Latin ? kLatin[set] : kCyrillic[set]));
+        button->setObjectName(QLatin1String(row.name));
+        button->setGeometry(ToQRect(geo::SetButtonRect(edition, set)));
+        button->setText(Q(edition == Edition::Latin ? row.latin_caption : row.cyrillic_caption));
         set_buttons_[set] = button;
     }
     connect(set_buttons_[0], &SpeedButton::MouseDown, this, &TForm1::SpeedButton2MouseDown);
@@ -223,7 +219,7 @@ void TForm1::BuildSetButtons() {
     }
     bold_button_ = new SpeedButton(client_);
     bold_button_->setObjectName(QStringLiteral("SpeedButton1"));
-    bold_button_->setGeometry(geo::BoldButtonRect(edition));
+    bold_button_->setGeometry(ToQRect(geo::BoldButtonRect(edition)));
     bold_button_->setText(QStringLiteral("B"));
     QFont bold = bold_button_->font();
     bold.setBold(true);
@@ -244,26 +240,23 @@ void TForm1::BuildLetterPanel() {
     QFrame* frame = MakePlainPanel(panel, QStringLiteral("Panel105"), geo::kPanel105, Qt::white);
     paint_box_edit_ = new Thumbnail(-1, frame);
     paint_box_edit_->setObjectName(QStringLiteral("PaintBoxEdit"));
-    paint_box_edit_->move(geo::kPaintBoxEdit);
+    paint_box_edit_->move(ToQPoint(geo::kPaintBoxEdit));
     MakePlainPanel(frame, QStringLiteral("Panel109"), geo::kPanel109, Qt::white);
-    BuildShiftButtons(panel, geo::kPanel105.topLeft());
+    BuildShiftButtons(panel);
 
     button1_ = new QPushButton(panel);
     button1_->setObjectName(QStringLiteral("Button1"));
-    button1_->setGeometry(geo::kButton1);
+    button1_->setGeometry(ToQRect(geo::kButton1));
     connect(button1_, &QPushButton::clicked, this, &TForm1::Button1Click);
 }
 
-void TForm1::BuildShiftButtons(QWidget* panel, QPoint frame) {
-    const QImage* rest[4] = {&arrows_.ioRTn, &arrows_.ioLTn, &arrows_.ioUPn, &arrows_.ioDNn};
-    // Right of, left of, above and below the white frame of the edit image.
-    const QPoint places[4] = {frame + QPoint(22, 11), frame + QPoint(-16, 11),
-                              frame + QPoint(3, -16), frame + QPoint(3, 30)};
-    for (int i = 0; i < 4; ++i) {
+void TForm1::BuildShiftButtons(QWidget* panel) {
+    for (size_t i = 0; i < shift_buttons_.size(); ++i) {
+        const ShiftButtonRow& row = kShiftButtonRows[i];
         auto* button = new TImageIO(panel);
-        button->setObjectName(QStringLiteral("ImageIO%1").arg(i + 1));
-        button->SetPicture(*rest[i]);
-        button->move(places[i]);
+        button->setObjectName(QLatin1String(row.name));
+        button->SetPicture(arrows_.*row.at_rest);
+        button->move(ToQPoint(geo::ShiftButtonPlace(static_cast<int>(i))));
         connect(button, &TImageIO::OnMouseDown, this, &TForm1::ImageIOMouseDown);
         connect(button, &TImageIO::OnMouseOut, this, &TForm1::ImageIOMouseOut);
         connect(button, &TImageIO::OnMouseIn, this, &TForm1::ImageIOMouseIn);
@@ -275,10 +268,10 @@ void TForm1::BuildClipboardPanel() {
     QFrame* panel = MakePanel(client_, "Panel113", geo::kPanel113, QFrame::Sunken);
     void (TForm1::*handlers[4])() = {&TForm1::Button8Click, &TForm1::Button9Click,
                                      &TForm1::Button10Click, &TForm1::Button11Click};
-    for (int i = 0; i < 4; ++i) {
+    for (size_t i = 0; i < clipboard_buttons_.size(); ++i) {
         auto* button = new QPushButton(panel);
-        button->setObjectName(QStringLiteral("Button%1").arg(8 + i));
-        button->setGeometry(geo::ClipboardButtonRect(i));
+        button->setObjectName(QLatin1String(kClipboardButtonRows[i].name));
+        button->setGeometry(ToQRect(geo::ClipboardButtonRect(static_cast<int>(i))));
         connect(button, &QPushButton::clicked, this, handlers[i]);
         clipboard_buttons_[i] = button;
     }
@@ -308,12 +301,12 @@ void TForm1::showEvent(QShowEvent* event) {
     FormActivate();
 }
 
+// The window became active; only the first time changes anything.
 void TForm1::FormActivate() {
-    if (editor_.activated()) return;
-    editor_.Activate();
-    Refresh();
+    Run([](Session& s) { s.Activate(); });
 }
 
+// The pointer rests on a control: its hint goes to the status line.
 void TForm1::ShowHint(const QString& hint) {
     label_offcet_->setText(hint);
 }

@@ -32,9 +32,9 @@ class TextPreviewWindow;
 class Thumbnail;
 
 // The main window of both editions. It builds the controls where the window definition puts
-// them, forwards every press and menu choice to one editor operation and then shows the editor's
-// views; it never changes the font or the editor state itself. File commands load into a scratch
-// copy of the font and hand it over only on success, so a failed command changes nothing.
+// them (form_geometry.h), forwards every press and menu choice to one session operation through
+// Run, which then shows the session's views; it never changes the font or the editor state
+// itself. File commands ask their dialogs here and leave the rest to the session.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -78,7 +78,7 @@ class TForm1 : public QMainWindow {
     void BuildCovers(QWidget* panel);
     void BuildSetButtons();
     void BuildLetterPanel();
-    void BuildShiftButtons(QWidget* panel, QPoint frame);
+    void BuildShiftButtons(QWidget* panel);
     void BuildClipboardPanel();
     void PlaceOnScreen();
 
@@ -86,7 +86,7 @@ class TForm1 : public QMainWindow {
     void FormActivate();
     void ShowHint(const QString& hint);
 
-    // Menu handlers.
+    // Menu handlers, under the menus' object names (main_window_menus.cpp).
     void N2Click();
     void N23Click();
     void N41Click();
@@ -119,8 +119,6 @@ class TForm1 : public QMainWindow {
     void ExportPng1Click();
     void ExportPatch1Click();
     void ImportPatch1Click();
-    // Puts an imported font in place of the current one, as every load does.
-    void ApplyImportedFont(const FontImage& font, StepName name);
     // The fullflash a patch is made against or applied to: the one last loaded or saved, else
     // one the fullflash load dialog asks for; nullopt when the user cancels.
     std::optional<std::string> FullflashForPatch();
@@ -144,35 +142,28 @@ class TForm1 : public QMainWindow {
     void ImageIOMouseOut(TImageIO* sender);
     void ImageIOMouseIn(TImageIO* sender);
 
-    // The file commands' common course.
-    using LoadStep = std::function<Status(const std::string& path, FontImage& font)>;
-    using SaveStep = std::function<Status(const std::string& path)>;
-    using SaveCheck = std::function<bool(const std::string& path)>;
-    using SftLoad = Status (*)(const std::string& path, BlockSet blocks, FontImage& font,
-                               FileSystem& fs);
-    // True when the load replaced the font. `glyphs`: how many the status line reports.
-    bool LoadCommand(const FileDialogRequest& request, const LoadStep& load, FileKind kind,
-                     StepName name, int glyphs);
-    // `check`, when given, may stop the save after the dialog, before anything is written.
-    void SaveCommand(const FileDialogRequest& request, const SaveStep& save, FileKind kind,
-                     int glyphs, const SaveCheck& check = nullptr);
-    void SftConversionCommand(const char* title, const SftLoad& convert, StepName name);
+    // Runs one session operation, then shows what it changed: the one way a handler acts.
+    void Run(const std::function<void(Session&)>& operation);
+
+    // The file commands: the dialogs here, the rest in the session. True when the load replaced
+    // the font.
+    bool LoadCommand(const FileDialogRequest& request, LoadRequest::Source source);
+    void SaveCommand(const FileDialogRequest& request, SaveRequest::Target target);
+    // A failure in the error box, else the note of a save cut off that was rolled back first.
+    void ShowOutcome(const Status& status);
     void ShowFailure(const Status& status);
     // An interrupted save rolled back before a command, told in one box; nothing for none.
     void ShowNote(const Message& note);
     // The session's question with the answer `go_on` and "Отмена"; true to go on.
     bool Ask(const std::vector<Message>& question, MessageId go_on);
-    QString DialogTitle(int text_id) const;
+    // A text in the interface language.
+    QString Text(UiText id) const;
     // The open dialog of "Загрузить шрифт из fullflash".
     FileDialogRequest FlashLoadRequest() const;
     QString FontFileFilter() const;
-    void ChangeLanguage(int language);
-    void ChooseModel(PhoneModel model);
-    void ChooseKind(FontKind kind);
+    void ChangeLanguage(Language language);
     void ShowInfoWindow(InfoWindow* window);
 
-    // Runs one session operation, then shows what it changed.
-    void Run(const std::function<void(Session&)>& operation);
     // Text preview and the check that a fullflash holds the chosen font (main_window_preview).
     PreviewFont PreviewSource() const;
     void ShowTextPreview();
@@ -214,8 +205,8 @@ class TForm1 : public QMainWindow {
     QLabel* image2_ = nullptr;  // the sign over Ё
     QFrame* panel_close1_ = nullptr;
     QFrame* panel_close2_ = nullptr;
-    std::array<SpeedButton*, 4> set_buttons_{};  // SpeedButton2, 3, 4, 5
-    SpeedButton* bold_button_ = nullptr;         // SpeedButton1
+    std::array<SpeedButton*, kSetButtonCount> set_buttons_{};  // SpeedButton2, 3, 4, 5
+    SpeedButton* bold_button_ = nullptr;                       // SpeedButton1
     QLabel* label14_ = nullptr;
     QLabel* label15_ = nullptr;
     QLabel* label00_ = nullptr;

@@ -1,13 +1,11 @@
+// The main window's handlers: each runs one session operation (Run) or, for a file command,
+// asks its dialog and hands the chosen file to the session.
 #include <QCloseEvent>
 #include <QString>
 
 #include "edition/message.h"
-#include "edition/texts.h"
-#include "io/flash_codec.h"
 #include "io/font_files.h"
-#include "io/glyph_count.h"
-#include "io/load_scope.h"
-#include "io/sft_conversion.h"
+#include "ui/button_tables.h"
 #include "ui/image_io.h"
 #include "ui/info_windows.h"
 #include "ui/main_window.h"
@@ -17,62 +15,46 @@ namespace rw::ui {
 namespace {
 
 // A failure after an interrupted save was rolled back tells both in the one box.
-std::string MessageWithNote(const Status& status, int language) {
+std::string MessageWithNote(const Status& status, Language language) {
     const std::string line = status.Line(language);
     return status.note().empty() ? line : Render(status.note(), language) + "\n" + line;
 }
 
-int FlashGlyphs(const std::vector<FlashRecord>& records) {
-    return static_cast<int>(records.size());
-}
-
-BlockSet LoadBlocks(const Session& editor) {
-    return ScopeBlocks(editor.state().load_scope, editor.edition());
-}
-
 }  // namespace
 
-// Every handler runs one session operation and shows what it changed.
 void TForm1::Run(const std::function<void(Session&)>& operation) {
     operation(editor_);
     Refresh();
 }
 
 // ---------------------------------------------------------------------------------------------
-// File commands. A load reads into a copy of the font; only a load that succeeded replaces the
-// font, names the file in the caption and redraws. A failed command shows the standard text with
-// the file's path and leaves font, caption and current file name as they were.
+// File commands. The session reads into a copy of the font and changes nothing when the command
+// fails; the window shows the standard text with the file's path.
 
-bool TForm1::LoadCommand(const FileDialogRequest& request, const LoadStep& load, FileKind kind,
-                         StepName name, int glyphs) {
+bool TForm1::LoadCommand(const FileDialogRequest& request, LoadRequest::Source source) {
     const std::optional<QString> path = dialogs_->Open(request);
     if (!path) return false;
-    const std::string file = path->toStdString();
-    FontImage scratch = editor_.font();
-    const Status status = load(file, scratch);
-    if (!status.ok()) {
-        ShowFailure(status);
-        return false;
-    }
-    editor_.LoadedFile(kind, file, scratch, name, glyphs);
+    const Status status = editor_.Load({source, path->toStdString()});
     Refresh();
-    ShowNote(status.note());
-    return true;
+    ShowOutcome(status);
+    return status.ok();
 }
 
-void TForm1::SaveCommand(const FileDialogRequest& request, const SaveStep& save, FileKind kind,
-                         int glyphs, const SaveCheck& check) {
+void TForm1::SaveCommand(const FileDialogRequest& request, SaveRequest::Target target) {
     const std::optional<QString> path = dialogs_->Save(request);
     if (!path) return;
     const std::string file = path->toStdString();
-    if (check && !check(file)) return;
-    const Status status = save(file);
+    if (target == SaveRequest::Fullflash && !ConfirmFlashSave(file)) return;
+    const Status status = editor_.Save({target, file});
+    Refresh();
+    ShowOutcome(status);
+}
+
+void TForm1::ShowOutcome(const Status& status) {
     if (!status.ok()) {
         ShowFailure(status);
         return;
     }
-    editor_.SavedFile(kind, file, glyphs);
-    Refresh();
     ShowNote(status.note());
 }
 
@@ -88,119 +70,83 @@ void TForm1::ShowNote(const Message& note) {
 
 // A question the session put, with the answer that goes on and "Отмена", which is the default.
 bool TForm1::Ask(const std::vector<Message>& question, MessageId go_on) {
-    const int language = editor_.state().language;
+    const Language language = editor_.state().language;
     return dialogs_->Ask(Q(Render(question, language)), Q(Render(Message{go_on, {}}, language)),
                          Q(Render(Message{MessageId::AnswerCancel, {}}, language)));
 }
 
-QString TForm1::DialogTitle(int text_id) const {
-    return Q(Text(static_cast<UiText>(text_id), editor_.state().language, editor_.edition()));
+QString TForm1::Text(UiText id) const {
+    return Q(rw::Text(id, editor_.state().language, editor_.edition()));
 }
 
 QString TForm1::FontFileFilter() const {
-    switch (FontFileFormatFor(editor_.edition(), editor_.state().wide)) {
+    switch (FontFileFormatFor(editor_.edition(), editor_.state().wide())) {
         case FontFileFormat::Sft:
-            return QStringLiteral("SiemensFont (*.sft)|*.sft");
+            return Text(UiText::SftFilter);
         case FontFileFormat::Sbf:
-            return QStringLiteral("SiemensBigFont (*.sbf)|*.sbf");
+            return Text(UiText::SbfFilter);
         case FontFileFormat::Sfe:
             break;
     }
-    return QStringLiteral("SiemensFont Eng (*.sfe)|*.sfe");
+    return Text(UiText::SfeFilter);
 }
 
+// The open dialog of "Загрузить шрифт из fullflash", which patches ask for a fullflash too.
 FileDialogRequest TForm1::FlashLoadRequest() const {
-    return {DialogTitle(static_cast<int>(UiText::LoadFlashTitle)),
-            QStringLiteral("FullFlash (*.bin)|*.bin"), std::nullopt};
+    return {Text(UiText::LoadFlashTitle), Text(UiText::FullflashFilter), std::nullopt};
 }
 
-// "Загрузить шрифт из fullflash"
+// Menu "Файл" → "Загрузить шрифт из fullflash".
 void TForm1::N2Click() {
-    const bool loaded = LoadCommand(
-        FlashLoadRequest(),
-        [this](const std::string& path, FontImage& font) {
-            const EditorState& state = editor_.state();
-            return ReadFlashFont(path, editor_.edition(), state.layout, LoadBlocks(editor_), font);
-        },
-        FileKind::Fullflash, UiText::MenuLoadFlash,
-        FlashGlyphs(RecordsToRead(editor_.edition(), editor_.state().layout, LoadBlocks(editor_))));
-    if (loaded) WarnIfNotAFont();
+    if (LoadCommand(FlashLoadRequest(), LoadRequest::Fullflash)) WarnIfNotAFont();
 }
 
-// "Сохранить шрифт в fullflash". It sets no default extension: the one a font-file save set
-// stays in force. It offers the fullflash last loaded or saved, and asks before replacing
-// glyphs the user did not change or writing where the chosen phone keeps no font.
+// Menu "Файл" → "Сохранить шрифт в fullflash". It sets no default extension: the one a
+// font-file save set stays in force. It offers the fullflash last loaded or saved, and asks
+// before replacing glyphs the user did not change or writing where the chosen phone keeps no
+// font.
 void TForm1::N23Click() {
-    const FileDialogRequest request{DialogTitle(static_cast<int>(UiText::SaveFlashTitle)),
-                                    QStringLiteral("FullFlash (*.bin)|*.bin"), std::nullopt,
-                                    QString::fromStdString(editor_.last_fullflash())};
-    SaveCommand(
-        request,
-        [this](const std::string& path) {
-            return WriteFlashFont(path, editor_.edition(), editor_.state().layout, editor_.font());
-        },
-        FileKind::Fullflash, FlashGlyphs(RecordsToWrite(editor_.edition(), editor_.state().layout)),
-        [this](const std::string& path) { return ConfirmFlashSave(path); });
+    const FileDialogRequest request{Text(UiText::SaveFlashTitle), Text(UiText::FullflashFilter),
+                                    std::nullopt, QString::fromStdString(editor_.last_fullflash())};
+    SaveCommand(request, SaveRequest::Fullflash);
 }
 
-// "Загрузить шрифт из файла"
+// Menu "Файл" → "Загрузить шрифт из файла".
 void TForm1::N41Click() {
-    const FontFileFormat format = FontFileFormatFor(editor_.edition(), editor_.state().wide);
-    FileDialogRequest request{DialogTitle(static_cast<int>(UiText::LoadFontFileTitle)),
-                              FontFileFilter(), std::nullopt};
+    const FontFileFormat format = FontFileFormatFor(editor_.edition(), editor_.state().wide());
+    FileDialogRequest request{Text(UiText::LoadFontFileTitle), FontFileFilter(), std::nullopt};
     request.name_extension = QString::fromLatin1(FontFileExtension(format));
-    LoadCommand(
-        request,
-        [this, format](const std::string& path, FontImage& font) {
-            return ReadFontFile(path, format, LoadBlocks(editor_), font);
-        },
-        FileKind::FontFile, UiText::MenuLoadFontFile,
-        GlyphsInBlocks(editor_.edition(), LoadBlocks(editor_)));
+    LoadCommand(request, LoadRequest::FontFile);
 }
 
-// "Сохранить шрифт в файл". A name typed without extension gets the one of the format that is
-// written, so a wide Cyrillic font becomes an .sbf file.
+// Menu "Файл" → "Сохранить шрифт в файл". A name typed without extension gets the one of the
+// format that is written, so a wide Cyrillic font becomes an .sbf file.
 void TForm1::N39Click() {
-    const FontFileFormat format = FontFileFormatFor(editor_.edition(), editor_.state().wide);
+    const FontFileFormat format = FontFileFormatFor(editor_.edition(), editor_.state().wide());
     // Offer the current file under the format's extension, never a fullflash's own name.
     const QString suggested =
         QString::fromStdString(FontFileNameFor(editor_.state().file_name, format));
     const QString extension = QString::fromLatin1(FontFileExtension(format));
-    const FileDialogRequest request{DialogTitle(static_cast<int>(UiText::SaveFontFileTitle)),
-                                    FontFileFilter(), extension, suggested, extension};
-    SaveCommand(
-        request,
-        [this, format](const std::string& path) {
-            return WriteFontFile(path, format, editor_.font());
-        },
-        FileKind::FontFile, GlyphsInBlocks(editor_.edition(), BlockSet::FirstN(8)));
+    const FileDialogRequest request{Text(UiText::SaveFontFileTitle), FontFileFilter(), extension,
+                                    suggested, extension};
+    SaveCommand(request, SaveRequest::FontFile);
 }
 
-// The two "SFT -> SBF" items: an .sft file into the wide table.
-void TForm1::SftConversionCommand(const char* title, const SftLoad& convert, StepName name) {
-    const FileDialogRequest request{Q(title), QStringLiteral("SiemensFont (*.sft)|*.sft"),
-                                    std::nullopt, QString(), QStringLiteral(".sft")};
-    LoadCommand(
-        request,
-        [this, &convert](const std::string& path, FontImage& font) {
-            return convert(path, LoadBlocks(editor_), font, SystemFileSystem());
-        },
-        FileKind::SftConversion, name, GlyphsInBlocks(editor_.edition(), LoadBlocks(editor_)));
-}
-
-// "SFT -> SBF" / "Загрузить тонкий"
+// Menu "Файл" → "SFT -> SBF" → "Загрузить тонкий": an .sft file into the wide table.
 void TForm1::SFTSBF1Click() {
-    SftConversionCommand("Загрузка SFT (тонкий) как SBF...", LoadThinSftAsSbf,
-                         UiText::MenuLoadThinSft);
+    LoadCommand({Text(UiText::LoadThinSftTitle), Text(UiText::SftFilter), std::nullopt, QString(),
+                 QStringLiteral(".sft")},
+                LoadRequest::ThinSft);
 }
 
-// "SFT -> SBF" / "Загрузить жирный"
+// Menu "Файл" → "SFT -> SBF" → "Загрузить жирный": the bold weight as the normal one.
 void TForm1::N30Click() {
-    SftConversionCommand("Загрузка SFT (жирный) как SBF...", LoadBoldSftAsSbf,
-                         UiText::MenuLoadBoldSft);
+    LoadCommand({Text(UiText::LoadBoldSftTitle), Text(UiText::SftFilter), std::nullopt, QString(),
+                 QStringLiteral(".sft")},
+                LoadRequest::BoldSft);
 }
 
-// "Выход", Ctrl+Q and the close box all come to closeEvent.
+// Menu "Файл" → "Выход" (Ctrl+Q); it and the close box come to closeEvent.
 void TForm1::N5Click() {
     close();
 }
@@ -218,72 +164,79 @@ void TForm1::closeEvent(QCloseEvent* event) {
 // ---------------------------------------------------------------------------------------------
 // Font menu, phone menu, language, information windows
 
+// Menu "Шрифт" → "Очистить букву".
 void TForm1::N16Click() {
     Run([](Session& s) { s.ClearLetter(); });
 }
 
+// Menu "Шрифт" → "Очистить блок".
 void TForm1::N17Click() {
     Run([](Session& s) { s.ClearBlock(); });
 }
 
+// Menu "Шрифт" → "Очистить шрифт".
 void TForm1::N18Click() {
     Run([](Session& s) { s.ClearFont(); });
 }
 
-// Every load option; the tag tells them apart.
+// Menu "Шрифт" → "Параметры загрузки ..." → any item; the tag tells them apart.
 void TForm1::N19Click(int tag) {
     Run([tag](Session& s) { s.ChooseLoadScope(tag); });
 }
 
-void TForm1::ChooseModel(PhoneModel model) {
-    Run([model](Session& s) { s.ChooseModel(model); });
-}
-
-void TForm1::ChooseKind(FontKind kind) {
-    Run([kind](Session& s) { s.ChooseKind(kind); });
-}
-
+// Menu "Телефон" → "C/M 35".
 void TForm1::CMS351Click() {
-    ChooseModel(PhoneModel::CM35);
+    Run([](Session& s) { s.ChooseModel(PhoneModel::CM35); });
 }
+// Menu "Телефон" → "S 35".
 void TForm1::S351Click() {
-    ChooseModel(PhoneModel::S35);
+    Run([](Session& s) { s.ChooseModel(PhoneModel::S35); });
 }
+// Menu "Телефон" → "S/ME 45".
 void TForm1::N451Click() {
-    ChooseModel(PhoneModel::SME45);
+    Run([](Session& s) { s.ChooseModel(PhoneModel::SME45); });
 }
+// Menu "Телефон" → "S/ME 45i".
 void TForm1::N45i1Click() {
-    ChooseModel(PhoneModel::SME45i);
+    Run([](Session& s) { s.ChooseModel(PhoneModel::SME45i); });
 }
+// Menu "Телефон" → "C 45".
 void TForm1::C451Click() {
-    ChooseModel(PhoneModel::C45);
+    Run([](Session& s) { s.ChooseModel(PhoneModel::C45); });
 }
+// Menu "Телефон" → "M 50".
 void TForm1::M501Click() {
-    ChooseModel(PhoneModel::M50);
+    Run([](Session& s) { s.ChooseModel(PhoneModel::M50); });
 }
+// Menu "Шрифт" → "Тип шрифта" → "Small".
 void TForm1::Small1Click() {
-    ChooseKind(FontKind::Small);
+    Run([](Session& s) { s.ChooseKind(FontKind::Small); });
 }
+// Menu "Шрифт" → "Тип шрифта" → "Normal".
 void TForm1::Normal1Click() {
-    ChooseKind(FontKind::Normal);
+    Run([](Session& s) { s.ChooseKind(FontKind::Normal); });
 }
+// Menu "Шрифт" → "Тип шрифта" → "Browser".
 void TForm1::Forwap1Click() {
-    ChooseKind(FontKind::Browser);
+    Run([](Session& s) { s.ChooseKind(FontKind::Browser); });
 }
+// Menu "Шрифт" → "Тип шрифта" → "Big".
 void TForm1::Bigest1Click() {
-    ChooseKind(FontKind::Big);
+    Run([](Session& s) { s.ChooseKind(FontKind::Big); });
 }
 
+// Menu "Язык" → "Русский" (Latin edition).
 void TForm1::N8Click() {
     ChangeLanguage(kRussian);
 }
+// Menu "Язык" → "English" (Latin edition).
 void TForm1::English1Click() {
     ChangeLanguage(kEnglish);
 }
 
 // The language flag and its check mark first, then the help, history and About windows, then
-// the main window's own texts; the editor has rebuilt the grid and selected the letter again.
-void TForm1::ChangeLanguage(int language) {
+// the main window's own texts; the session has laid out the grid and shown the letter again.
+void TForm1::ChangeLanguage(Language language) {
     editor_.SetLanguage(language);
     qt_translations_.Use(editor_.state().language);
     for (InfoWindow* window : {help_window_, history_window_, about_window_}) {
@@ -298,12 +251,15 @@ void TForm1::ShowInfoWindow(InfoWindow* window) {
     if (window != nullptr) window->exec();
 }
 
+// Menu "Инфо" → "Инструкция".
 void TForm1::N9Click() {
     ShowInfoWindow(help_window_);
 }
+// Menu "Инфо" → "История".
 void TForm1::N10Click() {
     ShowInfoWindow(history_window_);
 }
+// Menu "Инфо" → "About".
 void TForm1::About1Click() {
     ShowInfoWindow(about_window_);
 }
@@ -311,89 +267,98 @@ void TForm1::About1Click() {
 // ---------------------------------------------------------------------------------------------
 // Controls
 
+// A press on a letter thumbnail, any mouse button (PgUp / PgDn press its neighbours).
 void TForm1::PaintBox1MouseDown(int slot) {
     Run([slot](Session& s) { s.PressThumbnail(slot); });
 }
 
-// A press on the grid starts a stroke; the grid reports the pointer's further cells while the
-// button stays down, and the release ends the stroke.
+// A press on a grid cell: a stroke starts; the grid reports the pointer's further cells while the
+// button stays down.
 void TForm1::Panel1MouseDown(int row, int column) {
     Run([row, column](Session& s) { s.BeginStroke(row, column); });
 }
 
+// The pointer moved to another cell with the button down.
 void TForm1::Panel1MouseMove(int row, int column) {
     Run([row, column](Session& s) { s.ContinueStroke(row, column); });
 }
 
+// The button went up: the stroke ends.
 void TForm1::Panel1MouseUp() {
     Run([](Session& s) { s.EndStroke(); });
 }
 
-// "Записать в шрифт"
+// Button "Записать в шрифт" (Ctrl+Return).
 void TForm1::Button1Click() {
     Run([](Session& s) { s.WriteBack(); });
 }
 
+// Button "Копировать все" / "Копировать блок".
 void TForm1::Button8Click() {
     Run([](Session& s) { s.CopyBlock(); });
 }
 
+// Button "Вставить все" / "Вставить блок".
 void TForm1::Button9Click() {
     Run([](Session& s) { s.PasteBlock(); });
 }
 
+// Button "Копировать текущую".
 void TForm1::Button10Click() {
     Run([](Session& s) { s.CopyLetter(); });
 }
 
+// Button "Вставить текущую".
 void TForm1::Button11Click() {
     Run([](Session& s) { s.PasteLetter(); });
 }
 
-// The set and bold buttons act on the press; the editor decides which of them are down.
+// A press on "B"; the session decides from its own state which buttons are down.
 void TForm1::SpeedButton1MouseDown() {
     Run([](Session& s) { s.PressBold(); });
 }
 
+// A press on "А-Я" / "A".
 void TForm1::SpeedButton2MouseDown() {
     Run([](Session& s) { s.PressUpperCase(); });
 }
 
+// A press on "а-я" / "a".
 void TForm1::SpeedButton3MouseDown() {
     Run([](Session& s) { s.PressLowerCase(); });
 }
 
+// A press on "s1" (Latin edition).
 void TForm1::SpeedButton4MouseDown() {
     Run([](Session& s) { s.PressSymbolSet(1); });
 }
 
+// A press on "s2" (Latin edition).
 void TForm1::SpeedButton5MouseDown() {
     Run([](Session& s) { s.PressSymbolSet(2); });
 }
 
-// ImageIO1 .. ImageIO4: right, left, up, down.
+// A press on a shift arrow ImageIO1 .. ImageIO4, any mouse button (Alt+arrows).
 void TForm1::ImageIOMouseDown(TImageIO* sender) {
-    static constexpr ShiftDirection kDirections[4] = {ShiftDirection::Right, ShiftDirection::Left,
-                                                      ShiftDirection::Up, ShiftDirection::Down};
-    for (int i = 0; i < 4; ++i) {
+    for (size_t i = 0; i < shift_buttons_.size(); ++i) {
         if (shift_buttons_[i] != sender) continue;
-        Run([i](Session& s) { s.Shift(kDirections[i]); });
+        const ShiftDirection direction = kShiftButtonRows[i].direction;
+        Run([direction](Session& s) { s.Shift(direction); });
     }
 }
 
-// Bound to OnMouseOut, which the component raises when the pointer enters: the green picture.
+// The pointer entered a shift arrow (the component raises OnMouseOut then): the green picture.
 void TForm1::ImageIOMouseOut(TImageIO* sender) {
-    const QImage* hover[4] = {&arrows_.ioRTp, &arrows_.ioLTp, &arrows_.ioUPp, &arrows_.ioDNp};
-    for (int i = 0; i < 4; ++i) {
-        if (shift_buttons_[i] == sender) sender->SetPicture(*hover[i]);
+    for (size_t i = 0; i < shift_buttons_.size(); ++i) {
+        if (shift_buttons_[i] == sender)
+            sender->SetPicture(arrows_.*kShiftButtonRows[i].pointer_over);
     }
 }
 
-// Bound to OnMouseIn, raised when the pointer leaves: the picture at rest.
+// The pointer left a shift arrow (OnMouseIn): the picture at rest.
 void TForm1::ImageIOMouseIn(TImageIO* sender) {
-    const QImage* rest[4] = {&arrows_.ioRTn, &arrows_.ioLTn, &arrows_.ioUPn, &arrows_.ioDNn};
-    for (int i = 0; i < 4; ++i) {
-        if (shift_buttons_[i] == sender) sender->SetPicture(*rest[i]);
+    for (size_t i = 0; i < shift_buttons_.size(); ++i) {
+        if (shift_buttons_[i] == sender) sender->SetPicture(arrows_.*kShiftButtonRows[i].at_rest);
     }
 }
 

@@ -4,9 +4,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "edition/texts.h"
+#include "ui/button_tables.h"
 #include "ui/qt_conversions.h"
 
 namespace rw::ui {
@@ -40,6 +43,18 @@ QAction* AddCheckItem(QMenu* menu, const char* name, const QString& text) {
     return action;
 }
 
+// The items of a table in their menu order: by position, skipping rows without one.
+template <typename Row, size_t N, typename Position>
+std::vector<const Row*> InMenuOrder(const Row (&rows)[N], Position position) {
+    std::vector<const Row*> order;
+    for (const Row& row : rows) {
+        if (position(row) >= 0) order.push_back(&row);
+    }
+    std::sort(order.begin(), order.end(),
+              [&](const Row* a, const Row* b) { return position(*a) < position(*b); });
+    return order;
+}
+
 }  // namespace
 
 void TForm1::BuildMenus() {
@@ -64,9 +79,9 @@ void TForm1::BuildFileMenu() {
     AddSeparator(m.N1, "N13");
     if (editor_.edition() == Edition::Cyrillic) {
         m.SFTSBF1 = AddMenu(m.N1, "SFTSBF1");
-        m.SFTSBF1->setTitle(QStringLiteral("SFT -> SBF"));
-        m.N29 = AddItem(m.SFTSBF1, "N29", Q("Загрузить тонкий"));
-        m.N30 = AddItem(m.SFTSBF1, "N30", Q("Загрузить жирный"));
+        m.SFTSBF1->setTitle(Text(UiText::MenuSftSbf));
+        m.N29 = AddItem(m.SFTSBF1, "N29", Text(UiText::MenuLoadThinSft));
+        m.N30 = AddItem(m.SFTSBF1, "N30", Text(UiText::MenuLoadBoldSft));
         AddSeparator(m.N1, "N8");
         connect(m.N29, &QAction::triggered, this, &TForm1::SFTSBF1Click);
         connect(m.N30, &QAction::triggered, this, &TForm1::N30Click);
@@ -119,10 +134,10 @@ void TForm1::BuildShortcuts() {
     };
     add(QKeySequence(Qt::CTRL | Qt::Key_Return), [](Session& s) { s.WriteBack(); });
     add(QKeySequence(Qt::CTRL | Qt::Key_Enter), [](Session& s) { s.WriteBack(); });
-    add(QKeySequence(Qt::ALT | Qt::Key_Right), [](Session& s) { s.Shift(ShiftDirection::Right); });
-    add(QKeySequence(Qt::ALT | Qt::Key_Left), [](Session& s) { s.Shift(ShiftDirection::Left); });
-    add(QKeySequence(Qt::ALT | Qt::Key_Up), [](Session& s) { s.Shift(ShiftDirection::Up); });
-    add(QKeySequence(Qt::ALT | Qt::Key_Down), [](Session& s) { s.Shift(ShiftDirection::Down); });
+    for (const ShiftButtonRow& row : kShiftButtonRows) {
+        const ShiftDirection direction = row.direction;
+        add(QKeySequence(Qt::ALT | row.key), [direction](Session& s) { s.Shift(direction); });
+    }
     add(QKeySequence(Qt::Key_PageUp), [](Session& s) { s.PressNeighbourLetter(-1); });
     add(QKeySequence(Qt::Key_PageDown), [](Session& s) { s.PressNeighbourLetter(1); });
 }
@@ -136,43 +151,26 @@ void TForm1::BuildFontMenu() {
     m.N18 = AddItem(m.N6, "N18");
     AddSeparator(m.N6, "N7");
     m.N12 = AddMenu(m.N6, "N12");
-    // Menu order Small, Normal, Browser, Big; the array is by kind code.
-    struct KindItem {
-        const char* name;
-        FontKind kind;
-        void (TForm1::*handler)();
-    };
-    for (const KindItem& item : {KindItem{"Small1", FontKind::Small, &TForm1::Small1Click},
-                                 KindItem{"Normal1", FontKind::Normal, &TForm1::Normal1Click},
-                                 KindItem{"Forwap1", FontKind::Browser, &TForm1::Forwap1Click},
-                                 KindItem{"Bigest1", FontKind::Big, &TForm1::Bigest1Click}}) {
-        QAction* action = AddCheckItem(m.N12, item.name, Q(KindItemCaption(item.kind)));
-        m.kinds[static_cast<int>(item.kind)] = action;
-        connect(action, &QAction::triggered, this, item.handler);
+    // By kind code.
+    void (TForm1::*kind_handlers[kFontKindCount])() = {
+        &TForm1::Normal1Click, &TForm1::Small1Click, &TForm1::Forwap1Click, &TForm1::Bigest1Click};
+    for (const FontKindRow* row :
+         InMenuOrder(kFontKinds, [](const FontKindRow& r) { return r.menu_position; })) {
+        const int code = static_cast<int>(row->kind);
+        QAction* action = AddCheckItem(m.N12, row->item, Q(row->caption));
+        m.kinds[code] = action;
+        connect(action, &QAction::triggered, this, kind_handlers[code]);
     }
     m.N15 = AddMenu(m.N6, "N15");
-    struct ScopeItem {
-        const char* name;  // nullptr: a separator
-        int tag;
-    };
-    static constexpr ScopeItem kCyrillicScopes[] = {{"N19", 0}, {"N20", 1},    {"N21", 2},
-                                                    {"N22", 3}, {nullptr, 25}, {"N27", 4},
-                                                    {"N28", 5}, {nullptr, 26}, {"N24", 6}};
-    static constexpr ScopeItem kLatinScopes[] = {
-        {"N19", 0},       {"N20", 1},    {"Sym11", 7}, {"N21", 2}, {"N22", 3},
-        {"Sym12", 8},     {nullptr, 25}, {"N27", 4},   {"N28", 5}, {"AZaz1", 9},
-        {"Symbols1", 10}, {nullptr, 26}, {"N24", 6}};
     const bool latin = edition == Edition::Latin;
-    const ScopeItem* items = latin ? kLatinScopes : kCyrillicScopes;
-    const int count = latin ? std::size(kLatinScopes) : std::size(kCyrillicScopes);
-    for (int i = 0; i < count; ++i) {
-        if (items[i].name == nullptr) {
-            AddSeparator(m.N15, items[i].tag == 25 ? "N25" : "N26");
-            continue;
-        }
-        QAction* action = AddCheckItem(m.N15, items[i].name, QString());
-        action->setData(items[i].tag);
-        m.scopes[items[i].tag] = action;
+    for (const LoadScopeRow* row : InMenuOrder(kLoadScopes, [latin](const LoadScopeRow& r) {
+             return latin ? r.latin_position : r.cyrillic_position;
+         })) {
+        if (row->separator_before != nullptr) AddSeparator(m.N15, row->separator_before);
+        QAction* action = AddCheckItem(m.N15, row->item, QString());
+        const int tag = TagOf(row->scope);
+        action->setData(tag);
+        m.scopes[tag] = action;
         connect(action, &QAction::triggered, this,
                 [this, action] { N19Click(action->data().toInt()); });
     }
@@ -184,21 +182,17 @@ void TForm1::BuildFontMenu() {
 void TForm1::BuildPhoneMenu() {
     Menus& m = *menus_;
     m.N3 = AddMenu(menuBar(), "N3");
-    struct ModelItem {
-        const char* name;
-        PhoneModel model;
-        void (TForm1::*handler)();
-    };
-    for (const ModelItem& item : {ModelItem{"CMS351", PhoneModel::CM35, &TForm1::CMS351Click},
-                                  ModelItem{"S351", PhoneModel::S35, &TForm1::S351Click},
-                                  ModelItem{"N451", PhoneModel::SME45, &TForm1::N451Click},
-                                  ModelItem{"N45i1", PhoneModel::SME45i, &TForm1::N45i1Click},
-                                  ModelItem{"C451", PhoneModel::C45, &TForm1::C451Click},
-                                  ModelItem{"M501", PhoneModel::M50, &TForm1::M501Click}}) {
+    // By model code.
+    void (TForm1::*model_handlers[kPhoneModelCount])() = {&TForm1::N451Click, &TForm1::N45i1Click,
+                                                          &TForm1::C451Click, &TForm1::CMS351Click,
+                                                          &TForm1::S351Click, &TForm1::M501Click};
+    for (const PhoneModelRow* row :
+         InMenuOrder(kPhoneModels, [](const PhoneModelRow& r) { return r.menu_position; })) {
+        const int code = static_cast<int>(row->model);
         QAction* action =
-            AddCheckItem(m.N3, item.name, Q(ModelItemCaption(item.model, editor_.edition())));
-        m.models[static_cast<int>(item.model)] = action;
-        connect(action, &QAction::triggered, this, item.handler);
+            AddCheckItem(m.N3, row->item, Q(ModelItemCaption(row->model, editor_.edition())));
+        m.models[code] = action;
+        connect(action, &QAction::triggered, this, model_handlers[code]);
     }
 }
 
@@ -206,8 +200,8 @@ void TForm1::BuildLanguageMenu() {
     if (editor_.edition() != Edition::Latin) return;
     Menus& m = *menus_;
     m.Lang = AddMenu(menuBar(), "Lang");
-    m.N8 = AddCheckItem(m.Lang, "N8", Q("Русский"));
-    m.English1 = AddCheckItem(m.Lang, "English1", QStringLiteral("English"));
+    m.N8 = AddCheckItem(m.Lang, "N8", Text(UiText::MenuRussian));
+    m.English1 = AddCheckItem(m.Lang, "English1", Text(UiText::MenuEnglish));
     connect(m.N8, &QAction::triggered, this, &TForm1::N8Click);
     connect(m.English1, &QAction::triggered, this, &TForm1::English1Click);
 }
@@ -236,7 +230,7 @@ void TForm1::BuildInfoMenu() {
     m.N9 = AddItem(m.N4, "N9");
     AddSeparator(m.N4, "N11");
     m.N10 = AddItem(m.N4, "N10");
-    m.About1 = AddItem(m.N4, "About1", QStringLiteral("About"));
+    m.About1 = AddItem(m.N4, "About1", Text(UiText::MenuAbout));
     connect(m.N9, &QAction::triggered, this, &TForm1::N9Click);
     connect(m.N10, &QAction::triggered, this, &TForm1::N10Click);
     connect(m.About1, &QAction::triggered, this, &TForm1::About1Click);

@@ -2,7 +2,8 @@
 
 #include <array>
 
-#include "editor/editor_views.h"
+#include "model/load_scope.h"
+#include "model/phone_layouts.h"
 #include "ui/main_window.h"
 
 class QAction;
@@ -48,9 +49,9 @@ struct TForm1::Menus {
     QAction* ExportPng1 = nullptr;
     QAction* ExportPatch1 = nullptr;
     QAction* ImportPatch1 = nullptr;
-    std::array<QAction*, kKindItems> kinds{};    // by FontKind code
-    std::array<QAction*, kModelItems> models{};  // by PhoneModel code
-    std::array<QAction*, kScopeItems> scopes{};  // by load scope tag; null where absent
+    std::array<QAction*, kFontKindCount> kinds{};     // by FontKind code
+    std::array<QAction*, kPhoneModelCount> models{};  // by PhoneModel code
+    std::array<QAction*, kLoadScopeCount> scopes{};   // by load scope tag; null where absent
 };
 
 }  // namespace rw::ui

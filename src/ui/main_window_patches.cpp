@@ -1,25 +1,12 @@
-// The "Сервис" menu's V_Klay patches: the font exported as a patch against a fullflash, and a
-// font imported from a patch applied to a copy of one in memory.
+// The "Сервис" menu's V_Klay patches: the dialogs here, the rest in the session.
 #include <QString>
 
 #include "edition/message.h"
-#include "edition/texts.h"
-#include "io/load_scope.h"
-#include "patch/font_from_patch.h"
 #include "patch/patch_reader.h"
-#include "patch/patch_writer.h"
 #include "ui/main_window.h"
 #include "ui/qt_conversions.h"
 
 namespace rw::ui {
-namespace {
-
-FontPlace PlaceOf(const Session& editor) {
-    const EditorState& state = editor.state();
-    return {editor.edition(), {state.model, state.kind}, state.layout};
-}
-
-}  // namespace
 
 std::optional<std::string> TForm1::FullflashForPatch() {
     if (!editor_.last_fullflash().empty()) return editor_.last_fullflash();
@@ -28,19 +15,19 @@ std::optional<std::string> TForm1::FullflashForPatch() {
     return path->toStdString();
 }
 
-// "Экспорт патча (.vkp)...": what "Сохранить шрифт в fullflash" would write into the fullflash,
-// as a patch; the fullflash is only read.
+// Menu "Сервис" → "Экспорт патча (.vkp)...": what "Сохранить шрифт в fullflash" would write
+// into the fullflash, as a patch; the fullflash is only read.
 void TForm1::ExportPatch1Click() {
     const std::optional<std::string> flash = FullflashForPatch();
     if (!flash) return;
     FontPatch patch;
-    const Status exported = ExportFontPatch(*flash, PlaceOf(editor_), editor_.font(), &patch);
+    const Status exported = editor_.PatchAgainst(*flash, &patch);
     if (!exported.ok()) {
         ShowFailure(exported);
         return;
     }
     ShowNote(exported.note());
-    const QString title = DialogTitle(static_cast<int>(UiText::SavePatchTitle));
+    const QString title = Text(UiText::SavePatchTitle);
     if (patch.lines == 0) {
         dialogs_->ShowNotice(
             title, Q(Render(Message{MessageId::PatchNotNeeded, {}}, editor_.state().language)));
@@ -48,50 +35,41 @@ void TForm1::ExportPatch1Click() {
     }
     // A patch of font records over firmware code bricks the phone as surely as a save does.
     if (!ConfirmFlashSave(*flash)) return;
-    const FileDialogRequest request{
-        title, Q(Text(UiText::PatchFilter, editor_.state().language)), QStringLiteral("vkp"),
-        QString::fromStdString(PatchNameFor(*flash)), QStringLiteral(".vkp")};
+    const FileDialogRequest request{title, Text(UiText::PatchFilter), QStringLiteral("vkp"),
+                                    QString::fromStdString(PatchNameFor(*flash)),
+                                    QStringLiteral(".vkp")};
     const std::optional<QString> path = dialogs_->Save(request);
     if (!path) return;
-    const Status written = WritePatchFile(path->toStdString(), patch);
-    if (!written.ok()) {
-        ShowFailure(written);
-        return;
-    }
-    Run([&](Session& s) {
-        s.SavedPatch(path->toStdString(), static_cast<int>(patch.glyphs.size()));
-    });
+    const Status written = editor_.SavePatch(path->toStdString(), patch);
+    Refresh();
+    if (!written.ok()) ShowFailure(written);
 }
 
-// "Импорт из патча (.vkp)...": the patch goes into a copy of the fullflash in memory, and the
-// font is loaded from it at the current layout and load scope; the fullflash stays as it is.
+// Menu "Сервис" → "Импорт из патча (.vkp)...": the patch goes into a copy of the fullflash in
+// memory, and the font is loaded from it at the current layout and load scope; the fullflash
+// stays as it is.
 void TForm1::ImportPatch1Click() {
-    const int language = editor_.state().language;
-    const QString title = DialogTitle(static_cast<int>(UiText::LoadPatchTitle));
+    const QString title = Text(UiText::LoadPatchTitle);
     const std::optional<QString> chosen =
-        dialogs_->Open({title, Q(Text(UiText::PatchFilter, language)), std::nullopt});
+        dialogs_->Open({title, Text(UiText::PatchFilter), std::nullopt});
     if (!chosen) return;
     Patch patch;
-    Status status = ReadPatchFile(chosen->toStdString(), &patch);
-    if (!status.ok()) {
-        ShowFailure(status);
+    const Status read = ReadPatchFile(chosen->toStdString(), &patch);
+    if (!read.ok()) {
+        ShowFailure(read);
         return;
     }
     const std::optional<std::string> flash = FullflashForPatch();
     if (!flash) return;
-    const FontPlace place = PlaceOf(editor_);
-    PatchedFont imported;
-    status = ReadFontThroughPatch(*flash, patch, place,
-                                  ScopeBlocks(editor_.state().load_scope, editor_.edition()),
-                                  editor_.font(), &imported);
-    if (!status.ok()) {
-        ShowFailure(status);
+    std::vector<Message> told;
+    const Status imported = editor_.ImportPatch(patch, *flash, &told);
+    Refresh();
+    if (!imported.ok()) {
+        ShowFailure(imported);
         return;
     }
-    Run([&](Session& s) { s.ImportedFromPatch(imported, *flash); });
-    ShowNote(status.note());
-    dialogs_->ShowNotice(title,
-                         Q(Render(DescribePatchImport(imported.effect, place.id), language)));
+    ShowNote(imported.note());
+    dialogs_->ShowNotice(title, Q(Render(told, editor_.state().language)));
 }
 
 }  // namespace rw::ui

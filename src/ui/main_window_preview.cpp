@@ -14,16 +14,15 @@ PreviewFont TForm1::PreviewSource() const {
     const EditorState& state = editor_.state();
     return {.edition = editor_.edition(),
             .font = &editor_.font(),
-            .wide = state.wide,
-            .last_row = state.last_row,
-            .single_weight = state.single_weight,
-            .has_yo_ye = state.layout.has_yo_ye,
-            .working_slot = {state.block, state.selected_slot},
-            .working_narrow = editor_.working_narrow(),
-            .working_wide = editor_.working_wide()};
+            .wide = state.wide(),
+            .last_row = state.last_row(),
+            .single_weight = state.single_weight(),
+            .has_yo_ye = state.layout().has_yo_ye,
+            .working_slot = state.selected_glyph(),
+            .working = editor_.working()};
 }
 
-// "Просмотр текста..."
+// Menu "Сервис" → "Просмотр текста...".
 void TForm1::TextPreview1Click() {
     if (text_preview_ == nullptr) text_preview_ = new TextPreviewWindow(editor_.edition(), this);
     text_preview_->show();

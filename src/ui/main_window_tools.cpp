@@ -4,7 +4,7 @@
 #include "edition/texts.h"
 #include "editor/font_import.h"
 #include "editor/font_sheet.h"
-#include "io/load_scope.h"
+#include "model/load_scope.h"
 #include "png/png_files.h"
 #include "ui/import_font_dialog.h"
 #include "ui/main_window.h"
@@ -13,10 +13,8 @@
 namespace rw::ui {
 namespace {
 
-const QString kPngFilter = QStringLiteral("PNG (*.png)|*.png");
-
 GlyphCell CellOf(const EditorState& state) {
-    return GlyphCell::Of(state.wide, state.layout.last_row);
+    return GlyphCell::Of(state.wide(), state.last_row());
 }
 
 FontSheetGeometry SheetOf(const Session& editor) {
@@ -25,24 +23,18 @@ FontSheetGeometry SheetOf(const Session& editor) {
 
 }  // namespace
 
-// Every import lands the way a load does; the one place to make it a single undo step.
-void TForm1::ApplyImportedFont(const FontImage& font, StepName name) {
-    editor_.LoadFont(font, name);
-    Refresh();
-}
-
-// "Импорт из шрифта..."
+// Menu "Сервис" → "Импорт из шрифта...": the import dialog, then the faces drawn into a copy of
+// the font, which lands as a load does.
 void TForm1::ImportFont1Click() {
     const EditorState& state = editor_.state();
-    const FontImportTarget target{editor_.edition(), CellOf(state), state.layout.single_weight,
+    const FontImportTarget target{editor_.edition(), CellOf(state), state.single_weight(),
                                   ScopeBlocks(state.load_scope, editor_.edition())};
-    const ImportDialogContext context{target, editor_.font(), state.block, state.language};
+    const ImportDialogContext context{target, editor_.font(), state.block(), state.language};
     ImportFontDialog dialog(
         context,
         [this] {
-            return dialogs_->Open({DialogTitle(static_cast<int>(UiText::ImportFontTitle)),
-                                   Q(Text(UiText::ImportFontFilter, editor_.state().language)),
-                                   std::nullopt});
+            return dialogs_->Open(
+                {Text(UiText::ImportFontTitle), Text(UiText::ImportFontFilter), std::nullopt});
         },
         this);
     if (dialog.exec() != QDialog::Accepted) return;
@@ -55,19 +47,19 @@ void TForm1::ImportFont1Click() {
     FontImage scratch = editor_.font();
     const FontImportReport report =
         ImportFontGlyphs(target, *faces.normal, faces.bold.get(), faces.baseline, scratch);
-    ApplyImportedFont(scratch, UiText::MenuImportFont);
+    Run([&scratch](Session& s) { s.LoadFont(scratch, UiText::MenuImportFont); });
     QStringList lines;
     for (const std::string& line : DescribeImportProblems(report, state.language))
         lines << QString::fromStdString(line);
     if (!lines.isEmpty())
-        dialogs_->ShowNotice(DialogTitle(static_cast<int>(UiText::ImportFontTitle)),
-                             lines.join(QLatin1Char('\n')));
+        dialogs_->ShowNotice(Text(UiText::ImportFontTitle), lines.join(QLatin1Char('\n')));
 }
 
-// "Импорт из PNG...": the load scope's blocks from a sheet; a wrong picture changes nothing.
+// Menu "Сервис" → "Импорт из PNG...": the load scope's blocks from a sheet; a wrong picture
+// changes nothing.
 void TForm1::ImportPng1Click() {
-    const std::optional<QString> path = dialogs_->Open(
-        {DialogTitle(static_cast<int>(UiText::ImportPngTitle)), kPngFilter, std::nullopt});
+    const std::optional<QString> path =
+        dialogs_->Open({Text(UiText::ImportPngTitle), Text(UiText::PngFilter), std::nullopt});
     if (!path) return;
     const std::string file = path->toStdString();
     const FontSheetGeometry geometry = SheetOf(editor_);
@@ -85,14 +77,14 @@ void TForm1::ImportPng1Click() {
         ShowFailure(status);
         return;
     }
-    ApplyImportedFont(scratch, UiText::MenuImportPng);
+    Run([&scratch](Session& s) { s.LoadFont(scratch, UiText::MenuImportPng); });
 }
 
-// "Экспорт в PNG...": the whole font at four screen pixels per font pixel.
+// Menu "Сервис" → "Экспорт в PNG...": the whole font at four screen pixels per font pixel.
 void TForm1::ExportPng1Click() {
     constexpr int kSheetScale = 4;
     const std::optional<QString> path = dialogs_->Save(
-        {DialogTitle(static_cast<int>(UiText::ExportPngTitle)), kPngFilter, QStringLiteral("png")});
+        {Text(UiText::ExportPngTitle), Text(UiText::PngFilter), QStringLiteral("png")});
     if (!path) return;
     const Status status = WritePng(path->toStdString(),
                                    PaintFontSheet(editor_.font(), SheetOf(editor_), kSheetScale));

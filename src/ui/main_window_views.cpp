@@ -7,6 +7,8 @@
 
 #include "edition/letter_sets.h"
 #include "edition/texts.h"
+#include "ui/button_tables.h"
+#include "ui/form_geometry.h"
 #include "ui/grid_widget.h"
 #include "ui/image_io.h"
 #include "ui/main_window.h"
@@ -84,7 +86,7 @@ void TForm1::ShowLetterLabels() {
 }
 
 void TForm1::ShowThumbnails() {
-    for (int slot = 0; slot < editor_.slot_count(); ++slot) {
+    for (int slot = 0; slot < SlotCount(editor_.edition()); ++slot) {
         thumbnails_[slot]->SetPicture(ToImage(editor_.view().Thumbnail(slot)));
     }
 }
@@ -94,34 +96,36 @@ void TForm1::ShowEditImage() {
 }
 
 void TForm1::ShowSelectionFrame() {
-    const SelectionFrameView frame = editor_.view().SelectionFrame();
-    const Rect rects[4] = {frame.left, frame.top, frame.right, frame.bottom};
+    const geometry::SelectionFrame frame = geometry::SelectionFrameOf(editor_.view().FramedSlot());
+    const geometry::Rect rects[4] = {frame.left, frame.top, frame.right, frame.bottom};
     for (int i = 0; i < 4; ++i) frame_[i]->setGeometry(ToQRect(rects[i]));
 }
 
 void TForm1::ShowHints() {
-    for (int slot = 0; slot < editor_.slot_count(); ++slot) {
+    for (int slot = 0; slot < SlotCount(editor_.edition()); ++slot) {
         thumbnails_[slot]->setStatusTip(Q(editor_.view().ThumbnailHintText(slot)));
     }
     paint_box_edit_->setStatusTip(Q(DisplayText(editor_.view().EditImageHint())));
 }
 
+// The covers go where the geometry table puts the ones the view asks for.
 void TForm1::ShowCovers() {
     const CoverView& covers = editor_.view().Covers();
+    const geometry::CoverLefts lefts = geometry::CoverLeftsOf(covers);
     if (editor_.edition() == Edition::Cyrillic) {
-        MoveLeft(panel_yo1_, covers.yo1_left);
-        MoveLeft(panel_yo2_, covers.yo2_left);
+        MoveLeft(panel_yo1_, lefts.yo1);
+        MoveLeft(panel_yo2_, lefts.yo2);
         image2_->setStatusTip(Q(DisplayText(covers.yo1_hint)));
         image1_->setStatusTip(Q(DisplayText(covers.yo2_hint)));
         return;
     }
-    MoveLeft(panel_close1_, covers.close1_left);
-    MoveLeft(panel_close2_, covers.close2_left);
+    MoveLeft(panel_close1_, lefts.close1);
+    MoveLeft(panel_close2_, lefts.close2);
 }
 
 void TForm1::ShowMarkers() {
-    for (int slot = 0; slot < editor_.slot_count(); ++slot) {
-        markers_[slot]->resize(editor_.view().MarkerWidth(slot), 1);
+    for (int slot = 0; slot < SlotCount(editor_.edition()); ++slot) {
+        markers_[slot]->resize(geometry::MarkerWidth(editor_.view().GlyphColumns(), slot), 1);
     }
 }
 
@@ -136,14 +140,14 @@ void TForm1::ShowMenuCaptions() {
 void TForm1::ShowControls() {
     const ControlStates& controls = editor_.view().Controls();
     Menus& m = *menus_;
-    for (int i = 0; i < kModelItems; ++i) m.models[i]->setChecked(controls.model_checked[i]);
-    for (int i = 0; i < kKindItems; ++i) m.kinds[i]->setChecked(controls.kind_checked[i]);
-    for (int tag = 0; tag < kScopeItems; ++tag) {
+    for (int i = 0; i < kPhoneModelCount; ++i) m.models[i]->setChecked(controls.model_checked[i]);
+    for (int i = 0; i < kFontKindCount; ++i) m.kinds[i]->setChecked(controls.kind_checked[i]);
+    for (int tag = 0; tag < kLoadScopeCount; ++tag) {
         if (m.scopes[tag] == nullptr) continue;
         m.scopes[tag]->setChecked(controls.scope_checked[tag]);
         m.scopes[tag]->setEnabled(controls.scope_enabled[tag]);
     }
-    for (int set = 0; set < kSetButtons; ++set) {
+    for (int set = 0; set < kSetButtonCount; ++set) {
         if (set_buttons_[set] != nullptr) set_buttons_[set]->SetDown(controls.set_down[set]);
     }
     bold_button_->SetDown(controls.bold_down);
@@ -151,10 +155,10 @@ void TForm1::ShowControls() {
     bold_button_->setVisible(controls.bold_visible);
     button1_->setEnabled(controls.button1_enabled);
     if (m.SFTSBF1 != nullptr) m.SFTSBF1->menuAction()->setEnabled(controls.sft_sbf_enabled);
-    m.EditUndo->setEnabled(editor_.CanUndo());
-    m.EditUndo->setText(Q(editor_.UndoCaption()));
-    m.EditRedo->setEnabled(editor_.CanRedo());
-    m.EditRedo->setText(Q(editor_.RedoCaption()));
+    m.EditUndo->setEnabled(controls.undo_enabled);
+    m.EditUndo->setText(Q(controls.undo_caption));
+    m.EditRedo->setEnabled(controls.redo_enabled);
+    m.EditRedo->setText(Q(controls.redo_caption));
     m.EditBoldFromNormal->setEnabled(controls.bold_from_normal_enabled);
     if (m.N8 != nullptr) {
         m.N8->setChecked(controls.russian_checked);
@@ -164,64 +168,57 @@ void TForm1::ShowControls() {
 
 // The captions and hints that follow the interface language.
 void TForm1::ShowTexts() {
-    const int language = editor_.state().language;
+    const Language language = editor_.state().language;
     const Edition edition = editor_.edition();
-    auto text = [&](UiText id) { return Q(Text(id, language, edition)); };
     Menus& m = *menus_;
-    m.N1->setTitle(text(UiText::MenuFile));
-    m.N2->setText(text(UiText::MenuLoadFlash));
-    m.N23->setText(text(UiText::MenuSaveFlash));
-    m.N41->setText(text(UiText::MenuLoadFontFile));
-    m.N39->setText(text(UiText::MenuSaveFontFile));
-    m.N5->setText(text(UiText::MenuExit));
-    m.EditMenu->setTitle(text(UiText::MenuEdit));
+    m.N1->setTitle(Text(UiText::MenuFile));
+    m.N2->setText(Text(UiText::MenuLoadFlash));
+    m.N23->setText(Text(UiText::MenuSaveFlash));
+    m.N41->setText(Text(UiText::MenuLoadFontFile));
+    m.N39->setText(Text(UiText::MenuSaveFontFile));
+    m.N5->setText(Text(UiText::MenuExit));
+    m.EditMenu->setTitle(Text(UiText::MenuEdit));
     const UiText transforms[4] = {UiText::MenuFlipHorizontal, UiText::MenuFlipVertical,
                                   UiText::MenuInvert, UiText::MenuEmbolden};
-    for (int i = 0; i < 4; ++i) m.transforms[i]->setText(text(transforms[i]));
-    m.EditBoldFromNormal->setText(text(UiText::MenuBoldFromNormal));
-    m.N16->setText(text(UiText::MenuClearLetter));
-    m.N17->setText(text(UiText::MenuClearBlock));
-    m.N18->setText(text(UiText::MenuClearFont));
-    m.N12->setTitle(text(UiText::MenuFontType));
-    m.N15->setTitle(text(UiText::MenuLoaderSettings));
-    for (int tag = 0; tag < kScopeItems; ++tag) {
+    for (int i = 0; i < 4; ++i) m.transforms[i]->setText(Text(transforms[i]));
+    m.EditBoldFromNormal->setText(Text(UiText::MenuBoldFromNormal));
+    m.N16->setText(Text(UiText::MenuClearLetter));
+    m.N17->setText(Text(UiText::MenuClearBlock));
+    m.N18->setText(Text(UiText::MenuClearFont));
+    m.N12->setTitle(Text(UiText::MenuFontType));
+    m.N15->setTitle(Text(UiText::MenuLoaderSettings));
+    for (int tag = 0; tag < kLoadScopeCount; ++tag) {
         if (m.scopes[tag] != nullptr) {
             m.scopes[tag]->setText(Q(LoadScopeCaption(tag, edition, language)));
         }
     }
-    if (m.Lang != nullptr) m.Lang->setTitle(text(UiText::MenuLanguage));
-    m.Service1->setTitle(text(UiText::MenuTools));
-    m.ImportFont1->setText(text(UiText::MenuImportFont));
-    m.ImportPng1->setText(text(UiText::MenuImportPng));
-    m.ExportPng1->setText(text(UiText::MenuExportPng));
-    m.TextPreview1->setText(text(UiText::MenuTextPreview));
-    m.ExportPatch1->setText(text(UiText::MenuExportPatch));
-    m.ImportPatch1->setText(text(UiText::MenuImportPatch));
-    m.N4->setTitle(text(UiText::MenuInfo));
-    m.N9->setText(text(UiText::MenuInstruction));
-    m.N10->setText(text(UiText::MenuHistory));
+    if (m.Lang != nullptr) m.Lang->setTitle(Text(UiText::MenuLanguage));
+    m.Service1->setTitle(Text(UiText::MenuTools));
+    m.ImportFont1->setText(Text(UiText::MenuImportFont));
+    m.ImportPng1->setText(Text(UiText::MenuImportPng));
+    m.ExportPng1->setText(Text(UiText::MenuExportPng));
+    m.TextPreview1->setText(Text(UiText::MenuTextPreview));
+    m.ExportPatch1->setText(Text(UiText::MenuExportPatch));
+    m.ImportPatch1->setText(Text(UiText::MenuImportPatch));
+    m.N4->setTitle(Text(UiText::MenuInfo));
+    m.N9->setText(Text(UiText::MenuInstruction));
+    m.N10->setText(Text(UiText::MenuHistory));
 
-    const UiText set_hints[4] = {UiText::UpperCaseHint, UiText::LowerCaseHint,
-                                 UiText::SymbolSet1Hint, UiText::SymbolSet2Hint};
-    for (int set = 0; set < kSetButtons; ++set) {
-        if (set_buttons_[set] != nullptr) set_buttons_[set]->setStatusTip(text(set_hints[set]));
+    for (int set = 0; set < SetCount(edition); ++set) {
+        set_buttons_[set]->setStatusTip(Text(kSetButtonRows[set].hint));
     }
-    bold_button_->setStatusTip(text(UiText::BoldHint));
-    button1_->setText(text(UiText::WriteBackCaption));
-    button1_->setStatusTip(text(UiText::WriteBackHint));
-    const UiText captions[4] = {UiText::CopyBlockCaption, UiText::PasteBlockCaption,
-                                UiText::CopyLetterCaption, UiText::PasteLetterCaption};
-    const UiText hints[4] = {UiText::CopyBlockHint, UiText::PasteBlockHint, UiText::CopyLetterHint,
-                             UiText::PasteLetterHint};
-    for (int i = 0; i < 4; ++i) {
-        clipboard_buttons_[i]->setText(text(captions[i]));
-        clipboard_buttons_[i]->setStatusTip(text(hints[i]));
+    bold_button_->setStatusTip(Text(UiText::BoldHint));
+    button1_->setText(Text(UiText::WriteBackCaption));
+    button1_->setStatusTip(Text(UiText::WriteBackHint));
+    for (size_t i = 0; i < clipboard_buttons_.size(); ++i) {
+        clipboard_buttons_[i]->setText(Text(kClipboardButtonRows[i].caption));
+        clipboard_buttons_[i]->setStatusTip(Text(kClipboardButtonRows[i].hint));
     }
-    const UiText shift_hints[4] = {UiText::ShiftRightHint, UiText::ShiftLeftHint,
-                                   UiText::ShiftUpHint, UiText::ShiftDownHint};
-    for (int i = 0; i < 4; ++i) shift_buttons_[i]->setStatusTip(text(shift_hints[i]));
-    label14_->setText(text(UiText::LetterCaption));
-    label00_->setText(text(UiText::WidthCaption));
+    for (size_t i = 0; i < shift_buttons_.size(); ++i) {
+        shift_buttons_[i]->setStatusTip(Text(kShiftButtonRows[i].hint));
+    }
+    label14_->setText(Text(UiText::LetterCaption));
+    label00_->setText(Text(UiText::WidthCaption));
 }
 
 // The status line names what a file command did until the pointer next shows a hint.

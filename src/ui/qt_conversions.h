@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <string>
 #include <string_view>
 
-#include "editor/editor_views.h"
+#include "ui/form_geometry.h"
 
-// The core holds texts as UTF-8 and places as its own rectangles; the widgets want Qt's.
+// The core holds texts as UTF-8 and the geometry table places as plain rectangles; the widgets
+// want Qt's.
 namespace rw::ui {
 
 inline QString Q(const char* utf8) {
@@ -20,8 +23,14 @@ inline QString Q(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-inline QRect ToQRect(Rect r) {
+inline QRect ToQRect(geometry::Rect r) {
     return {r.x, r.y, r.width, r.height};
+}
+inline QPoint ToQPoint(geometry::Point p) {
+    return {p.x, p.y};
+}
+inline QSize ToQSize(geometry::Size s) {
+    return {s.width, s.height};
 }
 
 }  // namespace rw::ui

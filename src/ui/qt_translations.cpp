@@ -15,11 +15,11 @@ QtTranslations::QtTranslations() {
 }
 
 QtTranslations::~QtTranslations() {
-    Use(1);
+    Use(kEnglish);  // no translator stays installed past its owner
 }
 
-void QtTranslations::Use(int language) {
-    const bool want = language == 0 && russian_loaded_;
+void QtTranslations::Use(Language language) {
+    const bool want = language == kRussian && russian_loaded_;
     if (want == installed_ || QCoreApplication::instance() == nullptr) return;
     if (want) {
         QCoreApplication::installTranslator(&russian_);

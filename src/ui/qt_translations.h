@@ -2,6 +2,8 @@
 
 #include <QTranslator>
 
+#include "model/edition.h"
+
 namespace rw::ui {
 
 // Qt's own texts (file dialog buttons and labels, message box buttons) in the interface
@@ -14,9 +16,9 @@ class QtTranslations {
     QtTranslations(const QtTranslations&) = delete;
     QtTranslations& operator=(const QtTranslations&) = delete;
 
-    // 0 Russian, 1 English, as the interface language flag. A missing translation file leaves
+    // The interface language. A missing translation file leaves
     // Qt's English texts, as a program without the translations package would show.
-    void Use(int language);
+    void Use(Language language);
     bool russian_loaded() const { return russian_loaded_; }
 
   private:

@@ -93,7 +93,7 @@ void TextPreviewWindow::ShowFont(const PreviewFont& font) {
     Redraw();
 }
 
-void TextPreviewWindow::SetLanguage(int language) {
+void TextPreviewWindow::SetLanguage(Language language) {
     if (language == language_) return;
     language_ = language;
     auto text = [&](UiText id) { return Q(Text(id, language, edition_)); };
@@ -119,9 +119,9 @@ void TextPreviewWindow::Redraw() {
     if (!set.missing.empty()) {
         QString listed;
         for (char32_t c : set.missing) listed += QLatin1Char(' ') + QString::fromUcs4(&c, 1);
-        notes << Q(Text(UiText::PreviewMissing, language_, edition_)) + listed;
+        notes << Q(Text(UiText::PreviewMissing, language_.value_or(kRussian), edition_)) + listed;
     }
-    if (set.cut) notes << Q(Text(UiText::PreviewCut, language_, edition_));
+    if (set.cut) notes << Q(Text(UiText::PreviewCut, language_.value_or(kRussian), edition_));
     missing_->setText(notes.join(QLatin1Char('\n')));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "editor/text_preview.h"
 #include "model/edition.h"
@@ -24,8 +25,7 @@ class TextPreviewWindow : public QWidget {
     // The font to set the text in, with the glyph being edited; redraws. The font must stay
     // alive until the next call.
     void ShowFont(const PreviewFont& font);
-    // 0 Russian, 1 English.
-    void SetLanguage(int language);
+    void SetLanguage(Language language);
 
     // The picture as drawn, and the text under it that lists the characters without a glyph.
     QImage Picture() const { return picture_; }
@@ -35,7 +35,7 @@ class TextPreviewWindow : public QWidget {
     void Redraw();
 
     Edition edition_;
-    int language_ = -1;
+    std::optional<Language> language_;  // none until the first SetLanguage
     PreviewFont font_;
     QImage picture_;
     QLineEdit* text_ = nullptr;

@@ -1,4 +1,4 @@
-#include "edition/code_points.h"
+#include "model/character_sets.h"
 
 #include <gtest/gtest.h>
 

@@ -34,7 +34,7 @@ TEST(ClipboardLetter, CopyOnBPasteOnD) {
     e.PasteLetter();
     EXPECT_EQ(e.font().narrow[0][4], font.narrow[0][1]);
     EXPECT_EQ(e.font().narrow[0][1], font.narrow[0][1]);
-    EXPECT_EQ(e.working_narrow(), font.narrow[0][1]);
+    EXPECT_EQ(e.working(GlyphForm::Narrow), font.narrow[0][1]);
     EXPECT_EQ(e.view().WidthLabel(), "1");
 }
 
@@ -95,7 +95,7 @@ TEST(ClipboardBlock, NormalUpperCaseOntoBold) {
     EXPECT_EQ(e.font().narrow[3], font.narrow[3]);
     // Row 1 of the normal upper-case glyphs is 0x01: ink in column 7 of every bold thumbnail.
     EXPECT_EQ(e.view().Thumbnail(0).At(7, 1), kBlack);
-    EXPECT_EQ(e.working_narrow(), font.narrow[0][0]);
+    EXPECT_EQ(e.working(GlyphForm::Narrow), font.narrow[0][0]);
 }
 
 TEST(ClipboardBlock, LatinSymbolSetOntoAnotherSet) {

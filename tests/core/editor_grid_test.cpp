@@ -24,7 +24,7 @@ Session Cyrillic(PhoneModel model, FontKind kind) {
 
 TEST(GridLayoutWide, BigHasFifteenPixelRowsOfFifteenColumns) {
     const Session e = Cyrillic(PhoneModel::SME45, FontKind::Big);
-    ASSERT_TRUE(e.state().wide);
+    ASSERT_TRUE(e.state().wide());
     EXPECT_EQ(LiveCellCount(e), 15 * 15);
     for (int c = 0; c < 8; ++c) {
         EXPECT_EQ(e.view().Cell(0, c).role, CellRole::HeaderBit);
@@ -46,7 +46,7 @@ TEST(GridLayoutWide, BigHasFifteenPixelRowsOfFifteenColumns) {
 
 TEST(GridLayoutWide, NormalRowsBelowElevenAreBigOnly) {
     const Session e = Cyrillic(PhoneModel::C45, FontKind::Normal);
-    ASSERT_TRUE(e.state().wide);
+    ASSERT_TRUE(e.state().wide());
     EXPECT_EQ(LiveCellCount(e), 11 * 15);
     EXPECT_TRUE(e.view().Cell(11, 1).live);
     for (int r = 12; r <= 15; ++r) {
@@ -60,7 +60,7 @@ TEST(GridLayoutWide, NormalRowsBelowElevenAreBigOnly) {
 
 TEST(GridLayoutWide, SmallRowsTenAndElevenAreNormalAndBig) {
     const Session e = Cyrillic(PhoneModel::M50, FontKind::Small);
-    ASSERT_TRUE(e.state().wide);
+    ASSERT_TRUE(e.state().wide());
     EXPECT_EQ(LiveCellCount(e), 9 * 15);
     EXPECT_EQ(e.view().Cell(10, 0).role, CellRole::Inert);
     EXPECT_EQ(e.view().Cell(11, 5).hint, "Биты для шрифтов Normal && Big");
@@ -70,7 +70,7 @@ TEST(GridLayoutWide, SmallRowsTenAndElevenAreNormalAndBig) {
 
 TEST(GridLayoutNarrow, NormalHasElevenRowsOfSevenColumns) {
     const Session e = Cyrillic(PhoneModel::SME45, FontKind::Normal);
-    ASSERT_FALSE(e.state().wide);
+    ASSERT_FALSE(e.state().wide());
     EXPECT_EQ(LiveCellCount(e), 11 * 7);
     for (int c = 0; c < 8; ++c) {
         EXPECT_EQ(e.view().Cell(0, c).role, CellRole::WidthBit);
@@ -86,7 +86,7 @@ TEST(GridLayoutNarrow, NormalHasElevenRowsOfSevenColumns) {
 
 TEST(GridLayoutNarrow, SmallRowsTenAndElevenAreNormalAndBig) {
     const Session e = Cyrillic(PhoneModel::S35, FontKind::Small);
-    ASSERT_FALSE(e.state().wide);
+    ASSERT_FALSE(e.state().wide());
     EXPECT_EQ(LiveCellCount(e), 9 * 7);
     EXPECT_EQ(e.view().Cell(10, 0).hint, "Биты для шрифтов Normal && Big");
     EXPECT_EQ(e.view().Cell(11, 7).hint, "Биты для шрифтов Normal && Big");
@@ -100,7 +100,7 @@ TEST(GridLayoutLatin, EveryKindIsWideWithEnglishHintsAfterTheSwitch) {
     EXPECT_EQ(LiveCellCount(e), 9 * 15);
     e.ChooseKind(FontKind::Big);
     EXPECT_EQ(LiveCellCount(e), 15 * 15);
-    e.SetLanguage(1);
+    e.SetLanguage(kEnglish);
     EXPECT_EQ(e.view().Cell(0, 9).hint, "Width, Bit 6");
     e.ChooseKind(FontKind::Browser);
     EXPECT_EQ(e.view().Cell(10, 3).hint_display, "Bit for Normal & Big fonts");
@@ -109,27 +109,28 @@ TEST(GridLayoutLatin, EveryKindIsWideWithEnglishHintsAfterTheSwitch) {
 
 TEST(GridClick, InertCellsRowZeroAndColumnZeroIgnorePresses) {
     Session e = Cyrillic(PhoneModel::S35, FontKind::Small);
-    const NarrowGlyph before = e.working_narrow();
+    const Glyph before = e.working(GlyphForm::Narrow);
     EXPECT_FALSE(e.ClickCell(0, 3));
     EXPECT_FALSE(e.ClickCell(4, 0));
     EXPECT_FALSE(e.ClickCell(10, 3));  // H = 9
     EXPECT_FALSE(e.ClickCell(2, 9));   // right half of the narrow grid
     EXPECT_FALSE(e.ClickCell(-1, 3));
     EXPECT_FALSE(e.ClickCell(3, 16));
-    EXPECT_EQ(e.working_narrow(), before);
+    EXPECT_EQ(e.working(GlyphForm::Narrow), before);
     EXPECT_EQ(e.view().RowLabel(10), "-- --");
 }
 
 TEST(GridClick, FirstPixelOfAnEmptyNarrowGlyph) {
     Session e = Activated(Edition::Cyrillic);
     ASSERT_TRUE(e.ClickCell(1, 3));
-    EXPECT_EQ(e.working_narrow()[1], 0x10);
+    EXPECT_EQ(e.working(GlyphForm::Narrow)[1], 0x10);
     // Columns 1..3 plus one: the empty columns 1 and 2 count.
-    EXPECT_EQ(e.working_narrow()[0], 4);
+    EXPECT_EQ(e.working(GlyphForm::Narrow)[0], 4);
     EXPECT_EQ(e.view().WidthLabel(), "4");
     EXPECT_EQ(e.view().RowLabel(1), "10 --");
     EXPECT_EQ(e.view().RowLabel(0), "04 --");
-    for (int c = 0; c < 8; ++c) EXPECT_EQ(e.view().Cell(0, c).colour, c == 5 ? kRed : kFaceGrey) << c;
+    for (int c = 0; c < 8; ++c)
+        EXPECT_EQ(e.view().Cell(0, c).colour, c == 5 ? kRed : kFaceGrey) << c;
     EXPECT_EQ(e.view().Cell(1, 3).colour, kBlack);
     EXPECT_EQ(e.view().EditImage().At(3, 1), kBlack);
     // The font holds the old glyph until the write-back.
@@ -140,7 +141,7 @@ TEST(GridClick, ClearingTheLastPixelGivesWidthZero) {
     Session e = Activated(Edition::Latin);
     e.ClickCell(5, 9);
     e.ClickCell(5, 9);
-    EXPECT_EQ(e.working_wide()[0], 0);
+    EXPECT_EQ(e.working(GlyphForm::Wide)[0], 0);
     EXPECT_EQ(e.view().RowLabel(0), "00 00");
     EXPECT_EQ(e.view().WidthLabel(), "0");
     for (int c = 8; c < 16; ++c) EXPECT_EQ(e.view().Cell(0, c).colour, kFaceGrey);
@@ -150,7 +151,7 @@ TEST(GridClick, ClearingTheLastPixelGivesWidthZero) {
     narrow.ClickCell(4, 6);
     ASSERT_EQ(narrow.view().RowLabel(0), "07 --");
     narrow.ClickCell(4, 6);
-    EXPECT_EQ(narrow.working_narrow()[0], 0);
+    EXPECT_EQ(narrow.working(GlyphForm::Narrow)[0], 0);
     EXPECT_EQ(narrow.view().RowLabel(0), "00 --");
     EXPECT_EQ(narrow.view().RowLabel(4), "00 --");
     EXPECT_EQ(narrow.view().WidthLabel(), "0");
@@ -167,7 +168,7 @@ TEST(GridClick, TwiceRestoresRowsButNotANonConformingWidth) {
     e.ClickCell(4, 5);
     NarrowGlyph expected = font.narrow[0][0];
     expected[0] = 4;
-    EXPECT_EQ(e.working_narrow(), expected);
+    EXPECT_EQ(e.working(GlyphForm::Narrow), expected);
     EXPECT_EQ(e.view().WidthLabel(), "4");
 }
 
@@ -180,7 +181,7 @@ TEST(GridClick, WideClickDropsTheHeaderHighByteButItsCellsKeepTheLoadedBits) {
     EXPECT_EQ(e.view().RowLabel(0), "A5 03");
     e.ClickCell(3, 2);
     e.ClickCell(3, 2);
-    EXPECT_EQ(e.working_wide()[0], 2);
+    EXPECT_EQ(e.working(GlyphForm::Wide)[0], 2);
     EXPECT_EQ(e.view().RowLabel(0), "00 02");
     // 0xA5 = 1010 0101: the header-bit cells still show it.
     const bool header_bits[8] = {true, false, true, false, false, true, false, true};

@@ -8,11 +8,15 @@
 #include "editor/history.h"
 #include "editor_test_support.h"
 #include "io/flash_codec.h"
-#include "io/load_scope.h"
 #include "io/memory_file_system.h"
+#include "model/load_scope.h"
+#include "ui/form_geometry.h"
 
 namespace rw {
 namespace {
+
+// Where the window puts what the views say.
+using namespace ui::geometry;
 
 using editor_testing::Activated;
 using editor_testing::ExpectEveryStepUndoneAndRedone;
@@ -74,29 +78,29 @@ TEST(UndoRedo, UndoShowsTheRestoredGlyphWithoutReloadingTheLetter) {
     e.Undo();  // the letter change: upper case, slot 0, both pixels in the grid
     EXPECT_EQ(e.view().Cell(5, 4).colour, kBlack);
     e.Undo();  // the second pixel: the unwritten first pixel stays in the grid
-    EXPECT_EQ(e.state().block, 0);
+    EXPECT_EQ(e.state().block(), 0);
     EXPECT_TRUE(e.view().Controls().set_down[0]);
-    EXPECT_EQ(e.state().selected_slot, 0);
-    EXPECT_EQ(e.view().SelectionFrame().left.x, ThumbnailRect(0).x - 1);
-    EXPECT_EQ(e.working_narrow()[3], 0x20);
+    EXPECT_EQ(e.state().selected_slot(), 0);
+    EXPECT_EQ(SelectionFrameOf(e.view().FramedSlot()).left.x, ThumbnailRect(0).x - 1);
+    EXPECT_EQ(e.working(GlyphForm::Narrow)[3], 0x20);
     EXPECT_EQ(e.view().Cell(3, 2).colour, kBlack);
     EXPECT_EQ(e.view().Cell(5, 4).colour, kWhite);
     EXPECT_EQ(e.view().EditImage().At(2, 3), kBlack);
     EXPECT_EQ(e.view().WidthLabel(), "3");
     EXPECT_EQ(e.view().RowLabel(3), "20 --");
-    EXPECT_EQ(e.UndoCaption(), "Отменить: Рисование");
-    EXPECT_EQ(e.RedoCaption(), "Повторить: Рисование");
+    EXPECT_EQ(e.view().Controls().undo_caption, "Отменить: Рисование");
+    EXPECT_EQ(e.view().Controls().redo_caption, "Повторить: Рисование");
 }
 
 TEST(UndoRedo, CaptionsFollowTheLanguageAndNothingToUndoIsBare) {
     Session e = Activated(Edition::Latin);
-    EXPECT_FALSE(e.CanUndo());
-    EXPECT_EQ(e.UndoCaption(), "Отменить");
+    EXPECT_FALSE(e.history().CanUndo());
+    EXPECT_EQ(e.view().Controls().undo_caption, "Отменить");
     e.ClearBlock();
-    EXPECT_EQ(e.UndoCaption(), "Отменить: Очистить блок");
+    EXPECT_EQ(e.view().Controls().undo_caption, "Отменить: Очистить блок");
     e.SetLanguage(kEnglish);
-    EXPECT_EQ(e.UndoCaption(), "Undo: Clear block");
-    EXPECT_EQ(e.RedoCaption(), "Redo");
+    EXPECT_EQ(e.view().Controls().undo_caption, "Undo: Clear block");
+    EXPECT_EQ(e.view().Controls().redo_caption, "Redo");
     // Choices, copies and saves are no steps.
     e.PressThumbnail(4);
     e.PressBold();
@@ -110,20 +114,20 @@ TEST(UndoRedo, ANewStepDropsTheRedoSteps) {
     e.ClickCell(2, 2);
     e.ClickCell(3, 3);
     e.Undo();
-    ASSERT_TRUE(e.CanRedo());
+    ASSERT_TRUE(e.history().CanRedo());
     e.Shift(ShiftDirection::Down);
-    EXPECT_FALSE(e.CanRedo());
+    EXPECT_FALSE(e.history().CanRedo());
     e.Redo();  // nothing to redo: changes nothing
-    EXPECT_EQ(e.working_wide()[3], 0x2000);
-    EXPECT_EQ(e.working_wide()[4], 0);
+    EXPECT_EQ(e.working(GlyphForm::Wide)[3], 0x2000);
+    EXPECT_EQ(e.working(GlyphForm::Wide)[4], 0);
 }
 
 TEST(UndoRedo, ALoadThatChangesNothingIsNoStep) {
     Session e = Activated(Edition::Cyrillic);
     Load(e, FontImage{});
-    EXPECT_FALSE(e.CanUndo());
+    EXPECT_FALSE(e.history().CanUndo());
     Load(e, PatternFont());
-    EXPECT_EQ(e.UndoCaption(), "Отменить: Загрузить шрифт из fullflash");
+    EXPECT_EQ(e.view().Controls().undo_caption, "Отменить: Загрузить шрифт из fullflash");
 }
 
 TEST(Stroke, OneStepThatFillsTheLineAndSkipsCellsThatAreNotPixels) {
@@ -133,22 +137,22 @@ TEST(Stroke, OneStepThatFillsTheLineAndSkipsCellsThatAreNotPixels) {
     e.ContinueStroke(6, -3);   // off the grid over column 0: only pixel cells painted
     e.ContinueStroke(20, 20);  // far off below: rows above 12 are not pixels
     e.EndStroke();
-    EXPECT_EQ(e.working_wide()[2], 0x7FC0);
-    for (int r = 3; r <= 5; ++r) EXPECT_NE(e.working_wide()[r], 0) << r;
-    EXPECT_EQ(e.working_wide()[12], 0);
-    EXPECT_EQ(e.working_wide()[0], GlyphWidth(e.working_wide(), 11));
+    EXPECT_EQ(e.working(GlyphForm::Wide)[2], 0x7FC0);
+    for (int r = 3; r <= 5; ++r) EXPECT_NE(e.working(GlyphForm::Wide)[r], 0) << r;
+    EXPECT_EQ(e.working(GlyphForm::Wide)[12], 0);
+    EXPECT_EQ(e.working(GlyphForm::Wide)[0], GlyphWidth(e.working(GlyphForm::Wide), 11));
     EXPECT_EQ(e.history().undo_count(), 1u);
     // A stroke started on a black cell paints white.
     e.BeginStroke(2, 3);
     e.ContinueStroke(2, 5);
     e.EndStroke();
-    EXPECT_EQ(e.working_wide()[2], 0x63C0);
+    EXPECT_EQ(e.working(GlyphForm::Wide)[2], 0x63C0);
     e.Undo();
     e.Undo();
-    EXPECT_EQ(e.working_wide(), WideGlyph{});
+    EXPECT_EQ(e.working(GlyphForm::Wide), WideGlyph{});
     // Moves after the release paint nothing.
     e.ContinueStroke(3, 3);
-    EXPECT_EQ(e.working_wide(), WideGlyph{});
+    EXPECT_EQ(e.working(GlyphForm::Wide), WideGlyph{});
 }
 
 TEST(HistoryBound, KeepsAThousandStepsWithinSixtyFourMegabytesAndDropsTheOldest) {
@@ -160,14 +164,14 @@ TEST(HistoryBound, KeepsAThousandStepsWithinSixtyFourMegabytesAndDropsTheOldest)
     ASSERT_EQ(small.capacity(), 3u);
     Snapshot s;
     for (int i = 0; i < 5; ++i) {
-        s.selected_slot = i;
+        s.selection.slot = i;
         small.Record(UiText::StepDrawing, s);
     }
     EXPECT_EQ(small.undo_count(), 3u);
     Snapshot current;
-    EXPECT_EQ(small.Undo(current).selected_slot, 4);
-    EXPECT_EQ(small.Undo(current).selected_slot, 3);
-    EXPECT_EQ(small.Undo(current).selected_slot, 2);  // 0 and 1 fell off
+    EXPECT_EQ(small.Undo(current).selection.slot, 4);
+    EXPECT_EQ(small.Undo(current).selection.slot, 3);
+    EXPECT_EQ(small.Undo(current).selection.slot, 2);  // 0 and 1 fell off
     EXPECT_FALSE(small.CanUndo());
     EXPECT_EQ(small.redo_count(), 3u);
 }
@@ -188,7 +192,7 @@ TEST(WidthRule, ARightShiftedWideGlyphSurvivesSaveAndReload) {
     ASSERT_TRUE(WriteFlashFont("ff.bin", Edition::Latin, layout, e.font(), fs).ok());
     FontImage reloaded;
     ASSERT_TRUE(ReadFlashFont("ff.bin", Edition::Latin, layout,
-                              ScopeBlocks(kWholeFontScope, Edition::Latin), reloaded, fs)
+                              ScopeBlocks(LoadScope::WholeFont, Edition::Latin), reloaded, fs)
                     .ok());
     EXPECT_EQ(reloaded.wide[0][0][1], 0x1FFF);
     EXPECT_EQ(reloaded.wide[0][0][2], 0x1000);  // column 14 was pushed over the edge

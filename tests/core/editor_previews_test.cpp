@@ -1,8 +1,8 @@
 // Thumbnails and the actual-size edit image, pixel by pixel.
 #include <gtest/gtest.h>
 
-#include "editor/session.h"
 #include "editor/previews.h"
+#include "editor/session.h"
 #include "editor_test_support.h"
 
 namespace rw {
@@ -21,7 +21,8 @@ TEST(Previews, StartThumbnailsOfBothEditions) {
     for (int slot : {0, 17, 33}) {
         for (int y = 0; y < 16; ++y) {
             for (int x = 0; x < 16; ++x) {
-                EXPECT_EQ(rus.view().Thumbnail(slot).At(x, y), x < 8 && y <= 12 ? kWhite : kFaceGrey);
+                EXPECT_EQ(rus.view().Thumbnail(slot).At(x, y),
+                          x < 8 && y <= 12 ? kWhite : kFaceGrey);
                 EXPECT_EQ(eng.view().Thumbnail(slot).At(x, y), y <= 11 ? kWhite : kFaceGrey);
             }
         }
@@ -31,34 +32,34 @@ TEST(Previews, StartThumbnailsOfBothEditions) {
 
 TEST(Previews, NarrowWidthByteIsDrawnInRowZero) {
     Picture16 p;
-    PaintNarrowGlyph(Narrow(5, {}), 11, p);
+    PaintThumbnail(Narrow(5, {}), 11, p);
     for (int x = 0; x < 8; ++x) EXPECT_EQ(p.At(x, 0), x == 5 || x == 7 ? kBlack : kWhite) << x;
     EXPECT_EQ(p.At(8, 0), kFaceGrey);
 }
 
 TEST(Previews, NarrowSmallShowsRowsElevenAndTwelveWhite) {
     Picture16 p;
-    PaintNarrowGlyph(NarrowFilled(0xFF), 9, p);
+    PaintThumbnail(NarrowFilled(0xFF), 9, p);
     for (int x = 0; x < 16; ++x) {
         EXPECT_EQ(p.At(x, 10), x < 8 ? kBlack : kFaceGrey);  // row 10 is drawn whatever H
         EXPECT_EQ(p.At(x, 11), x < 8 ? kWhite : kFaceGrey);
         EXPECT_EQ(p.At(x, 12), x < 8 ? kWhite : kFaceGrey);
         EXPECT_EQ(p.At(x, 13), kFaceGrey);
     }
-    PaintNarrowGlyph(NarrowFilled(0xFF), 11, p);
+    PaintThumbnail(NarrowFilled(0xFF), 11, p);
     EXPECT_EQ(p.At(0, 12), kBlack);
     EXPECT_EQ(p.At(0, 13), kFaceGrey);
 }
 
 TEST(Previews, WideGreyBelowTheKindsRows) {
     Picture16 p;
-    PaintWideGlyph(WideFilled(0xFFFF), 9, p);
+    PaintThumbnail(WideFilled(0xFFFF), 9, p);
     EXPECT_EQ(p.At(15, 9), kBlack);
     EXPECT_EQ(p.At(0, 10), kFaceGrey);
-    PaintWideGlyph(WideFilled(0xFFFF), 11, p);
+    PaintThumbnail(WideFilled(0xFFFF), 11, p);
     EXPECT_EQ(p.At(15, 11), kBlack);
     EXPECT_EQ(p.At(0, 12), kFaceGrey);
-    PaintWideGlyph(WideFilled(0x8001), 15, p);
+    PaintThumbnail(WideFilled(0x8001), 15, p);
     for (int y = 0; y < 16; ++y) {
         EXPECT_EQ(p.At(0, y), kBlack);
         EXPECT_EQ(p.At(7, y), kWhite);
@@ -107,10 +108,12 @@ TEST(Previews, ALoadStartsFromAWhiteEditImage) {
     Load(e, big);
     EXPECT_EQ(e.view().EditImage().At(5, 14), kBlack);
     e.ChooseKind(FontKind::Normal);
-    EXPECT_EQ(e.view().EditImage().At(5, 14), kBlack);  // a kind change alone repaints rows 0..11 only
+    EXPECT_EQ(e.view().EditImage().At(5, 14),
+              kBlack);  // a kind change alone repaints rows 0..11 only
     Load(e, FontImage{});
     for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) EXPECT_EQ(e.view().EditImage().At(x, y), kWhite) << x << "," << y;
+        for (int x = 0; x < 16; ++x)
+            EXPECT_EQ(e.view().EditImage().At(x, y), kWhite) << x << "," << y;
     }
 }
 
@@ -132,7 +135,7 @@ TEST(Previews, ThumbnailsShowTheCurrentBlock) {
     EXPECT_EQ(e.view().Thumbnail(10).At(1, 2), kWhite);
     e.PressSymbolSet(1);
     e.PressBold();
-    EXPECT_EQ(e.state().block, 6);
+    EXPECT_EQ(e.state().block(), 6);
     EXPECT_EQ(e.view().Thumbnail(10).At(1, 2), kBlack);
     const std::vector<Picture16> sheet = PaintBlockThumbnails(Edition::Latin, font, true, 11, 6);
     ASSERT_EQ(sheet.size(), 37u);

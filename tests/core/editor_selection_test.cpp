@@ -3,9 +3,13 @@
 
 #include "editor/session.h"
 #include "editor_test_support.h"
+#include "ui/form_geometry.h"
 
 namespace rw {
 namespace {
+
+// Where the window puts what the views say.
+using namespace ui::geometry;
 
 using editor_testing::Activated;
 using editor_testing::Load;
@@ -16,22 +20,22 @@ TEST(Activation, FirstActivationSelectsTheFirstLetterOfUpperCaseNormal) {
     for (Edition edition : {Edition::Cyrillic, Edition::Latin}) {
         Session e(edition);
         EXPECT_FALSE(e.view().Controls().button1_enabled);
-        EXPECT_FALSE(e.view().SelectionFrame().on_screen);
-        EXPECT_EQ(e.view().SelectionFrame().left.x, -300);
+        EXPECT_FALSE(SelectionFrameOf(e.view().FramedSlot()).on_screen);
+        EXPECT_EQ(SelectionFrameOf(e.view().FramedSlot()).left.x, -300);
         e.Activate();
-        EXPECT_EQ(e.state().block, 0);
-        EXPECT_EQ(e.state().selected_slot, 0);
-        EXPECT_FALSE(e.state().bold);
-        EXPECT_EQ(e.state().load_scope, 6);
+        EXPECT_EQ(e.state().block(), 0);
+        EXPECT_EQ(e.state().selected_slot(), 0);
+        EXPECT_FALSE(e.state().bold());
+        EXPECT_EQ(TagOf(e.state().load_scope), 6);
         EXPECT_TRUE(e.view().Controls().scope_checked[6]);
         EXPECT_TRUE(e.view().Controls().set_down[0]);
         EXPECT_TRUE(e.view().Controls().button1_enabled);
-        EXPECT_EQ(e.state().wide, edition == Edition::Latin);
-        EXPECT_EQ(e.view().MarkerWidth(), edition == Edition::Latin ? 16 : 8);
+        EXPECT_EQ(e.state().wide(), edition == Edition::Latin);
+        EXPECT_EQ(MarkerWidth(e.view().GlyphColumns()), edition == Edition::Latin ? 16 : 8);
         EXPECT_EQ(e.view().LetterLabel().text, edition == Edition::Cyrillic ? "А" : "A");
-        EXPECT_EQ(e.view().SelectionFrame().left, (Rect{7, 35, 1, 18}));
-        EXPECT_EQ(e.view().SelectionFrame().bottom, (Rect{7, 53, 18, 1}));
-        EXPECT_EQ(e.view().SelectionFrame().right, (Rect{25, 35, 1, 18}));
+        EXPECT_EQ(SelectionFrameOf(e.view().FramedSlot()).left, (Rect{7, 35, 1, 18}));
+        EXPECT_EQ(SelectionFrameOf(e.view().FramedSlot()).bottom, (Rect{7, 53, 18, 1}));
+        EXPECT_EQ(SelectionFrameOf(e.view().FramedSlot()).right, (Rect{25, 35, 1, 18}));
         EXPECT_EQ(e.view().PhoneMenuCaption(), "Телефон (S/ME 45)");
         EXPECT_EQ(e.view().FontMenuCaption(), "Шрифт (Normal)");
     }
@@ -43,25 +47,25 @@ TEST(Activation, LaterActivationsKeepScopeSelectionAndEdits) {
     e.PressThumbnail(4);
     ASSERT_TRUE(e.ChooseLoadScope(3));
     e.ClickCell(2, 2);
-    const NarrowGlyph edited = e.working_narrow();
-    const uint64_t generation = e.generation();
+    const Glyph edited = e.working(GlyphForm::Narrow);
+    const uint64_t generation = e.view().generation();
     e.Activate();  // the help window closed
-    EXPECT_EQ(e.state().load_scope, 3);
+    EXPECT_EQ(TagOf(e.state().load_scope), 3);
     EXPECT_TRUE(e.view().Controls().scope_checked[3]);
-    EXPECT_EQ(e.state().block, 1);
-    EXPECT_EQ(e.state().selected_slot, 4);
-    EXPECT_EQ(e.working_narrow(), edited);
-    EXPECT_EQ(e.generation(), generation);
+    EXPECT_EQ(e.state().block(), 1);
+    EXPECT_EQ(e.state().selected_slot(), 4);
+    EXPECT_EQ(e.working(GlyphForm::Narrow), edited);
+    EXPECT_EQ(e.view().generation(), generation);
 }
 
 TEST(Activation, StartCaptionAndCovers) {
     const Session rus(Edition::Cyrillic);
     EXPECT_EQ(rus.view().WindowCaption(), "Runewright v4.01 \"RUS-Full\" - [no file]");
-    EXPECT_EQ(rus.view().Covers().yo1_left, kHiddenLeft);
+    EXPECT_EQ(CoverLeftsOf(rus.view().Covers()).yo1, kHiddenLeft);
     const Session eng(Edition::Latin);
     EXPECT_EQ(eng.view().WindowCaption(), "Runewright v4.01 \"ENG-Full\" - [no file]");
-    EXPECT_EQ(eng.view().Covers().close1_left, 104);
-    EXPECT_EQ(eng.view().Covers().close2_left, 8);
+    EXPECT_EQ(CoverLeftsOf(eng.view().Covers()).close1, 104);
+    EXPECT_EQ(CoverLeftsOf(eng.view().Covers()).close2, 8);
     EXPECT_TRUE(eng.view().ThumbnailHint(26).empty());
     EXPECT_EQ(eng.view().ThumbnailHint(25), "Z");
     Session named(Edition::Cyrillic);
@@ -78,7 +82,7 @@ TEST(LetterLoad, EditsAreDiscardedByTheNextLoad) {
     e.ClickCell(5, 5);
     ASSERT_TRUE(e.PressThumbnail(3));
     ASSERT_TRUE(e.PressThumbnail(2));
-    EXPECT_EQ(e.working_narrow(), font.narrow[0][2]);
+    EXPECT_EQ(e.working(GlyphForm::Narrow), font.narrow[0][2]);
     EXPECT_EQ(e.font(), font);
 }
 
@@ -90,7 +94,7 @@ TEST(LetterLoad, ThumbnailPressShowsItsLetterAndFramesIt) {
     const Rect t = ThumbnailRect(12);
     EXPECT_EQ(t.x, 8 + 24);
     EXPECT_EQ(t.y, 60);
-    EXPECT_EQ(e.view().SelectionFrame().top, (Rect{t.x - 1, t.y - 1, 18, 1}));
+    EXPECT_EQ(SelectionFrameOf(e.view().FramedSlot()).top, (Rect{t.x - 1, t.y - 1, 18, 1}));
     EXPECT_FALSE(e.PressThumbnail(34));
     EXPECT_FALSE(e.PressThumbnail(-1));
 }
@@ -119,7 +123,7 @@ TEST(WriteBack, ThumbnailShowsTheEditedGlyph) {
     EXPECT_EQ(e.view().Thumbnail(5).At(4, 3), kBlack);
     e.PressThumbnail(0);
     e.PressThumbnail(5);
-    EXPECT_EQ(e.working_narrow()[3], 0x08);
+    EXPECT_EQ(e.working(GlyphForm::Narrow)[3], 0x08);
 }
 
 TEST(WriteBack, CopiesRowsZeroToHOnly) {
@@ -157,7 +161,7 @@ TEST(WriteBack, BrowserAndBigAlsoFillTheBoldBlock) {
         const int bold_block = 1 + BoldStep(c.edition);
         const GlyphSlot normal{1, 7};
         const GlyphSlot bold{bold_block, 7};
-        if (e.state().wide) {
+        if (e.state().wide()) {
             EXPECT_NE(e.font().Wide(normal), WideGlyph{});
             EXPECT_EQ(e.font().Wide(bold) == e.font().Wide(normal), c.into_bold);
         } else {
@@ -182,23 +186,23 @@ TEST(CaseButtons, CyrillicLowerThenUpperMovesTheBlockByOne) {
     Load(e, font);
     e.PressThumbnail(3);
     e.PressLowerCase();
-    EXPECT_EQ(e.state().block, 1);
-    EXPECT_EQ(e.working_narrow(), font.narrow[1][3]);
+    EXPECT_EQ(e.state().block(), 1);
+    EXPECT_EQ(e.working(GlyphForm::Narrow), font.narrow[1][3]);
     EXPECT_EQ(e.view().ThumbnailHint(3), "г");
     EXPECT_EQ(e.view().Covers().yo1_hint, "ё");
     EXPECT_EQ(e.view().Covers().yo2_hint, "є");
     EXPECT_TRUE(e.view().Controls().set_down[1]);
     EXPECT_FALSE(e.view().Controls().set_down[0]);
     e.PressUpperCase();
-    EXPECT_EQ(e.state().block, 0);
+    EXPECT_EQ(e.state().block(), 0);
     EXPECT_EQ(e.view().ThumbnailHint(33), "Є");
     // Pressed again while down: no redraw, no reload; unwritten edits stay.
     e.ClickCell(4, 4);
-    const NarrowGlyph edited = e.working_narrow();
+    const Glyph edited = e.working(GlyphForm::Narrow);
     e.TakeChanges();
     e.PressUpperCase();
-    EXPECT_EQ(e.state().block, 0);
-    EXPECT_EQ(e.working_narrow(), edited);
+    EXPECT_EQ(e.state().block(), 0);
+    EXPECT_EQ(e.working(GlyphForm::Narrow), edited);
     EXPECT_EQ(e.TakeChanges() & (kThumbnailsChanged | kGridChanged), 0u);
 }
 
@@ -206,11 +210,11 @@ TEST(CaseButtons, BoldThenLowerCase) {
     Session rus = Activated(Edition::Cyrillic);
     rus.PressBold();
     rus.PressLowerCase();
-    EXPECT_EQ(rus.state().block, 3);
+    EXPECT_EQ(rus.state().block(), 3);
     Session eng = Activated(Edition::Latin);
     eng.PressBold();
     eng.PressLowerCase();
-    EXPECT_EQ(eng.state().block, 5);
+    EXPECT_EQ(eng.state().block(), 5);
 }
 
 TEST(BoldButton, TogglesTheWeightAndTheLabelStyle) {
@@ -219,15 +223,15 @@ TEST(BoldButton, TogglesTheWeightAndTheLabelStyle) {
     font.narrow[2][0] = Narrow(2, {0x40});
     Load(e, font);
     EXPECT_TRUE(e.PressBold());
-    EXPECT_TRUE(e.state().bold);
+    EXPECT_TRUE(e.state().bold());
     EXPECT_TRUE(e.view().Controls().bold_down);
     EXPECT_TRUE(e.view().LetterLabel().bold);
-    EXPECT_EQ(e.state().block, 2);
-    EXPECT_EQ(e.working_narrow(), font.narrow[2][0]);
+    EXPECT_EQ(e.state().block(), 2);
+    EXPECT_EQ(e.working(GlyphForm::Narrow), font.narrow[2][0]);
     EXPECT_TRUE(e.PressBold());
-    EXPECT_FALSE(e.state().bold);
+    EXPECT_FALSE(e.state().bold());
     EXPECT_FALSE(e.view().LetterLabel().bold);
-    EXPECT_EQ(e.state().block, 0);
+    EXPECT_EQ(e.state().block(), 0);
 }
 
 TEST(SetButtons, LatinSwitchKeepsTheSlotEvenBehindACover) {
@@ -236,18 +240,18 @@ TEST(SetButtons, LatinSwitchKeepsTheSlotEvenBehindACover) {
     font.wide[0][30] = Wide(3, {0x6000});
     Load(e, font);
     e.PressSymbolSet(1);
-    EXPECT_EQ(e.view().Covers().close1_left, kHiddenLeft);
-    EXPECT_EQ(e.view().Covers().close2_left, 104);
+    EXPECT_EQ(CoverLeftsOf(e.view().Covers()).close1, kHiddenLeft);
+    EXPECT_EQ(CoverLeftsOf(e.view().Covers()).close2, 104);
     ASSERT_TRUE(e.PressThumbnail(30));
     EXPECT_EQ(e.view().LetterLabel().text, "?");
     e.PressUpperCase();
-    EXPECT_EQ(e.state().block, 0);
-    EXPECT_EQ(e.state().selected_slot, 30);
-    EXPECT_EQ(e.working_wide(), font.wide[0][30]);
+    EXPECT_EQ(e.state().block(), 0);
+    EXPECT_EQ(e.state().selected_slot(), 30);
+    EXPECT_EQ(e.working(GlyphForm::Wide), font.wide[0][30]);
     EXPECT_TRUE(e.view().IsThumbnailCovered(30));
     EXPECT_FALSE(e.PressThumbnail(30));
-    EXPECT_EQ(e.view().Covers().close1_left, 104);
-    EXPECT_EQ(e.view().Covers().close2_left, 8);
+    EXPECT_EQ(CoverLeftsOf(e.view().Covers()).close1, 104);
+    EXPECT_EQ(CoverLeftsOf(e.view().Covers()).close2, 8);
     EXPECT_TRUE(e.view().ThumbnailHint(30).empty());
 }
 
@@ -277,10 +281,10 @@ TEST(SetButtons, PressingTheDownButtonOnlyRewritesHints) {
     e.PressSymbolSet(1);
     e.PressThumbnail(3);
     e.ClickCell(2, 2);
-    const WideGlyph edited = e.working_wide();
+    const Glyph edited = e.working(GlyphForm::Wide);
     e.PressSymbolSet(1);
-    EXPECT_EQ(e.state().block, 2);
-    EXPECT_EQ(e.working_wide(), edited);
+    EXPECT_EQ(e.state().block(), 2);
+    EXPECT_EQ(e.working(GlyphForm::Wide), edited);
     EXPECT_TRUE(e.view().Controls().set_down[2]);
 }
 
@@ -288,9 +292,9 @@ TEST(SetButtons, BoldStaysWithTheSetChoice) {
     Session e = Activated(Edition::Latin);
     e.PressBold();
     e.PressSymbolSet(2);
-    EXPECT_EQ(e.state().block, 7);
+    EXPECT_EQ(e.state().block(), 7);
     e.PressBold();
-    EXPECT_EQ(e.state().block, 3);
+    EXPECT_EQ(e.state().block(), 3);
     EXPECT_EQ((std::array<bool, 4>{false, false, false, true}), e.view().Controls().set_down);
 }
 
@@ -299,15 +303,16 @@ TEST(SetButtons, OnlyTheTwoSymbolSetButtonsExist) {
     eng.PressSymbolSet(1);
     for (int n : {0, -1, 3}) {
         eng.PressSymbolSet(n);  // no such button: not a case button either
-        EXPECT_EQ(eng.state().block, 2) << n;
-        EXPECT_EQ((std::array<bool, 4>{false, false, true, false}), eng.view().Controls().set_down) << n;
-        EXPECT_EQ(eng.view().Covers().close2_left, 104) << n;
+        EXPECT_EQ(eng.state().block(), 2) << n;
+        EXPECT_EQ((std::array<bool, 4>{false, false, true, false}), eng.view().Controls().set_down)
+            << n;
+        EXPECT_EQ(CoverLeftsOf(eng.view().Covers()).close2, 104) << n;
         EXPECT_EQ(eng.view().ThumbnailHint(0), "!") << n;
     }
     Session rus = Activated(Edition::Cyrillic);
     rus.PressSymbolSet(1);
     rus.PressSymbolSet(0);
-    EXPECT_EQ(rus.state().block, 0);
+    EXPECT_EQ(rus.state().block(), 0);
     EXPECT_TRUE(rus.view().Controls().set_down[0]);
     EXPECT_EQ(rus.view().ThumbnailHint(0), "А");
 }
@@ -330,13 +335,13 @@ TEST(SetButtons, AmpersandAndUnicodeNames) {
 TEST(SetButtons, ShiftThenCaseChangeKeepsFrameAndEditImageHint) {
     Session e = Activated(Edition::Cyrillic);
     e.PressThumbnail(9);  // И
-    const SelectionFrameView frame = e.view().SelectionFrame();
+    const SelectionFrame frame = SelectionFrameOf(e.view().FramedSlot());
     e.Shift(ShiftDirection::Down);
-    EXPECT_TRUE(e.edit_image_selected());
+    EXPECT_TRUE((e.state().selection.source == SelectionSource::EditImage));
     e.PressLowerCase();
-    EXPECT_EQ(e.state().block, 1);
-    EXPECT_EQ(e.state().selected_slot, 9);
-    EXPECT_EQ(e.view().SelectionFrame().left, frame.left);
+    EXPECT_EQ(e.state().block(), 1);
+    EXPECT_EQ(e.state().selected_slot(), 9);
+    EXPECT_EQ(SelectionFrameOf(e.view().FramedSlot()).left, frame.left);
     EXPECT_EQ(e.view().LetterLabel().text, "И");
 }
 
@@ -352,18 +357,18 @@ TEST(SetButtons, CaseChangeThenShiftNamesTheLastPressedThumbnail) {
     EXPECT_EQ(e.view().LetterLabel().text, "и");
     e.Shift(ShiftDirection::Down);
     EXPECT_EQ(e.view().LetterLabel().text, "И");
-    EXPECT_EQ(e.state().selected_slot, 9);
-    EXPECT_EQ(e.working_narrow()[2], 0x40);  // the lower-case glyph, shifted
-    EXPECT_EQ(e.view().SelectionFrame().left.x, ThumbnailRect(9).x - 1);
+    EXPECT_EQ(e.state().selected_slot(), 9);
+    EXPECT_EQ(e.working(GlyphForm::Narrow)[2], 0x40);  // the lower-case glyph, shifted
+    EXPECT_EQ(SelectionFrameOf(e.view().FramedSlot()).left.x, ThumbnailRect(9).x - 1);
 }
 
 TEST(Views, ChangeFlagsReportWhatAClickTouched) {
     Session e = Activated(Edition::Cyrillic);
     e.TakeChanges();
-    const uint64_t before = e.generation();
+    const uint64_t before = e.view().generation();
     e.ClickCell(1, 1);
     const uint32_t changes = e.TakeChanges();
-    EXPECT_GT(e.generation(), before);
+    EXPECT_GT(e.view().generation(), before);
     EXPECT_TRUE(changes & kGridChanged);
     EXPECT_TRUE(changes & kEditImageChanged);
     EXPECT_FALSE(changes & kThumbnailsChanged);

@@ -1,12 +1,16 @@
 // The four shifts of the working glyph and the three clears of the font.
 #include <gtest/gtest.h>
 
-#include "editor/session.h"
 #include "editor/glyph_ops.h"
+#include "editor/session.h"
 #include "editor_test_support.h"
+#include "ui/form_geometry.h"
 
 namespace rw {
 namespace {
+
+// Where the window puts what the views say.
+using namespace ui::geometry;
 
 using editor_testing::Activated;
 using editor_testing::Load;
@@ -16,27 +20,27 @@ using editor_testing::Wide;
 using editor_testing::WideFilled;
 
 TEST(ShiftRowsAtEdges, NarrowColumnsOneAndSeven) {
-    NarrowGlyph right = Narrow(0, {0x41});
+    Glyph right = Narrow(0, {0x41});
     ShiftRows(right, 11, ShiftDirection::Right);
     EXPECT_EQ(right[1], 0x20);  // column 2 only
-    NarrowGlyph left = Narrow(0, {0x41});
+    Glyph left = Narrow(0, {0x41});
     ShiftRows(left, 11, ShiftDirection::Left);
     EXPECT_EQ(left[1], 0x02);  // column 6 only
 }
 
 TEST(ShiftRowsAtEdges, WideColumnsOneAndFifteen) {
-    WideGlyph right = Wide(0, {0x4001});
+    Glyph right = Wide(0, {0x4001});
     ShiftRows(right, 11, ShiftDirection::Right);
     EXPECT_EQ(right[1], 0x2000);
-    WideGlyph left = Wide(0, {0x4001});
+    Glyph left = Wide(0, {0x4001});
     ShiftRows(left, 11, ShiftDirection::Left);
     EXPECT_EQ(left[1], 0x0002);
 }
 
 TEST(ShiftRowsAtEdges, UpAndDownLoseTheEdgeRowAndKeepRowsBeyondH) {
-    WideGlyph up = WideFilled(0);
+    Glyph up = WideFilled(0);
     for (int r = 1; r <= 15; ++r) up[r] = static_cast<uint16_t>(r);
-    WideGlyph down = up;
+    Glyph down = up;
     ShiftRows(up, 11, ShiftDirection::Up);
     EXPECT_EQ(up[1], 2);
     EXPECT_EQ(up[10], 11);
@@ -47,7 +51,7 @@ TEST(ShiftRowsAtEdges, UpAndDownLoseTheEdgeRowAndKeepRowsBeyondH) {
     EXPECT_EQ(down[2], 1);
     EXPECT_EQ(down[11], 10);
     EXPECT_EQ(down[12], 12);
-    NarrowGlyph header = Narrow(7, {0x40});
+    Glyph header = Narrow(7, {0x40});
     ShiftRows(header, 9, ShiftDirection::Down);
     EXPECT_EQ(header[0], 7);  // the caller recomputes the width
 }
@@ -59,8 +63,8 @@ TEST(ShiftInEditor, WorksOnTheWorkingGlyphOnly) {
     Load(e, font);
     e.PressThumbnail(4);
     e.Shift(ShiftDirection::Right);
-    EXPECT_EQ(e.working_narrow()[2], 0x01);
-    EXPECT_EQ(e.working_narrow()[0], 8);
+    EXPECT_EQ(e.working(GlyphForm::Narrow)[2], 0x01);
+    EXPECT_EQ(e.working(GlyphForm::Narrow)[0], 8);
     EXPECT_EQ(e.view().WidthLabel(), "8");
     EXPECT_EQ(e.view().RowLabel(2), "01 --");
     EXPECT_EQ(e.view().Cell(2, 7).colour, kBlack);
@@ -69,11 +73,11 @@ TEST(ShiftInEditor, WorksOnTheWorkingGlyphOnly) {
     EXPECT_EQ(e.font(), font);
     EXPECT_EQ(e.view().Thumbnail(4).At(6, 2), kBlack);
     EXPECT_EQ(e.view().LetterLabel().text, "Д");
-    EXPECT_EQ(e.view().SelectionFrame().left.x, ThumbnailRect(4).x - 1);
+    EXPECT_EQ(SelectionFrameOf(e.view().FramedSlot()).left.x, ThumbnailRect(4).x - 1);
     // Another thumbnail without writing back: the font still holds the unshifted glyph.
     e.PressThumbnail(5);
     e.PressThumbnail(4);
-    EXPECT_EQ(e.working_narrow(), font.narrow[0][4]);
+    EXPECT_EQ(e.working(GlyphForm::Narrow), font.narrow[0][4]);
 }
 
 TEST(ShiftInEditor, RepeatedShiftsAccumulateAndWriteBackKeepsThem) {
@@ -85,8 +89,8 @@ TEST(ShiftInEditor, RepeatedShiftsAccumulateAndWriteBackKeepsThem) {
     e.Shift(ShiftDirection::Down);
     e.Shift(ShiftDirection::Down);
     e.Shift(ShiftDirection::Right);
-    EXPECT_EQ(e.working_wide()[3], 0x2000);
-    EXPECT_EQ(e.working_wide()[1], 0);
+    EXPECT_EQ(e.working(GlyphForm::Wide)[3], 0x2000);
+    EXPECT_EQ(e.working(GlyphForm::Wide)[1], 0);
     EXPECT_EQ(e.font(), font);
     e.WriteBack();
     EXPECT_EQ(e.font().wide[0][1][3], 0x2000);
@@ -114,7 +118,7 @@ TEST(ClearLetter, CyrillicNarrowClearsBytesZeroToHPlusOne) {
     expected[11] = 0x5A;
     expected[12] = 0x5A;
     EXPECT_EQ(e.font().narrow[0][0], expected);
-    EXPECT_EQ(e.working_narrow()[1], 0);
+    EXPECT_EQ(e.working(GlyphForm::Narrow)[1], 0);
 }
 
 TEST(ClearLetter, CyrillicWideClearsWordsZeroToH) {

@@ -69,8 +69,8 @@ inline FontImage PatternFont() {
 // What an undo must bring back exactly, with the model and kind the glyphs are shown for.
 struct Seen {
     FontImage font;
-    NarrowGlyph narrow;
-    WideGlyph wide;
+    Glyph narrow;
+    Glyph wide;
     PhoneModel model;
     FontKind kind;
     int block;
@@ -79,8 +79,13 @@ struct Seen {
 };
 
 inline Seen Look(const Session& e) {
-    return {e.font(),       e.working_narrow(), e.working_wide(),       e.state().model,
-            e.state().kind, e.state().block,    e.state().selected_slot};
+    return {e.font(),
+            e.working(GlyphForm::Narrow),
+            e.working(GlyphForm::Wide),
+            e.state().model,
+            e.state().kind,
+            e.state().block(),
+            e.state().selected_slot()};
 }
 
 // `states` holds the state at the start and after each of the editor's steps: undoes every step
@@ -88,17 +93,17 @@ inline Seen Look(const Session& e) {
 inline void ExpectEveryStepUndoneAndRedone(Session& e, const std::vector<Seen>& states) {
     ASSERT_EQ(e.history().undo_count(), states.size() - 1);
     for (size_t i = states.size() - 1; i > 0; --i) {
-        ASSERT_TRUE(e.CanUndo());
+        ASSERT_TRUE(e.history().CanUndo());
         e.Undo();
         ASSERT_EQ(Look(e), states[i - 1]) << "undo to state " << i - 1;
     }
-    EXPECT_FALSE(e.CanUndo());
+    EXPECT_FALSE(e.history().CanUndo());
     for (size_t i = 1; i < states.size(); ++i) {
-        ASSERT_TRUE(e.CanRedo());
+        ASSERT_TRUE(e.history().CanRedo());
         e.Redo();
         ASSERT_EQ(Look(e), states[i]) << "redo to state " << i;
     }
-    EXPECT_FALSE(e.CanRedo());
+    EXPECT_FALSE(e.history().CanRedo());
 }
 
 inline int LiveCellCount(const Session& e) {

@@ -23,7 +23,7 @@ TEST(GlyphWidthRule, FromColumnOneToTheInkPlusOne) {
     EXPECT_EQ(GlyphWidth(Wide(0, {0x7FFF}), 11), 16);        // columns 1..15
     EXPECT_EQ(GlyphWidth(Wide(0, {0, 0, 0x0001}), 11), 16);  // column 15 alone
     EXPECT_EQ(GlyphWidth(Narrow(0, {0x01}), 9), 8);          // column 7 alone
-    EXPECT_EQ(GlyphWidth(Narrow(0, {0x40, 0x02}), 9), 7);   // columns 1 and 6 in two rows
+    EXPECT_EQ(GlyphWidth(Narrow(0, {0x40, 0x02}), 9), 7);    // columns 1 and 6 in two rows
 }
 
 TEST(GlyphWidthRule, UnusedColumnCountsLikeAnyOther) {

@@ -4,7 +4,7 @@
 
 #include "faulty_file_system.h"
 #include "io/font_files.h"
-#include "io/load_scope.h"
+#include "model/load_scope.h"
 #include "test_files.h"
 
 namespace rw {
@@ -89,7 +89,7 @@ TEST(FontFileScopes, SftLoadEmptiesTheBlocksOutsideTheScope) {
     const auto bytes = SerializeFontFile(FontFileFormat::Sft, source);
     FontImage font = RandomFont(4);
     const FontImage before = font;
-    MergeFontFile(FontFileFormat::Sft, bytes, ScopeBlocks(2, Edition::Cyrillic), font);
+    MergeFontFile(FontFileFormat::Sft, bytes, ScopeBlocks(LoadScope{2}, Edition::Cyrillic), font);
     EXPECT_TRUE(SameCyrillicSlots(font.narrow[2], source.narrow[2]));
     EXPECT_EQ(font.narrow[0], NarrowBlock{});
     EXPECT_EQ(font.narrow[1], NarrowBlock{});
@@ -102,7 +102,7 @@ TEST(FontFileScopes, SbfAndSfeLoadsMergeTheChosenBlocks) {
     FontImage font = RandomFont(6);
     const FontImage before = font;
     MergeFontFile(FontFileFormat::Sbf, SerializeFontFile(FontFileFormat::Sbf, source),
-                  ScopeBlocks(2, Edition::Cyrillic), font);
+                  ScopeBlocks(LoadScope{2}, Edition::Cyrillic), font);
     EXPECT_TRUE(SameCyrillicSlots(font.wide[2], source.wide[2]));
     EXPECT_EQ(font.wide[0], before.wide[0]);
     EXPECT_EQ(font.wide[3], before.wide[3]);
@@ -111,22 +111,22 @@ TEST(FontFileScopes, SbfAndSfeLoadsMergeTheChosenBlocks) {
     FontImage latin = RandomFont(7);
     const FontImage latin_before = latin;
     MergeFontFile(FontFileFormat::Sfe, SerializeFontFile(FontFileFormat::Sfe, source),
-                  ScopeBlocks(10, Edition::Latin), latin);
+                  ScopeBlocks(LoadScope{10}, Edition::Latin), latin);
     for (int b : {2, 3, 6, 7}) EXPECT_EQ(latin.wide[b], source.wide[b]) << b;
     for (int b : {0, 1, 4, 5}) EXPECT_EQ(latin.wide[b], latin_before.wide[b]) << b;
 }
 
 TEST(LoadScopes, BlocksOfEveryValue) {
-    EXPECT_EQ(ScopeBlocks(6, Edition::Cyrillic), (BlockSet{0, 1, 2, 3}));
-    EXPECT_EQ(ScopeBlocks(5, Edition::Cyrillic), (BlockSet{2, 3}));
-    EXPECT_EQ(ScopeBlocks(7, Edition::Cyrillic), BlockSet{});
-    EXPECT_EQ(ScopeBlocks(2, Edition::Latin), BlockSet{4});
-    EXPECT_EQ(ScopeBlocks(3, Edition::Latin), BlockSet{5});
-    EXPECT_EQ(ScopeBlocks(4, Edition::Latin), (BlockSet{0, 1, 2, 3}));
-    EXPECT_EQ(ScopeBlocks(8, Edition::Latin), (BlockSet{6, 7}));
-    EXPECT_EQ(ScopeBlocks(9, Edition::Latin), (BlockSet{0, 1, 4, 5}));
-    EXPECT_EQ(ScopeBlocks(6, Edition::Latin), BlockSet::FirstN(8));
-    EXPECT_EQ(ScopeBlocks(-1, Edition::Latin), BlockSet{});
+    EXPECT_EQ(ScopeBlocks(LoadScope{6}, Edition::Cyrillic), (BlockSet{0, 1, 2, 3}));
+    EXPECT_EQ(ScopeBlocks(LoadScope{5}, Edition::Cyrillic), (BlockSet{2, 3}));
+    EXPECT_EQ(ScopeBlocks(LoadScope{7}, Edition::Cyrillic), BlockSet{});
+    EXPECT_EQ(ScopeBlocks(LoadScope{2}, Edition::Latin), BlockSet{4});
+    EXPECT_EQ(ScopeBlocks(LoadScope{3}, Edition::Latin), BlockSet{5});
+    EXPECT_EQ(ScopeBlocks(LoadScope{4}, Edition::Latin), (BlockSet{0, 1, 2, 3}));
+    EXPECT_EQ(ScopeBlocks(LoadScope{8}, Edition::Latin), (BlockSet{6, 7}));
+    EXPECT_EQ(ScopeBlocks(LoadScope{9}, Edition::Latin), (BlockSet{0, 1, 4, 5}));
+    EXPECT_EQ(ScopeBlocks(LoadScope{6}, Edition::Latin), BlockSet::FirstN(8));
+    EXPECT_EQ(ScopeBlocks(LoadScope{-1}, Edition::Latin), BlockSet{});
 }
 
 class FontFileOnDisk : public ::testing::Test {

@@ -5,11 +5,11 @@
 #include <bit>
 
 #include "crafted_fonts.h"
-#include "edition/code_points.h"
 #include "editor/font_import.h"
 #include "fontimport/freetype_face.h"
 #include "fontimport/import_faces.h"
-#include "io/load_scope.h"
+#include "model/character_sets.h"
+#include "model/load_scope.h"
 #include "test_files.h"
 
 namespace rw {
@@ -140,7 +140,8 @@ TEST(FontImport, BoldBlocksComeFromTheFamilysBoldFace) {
     ASSERT_NE(faces.bold, nullptr);
     EXPECT_NE(faces.bold_file.find("bold"), std::string::npos);
     FontImage font;
-    Import(faces, {Edition::Latin, kWideBig, false, ScopeBlocks(6, Edition::Latin)}, font);
+    Import(faces, {Edition::Latin, kWideBig, false, ScopeBlocks(LoadScope{6}, Edition::Latin)},
+           font);
     ImportFaces bold_only =
         Open(Request(faces.bold_file, std::nullopt, false, std::nullopt, faces.baseline), kWideBig);
     FontImage bold_as_normal;
@@ -153,7 +154,8 @@ TEST(FontImport, WithoutABoldFaceTheNormalOneIsEmboldened) {
     ImportFaces faces = Open(Request("Terminus", std::nullopt, true), kWideBig);
     EXPECT_EQ(faces.bold, nullptr);
     FontImage font;
-    Import(faces, {Edition::Latin, kWideBig, false, ScopeBlocks(6, Edition::Latin)}, font);
+    Import(faces, {Edition::Latin, kWideBig, false, ScopeBlocks(LoadScope{6}, Edition::Latin)},
+           font);
     for (int slot = 0; slot < 26; ++slot) {
         for (int r = 1; r <= 15; ++r) {
             const uint16_t normal = font.wide[0][slot][r];
@@ -173,11 +175,13 @@ TEST(FontImport, OnlyTheScopesBlocksChangeAndASingleWeightLayoutKeepsItsBold) {
     font.narrow[0][0][1] = 0x11;
     font.narrow[2][0][1] = 0x22;
     font.narrow[3][0][1] = 0x33;
-    Import(faces, {Edition::Cyrillic, kNarrowNormal, true, ScopeBlocks(6, Edition::Cyrillic)},
+    Import(faces,
+           {Edition::Cyrillic, kNarrowNormal, true, ScopeBlocks(LoadScope{6}, Edition::Cyrillic)},
            font);
     EXPECT_NE(font.narrow[0][0][1], 0x11);
     EXPECT_EQ(font.narrow[2][0][1], 0x22);
-    Import(faces, {Edition::Cyrillic, kNarrowNormal, false, ScopeBlocks(1, Edition::Cyrillic)},
+    Import(faces,
+           {Edition::Cyrillic, kNarrowNormal, false, ScopeBlocks(LoadScope{1}, Edition::Cyrillic)},
            font);
     EXPECT_EQ(font.narrow[3][0][1], 0x33);
     EXPECT_NE(font.narrow[1][0][0], 0);

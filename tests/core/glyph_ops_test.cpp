@@ -45,16 +45,16 @@ TYPED_TEST(GlyphTransforms, FlipsMirrorRowsAndTheInkSpanAndUndoThemselves) {
     using G = TypeParam;
     for (int h : LastRows<G>()) {
         const G before = Sample<G>(h);
-        G v = before;
+        Glyph v = before;
         TransformRows(v, h, GlyphTransform::FlipVertical);
         for (int r = 1; r <= h; ++r) EXPECT_EQ(v[r], before[h + 1 - r]) << h << " " << r;
         EXPECT_EQ(v[0], before[0]);
-        for (size_t r = h + 1; r < v.size(); ++r) EXPECT_EQ(v[r], before[r]);
+        for (size_t r = h + 1; r < before.size(); ++r) EXPECT_EQ(v[r], before[r]);
         TransformRows(v, h, GlyphTransform::FlipVertical);
         EXPECT_EQ(v, before);
 
         // The ink spans columns 0..5: column c goes to 5 - c, nothing leaves the span.
-        G f = before;
+        Glyph f = before;
         TransformRows(f, h, GlyphTransform::FlipHorizontal);
         EXPECT_EQ(f[1], Columns<G>({5, 0}));
         EXPECT_EQ(f[2], Columns<G>({3, 1}));  // row 2: columns 2 and 4
@@ -69,16 +69,16 @@ TYPED_TEST(GlyphTransforms, InvertLeavesColumnZeroAndEmboldenDropsInkPastTheEdge
     const int last = kBits<G> - 1;
     for (int h : LastRows<G>()) {
         const G before = Sample<G>(h);
-        G inv = before;
+        Glyph inv = before;
         TransformRows(inv, h, GlyphTransform::Invert);
         for (int r = 1; r <= h; ++r) {
             const unsigned column0 = 1u << last;
             EXPECT_EQ(inv[r] & column0, before[r] & column0);
             EXPECT_EQ((inv[r] ^ before[r]) & (column0 - 1), column0 - 1) << h << " " << r;
         }
-        for (size_t r = h + 1; r < inv.size(); ++r) EXPECT_EQ(inv[r], before[r]);
+        for (size_t r = h + 1; r < before.size(); ++r) EXPECT_EQ(inv[r], before[r]);
 
-        G bold{};
+        Glyph bold = G{};
         bold[1] = Columns<G>({0, 3, last});
         bold[h] = Columns<G>({last - 1});
         TransformRows(bold, h, GlyphTransform::Embolden);
@@ -89,7 +89,7 @@ TYPED_TEST(GlyphTransforms, InvertLeavesColumnZeroAndEmboldenDropsInkPastTheEdge
 
 TYPED_TEST(GlyphTransforms, WidthRuleAfterATransform) {
     using G = TypeParam;
-    G g{};
+    Glyph g = G{};
     g[3] = Columns<G>({1, 2});
     TransformRows(g, 11, GlyphTransform::Embolden);
     ApplyWidthRule(g, 11);

@@ -98,7 +98,7 @@ TEST(InfoTexts, EnglishHelpIsEnglishAndEndsWithTheBoldSmallNote) {
 }
 
 TEST(InfoTexts, AcknowledgementsAreSixNumberedParagraphs) {
-    for (int language : {kRussian, kEnglish}) {
+    for (Language language : {kRussian, kEnglish}) {
         const auto paragraphs = Acknowledgements(Edition::Latin, language);
         ASSERT_EQ(paragraphs.size(), 6u);
         for (int i = 0; i < 6; ++i) {

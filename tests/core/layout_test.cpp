@@ -113,13 +113,13 @@ TEST(PhoneLayouts, LatinSpecialGapEntries) {
 
 TEST(EditorStateStart, BothEditionsStartOnSme45Normal) {
     const EditorState cyr = EditorState::AtStart(Edition::Cyrillic);
-    EXPECT_FALSE(cyr.wide);
-    EXPECT_EQ(cyr.layout.normal_base, 742950);
-    EXPECT_EQ(cyr.last_row, 11);
-    EXPECT_EQ(cyr.load_scope, 6);
+    EXPECT_FALSE(cyr.wide());
+    EXPECT_EQ(cyr.layout().normal_base, 742950);
+    EXPECT_EQ(cyr.last_row(), 11);
+    EXPECT_EQ(TagOf(cyr.load_scope), 6);
     const EditorState lat = EditorState::AtStart(Edition::Latin);
-    EXPECT_TRUE(lat.wide);
-    EXPECT_EQ(lat.layout.latin_normal.upper_base, 735178);
+    EXPECT_TRUE(lat.wide());
+    EXPECT_EQ(lat.layout().latin_normal.upper_base, 735178);
     EXPECT_EQ(lat.model, PhoneModel::SME45);
     EXPECT_EQ(lat.kind, FontKind::Normal);
 }

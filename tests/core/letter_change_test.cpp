@@ -8,7 +8,7 @@
 #include "editor/history.h"
 #include "editor/session.h"
 #include "editor_test_support.h"
-#include "io/load_scope.h"
+#include "model/load_scope.h"
 
 namespace rw {
 namespace {
@@ -59,7 +59,7 @@ TEST(LetterChange, EveryWayOfChoosingAnotherLetterKeepsTheEditsForUndo) {
         change(e);
         const Seen changed = Look(e);
         EXPECT_FALSE(e.HasUnwrittenEdits());
-        EXPECT_EQ(e.UndoCaption(), "Отменить: Смена буквы");
+        EXPECT_EQ(e.view().Controls().undo_caption, "Отменить: Смена буквы");
         EXPECT_EQ(Render(e.view().Notice(), kRussian),
                   "Изменения буквы А не записаны в шрифт (Ctrl+Z вернёт их)");
         EXPECT_EQ(Render(e.view().Notice(), kEnglish),
@@ -68,7 +68,7 @@ TEST(LetterChange, EveryWayOfChoosingAnotherLetterKeepsTheEditsForUndo) {
         EXPECT_EQ(Look(e), edited);
         EXPECT_TRUE(e.HasUnwrittenEdits());
         EXPECT_EQ(e.view().LetterLabel().text, "А");
-        EXPECT_EQ(e.UndoCaption(), "Отменить: Рисование");
+        EXPECT_EQ(e.view().Controls().undo_caption, "Отменить: Рисование");
         e.Redo();
         EXPECT_EQ(Look(e), changed);
     }
@@ -89,16 +89,16 @@ TEST(LetterChange, WithoutEditsChoosingALetterIsNoStep) {
     DrawOnePixel(fresh);
     EXPECT_FALSE(fresh.HasUnwrittenEdits());
     fresh.PressThumbnail(2);
-    EXPECT_EQ(fresh.UndoCaption(), "Отменить: Рисование");
+    EXPECT_EQ(fresh.view().Controls().undo_caption, "Отменить: Рисование");
 }
 
 TEST(LetterChange, TheLanguageSwitchKeepsTheEditsInTheGrid) {
     Session e = Activated(Edition::Latin);
     DrawOnePixel(e);
-    const WideGlyph edited = e.working_wide();
+    const Glyph edited = e.working(GlyphForm::Wide);
     const size_t steps = e.history().undo_count();
     e.SetLanguage(kEnglish);
-    EXPECT_EQ(e.working_wide(), edited);
+    EXPECT_EQ(e.working(GlyphForm::Wide), edited);
     EXPECT_TRUE(e.HasUnwrittenEdits());
     EXPECT_EQ(e.history().undo_count(), steps);
     e.WriteBack();
@@ -168,14 +168,14 @@ TEST(LetterChange, EveryStepKindInterleavedWithLetterChangesComesBackExactly) {
 TEST(LetterChange, UndoBringsBackTheKindTheEditsWereMadeIn) {
     Session e = Activated(Edition::Cyrillic);
     DrawOnePixel(e);
-    const NarrowGlyph edited = e.working_narrow();
+    const Glyph edited = e.working(GlyphForm::Narrow);
     e.ChooseKind(FontKind::Big);  // wide
     e.Undo();
     EXPECT_EQ(e.state().kind, FontKind::Normal);
-    EXPECT_FALSE(e.state().wide);
+    EXPECT_FALSE(e.state().wide());
     EXPECT_TRUE(e.view().Controls().kind_checked[static_cast<int>(FontKind::Normal)]);
     EXPECT_EQ(e.view().FontMenuCaption(), "Шрифт (Normal)");
-    EXPECT_EQ(e.working_narrow(), edited);
+    EXPECT_EQ(e.working(GlyphForm::Narrow), edited);
     // The grid shows them: the one black cell of the narrow layout.
     int black = 0;
     for (int r = 1; r < 16; ++r) {
@@ -216,7 +216,7 @@ TEST(SavedMark, ALoadMarksSavedUnlessItMergesIntoUnsavedChanges) {
     e.WriteBack();
     e.LoadedFile(FileKind::Fullflash, "f.bin", PatternFont(), UiText::MenuLoadFlash, 250);
     EXPECT_FALSE(e.HasUnsavedChanges());
-    EXPECT_EQ(e.UndoCaption(), "Отменить: Загрузить шрифт из fullflash");
+    EXPECT_EQ(e.view().Controls().undo_caption, "Отменить: Загрузить шрифт из fullflash");
     EXPECT_EQ(e.state().file_name, "f.bin");
     EXPECT_EQ(Render(e.view().Notice(), kEnglish), "Loaded from f.bin: 250 glyphs");
 
@@ -226,7 +226,7 @@ TEST(SavedMark, ALoadMarksSavedUnlessItMergesIntoUnsavedChanges) {
     merged.wide[2][0][1] = 0x4000;
     e.LoadedFile(FileKind::FontFile, "s.sfe", merged, UiText::MenuLoadFontFile, 73);
     EXPECT_TRUE(e.HasUnsavedChanges());  // the cleared letter is still unsaved
-    ASSERT_TRUE(e.ChooseLoadScope(kWholeFontScope));
+    ASSERT_TRUE(e.ChooseLoadScope(TagOf(LoadScope::WholeFont)));
     e.LoadedFile(FileKind::FontFile, "all.sfe", PatternFont(), UiText::MenuLoadFontFile, 250);
     EXPECT_FALSE(e.HasUnsavedChanges());
     // An import is a change like any other.

@@ -157,7 +157,7 @@ TEST(Messages, TheStandardTextsReadTheSameInBothLanguages) {
 }
 
 TEST(Messages, TheLargeFontFileMessageNamesTheMenuItemAsTheMenuDoes) {
-    for (int language : {kRussian, kEnglish}) {
+    for (Language language : {kRussian, kEnglish}) {
         const std::string item = Text(UiText::MenuLoadFlash, language);
         EXPECT_NE(std::string(MessagePattern(MessageId::NotAFontFileToLoad, language))
                       .find("«" + item + "»"),

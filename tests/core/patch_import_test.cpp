@@ -156,7 +156,7 @@ TEST(PatchImportSession, OneStepAndTheBaseOfTheDumpItWasAppliedTo) {
     EXPECT_EQ(e.font(), imported.patched);
     EXPECT_EQ(e.base_font(), imported.unpatched);
     EXPECT_EQ(e.last_fullflash(), "chosen.bin");
-    EXPECT_EQ(e.UndoCaption(), "Отменить: Импорт из патча (.vkp)...");
+    EXPECT_EQ(e.view().Controls().undo_caption, "Отменить: Импорт из патча (.vkp)...");
     EXPECT_TRUE(e.HasUnsavedChanges()) << "the patch is in no file yet";
 
     // Applied to the same dump again, the base stays the font the dump holds.

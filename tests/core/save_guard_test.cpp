@@ -8,11 +8,11 @@
 #include "editor_test_support.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
-#include "io/load_scope.h"
 #include "io/memory_file_system.h"
 #include "io/read_only_guard.h"
 #include "io/rollback_journal.h"
 #include "io/sft_conversion.h"
+#include "model/load_scope.h"
 #include "test_files.h"
 
 namespace rw {
@@ -51,7 +51,7 @@ class SaveGuard : public ::testing::Test {
         const EditorState& state = e_.state();
         FontImage font = e_.font();
         const BlockSet blocks = ScopeBlocks(state.load_scope, Edition::Cyrillic);
-        ASSERT_TRUE(ReadFlashFont(name, Edition::Cyrillic, state.layout, blocks, font, fs_).ok());
+        ASSERT_TRUE(ReadFlashFont(name, Edition::Cyrillic, state.layout(), blocks, font, fs_).ok());
         e_.LoadedFile(FileKind::Fullflash, name, font, UiText::MenuLoadFlash, 136);
     }
     // Draws one pixel of the selected letter and writes it back.

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "io/font_files.h"
-#include "io/load_scope.h"
 #include "io/sft_conversion.h"
+#include "model/load_scope.h"
 #include "test_files.h"
 
 namespace rw {
@@ -52,7 +52,8 @@ TEST(SftConversion, ScopeClearsEveryBlockButFillsOnlyItsOwn) {
     for (auto& block : font.wide)
         for (auto& g : block) g.fill(0xFFFF);
     font.narrow[1][1][1] = 7;
-    ConvertSftToWide(MarkedSft(), SftWeight::Bold, ScopeBlocks(0, Edition::Cyrillic), font);
+    ConvertSftToWide(MarkedSft(), SftWeight::Bold, ScopeBlocks(LoadScope{0}, Edition::Cyrillic),
+                     font);
     EXPECT_EQ(font.wide[0][1][0], 81);
     for (int b = 1; b < 4; ++b) {
         for (int w = 0; w <= 12; ++w) EXPECT_EQ(font.wide[b][4][w], 0) << b << " " << w;

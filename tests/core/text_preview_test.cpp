@@ -6,8 +6,8 @@
 #include <string>
 
 #include "cli/cli.h"
-#include "editor/text_preview.h"
 #include "edition/utf8.h"
+#include "editor/text_preview.h"
 #include "editor_test_support.h"
 #include "io/font_files.h"
 #include "test_files.h"
@@ -130,7 +130,7 @@ TEST(TextPreview, TheSelectedSlotShowsTheWorkingGlyph) {
     const CyrillicFont f;
     PreviewFont preview = f.Preview();
     preview.working_slot = kB;
-    preview.working_narrow = Narrow(2, {0xFF});  // unwritten edit: full row, width 2
+    preview.working = Narrow(2, {0xFF});  // unwritten edit: full row, width 2
     // Б is drawn from the working glyph (all 8 columns of row 1) and moves the pen by 2.
     EXPECT_EQ(Trimmed(Row(SetText(U"БА", preview, {}), 0)), "########");
     EXPECT_EQ(Trimmed(Row(SetText(U"БА", preview, {}), 1)), "..#");

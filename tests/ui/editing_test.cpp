@@ -45,7 +45,7 @@ class EditingTest : public QObject {
         // Ё is covered: a press there selects nothing.
         w.Press(w.Find("PaintBox7"));
         QCOMPARE(w.Find<QLabel>("Label15")->text(), Q("А"));
-        QCOMPARE(w.form->editor().state().selected_slot, 0);
+        QCOMPARE(w.form->editor().state().selected_slot(), 0);
 
         w.Action("Small1")->trigger();
         QCOMPARE(w.Menu("N6")->title(), Q("Шрифт (Small)"));
@@ -89,25 +89,25 @@ class EditingTest : public QObject {
         Window w(Edition::Cyrillic);
         w.Press(w.Find("SpeedButton1"), Qt::RightButton);
         QVERIFY(IsDown(w, "SpeedButton1"));
-        QCOMPARE(w.form->editor().state().block, 2);
+        QCOMPARE(w.form->editor().state().block(), 2);
         QVERIFY(w.Find<QLabel>("Label15")->font().bold());
         w.Press(w.Find("SpeedButton3"), Qt::MiddleButton);
-        QCOMPARE(w.form->editor().state().block, 3);
+        QCOMPARE(w.form->editor().state().block(), 3);
         QVERIFY(IsDown(w, "SpeedButton3"));
         QVERIFY(!IsDown(w, "SpeedButton2"));
         QCOMPARE(w.Find<QLabel>("Label15")->text(), Q("а"));
         w.Press(w.Find("SpeedButton3"));  // already down: nothing changes
-        QCOMPARE(w.form->editor().state().block, 3);
+        QCOMPARE(w.form->editor().state().block(), 3);
         QVERIFY(IsDown(w, "SpeedButton3"));
 
         w.Action("Forwap1")->trigger();  // Browser has one weight
-        QCOMPARE(w.form->editor().state().block, 1);
+        QCOMPARE(w.form->editor().state().block(), 1);
         QVERIFY(!IsDown(w, "SpeedButton1"));
         QVERIFY(w.Find("SpeedButton1")->isHidden());
         QVERIFY(!w.Find<QLabel>("Label15")->font().bold());
 
         w.Press(w.Find("SpeedButton2"));
-        QCOMPARE(w.form->editor().state().block, 0);
+        QCOMPARE(w.form->editor().state().block(), 0);
         QVERIFY(IsDown(w, "SpeedButton2"));
         QCOMPARE(w.Find<QLabel>("Label15")->text(), Q("А"));
     }
@@ -170,7 +170,7 @@ class EditingTest : public QObject {
         QTest::mouseDClick(w.form->windowHandle(), Qt::LeftButton, Qt::NoModifier,
                            w.Find("SpeedButton1")->mapTo(w.form.get(), QPoint(10, 10)));
         QVERIFY(!IsDown(w, "SpeedButton1"));
-        QCOMPARE(w.form->editor().state().block, 0);
+        QCOMPARE(w.form->editor().state().block(), 0);
     }
 
     void ShiftArrowsMoveTheWorkingGlyphAndLightUpUnderThePointer() {
@@ -235,7 +235,7 @@ class EditingTest : public QObject {
         QVERIFY(!IsDown(w, "SpeedButton2"));
         QCOMPARE(w.Find("PanelClose1")->x(), -1000);
         QCOMPARE(w.Find("PanelClose2")->x(), 104);
-        QCOMPARE(w.form->editor().state().block, 2);
+        QCOMPARE(w.form->editor().state().block(), 2);
         w.Hover(w.Find("PaintBox6"));
         QCOMPARE(status->text(), Q("&"));
         w.Press(w.Find("PaintBox6"));
@@ -256,9 +256,9 @@ class EditingTest : public QObject {
         QCOMPARE(status->text(), Q("Unicode Char 00A1"));
 
         w.Press(w.Find("SpeedButton1"));
-        QCOMPARE(w.form->editor().state().block, 7);
+        QCOMPARE(w.form->editor().state().block(), 7);
         w.Press(w.Find("SpeedButton2"));  // "A"
-        QCOMPARE(w.form->editor().state().block, 4);
+        QCOMPARE(w.form->editor().state().block(), 4);
         QCOMPARE(w.Find("PanelClose1")->x(), 104);
         QCOMPARE(w.Find("PanelClose2")->x(), 8);
         w.Hover(w.Find("SpeedButton4"));

@@ -294,7 +294,7 @@ class InfoWindowsTest : public QObject {
         if (folder.isEmpty()) QSKIP("RUNEWRIGHT_SCREENSHOTS names no folder");
         struct Shot {
             Edition edition;
-            int language;
+            Language language;
             const char* suffix;
         };
         for (const Shot& shot :

@@ -272,10 +272,10 @@ class LanguageSwitchTest : public QObject {
         for (const char* item : {"English1", "N8", "English1"}) {
             w.Action(QLatin1String(item))->trigger();
             QVERIFY(editor.font() == font);
-            QCOMPARE(editor.state().block, before.block);
-            QCOMPARE(editor.state().block, 6);
-            QCOMPARE(editor.state().selected_slot, 9);
-            QCOMPARE(editor.state().bold, true);
+            QCOMPARE(editor.state().block(), before.block());
+            QCOMPARE(editor.state().block(), 6);
+            QCOMPARE(editor.state().selected_slot(), 9);
+            QCOMPARE(editor.state().bold(), true);
             QVERIFY(editor.view().Thumbnail(9) == thumbnail);
             QVERIFY(editor.view().EditImage() == edit_image);
             QCOMPARE(w.Find<QLabel>("Label15")->text(), letter);
@@ -285,7 +285,7 @@ class LanguageSwitchTest : public QObject {
             QVERIFY(!w.Find<SpeedButton>("SpeedButton2")->IsDown());
         }
         // The working glyph is the letter again: the cell set before is still on.
-        QVERIFY(editor.working_wide() == editor.font().Wide(GlyphSlot{6, 9}));
+        QVERIFY(editor.working(GlyphForm::Wide) == editor.font().Wide(GlyphSlot{6, 9}));
         // The status line differs, nothing else in the thumbnail panel.
         const QImage thumbnails_after = w.Find("Panel106")->grab().toImage();
         const QRect status = w.Find("PanelOffcet")->geometry();

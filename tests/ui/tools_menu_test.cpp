@@ -11,7 +11,7 @@
 #include "edition/message.h"
 #include "edition/texts.h"
 #include "editor/font_sheet.h"
-#include "io/load_scope.h"
+#include "model/load_scope.h"
 #include "png/png_files.h"
 #include "ui/import_font_dialog.h"
 #include "ui_test_registry.h"
@@ -82,7 +82,7 @@ class ToolsMenuTest : public QObject {
     void TheImportDialogPreviewsTheBlockAndFollowsItsValues() {
         const GlyphCell cell{8, 11};
         const FontImportTarget target{Edition::Cyrillic, cell, false,
-                                      ScopeBlocks(6, Edition::Cyrillic)};
+                                      ScopeBlocks(LoadScope{6}, Edition::Cyrillic)};
         const QString terminus =
             QStringLiteral("/usr/share/fonts/X11/misc/ter-u12n_unicode.pcf.gz");
         ImportFontDialog dialog({target, FontImage{}, 1, kRussian},
@@ -115,13 +115,14 @@ class ToolsMenuTest : public QObject {
         const struct {
             Edition edition;
             GlyphCell cell;
-            int language;
+            Language language;
         } cases[] = {{Edition::Latin, {16, 11}, kEnglish},
                      {Edition::Latin, {16, 11}, kRussian},
                      {Edition::Cyrillic, {16, 15}, kRussian},
                      {Edition::Cyrillic, {8, 11}, kRussian}};
         for (const auto& c : cases) {
-            const FontImportTarget target{c.edition, c.cell, false, ScopeBlocks(6, c.edition)};
+            const FontImportTarget target{c.edition, c.cell, false,
+                                          ScopeBlocks(LoadScope{6}, c.edition)};
             ImportFontDialog dialog({target, FontImage{}, 0, c.language}, nullptr);
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -149,13 +150,13 @@ class ToolsMenuTest : public QObject {
             Edition edition;
             GlyphCell cell;
             int block;
-            int language;
+            Language language;
             const char* name;
         } shots[] = {{Edition::Cyrillic, {8, 11}, 0, kRussian, "import-dialog-rus.png"},
                      {Edition::Latin, {16, 15}, 1, kEnglish, "import-dialog-eng.png"}};
         for (const auto& shot : shots) {
             const FontImportTarget target{shot.edition, shot.cell, false,
-                                          ScopeBlocks(6, shot.edition)};
+                                          ScopeBlocks(LoadScope{6}, shot.edition)};
             ImportFontDialog dialog({target, FontImage{}, shot.block, shot.language}, nullptr);
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -165,7 +166,7 @@ class ToolsMenuTest : public QObject {
 
   private:
     static QString ExpectedCounts(const ImportFontDialog& dialog, const FontImportTarget& target,
-                                  int language) {
+                                  Language language) {
         ImportFaces faces;
         if (!OpenImportFaces(dialog.Request(), target.cell, faces).ok()) return QString();
         FontImage font;

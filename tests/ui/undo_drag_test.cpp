@@ -37,9 +37,9 @@ class UndoDragTest : public QObject {
         QTest::mouseRelease(window, Qt::RightButton, Qt::NoModifier, GridPoint(w, 5, 6));
         QTest::mouseMove(window, GridPoint(w, 7, 2));  // no button down: paints nothing
         const Session& e = w.form->editor();
-        QCOMPARE(e.working_narrow()[2], uint8_t{0x7E});
-        QCOMPARE(e.working_narrow()[5], uint8_t{0x02});
-        QCOMPARE(e.working_narrow()[7], uint8_t{0});
+        QCOMPARE(e.working(GlyphForm::Narrow)[2], uint8_t{0x7E});
+        QCOMPARE(e.working(GlyphForm::Narrow)[5], uint8_t{0x02});
+        QCOMPARE(e.working(GlyphForm::Narrow)[7], uint8_t{0});
         QCOMPARE(w.Find<QLabel>("Label3")->text(), Q("7E --"));
         QCOMPARE(w.Find<QLabel>("Label0")->text(), Q("7"));
         QCOMPARE(Pixel(w.Client(), QPoint(80, 8) + CellCentre(2, 4)), kBlackPixel);
@@ -48,13 +48,13 @@ class UndoDragTest : public QObject {
         QVERIFY(undo->isEnabled());
         QCOMPARE(undo->text(), Q("Отменить: Рисование"));
         QTest::keyClick(w.form.get(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(e.working_narrow(), NarrowGlyph{});
+        QCOMPARE(e.working(GlyphForm::Narrow), NarrowGlyph{});
         QCOMPARE(w.Find<QLabel>("Label3")->text(), Q("00 --"));
         QCOMPARE(Pixel(w.Client(), QPoint(80, 8) + CellCentre(2, 4)), kWhitePixel);
         QVERIFY(!undo->isEnabled());
         QCOMPARE(w.Action("EditRedo")->text(), Q("Повторить: Рисование"));
         QTest::keyClick(w.form.get(), Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(e.working_narrow()[2], uint8_t{0x7E});
+        QCOMPARE(e.working(GlyphForm::Narrow)[2], uint8_t{0x7E});
     }
 
     void TheEditMenuSitsBetweenFileAndFontAndFollowsTheLanguage() {
@@ -83,13 +83,13 @@ class UndoDragTest : public QObject {
         QCOMPARE(w.Action("EditRedo")->shortcuts().size(), 2);
         const Session& e = w.form->editor();
         QTest::keyClick(w.form.get(), Qt::Key_PageDown);
-        QCOMPARE(e.state().selected_slot, 1);
+        QCOMPARE(e.state().selected_slot(), 1);
         QTest::keyClick(w.form.get(), Qt::Key_PageUp);
         QTest::keyClick(w.form.get(), Qt::Key_PageUp);  // no letter before the first
-        QCOMPARE(e.state().selected_slot, 0);
+        QCOMPARE(e.state().selected_slot(), 0);
         w.Press(w.Find("EditGrid"), Qt::LeftButton, CellCentre(3, 2));
         QTest::keyClick(w.form.get(), Qt::Key_Right, Qt::AltModifier);
-        QCOMPARE(e.working_wide()[3], uint16_t{0x1000});
+        QCOMPARE(e.working(GlyphForm::Wide)[3], uint16_t{0x1000});
         QCOMPARE(e.font().wide[0][0][3], uint16_t{0});
         QTest::keyClick(w.form.get(), Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(e.font().wide[0][0][3], uint16_t{0x1000});

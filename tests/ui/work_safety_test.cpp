@@ -138,7 +138,7 @@ class WorkSafetyTest : public QObject {
         QVERIFY(w.form->isVisible());
         QCOMPARE(w.dialogs->questions[0], Q(kQuitQuestion));
         QCOMPARE(w.dialogs->question_choices[0], std::make_pair(Q("Выйти"), Q("Отмена")));
-        QCOMPARE(w.form->editor().working_narrow()[3], uint8_t{0x20});
+        QCOMPARE(w.form->editor().working(GlyphForm::Narrow)[3], uint8_t{0x20});
 
         w.form->close();  // "Выйти"
         QCOMPARE(w.dialogs->questions.size(), 4);

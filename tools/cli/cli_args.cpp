@@ -50,14 +50,6 @@ std::optional<Edition> ParseEdition(const std::string& word) {
     return std::nullopt;
 }
 
-namespace {
-
-// The command line's words, by code.
-constexpr const char* kModelWords[kPhoneModelCount] = {"s45", "s45i", "c45", "cm35", "s35", "m50"};
-constexpr const char* kKindWords[kFontKindCount] = {"normal", "small", "browser", "big"};
-
-}  // namespace
-
 std::optional<PhoneModel> ParseModel(const std::string& word) {
     for (PhoneModel model : kAllPhoneModels) {
         if (word == ModelWord(model)) return model;
@@ -73,11 +65,11 @@ std::optional<FontKind> ParseKind(const std::string& word) {
 }
 
 const char* ModelWord(PhoneModel model) {
-    return kModelWords[static_cast<int>(model)];
+    return RowOf(model).word;
 }
 
 const char* KindWord(FontKind kind) {
-    return kKindWords[static_cast<int>(kind)];
+    return RowOf(kind).word;
 }
 
 std::optional<int> ParseInt(const std::string& word, int min, int max) {

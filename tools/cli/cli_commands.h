@@ -10,6 +10,7 @@
 #include "io/layout_identify.h"
 #include "io/status.h"
 #include "model/font_image.h"
+#include "model/load_scope.h"
 #include "model/phone_layouts.h"
 
 namespace rw::cli {
@@ -28,7 +29,7 @@ struct FontTarget {
 
 std::optional<FontTarget> ParseFontTarget(const CliArgs& args, std::string* error);
 // --scope N (default whole font), checked against the edition's range.
-std::optional<int> ParseScope(const CliArgs& args, Edition edition, std::string* error);
+std::optional<LoadScope> ParseScope(const CliArgs& args, Edition edition, std::string* error);
 
 // Whether INPUT names a fullflash (.bin) or a font file in the target's format; the reason if not.
 bool IsFontInput(const std::string& input, const FontTarget& target, std::string* error);
@@ -37,7 +38,7 @@ std::optional<int> ParseScale(const CliArgs& args, int fallback, int max_scale, 
 
 // Fills a fresh font from a fullflash (whole-font load with `scope`) or from a font file in the
 // target's format, chosen by INPUT's extension (.bin or the format's own).
-Status LoadFontInput(const std::string& input, const FontTarget& target, int scope,
+Status LoadFontInput(const std::string& input, const FontTarget& target, LoadScope scope,
                      FontImage& font);
 
 // Each command takes the words after its name. A usage error throws nothing: it prints the

@@ -4,8 +4,8 @@
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
 #include "io/flash_codec.h"
-#include "io/load_scope.h"
 #include "io/sft_conversion.h"
+#include "model/load_scope.h"
 
 namespace rw::cli {
 namespace {
@@ -37,10 +37,11 @@ std::optional<FontTarget> ParseFontTarget(const CliArgs& args, std::string* erro
     return FontTarget{*edition, layout, FontFileFormatFor(*edition, layout.wide)};
 }
 
-std::optional<int> ParseScope(const CliArgs& args, Edition edition, std::string* error) {
-    std::optional<int> scope = kWholeFontScope;
-    ParseIntOption(args, "--scope", 0, MaxLoadScope(edition), &scope, error);
-    return scope;
+std::optional<LoadScope> ParseScope(const CliArgs& args, Edition edition, std::string* error) {
+    std::optional<int> tag = TagOf(LoadScope::WholeFont);
+    ParseIntOption(args, "--scope", 0, MaxLoadScope(edition), &tag, error);
+    if (!tag) return std::nullopt;
+    return LoadScope{static_cast<int8_t>(*tag)};
 }
 
 std::optional<int> ParseScale(const CliArgs& args, int fallback, int max_scale,
@@ -57,7 +58,7 @@ bool IsFontInput(const std::string& input, const FontTarget& target, std::string
     return false;
 }
 
-Status LoadFontInput(const std::string& input, const FontTarget& target, int scope,
+Status LoadFontInput(const std::string& input, const FontTarget& target, LoadScope scope,
                      FontImage& font) {
     const BlockSet blocks = ScopeBlocks(scope, target.edition);
     if (HasExtension(input, ".bin")) {

@@ -43,16 +43,12 @@ int RunIdentify(const std::vector<std::string>& words, std::ostream& out, std::o
 }
 
 Status CheckLooksLikeFont(const std::string& flash, Edition edition, LayoutId chosen) {
-    std::vector<LayoutScore> scores;
-    const Status identified = IdentifyLayouts(flash, edition, &scores);
+    const FontPlaceCheck place = CheckFontPlace(flash, edition, chosen);
     // A file that cannot be read is the write's to report, with the write's own words.
-    const Status passed = Status::Ok().WithNote(identified.note());
-    if (!identified.ok()) return passed;
-    const LayoutScore* own = ScoreOf(scores, chosen);
-    if (own == nullptr || own->LooksLikeFont() || !own->inside_image) return passed;
-    return Status::Failure(flash, Render(ForeignDataWarning(scores, chosen), kEnglish) +
+    if (!place.WritesOverForeignData()) return Status::Ok().WithNote(place.note);
+    return Status::Failure(flash, Render(ForeignDataWarning(place.scores, chosen), kEnglish) +
                                       " Give --force to write anyway.")
-        .WithNote(identified.note());
+        .WithNote(place.note);
 }
 
 }  // namespace rw::cli

@@ -6,7 +6,7 @@
 #include "cli/terminal_text.h"
 #include "editor/font_import.h"
 #include "fontimport/import_faces.h"
-#include "io/load_scope.h"
+#include "model/load_scope.h"
 
 namespace rw::cli {
 namespace {

@@ -5,7 +5,7 @@
 #include "cli/cli_commands.h"
 #include "cli/terminal_text.h"
 #include "edition/identify_messages.h"
-#include "io/load_scope.h"
+#include "model/load_scope.h"
 #include "patch/font_effect.h"
 #include "patch/glyph_label.h"
 #include "patch/hex_text.h"
@@ -83,7 +83,7 @@ int RunExportPatch(const std::vector<std::string>& words, std::ostream& out, std
     FontImage font;
     Status status = RefuseSameFile(fs, input, patch_path);
     if (status.ok()) status = RefuseSameFile(fs, flash, patch_path);
-    if (status.ok()) status = LoadFontInput(input, *target, kWholeFontScope, font);
+    if (status.ok()) status = LoadFontInput(input, *target, LoadScope::WholeFont, font);
     if (!status.ok()) return ReportFileFailure(status, err);
     ReportNote(status, err);
     // A patch of font records over firmware code bricks the phone as surely as a save does.

@@ -7,7 +7,7 @@
 #include "edition/utf8.h"
 #include "editor/text_preview.h"
 #include "io/file_io.h"
-#include "io/load_scope.h"
+#include "model/load_scope.h"
 #include "png/png_files.h"
 
 namespace rw::cli {
@@ -54,7 +54,7 @@ int RunPreview(const std::vector<std::string>& words, std::ostream& out, std::os
     if (!HasExtension(out_path, ".png")) return ReportUsageError("OUT must end in .png", err);
 
     FontImage font;
-    Status status = LoadFontInput(input, *target, kWholeFontScope, font);
+    Status status = LoadFontInput(input, *target, LoadScope::WholeFont, font);
     if (!status.ok()) return ReportFileFailure(status, err);
     PreviewFont preview{.edition = target->edition,
                         .font = &font,

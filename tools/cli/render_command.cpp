@@ -6,7 +6,7 @@
 #include "editor/picture_files.h"
 #include "editor/previews.h"
 #include "io/file_io.h"
-#include "io/load_scope.h"
+#include "model/load_scope.h"
 #include "png/png_files.h"
 
 namespace rw::cli {
@@ -39,7 +39,7 @@ int RunRender(const std::vector<std::string>& words, std::ostream&, std::ostream
         return ReportUsageError("OUT must end in .ppm or .png", err);
 
     FontImage font;
-    Status status = LoadFontInput(input, *target, kWholeFontScope, font);
+    Status status = LoadFontInput(input, *target, LoadScope::WholeFont, font);
     if (!status.ok()) return ReportFileFailure(status, err);
     const std::vector<Picture16> thumbnails = PaintBlockThumbnails(
         target->edition, font, target->layout.wide, target->layout.last_row, *block);

@@ -4,7 +4,7 @@
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
 #include "editor/font_sheet.h"
-#include "io/load_scope.h"
+#include "model/load_scope.h"
 #include "png/png_files.h"
 
 namespace rw::cli {
@@ -37,7 +37,7 @@ int RunExportSheet(const std::vector<std::string>& words, std::ostream&, std::os
     if (!HasExtension(out, ".png")) return ReportUsageError("OUT must end in .png", err);
 
     FontImage font;
-    Status status = LoadFontInput(input, *target, kWholeFontScope, font);
+    Status status = LoadFontInput(input, *target, LoadScope::WholeFont, font);
     if (status.ok())
         status =
             WithEarlierNote(status, WritePng(out, PaintFontSheet(font, SheetOf(*target), *scale)));

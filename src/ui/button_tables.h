@@ -1,0 +1,62 @@
+#pragma once
+
+#include <Qt>
+
+#include "edition/texts.h"
+#include "editor/glyph_ops.h"
+#include "ui/pictures.h"
+
+// The main window's rows of like buttons, one row each: what a button is called, shows and
+// does. Every place that builds, names or answers one of them reads it here.
+namespace rw::ui {
+
+// The shift arrows ImageIO1 .. ImageIO4 (Alt+arrow too): their picture at rest and under the
+// pointer.
+struct ShiftButtonRow {
+    const char* name;
+    ShiftDirection direction;
+    UiText hint;
+    Qt::Key key;
+    QImage ArrowPictures::*at_rest;
+    QImage ArrowPictures::*pointer_over;
+};
+inline constexpr ShiftButtonRow kShiftButtonRows[] = {
+    {"ImageIO1", ShiftDirection::Right, UiText::ShiftRightHint, Qt::Key_Right,
+     &ArrowPictures::ioRTn, &ArrowPictures::ioRTp},
+    {"ImageIO2", ShiftDirection::Left, UiText::ShiftLeftHint, Qt::Key_Left, &ArrowPictures::ioLTn,
+     &ArrowPictures::ioLTp},
+    {"ImageIO3", ShiftDirection::Up, UiText::ShiftUpHint, Qt::Key_Up, &ArrowPictures::ioUPn,
+     &ArrowPictures::ioUPp},
+    {"ImageIO4", ShiftDirection::Down, UiText::ShiftDownHint, Qt::Key_Down, &ArrowPictures::ioDNn,
+     &ArrowPictures::ioDNp},
+};
+
+// The clipboard buttons Button8 .. Button11, one below the other.
+struct ClipboardButtonRow {
+    const char* name;
+    UiText caption;
+    UiText hint;
+};
+inline constexpr ClipboardButtonRow kClipboardButtonRows[] = {
+    {"Button8", UiText::CopyBlockCaption, UiText::CopyBlockHint},
+    {"Button9", UiText::PasteBlockCaption, UiText::PasteBlockHint},
+    {"Button10", UiText::CopyLetterCaption, UiText::CopyLetterHint},
+    {"Button11", UiText::PasteLetterCaption, UiText::PasteLetterHint},
+};
+
+// The set buttons SpeedButton2 .. SpeedButton5 by letter set (the Cyrillic edition has the
+// first two), with their captions in each edition.
+struct SetButtonRow {
+    const char* name;
+    const char* cyrillic_caption;
+    const char* latin_caption;
+    UiText hint;
+};
+inline constexpr SetButtonRow kSetButtonRows[] = {
+    {"SpeedButton2", "А-Я", "A", UiText::UpperCaseHint},
+    {"SpeedButton3", "а-я", "a", UiText::LowerCaseHint},
+    {"SpeedButton4", nullptr, "s1", UiText::SymbolSet1Hint},
+    {"SpeedButton5", nullptr, "s2", UiText::SymbolSet2Hint},
+};
+
+}  // namespace rw::ui
