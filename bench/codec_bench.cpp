@@ -16,10 +16,6 @@ namespace {
 
 using namespace rw;
 
-const std::string& ImagePath() {
-    return rw::bench::RandomImagePath();
-}
-
 struct Case {
     Edition edition;
     PhoneModel model;
@@ -36,7 +32,8 @@ void BM_LoadWholeFont(benchmark::State& state) {
     const FontLayout layout = LookupLayout(c.edition, c.model, c.kind);
     FontImage font;
     for (auto _ : state) {
-        Status s = ReadFlashFont(ImagePath(), c.edition, layout, BlockSet::FirstN(8), font);
+        Status s =
+            ReadFlashFont(bench::RandomImagePath(), c.edition, layout, BlockSet::FirstN(8), font);
         benchmark::DoNotOptimize(s);
     }
 }
@@ -48,7 +45,7 @@ void BM_IoFloor(benchmark::State& state) {
     const int payload = RecordPayloadLength(layout);
     std::vector<uint8_t> buffer(payload);
     for (auto _ : state) {
-        const int fd = ::open(ImagePath().c_str(), O_RDONLY);
+        const int fd = ::open(bench::RandomImagePath().c_str(), O_RDONLY);
         for (const FlashRecord& r : records) {
             benchmark::DoNotOptimize(::pread(fd, buffer.data(), payload, r.position));
         }
@@ -64,7 +61,7 @@ void BM_IoFloorMerged(benchmark::State& state) {
                                        RecordPayloadLength(layout));
     std::vector<uint8_t> buffer;
     for (auto _ : state) {
-        const int fd = ::open(ImagePath().c_str(), O_RDONLY);
+        const int fd = ::open(bench::RandomImagePath().c_str(), O_RDONLY);
         for (const ByteRange& r : ranges) {
             buffer.resize(static_cast<size_t>(r.end - r.begin));
             benchmark::DoNotOptimize(::pread(fd, buffer.data(), buffer.size(), r.begin));
@@ -77,9 +74,10 @@ void BM_SaveWholeFont(benchmark::State& state) {
     const Case c = kCases[state.range(0)];
     const FontLayout layout = LookupLayout(c.edition, c.model, c.kind);
     FontImage font;
-    IgnoreFailure(ReadFlashFont(ImagePath(), c.edition, layout, BlockSet::FirstN(8), font));
+    IgnoreFailure(
+        ReadFlashFont(bench::RandomImagePath(), c.edition, layout, BlockSet::FirstN(8), font));
     for (auto _ : state) {
-        Status s = WriteFlashFont(ImagePath(), c.edition, layout, font);
+        Status s = WriteFlashFont(bench::RandomImagePath(), c.edition, layout, font);
         benchmark::DoNotOptimize(s);
     }
 }

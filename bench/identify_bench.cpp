@@ -20,10 +20,6 @@ namespace {
 
 using namespace rw;
 
-const std::string& ImagePath() {
-    return rw::bench::RandomImagePath();
-}
-
 Edition EditionOf(const benchmark::State& state) {
     return state.range(0) == 0 ? Edition::Cyrillic : Edition::Latin;
 }
@@ -32,7 +28,7 @@ void BM_IdentifyAllLayouts(benchmark::State& state) {
     const Edition edition = EditionOf(state);
     std::vector<LayoutScore> scores;
     for (auto _ : state) {
-        Status s = IdentifyLayouts(ImagePath(), edition, &scores);
+        Status s = IdentifyLayouts(bench::RandomImagePath(), edition, &scores);
         benchmark::DoNotOptimize(s);
     }
 }
@@ -54,7 +50,7 @@ void BM_ReadEveryRecordOnce(benchmark::State& state) {
     state.counters["records"] = static_cast<double>(records.size());
     std::vector<uint8_t> buffer(64);
     for (auto _ : state) {
-        const int fd = ::open(ImagePath().c_str(), O_RDONLY);
+        const int fd = ::open(bench::RandomImagePath().c_str(), O_RDONLY);
         for (const auto& [position, payload] : records) {
             benchmark::DoNotOptimize(::pread(fd, buffer.data(), payload, position));
         }

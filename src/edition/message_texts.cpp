@@ -271,13 +271,13 @@ constexpr MessageRow kMessages[] = {
 };
 static_assert(std::size(kMessages) == static_cast<size_t>(kLastMessageId) + 1);
 
-constexpr bool EveryRowAtItsId() {
+constexpr bool EveryMessageRowAtItsId() {
     for (size_t i = 0; i < std::size(kMessages); ++i) {
         if (static_cast<size_t>(kMessages[i].id) != i) return false;
     }
     return true;
 }
-static_assert(EveryRowAtItsId());
+static_assert(EveryMessageRowAtItsId());
 
 // Which of the forms agrees with n: Russian 1, 21, 31 … the first; 2..4, 22..24 … the second;
 // everything else, 11..14 included, the third. English 1 the first, everything else the second.

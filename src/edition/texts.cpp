@@ -186,13 +186,13 @@ constexpr TextRow kTexts[] = {
 };
 static_assert(std::size(kTexts) == static_cast<std::size_t>(kLastUiText) + 1);
 
-constexpr bool EveryRowAtItsId() {
+constexpr bool EveryTextRowAtItsId() {
     for (std::size_t i = 0; i < std::size(kTexts); ++i) {
         if (static_cast<std::size_t>(kTexts[i].id) != i) return false;
     }
     return true;
 }
-static_assert(EveryRowAtItsId());
+static_assert(EveryTextRowAtItsId());
 
 // The row `offset` rows after `first`: the rows of a run (grid hints, phone and font menu captions,
 // load scopes) stand in the order of their codes.

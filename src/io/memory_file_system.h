@@ -21,6 +21,10 @@ class MemoryFileSystem final : public FileSystem {
         if (!inodes_.count(path)) inodes_[path] = next_inode_++;
     }
     const std::vector<uint8_t>* Get(const std::string& path) const;
+    std::vector<uint8_t>* Get(const std::string& path) {
+        const auto it = files_.find(path);
+        return it == files_.end() ? nullptr : &it->second;
+    }
 
     int OpenForReading(const std::string& path) override;
     int OpenForReadingNoFollow(const std::string& path) override { return OpenForReading(path); }

@@ -10,16 +10,13 @@
 #include "edition/texts.h"
 #include "ui/href.h"
 #include "ui/pictures.h"
+#include "ui/qt_conversions.h"
 
 namespace rw::ui {
 namespace {
 
 const QColor kOrange(252, 155, 37);
 const QColor kLinkBlue(0, 0, 255);
-
-QString Q(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
 
 QString Paragraph(const std::string& text) {
     return QStringLiteral("<p>") + Q(text).toHtmlEscaped() + QStringLiteral("</p>");

@@ -15,6 +15,7 @@
 #include "io/font_files.h"
 #include "model/phone_layouts.h"
 #include "png/png_files.h"
+#include "test_files.h"
 
 namespace rw {
 namespace {
@@ -39,11 +40,6 @@ class RenderTest : public ::testing::Test {
         out_.str("");
         err_.str("");
         return cli::RunCli(args, out_, err_);
-    }
-
-    static std::vector<uint8_t> Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
     // A Latin .sfe whose bold symbol set 2 (block 7) holds a mark in slot 1.
@@ -84,7 +80,7 @@ TEST_F(RenderTest, PpmOfALatinBlockFromAFontFile) {
                    File("sheet.ppm")}),
               0)
         << err_.str();
-    const std::vector<uint8_t> ppm = Read(File("sheet.ppm"));
+    const std::vector<uint8_t> ppm = testing::ReadBytes(File("sheet.ppm"));
     const std::string header = "P6\n592 16\n255\n";  // 37 slots of 16 pixels
     ASSERT_EQ(ppm.size(), header.size() + 592 * 16 * 3);
     EXPECT_EQ(std::string(ppm.begin(), ppm.begin() + header.size()), header);
@@ -133,7 +129,7 @@ TEST_F(RenderTest, NarrowThumbnailsFromAFullflash) {
                    File("lower.ppm")}),
               0)
         << err_.str();
-    const std::vector<uint8_t> ppm = Read(File("lower.ppm"));
+    const std::vector<uint8_t> ppm = testing::ReadBytes(File("lower.ppm"));
     const std::string header = "P6\n544 16\n255\n";  // 34 slots
     ASSERT_EQ(ppm.size(), header.size() + 544 * 16 * 3);
     auto pixel = [&](int x, int y) {

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "all_layouts.h"
 #include "faulty_file_system.h"
 #include "io/flash_codec.h"
 #include "test_files.h"
@@ -15,26 +16,13 @@ using testing::WriteBytes;
 
 const BlockSet kAllBlocks = BlockSet::FirstN(8);
 
-struct LayoutCase {
-    Edition edition;
-    PhoneModel model;
-    FontKind kind;
-};
-
-std::vector<LayoutCase> AllLayouts() {
-    std::vector<LayoutCase> cases;
-    for (Edition e : {Edition::Cyrillic, Edition::Latin}) {
-        for (PhoneModel m : kAllPhoneModels) {
-            for (FontKind k : kAllFontKinds) cases.push_back({e, m, k});
-        }
-    }
-    return cases;
-}
+using testing::AllLayouts;
+using testing::LayoutCase;
 
 std::string Name(const LayoutCase& c) {
     return std::string(c.edition == Edition::Latin ? "eng" : "rus") + " model " +
-           std::to_string(static_cast<int>(c.model)) + " kind " +
-           std::to_string(static_cast<int>(c.kind));
+           std::to_string(static_cast<int>(c.id.model)) + " kind " +
+           std::to_string(static_cast<int>(c.id.kind));
 }
 
 // What a load-then-save must leave in the image: every written record with its wide rows masked
@@ -61,7 +49,7 @@ TEST(FlashRoundTrip, EveryLayoutLoadsAndSavesBackOnlyItsRecords) {
     const std::vector<uint8_t> random = testing::RandomBytes(5600000, 42);
     for (const LayoutCase& c : AllLayouts()) {
         SCOPED_TRACE(Name(c));
-        const FontLayout layout = LookupLayout(c.edition, c.model, c.kind);
+        const FontLayout layout = LookupLayout(c.edition, c.id.model, c.id.kind);
         const auto records = RecordsToRead(c.edition, layout, kAllBlocks);
         const size_t size = static_cast<size_t>(RequiredImageSize(records, layout)) + 7;
         ASSERT_LE(size, random.size());
@@ -81,7 +69,7 @@ TEST(FlashRoundTrip, EveryLayoutLoadsAndSavesBackOnlyItsRecords) {
 TEST(FlashRoundTrip, RecordsNeverOverlapAndSpareBytesStayOutside) {
     for (const LayoutCase& c : AllLayouts()) {
         SCOPED_TRACE(Name(c));
-        const FontLayout layout = LookupLayout(c.edition, c.model, c.kind);
+        const FontLayout layout = LookupLayout(c.edition, c.id.model, c.id.kind);
         std::set<int64_t> bytes;
         for (const FlashRecord& rec : RecordsToWrite(c.edition, layout)) {
             for (int i = 0; i < layout.RecordLength(); ++i) {

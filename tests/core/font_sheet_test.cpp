@@ -26,10 +26,6 @@ class SheetCliTest : public ::testing::Test {
     std::vector<std::string> Target(const std::string& edition, const std::string& kind) {
         return {"--edition", edition, "--model", "s45", "--kind", kind};
     }
-    static std::vector<uint8_t> Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
     // A font drawn from Terminus, whose widths follow the width rule as a sheet's do.
     std::string TerminusFont(const std::string& edition, const std::string& kind,
                              const std::string& name) {
@@ -66,10 +62,10 @@ TEST_F(SheetCliTest, FontFileAndSheetRoundTripByteForByteAtScaleOneAndFour) {
                 << err_.str();
             const std::string back = dir_.File(scale + "back" + c.file);
             ASSERT_EQ(Sheet("import-sheet", c.edition, c.kind, {png, back}), 0) << err_.str();
-            EXPECT_EQ(Read(back), Read(font));
+            EXPECT_EQ(testing::ReadBytes(back), testing::ReadBytes(font));
             const std::string again = dir_.File(scale + "again.png");
             ASSERT_EQ(Sheet("export-sheet", c.edition, c.kind, {"--scale", scale, back, again}), 0);
-            EXPECT_EQ(Read(again), Read(png));
+            EXPECT_EQ(testing::ReadBytes(again), testing::ReadBytes(png));
         }
     }
 }

@@ -10,8 +10,8 @@ namespace rw {
 namespace {
 
 template <typename Glyph>
-class GlyphTransforms : public testing::Test {};
-using GlyphForms = testing::Types<NarrowGlyph, WideGlyph>;
+class GlyphTransforms : public ::testing::Test {};
+using GlyphForms = ::testing::Types<NarrowGlyph, WideGlyph>;
 TYPED_TEST_SUITE(GlyphTransforms, GlyphForms);
 
 template <typename Glyph>

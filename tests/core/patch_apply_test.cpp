@@ -9,6 +9,7 @@
 #include "patch/font_effect.h"
 #include "patch/patch_apply.h"
 #include "patch/patch_reader.h"
+#include "patch_text.h"
 #include "pausing_file_system.h"
 #include "test_files.h"
 
@@ -17,13 +18,6 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 using testing::ReadBytes;
-
-Patch Read(const std::string& text) {
-    Patch patch;
-    const Status status = ReadPatchText(text, "p.vkp", &patch);
-    EXPECT_TRUE(status.ok()) << status.Line(kEnglish);
-    return patch;
-}
 
 // 0x00, 0x01, ... 0xFF, 0x00, ...: every byte tells where it lies.
 Bytes Counting(size_t size) {
@@ -35,7 +29,7 @@ Bytes Counting(size_t size) {
 Status Apply(const std::string& text, Bytes* image, PatchOptions options = {},
              PatchOutcome* outcome = nullptr) {
     PatchOutcome ignored;
-    return ApplyPatchToImage(Read(text), "dump.bin", options, image,
+    return ApplyPatchToImage(testing::ReadPatchOrFail(text), "dump.bin", options, image,
                              outcome == nullptr ? &ignored : outcome);
 }
 
@@ -161,14 +155,14 @@ class PatchFile : public ::testing::Test {
             std::snprintf(line, sizeof line, "%X: %02X EE\n", 16 * i + 7, (16 * i + 7) & 0xFF);
             text += line;
         }
-        return Read(text);
+        return testing::ReadPatchOrFail(text);
     }
     testing::TempDir dir_;
 };
 
 TEST_F(PatchFile, AppliedThroughTheJournalAndRefusedWithNothingWritten) {
     PatchOutcome outcome;
-    Patch wrong = Read("10: 10 AA\n20: 00 BB\n");
+    Patch wrong = testing::ReadPatchOrFail("10: 10 AA\n20: 00 BB\n");
     EXPECT_EQ(ApplyPatchToFlash(path(), wrong, {}, &outcome).Line(kEnglish),
               "p.vkp:2: the fullflash holds other bytes at 000020 than the patch expects");
     EXPECT_EQ(ReadBytes(path()), Counting(4096));

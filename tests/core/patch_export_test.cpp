@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "all_layouts.h"
 #include "io/flash_codec.h"
 #include "io/memory_file_system.h"
 #include "patch/font_effect.h"
@@ -18,20 +19,8 @@ namespace {
 
 const BlockSet kAllBlocks = BlockSet::FirstN(8);
 
-struct LayoutCase {
-    Edition edition;
-    LayoutId id;
-};
-
-std::vector<LayoutCase> AllLayouts() {
-    std::vector<LayoutCase> cases;
-    for (Edition e : {Edition::Cyrillic, Edition::Latin}) {
-        for (PhoneModel m : kAllPhoneModels) {
-            for (FontKind k : kAllFontKinds) cases.push_back({e, {m, k}});
-        }
-    }
-    return cases;
-}
+using testing::AllLayouts;
+using testing::LayoutCase;
 
 // Megabytes of noise, eight bytes a step.
 std::vector<uint8_t> Noise(size_t size, uint64_t seed) {

@@ -12,6 +12,7 @@
 #include "patch/hex_text.h"
 #include "patch/patch_apply.h"
 #include "patch/patch_reader.h"
+#include "patch_text.h"
 #include "small_dump.h"
 
 namespace rw {
@@ -33,12 +34,6 @@ class FontThroughPatch : public testing::SmallDump {
         return PatchAddress(position) + ": " + HexBytes(std::vector<uint8_t>(at, at + count)) +
                " " + HexBytes(std::vector<uint8_t>(count, fill)) + "\n";
     }
-    static Patch Read(const std::string& text) {
-        Patch patch;
-        const Status status = ReadPatchText(text, "p.vkp", &patch);
-        EXPECT_TRUE(status.ok()) << status.Line(kEnglish);
-        return patch;
-    }
     // What a load of `blocks` into `start` gives from the dump's bytes as they are in `image`.
     FontImage LoadedFrom(const std::vector<uint8_t>& image, BlockSet blocks,
                          const FontImage& start) const {
@@ -54,10 +49,11 @@ class FontThroughPatch : public testing::SmallDump {
 // font is exactly the load of the patched dump, the rest of the live table is cleared as by a
 // load, the other table stays, and the dump keeps every byte.
 TEST_F(FontThroughPatch, TheFontIsTheLoadOfThePatchedDumpAndTheDumpStaysAsItWas) {
-    const Patch patch = Read(LineOver(RecordOf({0, 0}) + 1, 2, 0x3C) +  // А, rows 1 and 2
-                             LineOver(RecordOf({2, 1}) + 4, 3, 0x18) +  // bold Б
-                             LineOver(RecordOf({1, 5}), 1, 0x07) +      // е: not loaded
-                             LineOver(10, 8, 0xEE));                    // before the font
+    const Patch patch =
+        testing::ReadPatchOrFail(LineOver(RecordOf({0, 0}) + 1, 2, 0x3C) +  // А, rows 1 and 2
+                                 LineOver(RecordOf({2, 1}) + 4, 3, 0x18) +  // bold Б
+                                 LineOver(RecordOf({1, 5}), 1, 0x07) +      // е: not loaded
+                                 LineOver(10, 8, 0xEE));                    // before the font
     FontImage start;
     start.narrow[1][5].fill(0x55);
     start.wide[3][3].fill(0x1234);
@@ -91,13 +87,14 @@ TEST_F(FontThroughPatch, ARefusedPatchOrDumpChangesNothing) {
     const std::string expected_old =
         HexBytes(std::vector<uint8_t>(original_.begin() + a, original_.begin() + a + 1));
     const std::string other_old = expected_old == "00" ? "01" : "00";
-    const Patch wrong = Read(LineOver(10, 1, 0xEE) + PatchAddress(a) + ": " + other_old + " 00\n");
+    const Patch wrong = testing::ReadPatchOrFail(LineOver(10, 1, 0xEE) + PatchAddress(a) + ": " +
+                                                 other_old + " 00\n");
     EXPECT_EQ(
         ReadFontThroughPatch(path(), wrong, Place(), BlockSet::FirstN(4), {}, &read).Line(kEnglish),
         "p.vkp:2: the fullflash holds other bytes at " + PatchAddress(a) +
             " than the patch expects");
-    const Patch past_end =
-        Read(PatchAddress(static_cast<int64_t>(original_.size()) - 1) + ": 0000 1111\n");
+    const Patch past_end = testing::ReadPatchOrFail(
+        PatchAddress(static_cast<int64_t>(original_.size()) - 1) + ": 0000 1111\n");
     EXPECT_EQ(ReadFontThroughPatch(path(), past_end, Place(), BlockSet::FirstN(4), {}, &read)
                   .Line(kEnglish),
               "p.vkp:1: the data at " + PatchAddress(static_cast<int64_t>(original_.size()) - 1) +
@@ -123,8 +120,9 @@ TEST_F(FontThroughPatch, AnInterruptedSaveIsRolledBackFirst) {
     testing::FaultyFileSystem broken(testing::FaultyFileSystem::Op::Write, 50, EIO, 100000);
     ASSERT_TRUE(SaveInto(path(), broken).partly_written());
     PatchedFont read;
-    const Status status = ReadFontThroughPatch(path(), Read(LineOver(10, 4, 0xEE)), Place(),
-                                               BlockSet::FirstN(4), {}, &read);
+    const Status status =
+        ReadFontThroughPatch(path(), testing::ReadPatchOrFail(LineOver(10, 4, 0xEE)), Place(),
+                             BlockSet::FirstN(4), {}, &read);
     ASSERT_TRUE(status.ok()) << status.Line(kEnglish);
     EXPECT_NE(Render(status.note(), kEnglish).find("interrupted"), std::string::npos);
     EXPECT_EQ(ReadBytes(path()), original_);

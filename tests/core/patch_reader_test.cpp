@@ -7,6 +7,7 @@
 
 #include "patch/patch_problems.h"
 #include "patch/patch_reader.h"
+#include "patch_text.h"
 
 namespace rw {
 namespace {
@@ -17,16 +18,14 @@ Bytes Of(std::string_view text) {
     return Bytes(text.begin(), text.end());
 }
 
-Patch Read(const std::string& text) {
-    Patch patch;
-    const Status status = ReadPatchText(text, "t.vkp", &patch);
-    EXPECT_TRUE(status.ok()) << status.Line(kEnglish) << "\n" << text;
-    return patch;
+// Read as "t.vkp", the name the expected messages give.
+Patch ReadTextPatch(const std::string& text) {
+    return testing::ReadPatchOrFail(text, "t.vkp");
 }
 
 // The new bytes of a patch of one data line.
 Bytes NewBytes(const std::string& text) {
-    const Patch patch = Read(text);
+    const Patch patch = ReadTextPatch(text);
     return patch.lines.size() == 1 ? patch.lines[0].new_bytes : Bytes{};
 }
 
@@ -39,7 +38,7 @@ std::string Fault(const std::string& text) {
 }
 
 TEST(PatchReader, DataLinesKeepTheirAddressOldAndNewBytesAndLine) {
-    const Patch patch = Read(
+    const Patch patch = ReadTextPatch(
         "; a font patch\r\n"
         "0B5626: 0718 0818      ; А, normal\r\n"
         "\r\n"
@@ -61,7 +60,7 @@ TEST(PatchReader, DataLinesKeepTheirAddressOldAndNewBytesAndLine) {
 
     // LF alone reads the same, line for line.
     std::string lf = "; a font patch\n0B5626: 0718 0818\n\n0x0B5633:053C 063E\n";
-    const Patch unix_patch = Read(lf);
+    const Patch unix_patch = ReadTextPatch(lf);
     EXPECT_EQ(unix_patch.lines[1].line, 4);
     EXPECT_EQ(unix_patch.lines[1].new_bytes, (Bytes{0x06, 0x3E}));
 }
@@ -102,7 +101,7 @@ TEST(PatchReader, StringsGiveTheirBytesOrUtf16AndEscapes) {
 }
 
 TEST(PatchReader, CommasJoinAndABackslashContinuesTheLine) {
-    const Patch patch = Read(
+    const Patch patch = ReadTextPatch(
         "0803FCC: 2A1C0121 0x0201,0000\n"
         "10: FF, 00 , 11\n"
         "20: 0718 \\\n"
@@ -126,7 +125,7 @@ TEST(PatchReader, CommasJoinAndABackslashContinuesTheLine) {
 }
 
 TEST(PatchReader, CommentsOfEveryKindAndLinesCountedThroughThem) {
-    const Patch patch = Read(
+    const Patch patch = ReadTextPatch(
         "/* a header\n"
         "   over lines; 10: FF 00 is no data here\n"
         "*/\n"
@@ -143,14 +142,14 @@ TEST(PatchReader, CommentsOfEveryKindAndLinesCountedThroughThem) {
     EXPECT_EQ(patch.lines[1].new_bytes, Bytes{0x08});
     EXPECT_EQ(patch.lines[2].line, 9);
     // A byte order mark some editors put first is no token.
-    EXPECT_EQ(Read("\xEF\xBB\xBF"
-                   "10: 00 01\n")
+    EXPECT_EQ(ReadTextPatch("\xEF\xBB\xBF"
+                            "10: 00 01\n")
                   .lines.size(),
               1u);
 }
 
 TEST(PatchReader, CorrectorsMoveTheLinesAfterThemAndReplaceEachOther) {
-    const Patch patch = Read(
+    const Patch patch = ReadTextPatch(
         "10: 00 01\n"
         "+100\n"
         "10: 00 01\n"
@@ -167,7 +166,7 @@ TEST(PatchReader, CorrectorsMoveTheLinesAfterThemAndReplaceEachOther) {
 }
 
 TEST(PatchReader, PragmasHoldFromWhereTheyStand) {
-    const Patch patch = Read(
+    const Patch patch = ReadTextPatch(
         "10: 00 01\n"
         "#pragma enable old_equal_ff\n"
         "20: 0102\n"
@@ -187,7 +186,7 @@ TEST(PatchReader, PragmasHoldFromWhereTheyStand) {
 }
 
 TEST(PatchReader, WarningsForLinesWithoutOldDataAndStateLeftOnAtTheEnd) {
-    const Patch patch = Read(
+    const Patch patch = ReadTextPatch(
         "10: 01\n"
         "#pragma disable warn_no_old_on_apply\n"
         "20: 01\n"

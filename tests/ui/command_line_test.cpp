@@ -17,10 +17,6 @@ using namespace rw::ui::test;
 
 namespace {
 
-// S/ME 45 Normal, Cyrillic: the record of upper-case А, drawn in columns 1..5 with width 6.
-constexpr int kRecordA = 742950;
-const QByteArray kGlyphA = QByteArray::fromHex("06384444447C444444000000");
-
 QByteArray FontBytes(const NarrowGlyph& glyph) {
     return QByteArray(reinterpret_cast<const char*>(glyph.data()), kGlyphA.size());
 }

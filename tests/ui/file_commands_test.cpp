@@ -22,15 +22,9 @@ using namespace rw::ui::test;
 
 namespace {
 
-// S/ME 45 Normal, Cyrillic: the record of upper-case А lies at the normal base 742950 and Б one
-// 13-byte record further. The letter А drawn in columns 1..5 with width 6.
-constexpr int kRecordA = 742950;
-constexpr int kRecordB = kRecordA + 13;
-const QByteArray kGlyphA = QByteArray::fromHex("06384444447C444444000000");
 // The Latin S/ME 45 Normal record of A: upper base 735178, 25 bytes, header high byte, width,
 // then two bytes per row.
 constexpr int kLatinRecordA = 735178;
-constexpr int kImageSize = 1 << 20;
 
 QByteArray FlashWithLetterA() {
     QByteArray image = PatternImage(kImageSize);

@@ -14,31 +14,25 @@
 #include "ui/app_look.h"
 #include "ui/href.h"
 #include "ui/info_windows.h"
+#include "ui/qt_conversions.h"
 #include "ui_test_registry.h"
+#include "window_test_support.h"
 
 using namespace rw;
 using namespace rw::ui;
+using rw::ui::test::InView;
 
 namespace {
 
-QString Q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-class RecordingOpener : public LinkOpener {
+class UrlRecorder : public LinkOpener {
   public:
-    explicit RecordingOpener(QList<QUrl>* urls) : urls_(urls) {}
+    explicit UrlRecorder(QList<QUrl>* urls) : urls_(urls) {}
     void StartProgram(const QString&) override {}
     void OpenUrl(const QUrl& url) override { *urls_ << url; }
 
   private:
     QList<QUrl>* urls_;
 };
-
-// True when a text field lies inside its window's client area, where the user can see it.
-bool InView(const QTextEdit* edit) {
-    return edit->parentWidget()->rect().contains(edit->geometry());
-}
 
 // Runs `check` on the window while exec() shows it, then closes it with its close button's
 // event; returns whether exec() came back.
@@ -271,7 +265,7 @@ class InfoWindowsTest : public QObject {
         QVERIFY(!link->text().isEmpty());
 
         QList<QUrl> opened;
-        link->SetOpener(std::make_unique<RecordingOpener>(&opened));
+        link->SetOpener(std::make_unique<UrlRecorder>(&opened));
         windows.form5.show();
         windows.form5.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&windows.form5));

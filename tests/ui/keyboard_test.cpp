@@ -21,11 +21,8 @@ using namespace rw::ui::test;
 
 namespace {
 
-// S/ME 45 Normal, Cyrillic: the 13-byte records of upper-case А and Б.
-constexpr int kRecordA = 742950;
-constexpr int kRecordB = kRecordA + 13;
+// S/ME 45 Normal, Cyrillic: 13-byte records (kRecordA, kRecordB).
 constexpr int kRecordLength = 13;
-constexpr int kImageSize = 1 << 20;
 const QPoint kGridOrigin(80, 8);
 const QRgb kOrangePixel = 0xFF8000;
 

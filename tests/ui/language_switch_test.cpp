@@ -39,10 +39,6 @@ struct Program {
     }
 };
 
-bool InView(const QTextEdit* edit) {
-    return edit->parentWidget()->rect().contains(edit->geometry());
-}
-
 // Chooses a menu item that shows a window modally and reports which window came up.
 QWidget* ModalWindowOf(QAction* item) {
     QWidget* shown = nullptr;

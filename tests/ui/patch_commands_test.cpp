@@ -21,10 +21,7 @@ using namespace rw::ui::test;
 
 namespace {
 
-// S/ME 45 Normal, Cyrillic: the record of upper-case А at 0B5626 (742950), 12 bytes read and
-// written: the width, then rows 1..11.
-constexpr int kRecordA = 742950;
-constexpr int kImageSize = 1 << 20;
+// The record of А (kRecordA): 12 bytes read and written, the width, then rows 1..11.
 
 const FontLayout& CyrillicNormal() {
     static const FontLayout layout =

@@ -24,8 +24,6 @@ using namespace rw::ui::test;
 
 namespace {
 
-constexpr int kImageSize = 1 << 20;
-
 // A fullflash whose S/ME 45 Normal records all look like glyphs: width bytes 0..9.
 QByteArray S45Flash(Edition edition) {
     QByteArray image = PatternImage(kImageSize);

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <QTextEdit>
 #include <QWidget>
 #include <deque>
 #include <memory>
@@ -15,8 +16,22 @@
 
 #include "ui/file_dialogs.h"
 #include "ui/main_window.h"
+#include "ui/qt_conversions.h"
 
 namespace rw::ui::test {
+
+// The test fullflashes are 1 MiB. In them, as in a real S/ME 45 dump, the Cyrillic Normal record of
+// upper-case А lies at 742950 (0B5626), 13-byte records: the width, then rows 1..12.
+inline constexpr int kImageSize = 1 << 20;
+inline constexpr int kRecordA = 742950;
+inline constexpr int kRecordB = kRecordA + 13;  // Б
+// А drawn in columns 1..5 with width 6, as its 12 bytes are read and written.
+inline const QByteArray kGlyphA = QByteArray::fromHex("06384444447C444444000000");
+
+// True when a text field lies inside its window's client area, where the user can see it.
+inline bool InView(const QTextEdit* edit) {
+    return edit->parentWidget()->rect().contains(edit->geometry());
+}
 
 // Answers the window's file dialogs from a queue and records what the window asked and showed.
 // A null answer, or none left, cancels the dialog.
@@ -117,10 +132,6 @@ struct Window {
 // The centre of grid cell (row, col), in the grid widget's own coordinates.
 inline QPoint CellCentre(int row, int col) {
     return {17 * col + 8, 17 * row + 8};
-}
-
-inline QString Q(const char* utf8) {
-    return QString::fromUtf8(utf8);
 }
 
 inline QByteArray ReadAll(const QString& path) {

@@ -20,10 +20,7 @@ using namespace rw::ui::test;
 
 namespace {
 
-// S/ME 45 Normal, Cyrillic: upper-case А at 742950. The rest of the image is a byte pattern,
-// which holds no font.
-constexpr int kRecordA = 742950;
-constexpr int kImageSize = 1 << 20;
+// The test images are a byte pattern apart from what a test writes: they hold no font.
 
 const char* kQuitQuestion = "Шрифт изменён и не записан. Выйти без записи?";
 

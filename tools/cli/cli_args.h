@@ -24,6 +24,9 @@ std::optional<CliArgs> ParseArgs(const std::vector<std::string>& words,
                                  const std::set<std::string>& option_names,
                                  const std::set<std::string>& flag_names, std::string* error);
 
+// The options that name the layout a command works at: edition, model and kind.
+inline const std::set<std::string> kTargetOptions = {"--edition", "--model", "--kind"};
+
 std::optional<Edition> ParseEdition(const std::string& word);   // rus, eng
 std::optional<PhoneModel> ParseModel(const std::string& word);  // s45, s45i, c45, cm35, s35, m50
 std::optional<FontKind> ParseKind(const std::string& word);     // normal, small, browser, big

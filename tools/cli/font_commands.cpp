@@ -10,8 +10,6 @@
 namespace rw::cli {
 namespace {
 
-const std::set<std::string> kTargetOptions = {"--edition", "--model", "--kind"};
-
 std::set<std::string> With(std::set<std::string> names, const std::string& extra) {
     names.insert(extra);
     return names;

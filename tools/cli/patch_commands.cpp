@@ -17,8 +17,6 @@
 namespace rw::cli {
 namespace {
 
-const std::set<std::string> kTargetOptions = {"--edition", "--model", "--kind"};
-
 LayoutId ChosenLayout(const CliArgs& args) {
     return {*ParseModel(args.options.at("--model")), *ParseKind(args.options.at("--kind"))};
 }

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <vector>
+
+#include "io/layout_identify.h"
+#include "model/edition.h"
+#include "model/phone_layouts.h"
+
+namespace rw::testing {
+
+// A font of one edition: a phone model and a font kind.
+struct LayoutCase {
+    Edition edition;
+    LayoutId id;
+};
+
+// Every font of both editions, Cyrillic first.
+inline std::vector<LayoutCase> AllLayouts() {
+    std::vector<LayoutCase> cases;
+    for (Edition e : {Edition::Cyrillic, Edition::Latin}) {
+        for (PhoneModel m : kAllPhoneModels) {
+            for (FontKind k : kAllFontKinds) cases.push_back({e, {m, k}});
+        }
+    }
+    return cases;
+}
+
+}  // namespace rw::testing
