@@ -16,6 +16,7 @@ expected=(
   ./usr/share/man/man1/runewright-cli.1
   ./usr/share/metainfo/org.runewright.RunewrightRus.metainfo.xml
   ./usr/share/metainfo/org.runewright.RunewrightEng.metainfo.xml
+  ./usr/share/mime/packages/runewright.xml
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/org.runewright.Runewright.png")

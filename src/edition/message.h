@@ -27,6 +27,10 @@ enum class MessageId {
     NotAFontFileToReplace,
     NotAFontFileToLoad,
     IsAFolder,
+    // A file named on the command line.
+    NeitherFullflashNorFontFile,
+    FontFileOfOtherEdition,
+    FontFileOfOtherForm,
     // The rollback journal beside a fullflash.
     JournalIsASymbolicLink,
     JournalNotRegularFile,
@@ -127,9 +131,21 @@ enum class MessageId {
     PatchChangesGlyphs,
     PatchChangesBytesOutside,
     PatchLeavesFont,
+    // The status line after an edit.
+    ClipboardEmpty,
+    WrittenToFont,
+    FlippedHorizontally,
+    FlippedVertically,
+    Inverted,
+    Emboldened,
+    ShiftedRight,
+    ShiftedLeft,
+    ShiftedUp,
+    ShiftedDown,
+    BoldFromNormalDone,
 };
 // The last row of the table; the table's size follows from it.
-inline constexpr MessageId kLastMessageId = MessageId::PatchLeavesFont;
+inline constexpr MessageId kLastMessageId = MessageId::BoldFromNormalDone;
 
 // One message: the row of the table and the words that fill its blanks, in order. Numbers are
 // given as their digits; the table picks the noun that agrees with them. A message that wraps

@@ -46,6 +46,16 @@ constexpr MessageRow kMessages[] = {
      "{0} is not a {1} font file ({2|byte|bytes}). Is it a fullflash? Use «Load font from "
      "FullFlash»."},
     {MessageId::IsAFolder, "{0} — папка", "{0} is a folder"},
+    {MessageId::NeitherFullflashNorFontFile,
+     "{0} — не fullflash и не файл шрифта ({1}): {2|байт|байта|байт}",
+     "{0} is neither a fullflash nor a font file ({1}): {2|byte|bytes}"},
+    {MessageId::FontFileOfOtherEdition, "{0} — файл шрифта {1} для {2}",
+     "{0} is a {1} font file for {2}"},
+    {MessageId::FontFileOfOtherForm,
+     "{0} — файл шрифта {1}, а выбранный шрифт {2} хранится в файлах {3}. Файлы {1} подходят к "
+     "шрифтам {4}: выберите такой телефон и тип шрифта, затем «Загрузить шрифт из файла».",
+     "{0} is a {1} font file, while the chosen font, {2}, is kept in {3} files. {1} files fit "
+     "the fonts {4}: choose such a phone and font type, then «Load font from fontfile»."},
     {MessageId::JournalIsASymbolicLink,
      "{0} — символическая ссылка: журналу нет доверия, ничего не записано; чтобы продолжить, "
      "уберите его",
@@ -245,6 +255,19 @@ constexpr MessageRow kMessages[] = {
      "It also changes {0|byte|bytes} outside the font; they are not loaded."},
     {MessageId::PatchLeavesFont, "Патч не меняет этот шрифт ({0}).",
      "The patch does not change this font ({0})."},
+    // The edit menu's and the shift buttons' captions, then the letter.
+    {MessageId::ClipboardEmpty, "Буфер пуст", "The buffer is empty"},
+    {MessageId::WrittenToFont, "{0} записана в шрифт", "{0} written to the font"},
+    {MessageId::FlippedHorizontally, "Отразить по горизонтали: {0}", "Flip horizontally: {0}"},
+    {MessageId::FlippedVertically, "Отразить по вертикали: {0}", "Flip vertically: {0}"},
+    {MessageId::Inverted, "Инвертировать: {0}", "Invert: {0}"},
+    {MessageId::Emboldened, "Утолщить: {0}", "Embolden: {0}"},
+    {MessageId::ShiftedRight, "Сдвиг вправо: {0}", "Shift right: {0}"},
+    {MessageId::ShiftedLeft, "Сдвиг влево: {0}", "Shift left: {0}"},
+    {MessageId::ShiftedUp, "Сдвиг вверх: {0}", "Shift up: {0}"},
+    {MessageId::ShiftedDown, "Сдвиг вниз: {0}", "Shift down: {0}"},
+    {MessageId::BoldFromNormalDone, "Жирный из нормального: {0|буква|буквы|букв}",
+     "Bold from normal: {0|glyph|glyphs}"},
 };
 static_assert(std::size(kMessages) == static_cast<size_t>(kLastMessageId) + 1);
 

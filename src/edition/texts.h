@@ -147,9 +147,29 @@ enum class UiText {
     LoadScopeSymbolsBold,
     LoadScopeLetters,
     LoadScopeSymbols,
+    // The keys window.
+    MenuKeys,
+    KeysActionColumn,
+    KeyPreviousLetter,
+    KeyNextLetter,
+    KeyLetterLeft,
+    KeyLetterRight,
+    KeyLetterAbove,
+    KeyLetterBelow,
+    KeyFirstLetter,
+    KeyLastLetter,
+    KeyCursorLeft,
+    KeyCursorRight,
+    KeyCursorUp,
+    KeyCursorDown,
+    KeyPaintLeft,
+    KeyPaintRight,
+    KeyPaintUp,
+    KeyPaintDown,
+    KeyFlipCell,
 };
 // The last row of the table; the table's size follows from it.
-inline constexpr UiText kLastUiText = UiText::LoadScopeSymbols;
+inline constexpr UiText kLastUiText = UiText::KeyFlipCell;
 
 // The text of an element in a language for an edition: the Cyrillic edition is always Russian
 // and has its own texts where the editions differ (the block clipboard buttons, the load scopes).

@@ -10,11 +10,13 @@ struct Clipboard {
     NarrowBlock narrow{};
     WideBlock wide{};
     int slot = 0;
+    bool copied = false;  // something was put in since the start
 
     Glyph At(GlyphForm form, int k) const {
         return form == GlyphForm::Wide ? Glyph(wide[k]) : Glyph(narrow[k]);
     }
     void Put(int k, const Glyph& glyph) {
+        copied = true;
         if (glyph.form == GlyphForm::Wide) {
             wide[k] = glyph.wide();
         } else {

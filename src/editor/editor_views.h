@@ -94,7 +94,8 @@ enum ViewChange : uint32_t {
     kControlsChanged = 1u << 9,    // check marks, enabled, visible, down states, undo captions
     kMenusChanged = 1u << 10,      // menu captions and the window caption
     kNoticeChanged = 1u << 11,     // the status line's report of what a command did
-    kAllChanged = (1u << 12) - 1,
+    kCursorChanged = 1u << 12,     // the grid's keyboard cursor
+    kAllChanged = (1u << 13) - 1,
 };
 
 }  // namespace rw

@@ -11,18 +11,37 @@ namespace {
 // A pointer far off the grid still draws a line across it; farther points add nothing.
 constexpr int kStrokeReach = 1024;
 
-UiText TransformCaption(GlyphTransform transform) {
+// What a transform's undo step is called and what the status line says after it.
+struct TransformNames {
+    UiText step;
+    MessageId done;
+};
+TransformNames NamesOf(GlyphTransform transform) {
     switch (transform) {
         case GlyphTransform::FlipHorizontal:
-            return UiText::MenuFlipHorizontal;
+            return {UiText::MenuFlipHorizontal, MessageId::FlippedHorizontally};
         case GlyphTransform::FlipVertical:
-            return UiText::MenuFlipVertical;
+            return {UiText::MenuFlipVertical, MessageId::FlippedVertically};
         case GlyphTransform::Invert:
-            return UiText::MenuInvert;
+            return {UiText::MenuInvert, MessageId::Inverted};
         case GlyphTransform::Embolden:
             break;
     }
-    return UiText::MenuEmbolden;
+    return {UiText::MenuEmbolden, MessageId::Emboldened};
+}
+
+MessageId ShiftedMessage(ShiftDirection direction) {
+    switch (direction) {
+        case ShiftDirection::Right:
+            return MessageId::ShiftedRight;
+        case ShiftDirection::Left:
+            return MessageId::ShiftedLeft;
+        case ShiftDirection::Up:
+            return MessageId::ShiftedUp;
+        case ShiftDirection::Down:
+            break;
+    }
+    return MessageId::ShiftedDown;
 }
 
 // The cells of the straight line from (r0, c0) to (r1, c1), the first one left out (Bresenham).
@@ -74,7 +93,8 @@ void Session::Draw() {
                 .notice = notice_,
                 .notices = notices_,
                 .letter_shown = letter_shown_,
-                .edit_image_cleared = edit_image_cleared_});
+                .edit_image_cleared = edit_image_cleared_,
+                .cursor = cursor_});
     letter_shown_ = false;
     edit_image_cleared_ = false;
 }
@@ -145,9 +165,17 @@ bool Session::PressThumbnail(int slot) {
 
 bool Session::PressNeighbourLetter(int step) {
     if (step != -1 && step != 1) return false;
+    return PressLetterAt(state_.selected_slot() + step, step);
+}
+
+bool Session::PressLetterAt(int slot, int direction) {
+    if (direction != -1 && direction != 1) return false;
     const int slots = SlotCount(state_.edition);
-    for (int slot = state_.selected_slot() + step; slot >= 0 && slot < slots; slot += step) {
-        if (!state_.IsSlotCovered(slot)) return PressThumbnail(slot);
+    for (; slot >= 0 && slot < slots; slot += direction) {
+        if (state_.IsSlotCovered(slot)) continue;
+        // A key that lands on the letter already there must not reload it over edits.
+        if (state_.selection.active() && slot == state_.selected_slot()) return false;
+        return PressThumbnail(slot);
     }
     return false;
 }
@@ -163,6 +191,7 @@ bool Session::BeginStroke(int row, int col) {
     Apply(Step::Recorded(UiText::StepDrawing), [&] {
         // The press flips the cell; the rest of the stroke paints the colour it got.
         stroke_ = {true, !Working().Ink(row, col), row, col};
+        cursor_ = {row, col};
         PaintCell(row, col);
         ApplyWidthRule(Working(), state_.last_row());
     });
@@ -171,23 +200,62 @@ bool Session::BeginStroke(int row, int col) {
 
 void Session::ContinueStroke(int row, int col) {
     if (!stroke_.active) return;
+    Apply(Step::None(), [&] { StrokeTo(row, col); });
+}
+
+void Session::StrokeTo(int row, int col) {
     row = std::clamp(row, -kStrokeReach, kStrokeReach);
     col = std::clamp(col, -kStrokeReach, kStrokeReach);
-    Apply(Step::None(), [&] {
-        bool painted = false;
-        for (const auto& [r, c] : LineAfter(stroke_.row, stroke_.col, row, col)) {
-            if (!IsLiveCell(state_, r, c)) continue;
-            PaintCell(r, c);
-            painted = true;
-        }
-        stroke_.row = row;
-        stroke_.col = col;
-        if (painted) ApplyWidthRule(Working(), state_.last_row());
-    });
+    bool painted = false;
+    for (const auto& [r, c] : LineAfter(stroke_.row, stroke_.col, row, col)) {
+        if (!IsLiveCell(state_, r, c)) continue;
+        PaintCell(r, c);
+        painted = true;
+    }
+    stroke_.row = row;
+    stroke_.col = col;
+    if (painted) ApplyWidthRule(Working(), state_.last_row());
 }
 
 void Session::EndStroke() {
     stroke_.active = false;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The grid from the keyboard: the cursor stands for the pointer, Space for a click, Shift+arrows
+// for a drag.
+
+bool Session::MoveCursor(CursorMove move) {
+    EndCursorRun();
+    const std::optional<GridCursor> next =
+        MovedCursor(cursor_, move, state_.form(), state_.last_row());
+    if (!next) return false;
+    Apply(Step::None(), [&] { cursor_ = *next; });
+    return true;
+}
+
+bool Session::FlipCursorCell() {
+    EndCursorRun();
+    return ClickCell(cursor_.row, cursor_.col);
+}
+
+bool Session::PaintCursorMove(CursorMove move) {
+    if (!stroke_.active || !stroke_.by_keys) {
+        if (!BeginStroke(cursor_.row, cursor_.col)) return false;
+        stroke_.by_keys = true;
+    }
+    const std::optional<GridCursor> next =
+        MovedCursor(cursor_, move, state_.form(), state_.last_row());
+    if (!next) return false;
+    Apply(Step::None(), [&] {
+        cursor_ = *next;
+        StrokeTo(next->row, next->col);
+    });
+    return true;
+}
+
+void Session::EndCursorRun() {
+    if (stroke_.by_keys) stroke_ = {};
 }
 
 // Gives one live cell the stroke's colour in the working glyph.
@@ -208,7 +276,12 @@ void Session::WriteBack() {
                 targets.push_back({bold_block, state_.selected_slot()});
         }
         for (GlyphSlot target : targets) document_.WriteRows(target, working(), ElementsUpToH());
+        Notify({MessageId::WrittenToFont, {LetterShown()}});
     });
+}
+
+std::string Session::LetterShown() const {
+    return LetterLabelText(state_.edition, LetterHeld());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -252,15 +325,18 @@ void Session::Shift(ShiftDirection direction) {
         ShiftRows(Working(), state_.last_row(), direction);
         ApplyWidthRule(Working(), state_.last_row());
         ShowReshapedGlyph();
+        Notify({ShiftedMessage(direction), {LetterShown()}});
     });
 }
 
 void Session::Transform(GlyphTransform transform) {
     if (!state_.selection.active()) return;
-    Apply(Step::Recorded(TransformCaption(transform)), [&] {
+    const TransformNames names = NamesOf(transform);
+    Apply(Step::Recorded(names.step), [&] {
         TransformRows(Working(), state_.last_row(), transform);
         ApplyWidthRule(Working(), state_.last_row());
         ShowReshapedGlyph();
+        Notify({names.done, {LetterShown()}});
     });
 }
 
@@ -282,6 +358,7 @@ bool Session::BoldFromNormal() {
             ApplyWidthRule(glyph, state_.last_row());
             document_.PutGlyph({bold, k}, glyph);
         }
+        Notify({MessageId::BoldFromNormalDone, {std::to_string(SlotCount(state_.edition))}});
     });
     return true;
 }
@@ -324,7 +401,15 @@ void Session::CopyBlock() {
     });
 }
 
+// The buffer starts empty; pasting it would wipe the letters with nothing.
+bool Session::RefusedEmptyPaste() {
+    if (clipboard_.copied) return false;
+    Apply(Step::None(), [&] { Notify({MessageId::ClipboardEmpty, {}}); });
+    return true;
+}
+
 void Session::PasteBlock() {
+    if (RefusedEmptyPaste()) return;
     Apply(Step::FontChange(UiText::PasteBlockCaption), [&] {
         for (int k = 0; k < SlotCount(state_.edition); ++k) {
             document_.PutGlyph({state_.block(), k}, clipboard_.At(state_.form(), k));
@@ -341,6 +426,7 @@ void Session::CopyLetter() {
 }
 
 void Session::PasteLetter() {
+    if (RefusedEmptyPaste()) return;
     Apply(Step::FontChange(UiText::PasteLetterCaption), [&] {
         document_.PutGlyph(state_.selected_glyph(), clipboard_.At(state_.form(), clipboard_.slot));
     });

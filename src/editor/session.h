@@ -11,6 +11,7 @@
 #include "editor/clipboard.h"
 #include "editor/document.h"
 #include "editor/glyph_ops.h"
+#include "editor/grid_cursor.h"
 #include "editor/history.h"
 #include "editor/window_model.h"
 #include "editor/working_glyphs.h"
@@ -92,6 +93,11 @@ class Session {
     // PgUp / PgDn: the previous (-1) or next (+1) letter of the block, covered slots skipped.
     // False when there is none that way.
     bool PressNeighbourLetter(int step);
+    // The thumbnail strip's keys: the letter at `slot`, or the first one beyond it in
+    // `direction` (-1 or +1) when it is covered, pressed as its thumbnail would be. False, and
+    // nothing changes, for a slot out of range, when every slot that way is covered, or when
+    // the letter found is the one already on the grid.
+    bool PressLetterAt(int slot, int direction);
     // A press and release on grid cell (row, col) with any mouse button (Panel1Click): one
     // "Drawing" step. False for a cell that is not live.
     bool ClickCell(int row, int col);
@@ -101,8 +107,23 @@ class Session {
     bool BeginStroke(int row, int col);
     void ContinueStroke(int row, int col);
     void EndStroke();
-    // "Записать в шрифт" (Button1Click).
+    // "Записать в шрифт" (Button1Click); the status line names the letter.
     void WriteBack();
+
+    // --- The grid from the keyboard -------------------------------------------------------------
+    // The cursor stands on a live cell; a click puts it on the cell clicked, and after a change
+    // of the letter, the kind or the model it moves to the nearest live cell.
+    GridCursor cursor() const { return cursor_; }
+    // An arrow: the cursor one cell that way; false at the edge of the live cells.
+    bool MoveCursor(CursorMove move);
+    // Space or Return: the cell under the cursor flips, exactly as a click there.
+    bool FlipCursorCell();
+    // Shift+arrow: the first one of a run flips the cell under the cursor, like the press of a
+    // drag, and records the one step of the run; each one then moves the cursor that way and
+    // gives the cell it reaches the colour the first one got. False when the cursor stayed.
+    bool PaintCursorMove(CursorMove move);
+    // Shift was released or the grid lost the focus: the next Shift+arrow starts a new run.
+    void EndCursorRun();
 
     // --- Set and weight buttons (they see the state from before the press) -----------------
     void PressUpperCase();       // SpeedButton2
@@ -122,6 +143,8 @@ class Session {
     void ClearFont();    // N18Click
 
     // --- Clipboard --------------------------------------------------------------------------
+    // While nothing was copied since the start, a paste changes nothing and the status line
+    // says the buffer is empty.
     void CopyBlock();    // Button8Click
     void PasteBlock();   // Button9Click
     void CopyLetter();   // Button10Click
@@ -162,6 +185,11 @@ class Session {
     void ImportedFromPatch(const PatchedFont& imported, const std::string& flash);
     // A patch of the font written to `path`: the status line names it with the glyphs it changes.
     void SavedPatch(const std::string& path, int glyphs);
+    // "Импорт из PNG...": the font read from the sheet `path` lands as an import does (LoadFont);
+    // the status line names the sheet with the glyphs of the load scope it read.
+    void ImportedSheet(const FontImage& font, const std::string& path);
+    // "Экспорт в PNG...": the whole font was written to the sheet `path`; the status line says so.
+    void ExportedSheet(const std::string& path);
 
     // "Импорт из патча (.vkp)...": the patch applied in memory to the fullflash `flash`, which
     // stays as it is, and the font of the current layout and load scope read from the result
@@ -242,6 +270,7 @@ class Session {
         bool ink = false;  // the colour the first cell got
         int row = 0;       // the last pointer position, in cells
         int col = 0;
+        bool by_keys = false;  // a Shift+arrow run, which Shift's release ends
     };
 
     // The one way an operation changes anything: the step's undo record, the change, the reload
@@ -265,6 +294,12 @@ class Session {
     void LoadLetter(int slot, SelectionSource source);
     void ShowReshapedGlyph();
     void PaintCell(int row, int col);
+    // The stroke's line on to (row, col), the width rule after it.
+    void StrokeTo(int row, int col);
+    // The letter on the grid as Label15 shows it, for the status line.
+    std::string LetterShown() const;
+    // A paste while nothing was copied: the status line says so. True when that was the case.
+    bool RefusedEmptyPaste();
     void PressSetButton(int set);
     void ApplyWeightAvailability();
     void Notify(Message notice);
@@ -282,6 +317,7 @@ class Session {
     WorkingGlyphs working_;
     Clipboard clipboard_;
     Stroke stroke_;
+    GridCursor cursor_;
     // PaintBoxEdit's hint: the name of the thumbnail pressed last, which a letter shown through
     // the edit image (after a shift) keeps even when the set changed since.
     std::string edit_image_hint_;
@@ -310,6 +346,8 @@ void Session::Apply(Step step, Change&& change) {
         LoadLetter(state_.selection.slot, state_.selection.source);
     }
     edit_image_cleared_ = edit_image_cleared_ || step.clears_edit_image;
+    // Another form or H may have left the cursor off the glyph.
+    cursor_ = KeptLive(cursor_, state_.form(), state_.last_row());
     Draw();
 }
 

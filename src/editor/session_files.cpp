@@ -112,6 +112,20 @@ void Session::SavedFile(FileKind kind, const std::string& path, int glyphs) {
     });
 }
 
+void Session::ImportedSheet(const FontImage& font, const std::string& path) {
+    const int glyphs =
+        GlyphsInBlocks(state_.edition, ScopeBlocks(state_.load_scope, state_.edition));
+    Apply(LoadStep(font, UiText::MenuImportPng), [&] {
+        document_.Replace(font);
+        Notify(LoadedStatus(BaseNameOf(path), glyphs));
+    });
+}
+
+void Session::ExportedSheet(const std::string& path) {
+    const int glyphs = GlyphsInBlocks(state_.edition, BlockSet::FirstN(BlockCount(state_.edition)));
+    Apply(Step::None(), [&] { Notify(SavedStatus(BaseNameOf(path), glyphs)); });
+}
+
 void Session::SetFileName(std::string path) {
     Apply(Step::None(), [&] { state_.file_name = std::move(path); });
 }

@@ -118,6 +118,7 @@ void WindowModel::DrawGlyphs(const ViewFacts& facts, uint32_t& changes) {
     Show(screen_.framed_slot, letter ? std::optional<int>(state.selected_slot()) : std::nullopt,
          kFrameChanged, changes);
     Show(screen_.glyph_columns, TraitsOf(form).columns, kMarkersChanged, changes);
+    Show(screen_.cursor, facts.cursor, kCursorChanged, changes);
 
     CoverView covers;
     if (edition_ == Edition::Cyrillic) {

@@ -8,6 +8,7 @@
 #include "edition/message.h"
 #include "editor/edit_grid.h"
 #include "editor/editor_views.h"
+#include "editor/grid_cursor.h"
 #include "editor/history.h"
 #include "editor/picture.h"
 #include "model/editor_state.h"
@@ -33,6 +34,7 @@ struct ViewFacts {
     bool letter_shown;
     // A load: the edit image starts white.
     bool edit_image_cleared;
+    GridCursor cursor;
 };
 
 // Everything the main window shows, as plain data the window pulls: cells, labels, pictures,
@@ -69,6 +71,9 @@ class WindowModel {
     // What the last command that reports did ("Записано в s45.bin: 136 букв"); the status line
     // shows it until the pointer next rests on a control with a hint. Empty at start.
     const Message& Notice() const { return screen_.notice; }
+    // The cell the grid's keyboard cursor stands on, a live one; the grid frames it while it has
+    // the focus.
+    GridCursor Cursor() const { return screen_.cursor; }
 
     // Incremented by every change to something the window shows.
     uint64_t generation() const { return generation_; }
@@ -97,6 +102,7 @@ class WindowModel {
         std::string file_name;
         Message notice;
         uint64_t notices = 0;
+        GridCursor cursor;
     };
 
     template <typename T>

@@ -135,6 +135,10 @@ bool FileInfo::regular() const {
     return S_ISREG(mode);
 }
 
+bool FileInfo::folder() const {
+    return S_ISDIR(mode);
+}
+
 FileSystem& SystemFileSystem() {
     static PosixFileSystem fs;
     return fs;
@@ -182,7 +186,7 @@ Status File::OpenedRegular(int fd) {
     if (!status.ok()) return status;
     FileInfo info;
     status = Stat(&info);
-    if (status.ok() && S_ISDIR(info.mode)) status = FolderFailure(path_);
+    if (status.ok() && info.folder()) status = FolderFailure(path_);
     if (status.ok() && !info.regular()) status = Status::Failure(path_, kNotRegularFile);
     if (!status.ok()) {
         fs_.Close(fd_);

@@ -21,6 +21,7 @@ struct FileInfo {
     int64_t size = 0;
 
     bool regular() const;
+    bool folder() const;
     bool SameFileAs(const FileInfo& other) const {
         return device == other.device && inode == other.inode;
     }

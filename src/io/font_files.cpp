@@ -1,6 +1,7 @@
 #include "io/font_files.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "io/safe_replace.h"
 
@@ -8,9 +9,6 @@ namespace rw {
 namespace {
 
 constexpr int kNarrowSlotBytes = 13;
-// A font file may carry some bytes more than its format, which a load ignores; a file larger
-// than this is no font file at all, most likely a fullflash chosen by mistake.
-constexpr int64_t kLargestFontFile = 64 * 1024;
 constexpr int kWideSlotBytes = 32;
 
 struct TableShape {
@@ -37,6 +35,27 @@ Message NotAFontFile(MessageId id, const std::string& path, FontFileFormat forma
 }
 
 }  // namespace
+
+std::optional<FontFileFormat> FontFileFormatOfName(const std::string& path) {
+    const std::string name = BaseNameOf(path);
+    const size_t dot = name.find_last_of('.');
+    if (dot == std::string::npos || dot == 0) return std::nullopt;
+    std::string extension = name.substr(dot);
+    // Names from other systems often carry their extension in capitals.
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (FontFileFormat format : {FontFileFormat::Sft, FontFileFormat::Sbf, FontFileFormat::Sfe}) {
+        if (extension == FontFileExtension(format)) return format;
+    }
+    return std::nullopt;
+}
+
+Edition FontFileEdition(FontFileFormat format) {
+    return format == FontFileFormat::Sfe ? Edition::Latin : Edition::Cyrillic;
+}
+
+bool FontFileIsWide(FontFileFormat format) {
+    return ShapeOf(format).wide;
+}
 
 FontFileFormat FontFileFormatFor(Edition edition, bool wide) {
     if (edition == Edition::Latin) return FontFileFormat::Sfe;

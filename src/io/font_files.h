@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -16,6 +17,16 @@ namespace rw {
 // The program's own headerless font files: a dump of one glyph table, block by block, slot by
 // slot. .sft narrow (Cyrillic), .sbf wide (Cyrillic), .sfe wide (Latin); words low byte first.
 enum class FontFileFormat { Sft, Sbf, Sfe };
+
+// A font file may carry some bytes more than its format, which a load ignores; a file larger
+// than this is no font file at all, most likely a fullflash chosen by mistake.
+inline constexpr int64_t kLargestFontFile = 64 * 1024;
+
+// The format whose extension ends the file's name, in any case ("X.SFT"); nullopt for none.
+std::optional<FontFileFormat> FontFileFormatOfName(const std::string& path);
+// The edition whose files have this format, and whether its glyphs are 16 pixels wide.
+Edition FontFileEdition(FontFileFormat format);
+bool FontFileIsWide(FontFileFormat format);
 
 FontFileFormat FontFileFormatFor(Edition edition, bool wide);
 size_t FontFileSize(FontFileFormat format);

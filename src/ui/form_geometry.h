@@ -96,6 +96,13 @@ constexpr SelectionFrame SelectionFrameOf(std::optional<int> slot) {
             true};
 }
 
+// The dotted ring that shows the thumbnail strip has the keyboard focus: one pixel outside the
+// selection frame, on the panel's face, where nothing else is drawn.
+constexpr Rect FocusRingRect(int slot) {
+    const Rect t = ThumbnailRect(slot);
+    return {t.x - 2, t.y - 2, 21, 21};
+}
+
 // The cover panels, at left 0 (CoverLefts moves them): Cyrillic Panel_YO1 over Ё and Panel_YO2
 // over Є; Latin PanelClose1 over row 3 and PanelClose2 over row 4.
 constexpr Rect kPanelYo1Rect{0, 35, 20, 20};

@@ -1,6 +1,7 @@
 #include "ui/grid_widget.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStatusTipEvent>
@@ -20,12 +21,61 @@ void PaintRaisedCell(QPainter& painter, const QRect& cell, const QColor& face) {
     painter.drawLine(cell.topRight(), cell.bottomRight());
 }
 
+// The cursor's frame: one pixel wide, two pixels inside the cell's edges, so the bevel and a
+// ring of the cell's own colour stay around it; orange shows on white and on black cells alike.
+const QColor kCursorFrame(255, 128, 0);
+constexpr int kCursorInset = 2;
+
+void PaintCursorFrame(QPainter& painter, const QRect& cell) {
+    painter.setPen(kCursorFrame);
+    painter.setBrush(Qt::NoBrush);
+    // A pen of one pixel draws the rectangle's right and bottom edges one pixel outside it.
+    painter.drawRect(
+        cell.adjusted(kCursorInset, kCursorInset, -kCursorInset - 1, -kCursorInset - 1));
+}
+
 }  // namespace
 
 GridWidget::GridWidget(QWidget* parent) : QWidget(parent) {
     setFixedSize(kCellSize * kGridSide, kCellSize * kGridSide);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void GridWidget::SetCursor(int row, int column) {
+    const QPoint cell(column, row);
+    if (cell == cursor_) return;
+    update(CellRect(cursor_));
+    cursor_ = cell;
+    update(CellRect(cursor_));
+}
+
+// Every key press first asks the focus widget whether it wants the key before the shortcuts
+// get it: the keyboard is in use here.
+bool GridWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && !focus_.Shown(hasFocus())) {
+        focus_.KeyPressed();
+        update(CellRect(cursor_));
+    }
+    return QWidget::event(event);
+}
+
+void GridWidget::focusInEvent(QFocusEvent* event) {
+    focus_.FocusIn(event->reason());
+    update(CellRect(cursor_));
+    QWidget::focusInEvent(event);
+}
+
+void GridWidget::focusOutEvent(QFocusEvent* event) {
+    update(CellRect(cursor_));
+    emit KeyRunEnded();
+    QWidget::focusOutEvent(event);
+}
+
+void GridWidget::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Shift && !event->isAutoRepeat()) emit KeyRunEnded();
+    QWidget::keyReleaseEvent(event);
 }
 
 void GridWidget::SetCells(const Cells& cells) {
@@ -102,6 +152,7 @@ void GridWidget::paintEvent(QPaintEvent* event) {
             PaintRaisedCell(painter, cell, look.colour.value_or(face));
         }
     }
+    if (CursorFramed()) PaintCursorFrame(painter, CellRect(cursor_));
 }
 
 }  // namespace rw::ui

@@ -6,6 +6,8 @@
 #include <array>
 #include <optional>
 
+#include "ui/keyboard_focus.h"
+
 namespace rw::ui {
 
 // How one cell of the editing grid looks and behaves. A cell without a colour of its own shows
@@ -21,7 +23,8 @@ inline constexpr int kCellSize = 17;
 
 // The enlarged 16 x 16 pixel editor, drawn as one surface of raised 17 x 17 cells. It shows what
 // it is given and reports presses on live cells and the strokes they start; it never changes a
-// cell by itself.
+// cell by itself. It takes the keyboard focus (its keys are shortcuts of the window on it) and
+// then frames the cursor cell it is given, inside that cell's bevel.
 class GridWidget : public QWidget {
     Q_OBJECT
 
@@ -34,6 +37,10 @@ class GridWidget : public QWidget {
     const GridCellLook& Cell(int row, int column) const { return cells_[row * kGridSide + column]; }
     // Top-left corner of a cell in the widget's own coordinates.
     static QPoint CellOrigin(int row, int column) { return {kCellSize * column, kCellSize * row}; }
+    // The cell of the keyboard cursor.
+    void SetCursor(int row, int column);
+    // The cursor's frame is on screen.
+    bool CursorFramed() const { return focus_.Shown(hasFocus()); }
 
   signals:
     // A press with any mouse button on a live cell.
@@ -43,6 +50,8 @@ class GridWidget : public QWidget {
     void CellDragged(int row, int column);
     // That button was released.
     void StrokeEnded();
+    // Shift was released, or the focus left: a run of Shift+arrows ends.
+    void KeyRunEnded();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -50,6 +59,10 @@ class GridWidget : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
     // -1 when the point lies on no cell.
@@ -57,11 +70,16 @@ class GridWidget : public QWidget {
     void ShowHintOf(int cell);
     // Row and column of a point, off the grid too.
     static QPoint CellCoordinates(QPointF point);
+    static QRect CellRect(QPoint cell) {
+        return {CellOrigin(cell.y(), cell.x()), QSize(kCellSize, kCellSize)};
+    }
 
     Cells cells_;
     int hovered_ = -1;
     Qt::MouseButton stroke_button_ = Qt::NoButton;
-    QPoint stroke_cell_;  // x column, y row
+    QPoint stroke_cell_;   // x column, y row
+    QPoint cursor_{1, 1};  // x column, y row
+    KeyboardFocus focus_;
 };
 
 }  // namespace rw::ui

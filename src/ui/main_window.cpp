@@ -22,14 +22,16 @@
 #include "ui/qt_conversions.h"
 #include "ui/speed_button.h"
 #include "ui/thumbnail.h"
+#include "ui/thumbnail_strip.h"
 
 namespace rw::ui {
 namespace {
 
 namespace geo = geometry;
 
-QFrame* MakePanel(QWidget* parent, const char* name, geo::Rect rect, QFrame::Shadow bevel) {
-    auto* panel = new QFrame(parent);
+template <typename Panel = QFrame>
+Panel* MakePanel(QWidget* parent, const char* name, geo::Rect rect, QFrame::Shadow bevel) {
+    auto* panel = new Panel(parent);
     panel->setObjectName(QLatin1String(name));
     panel->setFrameStyle(QFrame::Panel | bevel);
     panel->setLineWidth(1);
@@ -92,19 +94,24 @@ TForm1::TForm1(Edition edition, QWidget* parent)
     client_->setFixedSize(ToQSize(geo::ClientSize(edition)));
     setCentralWidget(client_);
     BuildMenus();
-    BuildShortcuts();
     BuildRowLabels();
     BuildGrid();
     BuildThumbnailPanel();
     BuildSetButtons();
     BuildLetterPanel();
     BuildClipboardPanel();
+    BuildShortcuts();
+    OrderTabs();
     FormCreate();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     PlaceOnScreen();
 }
 
-TForm1::~TForm1() = default;
+// The grid tells of the focus it loses while the window's children are deleted, after the
+// session is gone: nothing may answer it then.
+TForm1::~TForm1() {
+    disconnect(grid_, nullptr, this, nullptr);
+}
 
 void TForm1::SetFileDialogs(std::unique_ptr<FileDialogs> dialogs) {
     dialogs_ = std::move(dialogs);
@@ -145,10 +152,13 @@ void TForm1::BuildGrid() {
     connect(grid_, &GridWidget::CellPressed, this, &TForm1::Panel1MouseDown);
     connect(grid_, &GridWidget::CellDragged, this, &TForm1::Panel1MouseMove);
     connect(grid_, &GridWidget::StrokeEnded, this, &TForm1::Panel1MouseUp);
+    connect(grid_, &GridWidget::KeyRunEnded, this,
+            [this] { Run([](Session& s) { s.EndCursorRun(); }); });
 }
 
 void TForm1::BuildThumbnailPanel() {
-    QFrame* panel = MakePanel(client_, "Panel106", geo::kPanel106, QFrame::Raised);
+    strip_ = MakePanel<ThumbnailStrip>(client_, "Panel106", geo::kPanel106, QFrame::Raised);
+    QFrame* panel = strip_;
     QFrame* status = MakePanel(panel, "PanelOffcet", geo::kPanelOffcet, QFrame::Sunken);
     label_offcet_ = MakeLabel(status, QStringLiteral("LabelOffcet"), geo::kLabelOffcet, QString());
     BuildThumbnails(panel);
@@ -275,6 +285,11 @@ void TForm1::BuildClipboardPanel() {
         connect(button, &QPushButton::clicked, this, handlers[i]);
         clipboard_buttons_[i] = button;
     }
+}
+
+// The thumbnail strip and the grid come first; the buttons keep the order they had.
+void TForm1::OrderTabs() {
+    QWidget::setTabOrder(strip_, grid_);
 }
 
 // ---------------------------------------------------------------------------------------------

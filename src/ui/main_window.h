@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "edition/key_table.h"
 #include "editor/session.h"
 #include "editor/text_preview.h"
 #include "io/status.h"
@@ -26,10 +27,12 @@ namespace rw::ui {
 
 class GridWidget;
 class InfoWindow;
+class KeysWindow;
 class SpeedButton;
 class TImageIO;
 class TextPreviewWindow;
 class Thumbnail;
+class ThumbnailStrip;
 
 // The main window of both editions. It builds the controls where the window definition puts
 // them (form_geometry.h), forwards every press and menu choice to one session operation through
@@ -48,6 +51,11 @@ class TForm1 : public QMainWindow {
     // They follow the interface language with the main window.
     void SetInfoWindows(InfoWindow* help, InfoWindow* history, InfoWindow* about);
 
+    // A file named on the command line: a fullflash is loaded as "Загрузить шрифт из fullflash"
+    // loads it, a font file of the edition as "Загрузить шрифт из файла" does; anything else
+    // gets the error box of a failed load, naming the file and why.
+    void OpenGivenFile(const std::string& path);
+
     const Session& editor() const { return editor_; }
     // The area the window definition places its controls in, below the menu.
     QWidget* ClientArea() const { return client_; }
@@ -59,6 +67,11 @@ class TForm1 : public QMainWindow {
 
   private:
     struct Menus;
+    // What a key of the key table does: a menu item, or else an operation of the editor.
+    struct KeyBinding {
+        QAction* item = nullptr;
+        std::function<void(Session&)> operation;
+    };
 
     // Construction, in the order of the window definition.
     void FormCreate();
@@ -66,6 +79,11 @@ class TForm1 : public QMainWindow {
     void BuildFileMenu();
     void BuildEditMenu();
     void BuildShortcuts();
+    KeyBinding BindingOf(KeyCommand command) const;
+    // The control whose focus a key needs: the window itself for the keys of the whole window.
+    QWidget* ScopeOf(KeyScope scope);
+    // The hint of a button as a tool tip with its key: "Прописные (Ctrl+1)".
+    QString WithKeys(UiText hint, KeyCommand command) const;
     void BuildFontMenu();
     void BuildPhoneMenu();
     void BuildLanguageMenu();
@@ -81,6 +99,8 @@ class TForm1 : public QMainWindow {
     void BuildShiftButtons(QWidget* panel);
     void BuildClipboardPanel();
     void PlaceOnScreen();
+    // Thumbnails, grid, then the buttons as before.
+    void OrderTabs();
 
     // Activation and the status line.
     void FormActivate();
@@ -109,6 +129,7 @@ class TForm1 : public QMainWindow {
     void Forwap1Click();
     void Bigest1Click();
     void TextPreview1Click();
+    void Keys1Click();
     void N9Click();
     void N10Click();
     void About1Click();
@@ -151,6 +172,8 @@ class TForm1 : public QMainWindow {
     void SaveCommand(const FileDialogRequest& request, SaveRequest::Target target);
     // A failure in the error box, else the note of a save cut off that was rolled back first.
     void ShowOutcome(const Status& status);
+    // The load once the file is chosen, from a dialog or from outside the window.
+    bool LoadPath(const std::string& path, LoadRequest::Source source);
     void ShowFailure(const Status& status);
     // An interrupted save rolled back before a command, told in one box; nothing for none.
     void ShowNote(const Message& note);
@@ -185,6 +208,7 @@ class TForm1 : public QMainWindow {
     void ShowControls();
     void ShowTexts();
     void ShowNotice();
+    void ShowCursor();
 
     Session editor_;
     std::unique_ptr<FileDialogs> dialogs_;
@@ -193,6 +217,7 @@ class TForm1 : public QMainWindow {
 
     QWidget* client_ = nullptr;
     GridWidget* grid_ = nullptr;
+    ThumbnailStrip* strip_ = nullptr;  // Panel106
     std::array<QLabel*, 16> row_labels_{};
     QLabel* label_offcet_ = nullptr;
     std::array<Thumbnail*, kMaxSlots> thumbnails_{};
@@ -220,6 +245,7 @@ class TForm1 : public QMainWindow {
     InfoWindow* history_window_ = nullptr;       // Form4
     InfoWindow* about_window_ = nullptr;         // Form5
     TextPreviewWindow* text_preview_ = nullptr;  // made when first opened
+    KeysWindow* keys_window_ = nullptr;          // made when first opened
 };
 
 }  // namespace rw::ui

@@ -4,10 +4,12 @@
 #include <QString>
 
 #include "edition/message.h"
+#include "io/file_classification.h"
 #include "io/font_files.h"
 #include "ui/button_tables.h"
 #include "ui/image_io.h"
 #include "ui/info_windows.h"
+#include "ui/keys_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_conversions.h"
 
@@ -34,7 +36,11 @@ void TForm1::Run(const std::function<void(Session&)>& operation) {
 bool TForm1::LoadCommand(const FileDialogRequest& request, LoadRequest::Source source) {
     const std::optional<QString> path = dialogs_->Open(request);
     if (!path) return false;
-    const Status status = editor_.Load({source, path->toStdString()});
+    return LoadPath(path->toStdString(), source);
+}
+
+bool TForm1::LoadPath(const std::string& path, LoadRequest::Source source) {
+    const Status status = editor_.Load({source, path});
     Refresh();
     ShowOutcome(status);
     return status.ok();
@@ -117,6 +123,25 @@ void TForm1::N41Click() {
     FileDialogRequest request{Text(UiText::LoadFontFileTitle), FontFileFilter(), std::nullopt};
     request.name_extension = QString::fromLatin1(FontFileExtension(format));
     LoadCommand(request, LoadRequest::FontFile);
+}
+
+// The file is judged before anything of it is read into the font: what it is decides which of
+// the two loads takes it, and a font file in the other form than the chosen font's is refused.
+void TForm1::OpenGivenFile(const std::string& path) {
+    dialogs_->RememberOpened(QString::fromStdString(path));
+    const EditorState& state = editor_.state();
+    FileClassification given;
+    const Status status = ClassifyFile(path, editor_.edition(), {state.model, state.kind}, &given);
+    if (!status.ok()) {
+        ShowFailure(status);
+        return;
+    }
+    ShowNote(status.note());
+    if (given.load == FileLoad::Fullflash) {
+        if (LoadPath(path, LoadRequest::Fullflash)) WarnIfNotAFont();
+    } else {
+        LoadPath(path, LoadRequest::FontFile);
+    }
 }
 
 // Menu "Файл" → "Сохранить шрифт в файл". A name typed without extension gets the one of the
@@ -242,6 +267,7 @@ void TForm1::ChangeLanguage(Language language) {
     for (InfoWindow* window : {help_window_, history_window_, about_window_}) {
         if (window != nullptr) window->SetLanguage(editor_.state().language);
     }
+    if (keys_window_ != nullptr) keys_window_->SetLanguage(editor_.state().language);
     ShowTexts();
     Refresh();
 }
@@ -249,6 +275,15 @@ void TForm1::ChangeLanguage(Language language) {
 // The window is shown modally; the main window waits until the user closes it.
 void TForm1::ShowInfoWindow(InfoWindow* window) {
     if (window != nullptr) window->exec();
+}
+
+// Menu "Сервис" → "Клавиши": not modal, so the list may stay open while the keys are tried.
+void TForm1::Keys1Click() {
+    if (keys_window_ == nullptr) keys_window_ = new KeysWindow(editor_.edition(), this);
+    keys_window_->SetLanguage(editor_.state().language);
+    keys_window_->show();
+    keys_window_->raise();
+    keys_window_->activateWindow();
 }
 
 // Menu "Инфо" → "Инструкция".

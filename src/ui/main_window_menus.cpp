@@ -8,9 +8,14 @@
 #include <functional>
 #include <vector>
 
+#include "edition/key_table.h"
 #include "edition/texts.h"
 #include "ui/button_tables.h"
+#include "ui/form_geometry.h"
+#include "ui/grid_widget.h"
+#include "ui/keys_window.h"
 #include "ui/qt_conversions.h"
+#include "ui/thumbnail_strip.h"
 
 namespace rw::ui {
 namespace {
@@ -92,11 +97,6 @@ void TForm1::BuildFileMenu() {
     connect(m.N41, &QAction::triggered, this, &TForm1::N41Click);
     connect(m.N39, &QAction::triggered, this, &TForm1::N39Click);
     connect(m.N5, &QAction::triggered, this, &TForm1::N5Click);
-    m.N2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    m.N23->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    m.N41->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    m.N39->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    m.N5->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 // "Правка": undo and redo, the transforms of the working glyph, and bold from normal.
@@ -104,10 +104,7 @@ void TForm1::BuildEditMenu() {
     Menus& m = *menus_;
     m.EditMenu = AddMenu(menuBar(), "EditMenu");
     m.EditUndo = AddItem(m.EditMenu, "EditUndo");
-    m.EditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     m.EditRedo = AddItem(m.EditMenu, "EditRedo");
-    m.EditRedo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     connect(m.EditUndo, &QAction::triggered, this, [this] { Run([](Session& s) { s.Undo(); }); });
     connect(m.EditRedo, &QAction::triggered, this, [this] { Run([](Session& s) { s.Redo(); }); });
     AddSeparator(m.EditMenu, "EditSeparator1");
@@ -125,21 +122,120 @@ void TForm1::BuildEditMenu() {
             [this] { Run([](Session& s) { s.BoldFromNormal(); }); });
 }
 
-// Keys of the window that no menu item shows: write back, the four shifts, the neighbour
-// letters.
+// Every key of the window comes from the one key table, which the "Клавиши" window lists: the
+// key of a menu item goes on the item, where the menu shows it; the others are the window's own,
+// or those of the thumbnail strip or the grid, which answer them while they have the focus.
 void TForm1::BuildShortcuts() {
-    auto add = [this](QKeySequence keys, std::function<void(Session&)> operation) {
-        auto* shortcut = new QShortcut(keys, this);
-        connect(shortcut, &QShortcut::activated, this, [this, operation] { Run(operation); });
-    };
-    add(QKeySequence(Qt::CTRL | Qt::Key_Return), [](Session& s) { s.WriteBack(); });
-    add(QKeySequence(Qt::CTRL | Qt::Key_Enter), [](Session& s) { s.WriteBack(); });
-    for (const ShiftButtonRow& row : kShiftButtonRows) {
-        const ShiftDirection direction = row.direction;
-        add(QKeySequence(Qt::ALT | row.key), [direction](Session& s) { s.Shift(direction); });
+    for (const KeyRow& row : KeyRows(editor_.edition())) {
+        const KeyBinding binding = BindingOf(row.command);
+        if (binding.item != nullptr) {
+            binding.item->setShortcuts(KeySequences(row));
+            continue;
+        }
+        auto* shortcut = new QShortcut(ScopeOf(row.scope));
+        if (row.scope != KeyScope::Window) shortcut->setContext(Qt::WidgetShortcut);
+        shortcut->setKeys(KeySequences(row));
+        connect(shortcut, &QShortcut::activated, this,
+                [this, operation = binding.operation] { Run(operation); });
     }
-    add(QKeySequence(Qt::Key_PageUp), [](Session& s) { s.PressNeighbourLetter(-1); });
-    add(QKeySequence(Qt::Key_PageDown), [](Session& s) { s.PressNeighbourLetter(1); });
+}
+
+QWidget* TForm1::ScopeOf(KeyScope scope) {
+    switch (scope) {
+        case KeyScope::Thumbnails:
+            return strip_;
+        case KeyScope::Grid:
+            return grid_;
+        case KeyScope::Window:
+            break;
+    }
+    return this;
+}
+
+QString TForm1::WithKeys(UiText hint, KeyCommand command) const {
+    return QStringLiteral("%1 (%2)").arg(Text(hint), KeysText(KeyRowOf(command)));
+}
+
+// What each command of the key table does: a menu item, or an operation of the editor.
+TForm1::KeyBinding TForm1::BindingOf(KeyCommand command) const {
+    const Menus& m = *menus_;
+    switch (command) {
+        case KeyCommand::LoadFlash:
+            return {m.N2, {}};
+        case KeyCommand::SaveFlash:
+            return {m.N23, {}};
+        case KeyCommand::LoadFontFile:
+            return {m.N41, {}};
+        case KeyCommand::SaveFontFile:
+            return {m.N39, {}};
+        case KeyCommand::Quit:
+            return {m.N5, {}};
+        case KeyCommand::Undo:
+            return {m.EditUndo, {}};
+        case KeyCommand::Redo:
+            return {m.EditRedo, {}};
+        case KeyCommand::WriteBack:
+            return {nullptr, [](Session& s) { s.WriteBack(); }};
+        case KeyCommand::ShiftRight:
+            return {nullptr, [](Session& s) { s.Shift(ShiftDirection::Right); }};
+        case KeyCommand::ShiftLeft:
+            return {nullptr, [](Session& s) { s.Shift(ShiftDirection::Left); }};
+        case KeyCommand::ShiftUp:
+            return {nullptr, [](Session& s) { s.Shift(ShiftDirection::Up); }};
+        case KeyCommand::ShiftDown:
+            return {nullptr, [](Session& s) { s.Shift(ShiftDirection::Down); }};
+        case KeyCommand::PreviousLetter:
+            return {nullptr, [](Session& s) { s.PressNeighbourLetter(-1); }};
+        case KeyCommand::NextLetter:
+            return {nullptr, [](Session& s) { s.PressNeighbourLetter(1); }};
+        case KeyCommand::UpperCase:
+            return {nullptr, [](Session& s) { s.PressUpperCase(); }};
+        case KeyCommand::LowerCase:
+            return {nullptr, [](Session& s) { s.PressLowerCase(); }};
+        case KeyCommand::SymbolSet1:
+            return {nullptr, [](Session& s) { s.PressSymbolSet(1); }};
+        case KeyCommand::SymbolSet2:
+            return {nullptr, [](Session& s) { s.PressSymbolSet(2); }};
+        case KeyCommand::Bold:
+            return {nullptr, [](Session& s) { s.PressBold(); }};
+        case KeyCommand::LetterLeft:
+            return {nullptr, [](Session& s) { s.PressNeighbourLetter(-1); }};
+        case KeyCommand::LetterRight:
+            return {nullptr, [](Session& s) { s.PressNeighbourLetter(1); }};
+        // A row of the strip up or down; a covered slot there passes on to the next letter.
+        case KeyCommand::LetterAbove:
+            return {nullptr, [](Session& s) {
+                        s.PressLetterAt(s.state().selected_slot() - geometry::kThumbnailsPerRow,
+                                        -1);
+                    }};
+        case KeyCommand::LetterBelow:
+            return {nullptr, [](Session& s) {
+                        s.PressLetterAt(s.state().selected_slot() + geometry::kThumbnailsPerRow, 1);
+                    }};
+        case KeyCommand::FirstLetter:
+            return {nullptr, [](Session& s) { s.PressLetterAt(0, 1); }};
+        case KeyCommand::LastLetter:
+            return {nullptr, [](Session& s) { s.PressLetterAt(SlotCount(s.edition()) - 1, -1); }};
+        case KeyCommand::CursorLeft:
+            return {nullptr, [](Session& s) { s.MoveCursor(CursorMove::Left); }};
+        case KeyCommand::CursorRight:
+            return {nullptr, [](Session& s) { s.MoveCursor(CursorMove::Right); }};
+        case KeyCommand::CursorUp:
+            return {nullptr, [](Session& s) { s.MoveCursor(CursorMove::Up); }};
+        case KeyCommand::CursorDown:
+            return {nullptr, [](Session& s) { s.MoveCursor(CursorMove::Down); }};
+        case KeyCommand::PaintLeft:
+            return {nullptr, [](Session& s) { s.PaintCursorMove(CursorMove::Left); }};
+        case KeyCommand::PaintRight:
+            return {nullptr, [](Session& s) { s.PaintCursorMove(CursorMove::Right); }};
+        case KeyCommand::PaintUp:
+            return {nullptr, [](Session& s) { s.PaintCursorMove(CursorMove::Up); }};
+        case KeyCommand::PaintDown:
+            return {nullptr, [](Session& s) { s.PaintCursorMove(CursorMove::Down); }};
+        case KeyCommand::FlipCell:
+            return {nullptr, [](Session& s) { s.FlipCursorCell(); }};
+    }
+    return {};
 }
 
 void TForm1::BuildFontMenu() {
@@ -216,12 +312,15 @@ void TForm1::BuildToolsMenu() {
     AddSeparator(m.Service1, "PatchSeparator1");
     m.ExportPatch1 = AddItem(m.Service1, "ExportPatch1");
     m.ImportPatch1 = AddItem(m.Service1, "ImportPatch1");
+    AddSeparator(m.Service1, "KeysSeparator1");
+    m.Keys1 = AddItem(m.Service1, "Keys1");
     connect(m.ImportFont1, &QAction::triggered, this, &TForm1::ImportFont1Click);
     connect(m.ImportPng1, &QAction::triggered, this, &TForm1::ImportPng1Click);
     connect(m.ExportPng1, &QAction::triggered, this, &TForm1::ExportPng1Click);
     connect(m.TextPreview1, &QAction::triggered, this, &TForm1::TextPreview1Click);
     connect(m.ExportPatch1, &QAction::triggered, this, &TForm1::ExportPatch1Click);
     connect(m.ImportPatch1, &QAction::triggered, this, &TForm1::ImportPatch1Click);
+    connect(m.Keys1, &QAction::triggered, this, &TForm1::Keys1Click);
 }
 
 void TForm1::BuildInfoMenu() {

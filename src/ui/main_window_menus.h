@@ -37,6 +37,7 @@ struct TForm1::Menus {
     QAction* N8 = nullptr;  // Русский (Latin edition; in the Cyrillic edition N8 is a separator)
     QAction* English1 = nullptr;
     QAction* TextPreview1 = nullptr;
+    QAction* Keys1 = nullptr;
     QAction* N9 = nullptr;
     QAction* N10 = nullptr;
     QAction* About1 = nullptr;

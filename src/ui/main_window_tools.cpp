@@ -77,7 +77,7 @@ void TForm1::ImportPng1Click() {
         ShowFailure(status);
         return;
     }
-    Run([&scratch](Session& s) { s.LoadFont(scratch, UiText::MenuImportPng); });
+    Run([&](Session& s) { s.ImportedSheet(scratch, file); });
 }
 
 // Menu "Сервис" → "Экспорт в PNG...": the whole font at four screen pixels per font pixel.
@@ -86,9 +86,14 @@ void TForm1::ExportPng1Click() {
     const std::optional<QString> path = dialogs_->Save(
         {Text(UiText::ExportPngTitle), Text(UiText::PngFilter), QStringLiteral("png")});
     if (!path) return;
-    const Status status = WritePng(path->toStdString(),
-                                   PaintFontSheet(editor_.font(), SheetOf(editor_), kSheetScale));
-    if (!status.ok()) ShowFailure(status);
+    const std::string file = path->toStdString();
+    const Status status =
+        WritePng(file, PaintFontSheet(editor_.font(), SheetOf(editor_), kSheetScale));
+    if (!status.ok()) {
+        ShowFailure(status);
+        return;
+    }
+    Run([&file](Session& s) { s.ExportedSheet(file); });
 }
 
 }  // namespace rw::ui

@@ -16,6 +16,7 @@
 #include "ui/qt_conversions.h"
 #include "ui/speed_button.h"
 #include "ui/thumbnail.h"
+#include "ui/thumbnail_strip.h"
 
 namespace rw::ui {
 namespace {
@@ -52,6 +53,7 @@ void TForm1::Refresh() {
     if (changes & kMarkersChanged) ShowMarkers();
     if (changes & kMenusChanged) ShowMenuCaptions();
     if (changes & kNoticeChanged) ShowNotice();
+    if (changes & kCursorChanged) ShowCursor();
     ShowControls();
     ShowTextPreview();
 }
@@ -99,6 +101,14 @@ void TForm1::ShowSelectionFrame() {
     const geometry::SelectionFrame frame = geometry::SelectionFrameOf(editor_.view().FramedSlot());
     const geometry::Rect rects[4] = {frame.left, frame.top, frame.right, frame.bottom};
     for (int i = 0; i < 4; ++i) frame_[i]->setGeometry(ToQRect(rects[i]));
+    const std::optional<int> slot = editor_.view().FramedSlot();
+    strip_->SetRing(slot ? std::optional<QRect>(ToQRect(geometry::FocusRingRect(*slot)))
+                         : std::nullopt);
+}
+
+void TForm1::ShowCursor() {
+    const GridCursor cursor = editor_.view().Cursor();
+    grid_->SetCursor(cursor.row, cursor.col);
 }
 
 void TForm1::ShowHints() {
@@ -200,14 +210,19 @@ void TForm1::ShowTexts() {
     m.TextPreview1->setText(Text(UiText::MenuTextPreview));
     m.ExportPatch1->setText(Text(UiText::MenuExportPatch));
     m.ImportPatch1->setText(Text(UiText::MenuImportPatch));
+    m.Keys1->setText(Text(UiText::MenuKeys));
     m.N4->setTitle(Text(UiText::MenuInfo));
     m.N9->setText(Text(UiText::MenuInstruction));
     m.N10->setText(Text(UiText::MenuHistory));
 
+    // The status line shows the hints as they are; the tool tips add the keys.
     for (int set = 0; set < SetCount(edition); ++set) {
-        set_buttons_[set]->setStatusTip(Text(kSetButtonRows[set].hint));
+        const SetButtonRow& row = kSetButtonRows[set];
+        set_buttons_[set]->setStatusTip(Text(row.hint));
+        set_buttons_[set]->setToolTip(WithKeys(row.hint, row.key));
     }
     bold_button_->setStatusTip(Text(UiText::BoldHint));
+    bold_button_->setToolTip(WithKeys(UiText::BoldHint, KeyCommand::Bold));
     button1_->setText(Text(UiText::WriteBackCaption));
     button1_->setStatusTip(Text(UiText::WriteBackHint));
     for (size_t i = 0; i < clipboard_buttons_.size(); ++i) {

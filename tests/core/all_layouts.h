@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "io/layout_identify.h"
 #include "model/edition.h"
 #include "model/phone_layouts.h"
 

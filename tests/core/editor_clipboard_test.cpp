@@ -70,18 +70,31 @@ TEST(ClipboardLetter, SecondCopyWinsAndTheFirstStaysInTheBuffer) {
     EXPECT_EQ(e.font().narrow[2][3], NarrowGlyph{});
 }
 
-TEST(ClipboardLetter, PasteBeforeAnyCopyWritesZeros) {
-    Session e = Activated(Edition::Latin);
-    FontImage font;
-    font.wide[0][3] = Wide(2, {0x4000});
-    font.wide[1][3] = Wide(2, {0x4000});
-    Load(e, font);
-    e.PressThumbnail(3);
-    e.PasteLetter();
-    EXPECT_EQ(e.font().wide[0][3], WideGlyph{});
-    e.PressLowerCase();
-    e.PasteBlock();
-    EXPECT_EQ(e.font().wide[1][3], WideGlyph{});
+// The buffer is empty until the first copy: a paste then would wipe the letters with zeros. It
+// changes nothing, records nothing and says so; the buttons stay as they were.
+TEST(ClipboardEmpty, PasteBeforeAnyCopyChangesNothingAndSaysSo) {
+    for (Edition edition : {Edition::Cyrillic, Edition::Latin}) {
+        Session e = Activated(edition);
+        const FontImage font = Distinct();
+        Load(e, font);
+        e.PressThumbnail(3);
+        const size_t steps = e.history().undo_count();
+        const uint64_t generation = e.view().generation();
+        e.PasteLetter();
+        EXPECT_EQ(e.font(), font);
+        EXPECT_EQ(e.view().Notice(), (Message{MessageId::ClipboardEmpty, {}}));
+        EXPECT_GT(e.view().generation(), generation);  // told again each time
+        e.PressLowerCase();
+        e.PasteBlock();
+        EXPECT_EQ(e.font(), font);
+        EXPECT_EQ(e.history().undo_count(), steps);
+        EXPECT_EQ(Render(e.view().Notice(), kRussian), "Буфер пуст");
+        EXPECT_EQ(Render(e.view().Notice(), kEnglish), "The buffer is empty");
+        // One copy of anything, and a paste is a paste again.
+        e.CopyLetter();
+        e.PasteBlock();
+        EXPECT_EQ(e.history().undo_count(), steps + 1);
+    }
 }
 
 TEST(ClipboardBlock, NormalUpperCaseOntoBold) {

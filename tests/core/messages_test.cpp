@@ -156,13 +156,18 @@ TEST(Messages, TheStandardTextsReadTheSameInBothLanguages) {
     EXPECT_TRUE(Status::Ok().WithNote(std::string()).note().empty());
 }
 
-TEST(Messages, TheLargeFontFileMessageNamesTheMenuItemAsTheMenuDoes) {
-    for (Language language : {kRussian, kEnglish}) {
-        const std::string item = Text(UiText::MenuLoadFlash, language);
-        EXPECT_NE(std::string(MessagePattern(MessageId::NotAFontFileToLoad, language))
-                      .find("«" + item + "»"),
-                  std::string::npos)
-            << item;
+TEST(Messages, MessagesThatSendToAMenuItemNameItAsTheMenuDoes) {
+    const std::pair<MessageId, UiText> kSendsTo[] = {
+        {MessageId::NotAFontFileToLoad, UiText::MenuLoadFlash},
+        {MessageId::FontFileOfOtherForm, UiText::MenuLoadFontFile},
+    };
+    for (const auto& [message, item_id] : kSendsTo) {
+        for (Language language : {kRussian, kEnglish}) {
+            const std::string item = Text(item_id, language);
+            EXPECT_NE(std::string(MessagePattern(message, language)).find("«" + item + "»"),
+                      std::string::npos)
+                << item;
+        }
     }
 }
 

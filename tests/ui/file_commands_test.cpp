@@ -22,9 +22,6 @@ using namespace rw::ui::test;
 
 namespace {
 
-// Б lies one 13-byte record after А. The letter А drawn in columns 1..5 with width 6.
-constexpr int kRecordB = kRecordA + 13;
-const QByteArray kGlyphA = QByteArray::fromHex("06384444447C444444000000");
 // The Latin S/ME 45 Normal record of A: upper base 735178, 25 bytes, header high byte, width,
 // then two bytes per row.
 constexpr int kLatinRecordA = 735178;

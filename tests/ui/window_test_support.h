@@ -24,6 +24,9 @@ namespace rw::ui::test {
 // upper-case А lies at 742950 (0B5626), 13-byte records: the width, then rows 1..12.
 inline constexpr int kImageSize = 1 << 20;
 inline constexpr int kRecordA = 742950;
+inline constexpr int kRecordB = kRecordA + 13;  // Б
+// А drawn in columns 1..5 with width 6, as its 12 bytes are read and written.
+inline const QByteArray kGlyphA = QByteArray::fromHex("06384444447C444444000000");
 
 // True when a text field lies inside its window's client area, where the user can see it.
 inline bool InView(const QTextEdit* edit) {
@@ -38,6 +41,7 @@ class FakeFileDialogs : public FileDialogs {
     std::deque<QString> save_answers;
     std::vector<FileDialogRequest> open_requests;
     std::vector<FileDialogRequest> save_requests;
+    QStringList remembered;  // files opened without the dialog
     QStringList errors;
     QStringList warnings;
     QStringList notices;
@@ -55,6 +59,7 @@ class FakeFileDialogs : public FileDialogs {
         save_requests.push_back(request);
         return Next(save_answers);
     }
+    void RememberOpened(const QString& path) override { remembered << path; }
     void ShowError(const QString& message) override { errors << message; }
     void ShowWarning(const QString& message) override { warnings << message; }
     void ShowNotice(const QString&, const QString& message) override { notices << message; }
