@@ -5,6 +5,10 @@
 namespace rw {
 namespace {
 
+// The rows name their commands without the enum's name. Those names stay in a namespace of their
+// own: in a unity batch, the files compiled after this one would see them too.
+namespace rows {
+
 using enum KeyCommand;
 constexpr KeyScope kWindow = KeyScope::Window;
 constexpr KeyScope kThumbnails = KeyScope::Thumbnails;
@@ -49,6 +53,9 @@ constexpr KeyRow kKeyRows[] = {
     {FlipCell,       kGrid,       {"Space", "Return"},           UiText::KeyFlipCell},
 };
 // clang-format on
+
+}  // namespace rows
+using rows::kKeyRows;
 
 constexpr bool EveryCommandAtItsRow() {
     for (std::size_t i = 0; i < std::size(kKeyRows); ++i) {

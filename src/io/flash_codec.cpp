@@ -64,9 +64,6 @@ void AppendBlockRecords(Edition edition, const FontLayout& layout, int block,
     }
 }
 
-// Records this close are read together: one read of a few spare bytes is cheaper than two.
-constexpr int kMergeGap = 64;
-
 // Indices of the records in the order of their positions in the image. Sorting plain keys
 // (position above, index below) is several times cheaper than sorting through the records.
 std::vector<uint32_t> ByPosition(const std::vector<FlashRecord>& records) {

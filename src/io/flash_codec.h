@@ -23,6 +23,10 @@ struct FlashRecord {
 // (Latin letters 26, symbol set 1 37, symbol set 2 36; every Cyrillic block 34).
 int SlotsWithRecords(Edition edition, int block);
 
+// Records this close are read together, by a load and by the identification: one read of a few
+// spare bytes is cheaper than two.
+inline constexpr int64_t kMergeGap = 64;
+
 // Absolute position of the record of a glyph.
 int64_t RecordPosition(Edition edition, const FontLayout& layout, GlyphSlot glyph);
 

@@ -13,8 +13,6 @@ namespace {
 // Widest glyph a record may claim: the glyph columns plus one column of spacing.
 constexpr int kNarrowMaxWidth = 8 + 1;
 constexpr int kWideMaxWidth = 16 + 1;
-// Stretches of the image this close are read together, as a font load does.
-constexpr int64_t kMergeGap = 64;
 // A font holds many different glyphs with a width and ink: at least one record in this many must
 // be one. Zeros, erased flash or a few stray bytes in them make records that pass as empty
 // glyphs, but hardly any drawn ones.

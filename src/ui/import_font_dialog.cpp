@@ -26,12 +26,6 @@ constexpr int kMaxDialogWidth = 1000;
 constexpr int kMaxPreviewWidth = 920;
 constexpr int kFamilyNameLength = 28;
 
-QImage ToQImage(const RgbImage& image) {
-    return QImage(image.rgb.data(), image.width, image.height, image.width * 3,
-                  QImage::Format_RGB888)
-        .copy();
-}
-
 }  // namespace
 
 ImportFontDialog::ImportFontDialog(ImportDialogContext context, FileChooser choose_file,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -7,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "editor/picture_files.h"
 #include "ui/form_geometry.h"
 
 // The core holds texts as UTF-8 and the geometry table places as plain rectangles; the widgets
@@ -31,6 +33,13 @@ inline QPoint ToQPoint(geometry::Point p) {
 }
 inline QSize ToQSize(geometry::Size s) {
     return {s.width, s.height};
+}
+
+// A picture the core drew, as Qt's own copy.
+inline QImage ToQImage(const RgbImage& image) {
+    return QImage(image.rgb.data(), image.width, image.height, image.width * 3,
+                  QImage::Format_RGB888)
+        .copy();
 }
 
 }  // namespace rw::ui

@@ -30,12 +30,6 @@ QSpinBox* AddSpinBox(QHBoxLayout* row, QLabel* label, const char* name, int max,
     return box;
 }
 
-QImage ToQImage(const RgbImage& image) {
-    const QImage view(image.rgb.data(), image.width, image.height, image.width * 3,
-                      QImage::Format_RGB888);
-    return view.copy();
-}
-
 }  // namespace
 
 TextPreviewWindow::TextPreviewWindow(Edition edition, QWidget* parent)

@@ -3,10 +3,14 @@
 #include <vector>
 
 #include "io/layout_identify.h"
+#include "model/block_set.h"
 #include "model/edition.h"
 #include "model/phone_layouts.h"
 
 namespace rw::testing {
+
+// The eight blocks of a whole font.
+inline const BlockSet kAllBlocks = BlockSet::FirstN(8);
 
 // A font of one edition: a phone model and a font kind.
 struct LayoutCase {

@@ -14,7 +14,7 @@ using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 
-const BlockSet kAllBlocks = BlockSet::FirstN(8);
+using testing::kAllBlocks;
 
 using testing::AllLayouts;
 using testing::LayoutCase;

@@ -5,19 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "cyrillic_text.h"
 #include "edition/info_texts.h"
 #include "edition/texts.h"
 
 namespace rw {
 namespace {
 
-bool HasCyrillic(const std::string& text) {
-    // Cyrillic letters are encoded with a lead byte 0xD0 or 0xD1 in UTF-8.
-    return std::any_of(text.begin(), text.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte == 0xD0 || byte == 0xD1;
-    });
-}
+using testing::HasCyrillic;
 
 bool Contains(const std::vector<std::string>& paragraphs, const std::string& piece) {
     return std::any_of(paragraphs.begin(), paragraphs.end(),

@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "cyrillic_text.h"
 #include "edition/message.h"
 #include "edition/texts.h"
 #include "editor/font_import.h"
@@ -36,12 +37,7 @@ TEST(Messages, EveryRowHasBothLanguagesWithTheSameBlanks) {
     }
 }
 
-bool HasCyrillic(const std::string& text) {
-    for (const char c : text) {
-        if (c == '\xD0' || c == '\xD1') return true;  // the lead bytes of U+0400..U+047F
-    }
-    return false;
-}
+using testing::HasCyrillic;
 
 // A row whose Russian is missing or was left in English would show English in the Russian
 // interface; only the text shown as it is reads the same in both.

@@ -17,7 +17,7 @@
 namespace rw {
 namespace {
 
-const BlockSet kAllBlocks = BlockSet::FirstN(8);
+using testing::kAllBlocks;
 
 using testing::AllLayouts;
 using testing::LayoutCase;
