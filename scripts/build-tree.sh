@@ -1,7 +1,7 @@
 # Shared by scripts/build and scripts/test: configures a build tree once, with Ninja.
 #
-# Sources compile in batches (unity builds): the headers a file includes are parsed once per
-# batch instead of once per file, which halves a build from scratch. CMake leaves that choice to
+# Sources compile in batches of up to sixteen (unity builds): the headers a file includes are
+# parsed once per batch instead of once per file, which halves a build from scratch. CMake leaves that choice to
 # whoever builds, so it is made here; `cmake -S . -B other -DCMAKE_UNITY_BUILD=OFF` builds each
 # file on its own and shows a file that compiles only inside its batch.
 configure_tree() {
@@ -12,8 +12,8 @@ configure_tree() {
     rm -rf "$tree"
   fi
   if [ ! -f "$tree/CMakeCache.txt" ]; then
-    cmake -S . -B "$tree" -G Ninja -DCMAKE_UNITY_BUILD=ON "$@" >/dev/null
-  elif ! grep -q '^CMAKE_UNITY_BUILD:[A-Z]*=ON$' "$tree/CMakeCache.txt"; then
-    cmake -S . -B "$tree" -DCMAKE_UNITY_BUILD=ON >/dev/null
+    cmake -S . -B "$tree" -G Ninja -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=16 "$@" >/dev/null
+  elif ! grep -q '^CMAKE_UNITY_BUILD_BATCH_SIZE:[A-Z]*=16$' "$tree/CMakeCache.txt"; then
+    cmake -S . -B "$tree" -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=16 >/dev/null
   fi
 }
