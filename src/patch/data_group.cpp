@@ -71,7 +71,8 @@ class GroupReader {
             if (cursor_.AtBlank() || c == '\\') {
                 const size_t before = cursor_.position();
                 if (!cursor_.SkipBlanks(/*in_data=*/true)) return false;
-                if (cursor_.position() == before) return Unknown();  // a stray backslash
+                if (cursor_.position() == before)
+                    return cursor_.FailUnknownToken();  // a stray backslash
                 if (after_comma || cursor_.Peek() == ',') continue;
                 return true;
             }
@@ -85,7 +86,7 @@ class GroupReader {
     bool ReadItem(int c) {
         if (c == '"') return ReadString(/*wide=*/false);
         if (c == '\'') return ReadString(/*wide=*/true);
-        if (!IsWordByte(c)) return Unknown();
+        if (!IsWordByte(c)) return cursor_.FailUnknownToken();
         if (c == '0') {
             const int prefix = cursor_.Peek(1);
             if (prefix == 'x' || prefix == 'X') return ReadPrefixed(&GroupReader::HexNumber);
@@ -95,18 +96,9 @@ class GroupReader {
         return ReadHexBytes();
     }
 
-    bool Unknown() { return cursor_.Fail({MessageId::PatchUnknownToken, {cursor_.TokenHere()}}); }
-
-    // The bytes of the word at the cursor, stepped over.
-    std::string_view TakeWord() {
-        size_t length = 0;
-        while (IsWordByte(cursor_.Peek(length))) ++length;
-        return cursor_.Take(length);
-    }
-
     bool ReadHexBytes() {
         const size_t begin = cursor_.position();
-        const std::string_view word = TakeWord();
+        const std::string_view word = cursor_.TakeWhile(IsWordByte);
         for (const char c : word) {
             if (HexDigitValue(c) < 0) {
                 return cursor_.Fail({MessageId::PatchPlaceholder, {cursor_.TextSince(begin)}});
@@ -134,7 +126,7 @@ class GroupReader {
     }
 
     bool HexNumber(size_t begin) {
-        const std::string_view digits = TakeWord();
+        const std::string_view digits = cursor_.TakeWhile(IsWordByte);
         uint64_t value = 0;
         for (const char c : digits) {
             if (HexDigitValue(c) < 0) return NotANumber(begin, MessageId::PatchNotHexNumber);
@@ -149,7 +141,7 @@ class GroupReader {
     }
 
     bool BinaryNumber(size_t begin) {
-        const std::string_view digits = TakeWord();
+        const std::string_view digits = cursor_.TakeWhile(IsWordByte);
         uint64_t value = 0;
         for (const char c : digits) {
             if (c != '0' && c != '1') return NotANumber(begin, MessageId::PatchNotBinaryNumber);
@@ -167,7 +159,7 @@ class GroupReader {
         const int sign = cursor_.Peek();
         const bool is_signed = sign == '-' || sign == '+';
         if (is_signed) cursor_.Advance();
-        const std::string_view digits = TakeWord();
+        const std::string_view digits = cursor_.TakeWhile(IsWordByte);
         uint64_t value = 0;
         bool overflow = false;
         for (const char c : digits) {

@@ -37,6 +37,12 @@ class PatchCursor {
         pos_ += taken.size();
         return taken;
     }
+    // The bytes from here on while `accepts` holds, stepped over.
+    std::string_view TakeWhile(bool (*accepts)(int c)) {
+        size_t length = 0;
+        while (accepts(Peek(length))) ++length;
+        return Take(length);
+    }
     size_t position() const { return pos_; }
     int line() const { return line_; }
 
@@ -64,6 +70,8 @@ class PatchCursor {
     // The text from here to the next blank or line end (at most 24 bytes) as a message shows it:
     // UTF-8 as it is, any other bytes read as Windows-1251.
     std::string TokenHere() const;
+    // Fail with "unknown token" and the token here.
+    bool FailUnknownToken() { return Fail({MessageId::PatchUnknownToken, {TokenHere()}}); }
     // The same for the bytes from `begin` to here.
     std::string TextSince(size_t begin) const;
 

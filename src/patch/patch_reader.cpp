@@ -77,29 +77,21 @@ class PatchReader {
     bool EndOfStatement() {
         if (!cursor_.SkipBlanks()) return false;
         if (cursor_.AtLineComment()) cursor_.SkipRestOfLine();
-        if (!cursor_.AtLineEnd()) return Unknown();
+        if (!cursor_.AtLineEnd()) return cursor_.FailUnknownToken();
         cursor_.SkipLineEnd();
         return true;
-    }
-
-    bool Unknown() { return cursor_.Fail({MessageId::PatchUnknownToken, {cursor_.TokenHere()}}); }
-
-    std::string_view TakeName() {
-        size_t length = 0;
-        while (IsNameByte(cursor_.Peek(length))) ++length;
-        return cursor_.Take(length);
     }
 
     bool ReadPragma() {
         cursor_.Advance(7);
         if (!cursor_.SkipBlanks()) return false;
-        const std::string_view action = TakeName();
+        const std::string_view action = cursor_.TakeWhile(IsNameByte);
         if (action != "enable" && action != "disable") {
             return cursor_.Fail({MessageId::PatchPragmaWithoutSwitch, {}});
         }
         if (!cursor_.SkipBlanks()) return false;
         const size_t begin = cursor_.position();
-        const std::string_view name = TakeName();
+        const std::string_view name = cursor_.TakeWhile(IsNameByte);
         for (size_t i = 0; i < kPragmaNames.size(); ++i) {
             if (name == kPragmaNames[i].name) {
                 pragmas_.*kPragmaNames[i].flag = action == "enable";

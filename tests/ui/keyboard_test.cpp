@@ -321,7 +321,8 @@ class KeyboardTest : public QObject {
         QCOMPARE(StatusLine(w), Q("Нормальный / Жирный"));
     }
 
-    // The Keys window lists the strip's and the grid's keys beside the window's.
+    // The Keys window pairs the strip's and the grid's keys with what they do, in both languages
+    // (that it lists exactly the keys the window answers, per edition, is the Keys window's test).
     void TheKeysWindowListsTheStripAndTheGrid() {
         Window w(Edition::Latin);
         w.Action("Keys1")->trigger();
@@ -351,15 +352,6 @@ class KeyboardTest : public QObject {
         QCOMPARE(keys_of(QStringLiteral("Grid: paint upwards")), QStringLiteral("Shift+Up"));
         QCOMPARE(keys_of(QStringLiteral("Thumbnails: last letter of the block")),
                  QStringLiteral("End"));
-
-        Window rus(Edition::Cyrillic);
-        rus.Action("Keys1")->trigger();
-        auto* rus_keys = rus.form->findChild<KeysWindow*>(QStringLiteral("KeysWindow"));
-        QStringList listed;
-        for (int row = 0; row < rus_keys->Table()->rowCount(); ++row)
-            listed << rus_keys->Table()->item(row, 0)->text();
-        QVERIFY(listed.contains(QStringLiteral("Ctrl+2")));
-        QVERIFY(!listed.contains(QStringLiteral("Ctrl+3")));
     }
 };
 
