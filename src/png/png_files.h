@@ -5,7 +5,8 @@
 #include <string>
 
 #include "editor/font_sheet.h"
-#include "editor/picture_files.h"
+#include "editor/picture_codec.h"
+#include "editor/rgb_images.h"
 #include "io/file_io.h"
 #include "io/status.h"
 
@@ -20,10 +21,6 @@ namespace rw {
 Status WritePng(const std::string& path, const RgbImage& image,
                 FileSystem& fs = SystemFileSystem());
 
-// What a reader requires of a picture's size, asked with the size in the file's header before
-// anything is decoded: the reason to refuse it, or nullopt.
-using PictureSizeCheck = std::function<std::optional<Message>(int width, int height)>;
-
 // Reads a PNG file of any colour type as 8-bit RGBA. A file that is no PNG picture fails with
 // "Not a PNG picture", one larger than any font sheet with "The picture is too large", and one
 // whose size `accept_size` refuses with its reason, each before decoding; `image` is left as it
@@ -34,7 +31,12 @@ inline Status ReadPng(const std::string& path, RgbaImage& image) {
     return ReadPng(path, image, nullptr);
 }
 
-inline const Message kNotAPng{MessageId::NotAPng, {}};
-inline const Message kPictureTooLarge{MessageId::PictureTooLarge, {}};
+// The same, as the picture port of the core's file commands.
+class PngCodec final : public PictureCodec {
+  public:
+    std::optional<Message> Decode(std::span<const uint8_t> bytes,
+                                  const PictureSizeCheck& accept_size, RgbaImage& image) override;
+    std::optional<Message> Encode(const RgbImage& image, std::vector<uint8_t>& bytes) override;
+};
 
 }  // namespace rw

@@ -80,6 +80,7 @@ QString MarkerName(int slot) {
 TForm1::TForm1(Edition edition, QWidget* parent)
     : QMainWindow(parent),
       editor_(edition),
+      files_(editor_, SystemFileSystem(), &pictures_, &faces_),
       dialogs_(std::make_unique<QtFileDialogs>(this, QDir::currentPath())),
       arrows_(ArrowPictures::Make()),
       menus_(std::make_unique<Menus>()) {

@@ -8,11 +8,14 @@
 #include <string>
 
 #include "edition/key_table.h"
+#include "editor/file_commands.h"
 #include "editor/session.h"
 #include "editor/text_preview.h"
+#include "fontimport/import_faces.h"
 #include "io/status.h"
 #include "model/block_set.h"
 #include "model/edition.h"
+#include "png/png_files.h"
 #include "ui/file_dialogs.h"
 #include "ui/pictures.h"
 #include "ui/qt_translations.h"
@@ -37,7 +40,8 @@ class ThumbnailStrip;
 // The main window of both editions. It builds the controls where the window definition puts
 // them (form_geometry.h), forwards every press and menu choice to one session operation through
 // Run, which then shows the session's views; it never changes the font or the editor state
-// itself. File commands ask their dialogs here and leave the rest to the session.
+// itself. File commands are the core's (FileCommands): the window shows their prompts through
+// the FileDialogs seam and hands back the answers.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -51,9 +55,7 @@ class TForm1 : public QMainWindow {
     // They follow the interface language with the main window.
     void SetInfoWindows(InfoWindow* help, InfoWindow* history, InfoWindow* about);
 
-    // A file named on the command line: a fullflash is loaded as "Загрузить шрифт из fullflash"
-    // loads it, a font file of the edition as "Загрузить шрифт из файла" does; anything else
-    // gets the error box of a failed load, naming the file and why.
+    // A file named on the command line (FileCommands::OpenGiven); the open dialog offers it next.
     void OpenGivenFile(const std::string& path);
 
     const Session& editor() const { return editor_; }
@@ -140,9 +142,6 @@ class TForm1 : public QMainWindow {
     void ExportPng1Click();
     void ExportPatch1Click();
     void ImportPatch1Click();
-    // The fullflash a patch is made against or applied to: the one last loaded or saved, else
-    // one the fullflash load dialog asks for; nullopt when the user cancels.
-    std::optional<std::string> FullflashForPatch();
 
     // Control handlers.
     void PaintBox1MouseDown(int slot);
@@ -166,32 +165,22 @@ class TForm1 : public QMainWindow {
     // Runs one session operation, then shows what it changed: the one way a handler acts.
     void Run(const std::function<void(Session&)>& operation);
 
-    // The file commands: the dialogs here, the rest in the session. True when the load replaced
-    // the font.
-    bool LoadCommand(const FileDialogRequest& request, LoadRequest::Source source);
-    void SaveCommand(const FileDialogRequest& request, SaveRequest::Target target);
-    // A failure in the error box, else the note of a save cut off that was rolled back first.
-    void ShowOutcome(const Status& status);
-    // The load once the file is chosen, from a dialog or from outside the window.
-    bool LoadPath(const std::string& path, LoadRequest::Source source);
-    void ShowFailure(const Status& status);
-    // An interrupted save rolled back before a command, told in one box; nothing for none.
-    void ShowNote(const Message& note);
-    // The session's question with the answer `go_on` and "Отмена"; true to go on.
+    // Runs a file command of the core to its end: each prompt shown, each answer handed back,
+    // the views shown after every step.
+    void RunFile(FileCommand command);
+    void Drive(FilePrompt prompt);
+    FileAnswer AnswerOf(const FilePrompt& prompt);
+    std::optional<FontImportRequest> ChooseFaces(const FaceChoice& choice);
+    // A question with the answer `go_on` and "Отмена"; true to go on.
     bool Ask(const std::vector<Message>& question, MessageId go_on);
     // A text in the interface language.
     QString Text(UiText id) const;
-    // The open dialog of "Загрузить шрифт из fullflash".
-    FileDialogRequest FlashLoadRequest() const;
-    QString FontFileFilter() const;
     void ChangeLanguage(Language language);
     void ShowInfoWindow(InfoWindow* window);
 
-    // Text preview and the check that a fullflash holds the chosen font (main_window_preview).
+    // Text preview (main_window_preview).
     PreviewFont PreviewSource() const;
     void ShowTextPreview();
-    void WarnIfNotAFont();
-    bool ConfirmFlashSave(const std::string& path);
 
     // Showing the editor's views.
     void Refresh();
@@ -211,6 +200,9 @@ class TForm1 : public QMainWindow {
     void ShowCursor();
 
     Session editor_;
+    PngCodec pictures_;
+    FreeTypeFaceOpener faces_;
+    FileCommands files_;
     std::unique_ptr<FileDialogs> dialogs_;
     ArrowPictures arrows_;
     std::unique_ptr<Menus> menus_;

@@ -5,7 +5,7 @@
 #include <bit>
 
 #include "crafted_fonts.h"
-#include "editor/font_import.h"
+#include "editor/glyph_import.h"
 #include "fontimport/freetype_face.h"
 #include "fontimport/import_faces.h"
 #include "model/character_sets.h"

@@ -1,4 +1,4 @@
-#include "editor/picture_files.h"
+#include "editor/rgb_images.h"
 
 #include <string>
 
