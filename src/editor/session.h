@@ -80,6 +80,10 @@ class Session {
     // nothing changes, for a slot out of range, when every slot that way is covered, or when
     // the letter found is the one already on the grid.
     bool PressLetterAt(int slot, int direction);
+    // The thumbnail strip's Up and Down: the letter a row of the strip above or below, a covered
+    // one passing on to the next letter that way.
+    bool PressLetterAbove();
+    bool PressLetterBelow();
     // A press and release on grid cell (row, col) with any mouse button (Panel1Click): one
     // "Drawing" step. False for a cell that is not live.
     bool ClickCell(int row, int col);

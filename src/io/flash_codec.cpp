@@ -1,5 +1,7 @@
 #include "io/flash_codec.h"
 
+#include "model/load_scope.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstring>
@@ -178,7 +180,8 @@ std::vector<FlashRecord> RecordsToWrite(Edition edition, const FontLayout& layou
 
 int64_t FirstRecordPosition(Edition edition, const FontLayout& layout) {
     int64_t first = INT64_MAX;
-    for (const FlashRecord& r : RecordsToRead(edition, layout, BlockSet::FirstN(8))) {
+    for (const FlashRecord& r :
+         RecordsToRead(edition, layout, ScopeBlocks(LoadScope::WholeFont, edition))) {
         first = std::min(first, r.position);
     }
     return first;

@@ -17,6 +17,7 @@
 #include "model/edition.h"
 #include "png/png_files.h"
 #include "ui/file_dialogs.h"
+#include "ui/menu_table.h"
 #include "ui/pictures.h"
 #include "ui/qt_translations.h"
 
@@ -69,28 +70,19 @@ class TForm1 : public QMainWindow {
 
   private:
     struct Menus;
-    // What a key of the key table does: a menu item, or else an operation of the editor.
-    struct KeyBinding {
-        QAction* item = nullptr;
-        std::function<void(Session&)> operation;
-    };
 
     // Construction, in the order of the window definition.
     void FormCreate();
     void BuildMenus();
-    void BuildFileMenu();
-    void BuildEditMenu();
     void BuildShortcuts();
-    KeyBinding BindingOf(KeyCommand command) const;
+    // The menu item a key goes on; null for a key of no item.
+    QAction* MenuItemOf(KeyCommand command) const;
+    // What a key of no menu item does.
+    static std::function<void(Session&)> OperationOf(KeyCommand command);
     // The control whose focus a key needs: the window itself for the keys of the whole window.
     QWidget* ScopeOf(KeyScope scope);
     // The hint of a button as a tool tip with its key: "Прописные (Ctrl+1)".
     QString WithKeys(UiText hint, KeyCommand command) const;
-    void BuildFontMenu();
-    void BuildPhoneMenu();
-    void BuildLanguageMenu();
-    void BuildToolsMenu();
-    void BuildInfoMenu();
     void BuildRowLabels();
     void BuildGrid();
     void BuildThumbnailPanel();
@@ -108,40 +100,13 @@ class TForm1 : public QMainWindow {
     void FormActivate();
     void ShowHint(const QString& hint);
 
-    // Menu handlers, under the menus' object names (main_window_menus.cpp).
-    void N2Click();
-    void N23Click();
-    void N41Click();
-    void N39Click();
-    void SFTSBF1Click();
-    void N30Click();
+    // A menu item chosen, as its row of the menu table says (main_window_menus.cpp); the window's
+    // own actions under the menus' object names.
+    void ChooseMenuItem(const MenuRow& row, QAction* action);
+    void DoWindowAction(WindowAction action);
     void N5Click();
-    void N16Click();
-    void N17Click();
-    void N18Click();
-    void N19Click(int tag);
-    void CMS351Click();
-    void S351Click();
-    void N451Click();
-    void N45i1Click();
-    void C451Click();
-    void M501Click();
-    void Small1Click();
-    void Normal1Click();
-    void Forwap1Click();
-    void Bigest1Click();
     void TextPreview1Click();
     void Keys1Click();
-    void N9Click();
-    void N10Click();
-    void About1Click();
-    void N8Click();
-    void English1Click();
-    void ImportFont1Click();
-    void ImportPng1Click();
-    void ExportPng1Click();
-    void ExportPatch1Click();
-    void ImportPatch1Click();
 
     // Control handlers.
     void PaintBox1MouseDown(int slot);
@@ -195,6 +160,7 @@ class TForm1 : public QMainWindow {
     void ShowMarkers();
     void ShowMenuCaptions();
     void ShowControls();
+    QString MenuCaption(const MenuRow& row) const;
     void ShowTexts();
     void ShowNotice();
     void ShowCursor();

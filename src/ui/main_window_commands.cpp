@@ -92,47 +92,14 @@ bool TForm1::Ask(const std::vector<Message>& question, MessageId go_on) {
                          Q(Render(Message{MessageId::AnswerCancel, {}}, language)));
 }
 
+// Texts in the interface language, as the window model gives them.
 QString TForm1::Text(UiText id) const {
-    return Q(rw::Text(id, editor_.state().language, editor_.edition()));
+    return Q(editor_.view().Caption(id));
 }
 
 void TForm1::OpenGivenFile(const std::string& path) {
     dialogs_->RememberOpened(QString::fromStdString(path));
     Drive(files_.OpenGiven(path));
-}
-
-void TForm1::N2Click() {
-    RunFile(FileCommand::LoadFlash);
-}
-void TForm1::N23Click() {
-    RunFile(FileCommand::SaveFlash);
-}
-void TForm1::N41Click() {
-    RunFile(FileCommand::LoadFontFile);
-}
-void TForm1::N39Click() {
-    RunFile(FileCommand::SaveFontFile);
-}
-void TForm1::SFTSBF1Click() {
-    RunFile(FileCommand::LoadThinSft);
-}
-void TForm1::N30Click() {
-    RunFile(FileCommand::LoadBoldSft);
-}
-void TForm1::ImportFont1Click() {
-    RunFile(FileCommand::ImportFont);
-}
-void TForm1::ImportPng1Click() {
-    RunFile(FileCommand::ImportPng);
-}
-void TForm1::ExportPng1Click() {
-    RunFile(FileCommand::ExportPng);
-}
-void TForm1::ExportPatch1Click() {
-    RunFile(FileCommand::ExportPatch);
-}
-void TForm1::ImportPatch1Click() {
-    RunFile(FileCommand::ImportPatch);
 }
 
 // Menu "Файл" → "Выход" (Ctrl+Q); it and the close box come to closeEvent.
@@ -151,77 +118,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Font menu, phone menu, language, information windows
-
-// Menu "Шрифт" → "Очистить букву".
-void TForm1::N16Click() {
-    Run([](Session& s) { s.ClearLetter(); });
-}
-
-// Menu "Шрифт" → "Очистить блок".
-void TForm1::N17Click() {
-    Run([](Session& s) { s.ClearBlock(); });
-}
-
-// Menu "Шрифт" → "Очистить шрифт".
-void TForm1::N18Click() {
-    Run([](Session& s) { s.ClearFont(); });
-}
-
-// Menu "Шрифт" → "Параметры загрузки ..." → any item; the tag tells them apart.
-void TForm1::N19Click(int tag) {
-    Run([tag](Session& s) { s.ChooseLoadScope(tag); });
-}
-
-// Menu "Телефон" → "C/M 35".
-void TForm1::CMS351Click() {
-    Run([](Session& s) { s.ChooseModel(PhoneModel::CM35); });
-}
-// Menu "Телефон" → "S 35".
-void TForm1::S351Click() {
-    Run([](Session& s) { s.ChooseModel(PhoneModel::S35); });
-}
-// Menu "Телефон" → "S/ME 45".
-void TForm1::N451Click() {
-    Run([](Session& s) { s.ChooseModel(PhoneModel::SME45); });
-}
-// Menu "Телефон" → "S/ME 45i".
-void TForm1::N45i1Click() {
-    Run([](Session& s) { s.ChooseModel(PhoneModel::SME45i); });
-}
-// Menu "Телефон" → "C 45".
-void TForm1::C451Click() {
-    Run([](Session& s) { s.ChooseModel(PhoneModel::C45); });
-}
-// Menu "Телефон" → "M 50".
-void TForm1::M501Click() {
-    Run([](Session& s) { s.ChooseModel(PhoneModel::M50); });
-}
-// Menu "Шрифт" → "Тип шрифта" → "Small".
-void TForm1::Small1Click() {
-    Run([](Session& s) { s.ChooseKind(FontKind::Small); });
-}
-// Menu "Шрифт" → "Тип шрифта" → "Normal".
-void TForm1::Normal1Click() {
-    Run([](Session& s) { s.ChooseKind(FontKind::Normal); });
-}
-// Menu "Шрифт" → "Тип шрифта" → "Browser".
-void TForm1::Forwap1Click() {
-    Run([](Session& s) { s.ChooseKind(FontKind::Browser); });
-}
-// Menu "Шрифт" → "Тип шрифта" → "Big".
-void TForm1::Bigest1Click() {
-    Run([](Session& s) { s.ChooseKind(FontKind::Big); });
-}
-
-// Menu "Язык" → "Русский" (Latin edition).
-void TForm1::N8Click() {
-    ChangeLanguage(kRussian);
-}
-// Menu "Язык" → "English" (Latin edition).
-void TForm1::English1Click() {
-    ChangeLanguage(kEnglish);
-}
+// Language and information windows
 
 // The language flag and its check mark first, then the help, history and About windows, then
 // the main window's own texts; the session has laid out the grid and shown the letter again.
@@ -248,19 +145,6 @@ void TForm1::Keys1Click() {
     keys_window_->show();
     keys_window_->raise();
     keys_window_->activateWindow();
-}
-
-// Menu "Инфо" → "Инструкция".
-void TForm1::N9Click() {
-    ShowInfoWindow(help_window_);
-}
-// Menu "Инфо" → "История".
-void TForm1::N10Click() {
-    ShowInfoWindow(history_window_);
-}
-// Menu "Инфо" → "About".
-void TForm1::About1Click() {
-    ShowInfoWindow(about_window_);
 }
 
 // ---------------------------------------------------------------------------------------------
