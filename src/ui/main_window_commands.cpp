@@ -120,17 +120,16 @@ void TForm1::closeEvent(QCloseEvent* event) {
 // ---------------------------------------------------------------------------------------------
 // Language and information windows
 
-// The language flag and its check mark first, then the help, history and About windows, then
-// the main window's own texts; the session has laid out the grid and shown the letter again.
+// The language flag and its check mark first (the session lays out the grid and shows the letter
+// again), then the help, history and About windows, then the main window's own texts.
 void TForm1::ChangeLanguage(Language language) {
-    editor_.SetLanguage(language);
+    Run([language](Session& s) { s.SetLanguage(language); });
     qt_translations_.Use(editor_.state().language);
     for (InfoWindow* window : {help_window_, history_window_, about_window_}) {
         if (window != nullptr) window->SetLanguage(editor_.state().language);
     }
     if (keys_window_ != nullptr) keys_window_->SetLanguage(editor_.state().language);
     ShowTexts();
-    Refresh();
 }
 
 // The window is shown modally; the main window waits until the user closes it.
