@@ -276,6 +276,25 @@ TEST(StatusLine, TransformsAndShiftsNameTheStepAndTheLetter) {
     }
 }
 
+// Up and Down in the thumbnail strip go a row of the strip (eleven letters) that way; past the
+// last row there is nothing, and a covered letter passes on to the next one that way.
+TEST(ThumbnailKeys, AboveAndBelowGoARowOfTheStrip) {
+    Session e = Activated(Edition::Cyrillic);
+    EXPECT_TRUE(e.PressLetterBelow());
+    EXPECT_EQ(e.state().selected_slot(), 11);
+    EXPECT_TRUE(e.PressLetterBelow());
+    EXPECT_TRUE(e.PressLetterBelow());
+    EXPECT_EQ(e.state().selected_slot(), 33);
+    EXPECT_FALSE(e.PressLetterBelow());
+    EXPECT_TRUE(e.PressLetterAbove());
+    EXPECT_EQ(e.state().selected_slot(), 22);
+
+    e.ChooseModel(PhoneModel::CM35);  // no Ё and Є: slot 6 is covered
+    e.PressThumbnail(17);
+    EXPECT_TRUE(e.PressLetterAbove());
+    EXPECT_EQ(e.state().selected_slot(), 5);
+}
+
 // Pictures as plain bytes: an encoded picture is its RGB bytes, and any bytes decode to the
 // picture given.
 class BytesAsPictures : public PictureCodec {
