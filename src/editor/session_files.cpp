@@ -1,11 +1,11 @@
 // The session's file commands: loads into a copy of the font, saves, and what they check and
 // tell around them.
-#include "edition/identify_messages.h"
 #include "edition/status_messages.h"
 #include "editor/session.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
 #include "io/glyph_count.h"
+#include "io/identify_messages.h"
 #include "io/layout_identify.h"
 #include "io/read_only_guard.h"
 #include "io/sft_conversion.h"

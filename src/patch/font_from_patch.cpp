@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "edition/identify_messages.h"
 #include "io/flash_codec.h"
+#include "io/identify_messages.h"
 #include "io/rollback_journal.h"
 #include "patch/byte_ranges.h"
 #include "patch/patch_apply.h"

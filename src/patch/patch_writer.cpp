@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <numeric>
 
-#include "edition/identify_messages.h"
 #include "edition/utf8.h"
 #include "edition/windows1251.h"
+#include "io/identify_messages.h"
 #include "io/rollback_journal.h"
 #include "patch/glyph_label.h"
 #include "patch/hex_text.h"

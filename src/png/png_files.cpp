@@ -2,10 +2,6 @@
 
 #include <png.h>
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QImage>
-#include <QtGlobal>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -84,32 +80,31 @@ class PngDecoder {
     png_image image_{};
 };
 
-// While it lives, Qt's warnings (its image plugins') go nowhere instead of stderr.
-class QuietQtMessages {
-  public:
-    QuietQtMessages() : previous_(qInstallMessageHandler(Drop)) {}
-    ~QuietQtMessages() { qInstallMessageHandler(previous_); }
-    QuietQtMessages(const QuietQtMessages&) = delete;
-    QuietQtMessages& operator=(const QuietQtMessages&) = delete;
-
-  private:
-    static void Drop(QtMsgType, const QMessageLogContext&, const QString&) {}
-    QtMessageHandler previous_;
-};
-
 }  // namespace
 
 Status WritePng(const std::string& path, const RgbImage& image, FileSystem& fs) {
-    const QuietQtMessages quiet;
-    QImage picture(image.rgb.data(), image.width, image.height, image.width * 3,
-                   QImage::Format_RGB888);
-    QByteArray encoded;
-    QBuffer buffer(&encoded);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "PNG"))
-        return Status::Failure(path, Message{MessageId::PngEncodingFailed, {}});
-    const auto* data = reinterpret_cast<const uint8_t*>(encoded.constData());
-    return WriteFileAtomically(fs, path, std::span<const uint8_t>(data, encoded.size()));
+    png_image picture{};
+    picture.version = PNG_IMAGE_VERSION;
+    picture.width = static_cast<png_uint_32>(image.width);
+    picture.height = static_cast<png_uint_32>(image.height);
+    picture.format = PNG_FORMAT_RGB;
+    const png_int_32 row_bytes = image.width * 3;
+    // The first call only measures, the second encodes into a buffer of that size.
+    png_alloc_size_t size = 0;
+    std::vector<uint8_t> encoded;
+    bool done = image.width > 0 && image.height > 0 &&
+                image.rgb.size() >= static_cast<size_t>(row_bytes) * image.height &&
+                png_image_write_to_memory(&picture, nullptr, &size, 0, image.rgb.data(), row_bytes,
+                                          nullptr) != 0;
+    if (done) {
+        encoded.resize(size);
+        done = png_image_write_to_memory(&picture, encoded.data(), &size, 0, image.rgb.data(),
+                                         row_bytes, nullptr) != 0;
+    }
+    png_image_free(&picture);
+    if (!done) return Status::Failure(path, Message{MessageId::PngEncodingFailed, {}});
+    encoded.resize(size);
+    return WriteFileAtomically(fs, path, encoded);
 }
 
 Status ReadPng(const std::string& path, RgbaImage& image, const PictureSizeCheck& accept_size,

@@ -7,7 +7,7 @@
 #include "io/file_classification.h"
 #include "io/font_files.h"
 #include "ui/button_tables.h"
-#include "ui/image_io.h"
+#include "ui/image_button.h"
 #include "ui/info_windows.h"
 #include "ui/keys_window.h"
 #include "ui/main_window.h"

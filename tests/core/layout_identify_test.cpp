@@ -7,10 +7,10 @@
 
 #include "cli/cli.h"
 #include "cli_run.h"
-#include "edition/identify_messages.h"
 #include "edition/texts.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
+#include "io/identify_messages.h"
 #include "io/layout_identify.h"
 #include "io/memory_file_system.h"
 #include "test_files.h"
