@@ -54,15 +54,14 @@ Status Session::Save(const SaveRequest& request, FileSystem& fs) {
     const Edition edition = state_.edition;
     if (request.target == SaveRequest::Fullflash) {
         const FontLayout layout = state_.layout();
-        const Status status = WriteFlashFont(path, edition, layout, font(), fs);
+        Status status = WriteFlashFont(path, edition, layout, font(), fs);
         if (status.ok()) {
             SavedFile(FileKind::Fullflash, path,
                       static_cast<int>(RecordsToWrite(edition, layout).size()));
         }
         return status;
     }
-    const Status status =
-        WriteFontFile(path, FontFileFormatFor(edition, state_.wide()), font(), fs);
+    Status status = WriteFontFile(path, FontFileFormatFor(edition, state_.wide()), font(), fs);
     if (status.ok()) {
         SavedFile(FileKind::FontFile, path, GlyphsInBlocks(edition, BlockSet::FirstN(8)));
     }

@@ -16,7 +16,7 @@ Status Session::ImportPatch(const Patch& patch, const std::string& flash,
                             std::vector<Message>* told, FileSystem& fs) {
     const FontPlace place = PlaceOf(state_);
     PatchedFont imported;
-    const Status status = ReadFontThroughPatch(
+    Status status = ReadFontThroughPatch(
         flash, patch, place, ScopeBlocks(state_.load_scope, state_.edition), font(), &imported, fs);
     if (!status.ok()) return status;
     ImportedFromPatch(imported, flash);
@@ -39,7 +39,7 @@ Status Session::PatchAgainst(const std::string& flash, FontPatch* patch, FileSys
 }
 
 Status Session::SavePatch(const std::string& path, const FontPatch& patch, FileSystem& fs) {
-    const Status status = WritePatchFile(path, patch, fs);
+    Status status = WritePatchFile(path, patch, fs);
     if (status.ok()) SavedPatch(path, static_cast<int>(patch.glyphs.size()));
     return status;
 }

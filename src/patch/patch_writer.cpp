@@ -133,7 +133,7 @@ Status ExportFontPatch(const std::string& flash, const FontPlace& place, const F
     // As every load: a save into this image that was cut off is undone first, and the image is
     // read under the shared lock.
     File image(fs, flash);
-    const Status recovered = OpenImageForLoad(fs, image);
+    Status recovered = OpenImageForLoad(fs, image);
     if (!recovered.ok()) return recovered;
     std::vector<uint8_t> before;
     int64_t size = 0;

@@ -110,7 +110,7 @@ Status WritePng(const std::string& path, const RgbImage& image, FileSystem& fs) 
 Status ReadPng(const std::string& path, RgbaImage& image, const PictureSizeCheck& accept_size,
                FileSystem& fs) {
     std::vector<uint8_t> bytes;
-    const Status status = ReadWholeFile(fs, path, bytes);
+    Status status = ReadWholeFile(fs, path, bytes);
     if (!status.ok()) return status;
     const std::optional<PictureSize> size = SizeInHeader(bytes);
     if (!size) return Status::Failure(path, kNotAPng);
