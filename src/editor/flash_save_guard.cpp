@@ -1,6 +1,6 @@
 #include "editor/flash_save_guard.h"
 
-#include "edition/identify_messages.h"
+#include "io/identify_messages.h"
 #include "io/layout_identify.h"
 #include "io/read_only_guard.h"
 #include "io/status.h"

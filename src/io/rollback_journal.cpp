@@ -108,7 +108,7 @@ Status LookForJournal(FileSystem& fs, const std::string& image, const std::strin
 Status RecoverWithJournal(FileSystem& fs, const std::string& image_path,
                           const std::string& journal_path) {
     File image(fs, image_path);
-    const Status opened = image.OpenExistingForWriting();
+    Status opened = image.OpenExistingForWriting();
     if (!opened.ok()) {
         // Say first what is wrong with a journal that could not be used anyway.
         File reader(fs, image_path);
@@ -123,7 +123,7 @@ Status RecoverWithJournal(FileSystem& fs, const std::string& image_path,
         if (!journal) return Status::Ok();
         return JournalWaitsForAWritableImage(image_path, journal_path, opened);
     }
-    const Status locked = image.LockExclusive();
+    Status locked = image.LockExclusive();
     if (!locked.ok()) return locked;
     return RollBackInterruptedSave(fs, image, journal_path);
 }

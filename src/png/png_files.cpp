@@ -2,10 +2,6 @@
 
 #include <png.h>
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QImage>
-#include <QtGlobal>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -72,30 +68,31 @@ class PngDecoder {
     png_image image_{};
 };
 
-// While it lives, Qt's warnings (its image plugins') go nowhere instead of stderr.
-class QuietQtMessages {
-  public:
-    QuietQtMessages() : previous_(qInstallMessageHandler(Drop)) {}
-    ~QuietQtMessages() { qInstallMessageHandler(previous_); }
-    QuietQtMessages(const QuietQtMessages&) = delete;
-    QuietQtMessages& operator=(const QuietQtMessages&) = delete;
-
-  private:
-    static void Drop(QtMsgType, const QMessageLogContext&, const QString&) {}
-    QtMessageHandler previous_;
-};
-
 }  // namespace
 
 std::optional<Message> PngCodec::Encode(const RgbImage& image, std::vector<uint8_t>& bytes) {
-    const QuietQtMessages quiet;
-    QImage picture(image.rgb.data(), image.width, image.height, image.width * 3,
-                   QImage::Format_RGB888);
-    QByteArray encoded;
-    QBuffer buffer(&encoded);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "PNG")) return Message{MessageId::PngEncodingFailed, {}};
-    bytes.assign(encoded.constBegin(), encoded.constEnd());
+    png_image picture{};
+    picture.version = PNG_IMAGE_VERSION;
+    picture.width = static_cast<png_uint_32>(image.width);
+    picture.height = static_cast<png_uint_32>(image.height);
+    picture.format = PNG_FORMAT_RGB;
+    const png_int_32 row_bytes = image.width * 3;
+    // The first call only measures, the second encodes into a buffer of that size.
+    png_alloc_size_t size = 0;
+    std::vector<uint8_t> encoded;
+    bool done = image.width > 0 && image.height > 0 &&
+                image.rgb.size() >= static_cast<size_t>(row_bytes) * image.height &&
+                png_image_write_to_memory(&picture, nullptr, &size, 0, image.rgb.data(), row_bytes,
+                                          nullptr) != 0;
+    if (done) {
+        encoded.resize(size);
+        done = png_image_write_to_memory(&picture, encoded.data(), &size, 0, image.rgb.data(),
+                                         row_bytes, nullptr) != 0;
+    }
+    png_image_free(&picture);
+    if (!done) return Message{MessageId::PngEncodingFailed, {}};
+    encoded.resize(size);
+    bytes = std::move(encoded);
     return std::nullopt;
 }
 

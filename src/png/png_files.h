@@ -12,10 +12,9 @@
 
 namespace rw {
 
-// PNG pictures: written through Qt's image codecs, read through libpng's own reader, which
-// tells a picture's size before decoding it. Neither needs an application object, so the
-// command-line tool uses them as well as the window. Nothing the libraries have to say reaches
-// stderr: a picture that cannot be read is told in one message of ours.
+// PNG pictures, written and read through libpng, whose reader tells a picture's size before
+// decoding it. Nothing libpng has to say reaches stderr: a picture that cannot be read or written
+// is told in one message of ours.
 
 // Writes the picture as a truecolour PNG, replacing any file of that name atomically.
 Status WritePng(const std::string& path, const RgbImage& image,

@@ -17,7 +17,7 @@
 #include "ui/button_tables.h"
 #include "ui/form_geometry.h"
 #include "ui/grid_widget.h"
-#include "ui/image_io.h"
+#include "ui/image_button.h"
 #include "ui/main_window_menus.h"
 #include "ui/qt_conversions.h"
 #include "ui/speed_button.h"

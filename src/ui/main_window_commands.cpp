@@ -5,7 +5,7 @@
 
 #include "edition/message.h"
 #include "ui/button_tables.h"
-#include "ui/image_io.h"
+#include "ui/image_button.h"
 #include "ui/import_font_dialog.h"
 #include "ui/info_windows.h"
 #include "ui/keys_window.h"
