@@ -7,7 +7,7 @@
 #include <system_error>
 #include <vector>
 
-#include "cli/terminal_text.h"
+#include "edition/terminal_text.h"
 #include "command_line.h"
 #include "model/edition.h"
 #include "ui/app_look.h"
@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
         case rw::app::CommandLine::Action::UsageError:
             // The words come from the command line: no control byte of theirs reaches the terminal.
             Print(stderr,
-                  std::string(kProgram) + ": " + rw::cli::EscapeControlBytes(line.error) + "\n" +
+                  std::string(kProgram) + ": " + rw::EscapeControlBytes(line.error) + "\n" +
                       usage,
                   kExitUsage);
             return kExitUsage;

@@ -39,8 +39,13 @@ class PatchReader {
     PatchReader(std::string_view text, Patch* patch) : cursor_(text), patch_(patch) {}
 
     bool ReadAll() {
-        if (cursor_.LooksAt("\xEF\xBB\xBF")) cursor_.Advance(3);  // a UTF-8 byte order mark
+        if (cursor_.LooksAt("\xEF\xBB\xBF")) {  // a UTF-8 byte order mark
+            cursor_.Advance(3);
+            encoding_ = PatchEncoding::Utf8;
+        }
         if (cursor_.LooksAt("{\\rtf")) return cursor_.Fail({MessageId::PatchRtfDocument, {}});
+        if (LooksLikeUtf16(cursor_.Rest())) return cursor_.Fail({MessageId::PatchUtf16Text, {}});
+        if (!RefuseLoneCarriageReturn(cursor_.Rest())) return false;
         while (!cursor_.AtEnd()) {
             if (!ReadStatement()) return false;
         }
@@ -51,6 +56,25 @@ class PatchReader {
     const PatchCursor& cursor() const { return cursor_; }
 
   private:
+    // A byte order mark, or a zero byte among the first two: a character of ASCII in UTF-16.
+    static bool LooksLikeUtf16(std::string_view text) {
+        return text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF") ||
+               (text.size() >= 2 && (text[0] == '\0' || text[1] == '\0'));
+    }
+
+    // A CR that does not come before an LF ends no line here, while an editor shows a line
+    // break: read as a blank it would join two lines, in a comment it would hide the next line.
+    bool RefuseLoneCarriageReturn(std::string_view text) {
+        int line = cursor_.line();
+        for (size_t at = 0; at < text.size(); ++at) {
+            if (text[at] == '\n') ++line;
+            if (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n')) {
+                return cursor_.FailAt(line, {MessageId::PatchLoneCarriageReturn, {}});
+            }
+        }
+        return true;
+    }
+
     // One line's worth: nothing, a comment, a pragma, a corrector or a data line.
     bool ReadStatement() {
         if (!cursor_.SkipBlanks()) return false;
@@ -58,7 +82,8 @@ class PatchReader {
             cursor_.SkipLineEnd();
             return true;
         }
-        if (cursor_.LooksAt("#pragma") && IsBlankOrLineEnd(7)) return ReadPragma();
+        // "#pragmaenable" is a pragma misspelt, not a comment that leaves the switch as it was.
+        if (cursor_.LooksAt("#pragma")) return ReadPragma();
         if (cursor_.AtLineComment()) {
             cursor_.SkipRestOfLine();
             return true;
@@ -84,6 +109,7 @@ class PatchReader {
 
     bool ReadPragma() {
         cursor_.Advance(7);
+        if (!IsBlankOrLineEnd(0)) return cursor_.Fail({MessageId::PatchPragmaWithoutSwitch, {}});
         if (!cursor_.SkipBlanks()) return false;
         const std::string_view action = cursor_.TakeWhile(IsNameByte);
         if (action != "enable" && action != "disable") {
@@ -167,12 +193,14 @@ class PatchReader {
         std::vector<std::vector<uint8_t>> groups;
         for (;;) {
             if (!cursor_.SkipBlanks(/*in_data=*/true)) return false;
+            // After a "\" the next line is data: a pragma there would pass for a comment.
+            if (cursor_.LooksAt("#pragma")) return cursor_.Fail({MessageId::PatchPragmaInData, {}});
             if (cursor_.AtLineEnd() || cursor_.AtLineComment()) break;
             if (groups.size() == 2) {
                 return cursor_.Fail({MessageId::PatchThirdDataGroup, {cursor_.TokenHere()}});
             }
             groups.emplace_back();
-            if (!ReadDataGroup(cursor_, &groups.back())) return false;
+            if (!ReadDataGroup(cursor_, encoding_, &groups.back())) return false;
         }
         if (!AddDataLine(line, static_cast<uint32_t>(corrected), groups)) return false;
         return EndOfStatement();
@@ -225,6 +253,7 @@ class PatchReader {
     }
 
     PatchCursor cursor_;
+    PatchEncoding encoding_ = PatchEncoding::Windows1251;
     Patch* patch_;
     PatchPragmas pragmas_;
     std::array<int, kPragmaNames.size()> pragma_lines_{};

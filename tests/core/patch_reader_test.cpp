@@ -133,7 +133,7 @@ TEST(PatchReader, CommentsOfEveryKindAndLinesCountedThroughThem) {
         "// a slash comment\n"
         "10: /* inline */ 07 /* old */ 08 # new\n"
         "20: 07 08;no space needed after hex bytes\n"
-        "#pragmatic is a comment too\n"
+        "# a #pragma inside a comment is none (a misspelt one is a fault, see below)\n"
         "/**/30: 07 08\n");
     ASSERT_EQ(patch.lines.size(), 3u);
     EXPECT_EQ(patch.lines[0].line, 6);
@@ -201,6 +201,66 @@ TEST(PatchReader, WarningsForLinesWithoutOldDataAndStateLeftOnAtTheEnd) {
     EXPECT_EQ(WarningMessage(patch.name, patch.warnings[2], kEnglish),
               "t.vkp:2: warning: #pragma disable warn_no_old_on_apply is not put back before the "
               "end");
+}
+
+// What an editor or a typo makes of a patch is refused, naming the line, rather than read as
+// something the author did not write.
+TEST(PatchReader, PatchesAreReadAsWritten) {
+    // After a UTF-8 byte order mark the strings are UTF-8: "Ж" is the one byte C6, not D0 96.
+    const Patch utf8 = ReadTextPatch(
+        "\xEF\xBB\xBF"
+        "10: \"\xD0\x96\xD1\x8F!\" 'Ж'\n");
+    ASSERT_EQ(utf8.lines.size(), 1u);
+    EXPECT_EQ(utf8.lines[0].old_bytes, (Bytes{0xC6, 0xFF, '!'}));
+    EXPECT_EQ(utf8.lines[0].new_bytes, (Bytes{0x16, 0x04}));
+    // Without the mark the same bytes are Windows-1251 as ever.
+    EXPECT_EQ(NewBytes("10: \"\xD0\x96\""), (Bytes{0xD0, 0x96}));
+
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"\xEF\xBB\xBF\n10: \"\xE5\xAD\x97\"",
+         "t.vkp:2: the character \"\xE5\xAD\x97\" has no Windows-1251 byte"},
+        {"\xEF\xBB\xBF"
+         "10: \"\xD0\"",
+         "t.vkp:1: bytes that are not UTF-8 in a string of a file that starts with a UTF-8 mark"},
+        // A misspelt pragma would leave the switch as it was.
+        {"#pragmaenable old_equal_ff\n10: 00",
+         "t.vkp:1: #pragma takes enable or disable and a name"},
+        {"10: 00\n  #pragma\tenable_old_equal_ff",
+         "t.vkp:2: #pragma takes enable or disable and a name"},
+        {"10: 00\n#pragma enable old_equal_ff ;x\n#pragma enable\n",
+         "t.vkp:3: #pragma takes enable or disable and a name"},
+        // After a continuation the next line is data: the pragma would never start.
+        {"10: 00 \\\n#pragma enable old_equal_ff\n20: 01",
+         "t.vkp:2: #pragma after a \"\\\" continuation of a data line: end the data line before "
+         "it"},
+        // A lone CR: a comment would swallow the next data line, data would join two lines.
+        {"; comment\r10: 00 01\r\n",
+         "t.vkp:1: line ends of a lone CR: save the patch with CR LF or LF"},
+        {"10: 00\r\n20: 00 \r01\n",
+         "t.vkp:2: line ends of a lone CR: save the patch with CR LF or LF"},
+        {"10: 00\r", "t.vkp:1: line ends of a lone CR: save the patch with CR LF or LF"},
+        // UTF-16, with its mark or without.
+        {std::string("\xFF\xFE"
+                     "1\0"
+                     "0\0:\0",
+                     8),
+         "t.vkp:1: a UTF-16 text: save it as Windows-1251 or UTF-8"},
+        {std::string("1\0"
+                     "0\0:\0",
+                     6),
+         "t.vkp:1: a UTF-16 text: save it as Windows-1251 or UTF-8"},
+        {std::string("\0"
+                     "1\0"
+                     "0",
+                     4),
+         "t.vkp:1: a UTF-16 text: save it as Windows-1251 or UTF-8"},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(Fault(text), expected) << text;
+    // A comment that names a pragma is still a comment; "# " lines are comments.
+    EXPECT_EQ(ReadTextPatch("; #pragma enable old_equal_ff\n# pragma notes\n10: 00\n")
+                  .lines[0]
+                  .pragmas.old_equal_ff,
+              false);
 }
 
 TEST(PatchReader, EveryFaultIsOneLineNamingTheFileAndTheLine) {

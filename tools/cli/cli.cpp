@@ -6,7 +6,7 @@
 #include "io/rollback_journal.h"
 
 #include "cli/cli_commands.h"
-#include "cli/terminal_text.h"
+#include "edition/terminal_text.h"
 
 namespace rw::cli {
 

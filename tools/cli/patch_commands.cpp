@@ -3,7 +3,7 @@
 
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
-#include "cli/terminal_text.h"
+#include "edition/terminal_text.h"
 #include "edition/identify_messages.h"
 #include "model/load_scope.h"
 #include "patch/font_effect.h"
