@@ -46,6 +46,7 @@ enum class MessageId {
     JournalWaitsForAWritableImage,
     ImagePartlyWrittenJournalKept,
     RolledBackInterruptedSave,
+    CutOffJournalRemoved,
     // The status line.
     SavedTo,
     LoadedFrom,

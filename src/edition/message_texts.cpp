@@ -110,6 +110,10 @@ constexpr MessageRow kMessages[] = {
      "{0}: запись в этот файл была прервана; его байты до той записи возвращены из {1}",
      "{0}: a save into it was interrupted; its bytes from before that save were put back from "
      "{1}"},
+    {MessageId::CutOffJournalRemoved,
+     "{0}: журнал {1} оборван при записи, до того как файл изменился: файл цел, журнал удалён",
+     "{0}: {1} was cut off while it was written, before the image changed: the image is whole, "
+     "the journal is removed"},
     {MessageId::SavedTo, "Записано в {0}: {1|буква|буквы|букв}", "Saved to {0}: {1|glyph|glyphs}"},
     {MessageId::LoadedFrom, "Загружено из {0}: {1|буква|буквы|букв}",
      "Loaded from {0}: {1|glyph|glyphs}"},

@@ -1,7 +1,9 @@
 #include "io/file_io.h"
 
 #include <fcntl.h>
+#include <linux/fs.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,6 +33,26 @@ FileInfo InfoOf(const struct stat& st) {
     info.links = st.st_nlink;
     info.size = st.st_size;
     return info;
+}
+
+// The birth time by statx where the file system keeps one, else the generation by ioctl where it
+// gives one; `path` is "" for an open file `fd`.
+FileOrigin OriginOf(int fd, const char* path) {
+    FileOrigin origin;
+    struct statx stx {};
+    const int flags = *path == '\0' ? AT_EMPTY_PATH : 0;
+    if (::statx(fd, path, flags, STATX_BTIME, &stx) == 0 && (stx.stx_mask & STATX_BTIME) != 0) {
+        origin.birth_ns =
+            int64_t{stx.stx_btime.tv_sec} * 1'000'000'000 + int64_t{stx.stx_btime.tv_nsec};
+        return origin;
+    }
+    const int own = *path == '\0' ? -1 : ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    int generation = 0;
+    if (::ioctl(own >= 0 ? own : fd, FS_IOC_GETVERSION, &generation) == 0) {
+        origin.generation = static_cast<uint32_t>(generation);
+    }
+    if (own >= 0) ::close(own);
+    return origin;
 }
 
 // Opens never wait: O_NONBLOCK keeps a FIFO from hanging the open, and File checks the type
@@ -75,12 +97,14 @@ class PosixFileSystem final : public FileSystem {
         struct stat st {};
         if (::fstat(fd, &st) < 0) return -errno;
         *info = InfoOf(st);
+        info->origin = OriginOf(fd, "");
         return 0;
     }
     int StatPath(const std::string& path, FileInfo* info) override {
         struct stat st {};
         if (::stat(path.c_str(), &st) < 0) return -errno;
         *info = InfoOf(st);
+        if (S_ISREG(st.st_mode)) info->origin = OriginOf(AT_FDCWD, path.c_str());
         return 0;
     }
     int ResolvePath(const std::string& path, std::string* resolved) override {
@@ -158,6 +182,8 @@ std::string ErrorText(int error) {
         case ENOSPC:
         case EDQUOT:
             return kDiskFull;
+        case EFBIG:  // a file size limit (ulimit -f) or the file system's largest file
+            return kFileTooLarge;
         default:
             return "I/O error " + std::to_string(error);
     }

@@ -2,12 +2,24 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
 #include "io/status.h"
 
 namespace rw {
+
+// What tells a file from a later one to which the file system gave the same inode number (ext4
+// hands a freed number to the next new file): its birth time where the file system keeps one,
+// else the inode's generation where it gives one. Neither known: only device, inode and size
+// tell files apart (see docs/architecture.md).
+struct FileOrigin {
+    std::optional<int64_t> birth_ns;  // nanoseconds since the epoch
+    std::optional<uint64_t> generation;
+
+    friend bool operator==(const FileOrigin&, const FileOrigin&) = default;
+};
 
 // What the system knows of an open file or a name: enough to tell two names of one file apart,
 // to refuse devices and pipes, and to give a replacement the old file's mode and owner.
@@ -19,6 +31,7 @@ struct FileInfo {
     uint32_t group = 0;
     uint64_t links = 1;
     int64_t size = 0;
+    FileOrigin origin;
 
     bool regular() const;
     bool folder() const;

@@ -125,7 +125,7 @@ Status PatchImage(FileSystem& fs, const std::string& path, const std::vector<Jou
     FileInfo info;
     Status status = image.Stat(&info);
     if (status.ok()) status = check_size(info.size);
-    RollbackJournal journal{{info.device, info.inode, info.size}, ChangesOf(patches)};
+    RollbackJournal journal{IdentityOf(info), ChangesOf(patches)};
     if (status.ok()) status = ReadOriginals(image, journal.changes);
     if (!status.ok()) return with_note(status);
 

@@ -78,6 +78,10 @@ Status PartlyWrittenFailure(const std::string& image, const std::string& journal
         image, Message{MessageId::ImagePartlyWrittenJournalKept, {BaseNameOf(journal)}});
 }
 
+Message CutOffJournalNote(const std::string& image, const std::string& journal) {
+    return {MessageId::CutOffJournalRemoved, {image, BaseNameOf(journal)}};
+}
+
 Message RolledBackNote(const std::string& image, const std::string& journal) {
     return {MessageId::RolledBackInterruptedSave, {image, BaseNameOf(journal)}};
 }

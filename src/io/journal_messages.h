@@ -36,6 +36,8 @@ Status JournalWaitsForAWritableImage(const std::string& image, const std::string
                                      const Status& failure);
 // A failed save that could not put the old bytes back.
 Status PartlyWrittenFailure(const std::string& image, const std::string& journal);
+// The note of a journal cut off while it was written, removed: the image never changed.
+Message CutOffJournalNote(const std::string& image, const std::string& journal);
 // The note of a rollback that put the image back whole.
 Message RolledBackNote(const std::string& image, const std::string& journal);
 

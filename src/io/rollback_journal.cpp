@@ -6,16 +6,14 @@
 #include <cerrno>
 #include <optional>
 
+#include "io/flash_codec.h"
+
 namespace rw {
 namespace {
 
 // Another program that keeps cutting saves off between a load's look and its lock is taken for
 // a file in use after this many rounds.
 constexpr int kLoadRounds = 3;
-
-FileIdentity IdentityOf(const FileInfo& info) {
-    return {info.device, info.inode, info.size};
-}
 
 // A journal may write into the image, so only someone who could write the image anyway may
 // have made it: its owner, root, or the user running the program now.
@@ -29,17 +27,50 @@ std::optional<JournalDistrust> Distrust(FileSystem& fs, const FileInfo& journal,
 }
 
 bool BelongsTo(const JournalHeader& header, const FileInfo& image) {
-    // The first format knew only the size.
+    // The first format knew only the size; the records are checked once read (FitsFontRecords).
     if (header.first_format) return header.image.size == image.size;
-    return header.image == IdentityOf(image);
+    return SameFile(header.image, image);
 }
 
-// Reads the journal at `journal_path` when there is one (*journal stays empty otherwise), having
-// checked, before reading more than its header, that it may be trusted, belongs to this image
-// and is no larger than a journal of it can be.
+// Whether every change lies inside the records of one font layout, the only places the first
+// version wrote. Its journals name no file, so one left beside any dump of that size would
+// otherwise write wherever its records say.
+bool FitsFontRecords(const RollbackJournal& journal) {
+    for (const Edition edition : {Edition::Cyrillic, Edition::Latin}) {
+        for (const PhoneModelRow& model : kPhoneModels) {
+            for (const FontKindRow& kind : kFontKinds) {
+                const FontLayout& layout = LookupLayout(edition, model.model, kind.kind);
+                std::vector<ByteRange> records;
+                for (const FlashRecord& r : RecordsToWrite(edition, layout)) {
+                    records.push_back({r.position, r.position + RecordPayloadLength(layout)});
+                }
+                std::sort(records.begin(), records.end(),
+                          [](ByteRange a, ByteRange b) { return a.begin < b.begin; });
+                const auto inside = [&records](const JournalChange& c) {
+                    const auto after = std::upper_bound(
+                        records.begin(), records.end(), c.position,
+                        [](int64_t position, ByteRange r) { return position < r.begin; });
+                    return after != records.begin() && c.end() <= std::prev(after)->end;
+                };
+                if (std::all_of(journal.changes.begin(), journal.changes.end(), inside))
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
+// What lies at a journal's path.
+enum class JournalFound { None, Whole, CutOff };
+
+// Reads the journal at `journal_path` when there is one, having checked, before reading more
+// than its header, that it may be trusted, belongs to this image and is no larger than a journal
+// of it can be. *found says whether there was one, and whether it was cut off before it was
+// sealed (*journal is then empty).
 Status ReadTrustedJournal(FileSystem& fs, const std::string& image_path, const FileInfo& image,
-                          const std::string& journal_path,
-                          std::optional<RollbackJournal>* journal) {
+                          const std::string& journal_path, std::optional<RollbackJournal>* journal,
+                          JournalFound* found) {
+    *found = JournalFound::None;
     const int fd = fs.OpenForReadingNoFollow(journal_path);
     if (fd == -ENOENT) return Status::Ok();
     if (fd == -ELOOP)
@@ -56,6 +87,10 @@ Status ReadTrustedJournal(FileSystem& fs, const std::string& image_path, const F
         std::min(static_cast<size_t>(std::max<int64_t>(info.size, 0)), kJournalHeaderBytes));
     status = file.ReadAt(0, bytes);
     if (!status.ok()) return JournalUnreadable(image_path, journal_path, status);
+    if (JournalCutOff(bytes)) {
+        *found = JournalFound::CutOff;
+        return Status::Ok();
+    }
     const std::optional<JournalHeader> header = DecodeJournalHeader(bytes);
     if (!header) return DamagedJournal(image_path, journal_path);
     if (!BelongsTo(*header, image)) return JournalOfAnotherFile(image_path, journal_path);
@@ -68,7 +103,19 @@ Status ReadTrustedJournal(FileSystem& fs, const std::string& image_path, const F
     if (!status.ok()) return JournalUnreadable(image_path, journal_path, status);
     *journal = DecodeJournal(bytes);
     if (!*journal) return DamagedJournal(image_path, journal_path);
+    if ((*journal)->first_format && !FitsFontRecords(**journal))
+        return JournalOfAnotherFile(image_path, journal_path);
+    *found = JournalFound::Whole;
     return Status::Ok();
+}
+
+// A journal cut off before it was sealed: WriteJournal seals it only once the rest is on the
+// disk, and the image changes only after the seal is, so the image never changed. It goes, with
+// a note; should it not go, the image is still whole and the command goes on.
+Status RemoveCutOffJournal(FileSystem& fs, const std::string& image_path,
+                           const std::string& journal_path) {
+    IgnoreFailure(RemoveJournal(fs, journal_path));
+    return Status::Ok().WithNote(CutOffJournalNote(image_path, journal_path));
 }
 
 // Every byte the journal covers must still hold its old value or the one the save wrote: the
@@ -117,10 +164,12 @@ Status RecoverWithJournal(FileSystem& fs, const std::string& image_path,
         if (read.ok()) read = reader.Stat(&info);
         if (!read.ok()) return opened;
         std::optional<RollbackJournal> journal;
-        read = ReadTrustedJournal(fs, image_path, info, journal_path, &journal);
+        JournalFound found = JournalFound::None;
+        read = ReadTrustedJournal(fs, image_path, info, journal_path, &journal, &found);
         if (!read.ok()) return read;
+        if (found == JournalFound::CutOff) return RemoveCutOffJournal(fs, image_path, journal_path);
         // Gone in the meantime: another program rolled it back.
-        if (!journal) return Status::Ok();
+        if (found == JournalFound::None) return Status::Ok();
         return JournalWaitsForAWritableImage(image_path, journal_path, opened);
     }
     const Status locked = image.LockExclusive();
@@ -151,7 +200,11 @@ Status WriteJournal(FileSystem& fs, const std::string& journal_path,
         const int fd = fs.CreateNewPrivate(journal_path);
         status = file.Adopt(fd);
         if (!status.ok()) return status;
-        status = file.WriteAt(0, bytes);
+        // The magic goes last, once the rest is on the disk: a journal found without it was cut
+        // off while it was written, before anything of the image changed (JournalCutOff).
+        status = file.WriteAt(0, UnsealedJournal(bytes));
+        if (status.ok()) status = file.Flush();
+        if (status.ok()) status = file.WriteAt(0, JournalSeal(bytes));
         if (status.ok()) status = file.Flush();
         const Status closed = file.Close();
         if (status.ok()) status = closed;
@@ -198,9 +251,12 @@ Status RollBackInterruptedSave(FileSystem& fs, File& image, const std::string& j
     Status status = image.Stat(&info);
     if (!status.ok()) return status;
     std::optional<RollbackJournal> journal;
-    status = ReadTrustedJournal(fs, image.path(), info, journal_path, &journal);
+    JournalFound found = JournalFound::None;
+    status = ReadTrustedJournal(fs, image.path(), info, journal_path, &journal, &found);
+    if (!status.ok()) return status;
+    if (found == JournalFound::CutOff) return RemoveCutOffJournal(fs, image.path(), journal_path);
     // No journal: the last save ended well (or another program's recovery came first).
-    if (!status.ok() || !journal) return status;
+    if (found == JournalFound::None) return status;
     status = CheckJournalFits(image, *journal, journal_path);
     if (!status.ok()) return status;
     if (!RestoreImage(image, journal->changes).ok())

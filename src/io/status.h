@@ -74,6 +74,7 @@ inline constexpr const char* kFileNotFound = "File not found";
 inline constexpr const char* kFileAccessDenied = "File access denied";
 inline constexpr const char* kReadBeyondEnd = "Read beyond end of file";
 inline constexpr const char* kDiskFull = "Disk full";
+inline constexpr const char* kFileTooLarge = "File too large";
 
 // Failures of the program's own, in the interface language.
 inline const Message kNotRegularFile{MessageId::NotRegularFile, {}};

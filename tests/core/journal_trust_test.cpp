@@ -119,6 +119,106 @@ TEST_F(Dump, AJournalOfARenamedOrReplacedDumpIsNeverApplied) {
     EXPECT_EQ(ReadBytes(path()), original_);
 }
 
+// The file system as ext4 shows a replacement made with "rm d.bin; cp after.bin d.bin": the
+// new file gets the freed inode number, so device, inode and size match; only its birth time (or,
+// where none is kept, its generation) tells it from the file the journal was written for.
+class ReusedInodeFileSystem : public testing::ForwardingFileSystem {
+  public:
+    FileOrigin origin;
+    int Stat(int fd, FileInfo* info) override {
+        const int result = ForwardingFileSystem::Stat(fd, info);
+        info->origin = origin;
+        return result;
+    }
+};
+
+TEST_F(Dump, AReplacementGivenTheSameInodeIsAnotherFile) {
+    ReusedInodeFileSystem fs;
+    // The torn save is the first file's; its journal records the first birth time.
+    TearASave(path());
+    const auto torn = ReadBytes(path());
+    auto recorded = DecodeJournal(ReadBytes(journal()));
+    ASSERT_TRUE(recorded);
+    ASSERT_TRUE(recorded->image.origin);
+    // A replacement of the same size, at the same inode, born later.
+    const auto replacement = testing::RandomBytes(original_.size(), 7);
+    WriteBytes(path(), replacement);
+    recorded->image.origin = FileOrigin{int64_t{1'000}, std::nullopt};
+    testing::PlantJournal(journal(), EncodeJournal(*recorded));
+    fs.origin.birth_ns = 2'000;
+    const std::string refusal =
+        Refusal("belongs to another file (it was renamed or replaced): move it away to go on");
+    EXPECT_EQ(Load(path(), fs).Line(kEnglish), refusal);
+    EXPECT_EQ(Save(path(), fs).Line(kEnglish), refusal);
+    EXPECT_EQ(ReadBytes(path()), replacement);
+    EXPECT_TRUE(testing::Exists(journal()));
+    // Where no birth time is kept, the generation tells them apart.
+    recorded->image.origin = FileOrigin{std::nullopt, uint64_t{17}};
+    testing::PlantJournal(journal(), EncodeJournal(*recorded));
+    fs.origin = FileOrigin{std::nullopt, uint64_t{18}};
+    EXPECT_EQ(Load(path(), fs).Line(kEnglish), refusal);
+    EXPECT_EQ(ReadBytes(path()), replacement);
+    // The very file, born when the journal says, is rolled back.
+    fs.origin = FileOrigin{std::nullopt, uint64_t{17}};
+    WriteBytes(path(), torn);
+    ASSERT_TRUE(Load(path(), fs).ok());
+    EXPECT_EQ(ReadBytes(path()), original_);
+    EXPECT_FALSE(testing::Exists(journal()));
+}
+
+// A kill during the journal's own write left an empty journal, and every later command refused
+// the dump as damaged, though it was never touched.
+TEST_F(Dump, AJournalCutOffWhileItWasWrittenIsRemovedAndTheDumpUsed) {
+    const auto whole = EncodeJournal(testing::JournalOf(path(), {{64, {1}, {2}}}));
+    const std::string note = path() +
+                             ": dump.bin.rwj was cut off while it was written, before the image "
+                             "changed: the image is whole, the journal is removed";
+    const auto unsealed = UnsealedJournal(whole);
+    for (const std::vector<uint8_t>& cut :
+         {std::vector<uint8_t>{}, std::vector<uint8_t>(2, 0), unsealed,
+          std::vector<uint8_t>(unsealed.begin(), unsealed.begin() + 30)}) {
+        testing::PlantJournal(journal(), cut);
+        const Status load = Load(path());
+        ASSERT_TRUE(load.ok()) << load.Line(kEnglish);
+        EXPECT_EQ(Render(load.note(), kEnglish), note);
+        EXPECT_FALSE(testing::Exists(journal()));
+        EXPECT_EQ(ReadBytes(path()), original_);
+    }
+    testing::PlantJournal(journal(), {});
+    const Status saved = Save(path());
+    ASSERT_TRUE(saved.ok()) << saved.Line(kEnglish);
+    EXPECT_EQ(Render(saved.note(), kEnglish), note);
+    // A sealed journal that was altered is still damage, not a cut.
+    auto altered = whole;
+    altered[40] ^= 1;
+    testing::PlantJournal(journal(), altered);
+    EXPECT_NE(Load(path()).Line(kEnglish).find("is damaged"), std::string::npos);
+}
+
+// Every save seals its journal only after the rest is on the disk: a kill at any write of the
+// journal leaves one that is cut off, never one that would be obeyed.
+TEST_F(Dump, AJournalIsSealedOnlyOnceItsRestIsFlushed) {
+    class Watch : public testing::ForwardingFileSystem {
+      public:
+        std::vector<std::string> steps;
+        int64_t WriteAt(int fd, const void* b, size_t n, int64_t pos) override {
+            const auto* bytes = static_cast<const uint8_t*>(b);
+            steps.push_back(n > 0 && bytes[0] == 0 && pos == 0 ? "unsealed"
+                            : pos == 0 && n == 4               ? "seal"
+                                                               : "write");
+            return ForwardingFileSystem::WriteAt(fd, b, n, pos);
+        }
+        int Flush(int fd) override {
+            steps.push_back("flush");
+            return ForwardingFileSystem::Flush(fd);
+        }
+    } watch;
+    ASSERT_TRUE(Save(path(), watch).ok());
+    ASSERT_GE(watch.steps.size(), 5u);
+    EXPECT_EQ(std::vector<std::string>(watch.steps.begin(), watch.steps.begin() + 5),
+              (std::vector<std::string>{"unsealed", "flush", "seal", "flush", "write"}));
+}
+
 TEST_F(Dump, OnlyBytesHoldingTheirOldOrNewValueArePutBack) {
     // A record half written (the kill found the write halfway) goes back whole.
     auto half = original_;
@@ -201,7 +301,7 @@ TEST_F(Dump, AJournalsNumbersAreCheckedBeforeTheyCostMemoryOrAreBelieved) {
         EXPECT_EQ(RecoverInterruptedSave(SystemFileSystem(), path()).Line(kEnglish), damaged);
     }
     auto endless = header;
-    std::fill(endless.begin() + 28, endless.begin() + 32, uint8_t{0xFF});  // the change count
+    std::fill(endless.begin() + 48, endless.begin() + 52, uint8_t{0xFF});  // the change count
     testing::PlantJournal(journal(), endless);
     EXPECT_EQ(Load(path()).Line(kEnglish), damaged);
     for (const std::vector<JournalChange>& changes : std::vector<std::vector<JournalChange>>{
@@ -222,35 +322,60 @@ TEST_F(Dump, AJournalsNumbersAreCheckedBeforeTheyCostMemoryOrAreBelieved) {
     EXPECT_EQ(ReadBytes(path()), original_);
 }
 
+// A journal of the previous version names no file: one left beside any dump of its size wrote
+// wherever its records said. It is rolled back only where it can be what that version wrote:
+// bytes inside the font records of one layout, in a dump of its size.
 TEST_F(Dump, AJournalOfThePreviousVersionIsRolledBackWhenItFitsAndRefusedWhenNot) {
+    const FontLayout& real = LookupLayout(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal);
+    const std::vector<FlashRecord> records = RecordsToWrite(Edition::Cyrillic, real);
+    const int64_t big_size = RequiredImageSize(records, real) + 4096;
+    const std::string big = dir_.File("big.bin");
+    const std::string big_journal = JournalPathFor(big);
+    std::vector<uint8_t> original(static_cast<size_t>(big_size));
+    for (size_t i = 0; i < original.size(); ++i) original[i] = static_cast<uint8_t>(i * 7);
     // The previous version kept the records in the order it saved them, not sorted.
-    auto torn = original_;
+    auto torn = original;
     std::vector<JournalEntry> entries;
-    for (int64_t at : {200, 100}) {
-        entries.push_back(
-            {at, std::vector<uint8_t>(original_.begin() + at, original_.begin() + at + 12)});
-        std::fill(torn.begin() + at, torn.begin() + at + 12, uint8_t{0x55});
+    const int payload = RecordPayloadLength(real);
+    for (const FlashRecord& record : {records[40], records[3]}) {
+        const auto at = static_cast<long>(record.position);
+        entries.push_back({record.position, std::vector<uint8_t>(original.begin() + at,
+                                                                 original.begin() + at + payload)});
+        std::fill_n(torn.begin() + at, payload, uint8_t{0x55});
     }
-    WriteBytes(path(), torn);
-    testing::PlantJournal(journal(), testing::EncodeFirstFormatJournal(size(), entries));
-    const Status load = Load(path());
+    WriteBytes(big, torn);
+    testing::PlantJournal(big_journal, testing::EncodeFirstFormatJournal(big_size, entries));
+    const Status load = Load(big);
     ASSERT_TRUE(load.ok()) << load.Line(kEnglish);
     EXPECT_NE(Render(load.note(), kEnglish).find("interrupted"), std::string::npos);
-    EXPECT_EQ(ReadBytes(path()), original_);
-    EXPECT_FALSE(testing::Exists(journal()));
+    EXPECT_EQ(ReadBytes(big), original);
+    EXPECT_FALSE(testing::Exists(big_journal));
 
-    WriteBytes(path(), torn);
-    testing::PlantJournal(journal(), testing::EncodeFirstFormatJournal(size() + 1, entries));
+    const std::string refused =
+        big +
+        ": big.bin.rwj belongs to another file (it was renamed or replaced): move it away to "
+        "go on";
+    // Another size; a record past its record's end; a byte outside every font.
+    auto past_end = entries;
+    past_end[0].bytes.push_back(0);
+    for (const auto& [size, planted] : std::vector<std::pair<int64_t, std::vector<JournalEntry>>>{
+             {big_size + 1, entries}, {big_size, past_end}, {big_size, {{big_size - 1, {1}}}}}) {
+        WriteBytes(big, torn);
+        testing::PlantJournal(big_journal, testing::EncodeFirstFormatJournal(size, planted));
+        EXPECT_EQ(Load(big).Line(kEnglish), refused);
+        EXPECT_EQ(ReadBytes(big), torn);
+    }
+    // Beside the small dump nothing of a font can lie where the records say.
+    testing::PlantJournal(journal(), testing::EncodeFirstFormatJournal(size(), {{100, {1}}}));
     EXPECT_EQ(
         Load(path()).Line(kEnglish),
         Refusal("belongs to another file (it was renamed or replaced): move it away to go on"));
-    EXPECT_EQ(ReadBytes(path()), torn);
+    EXPECT_EQ(ReadBytes(path()), original_);
 
     // What a save leaves now is of the new format.
     std::filesystem::remove(journal());
-    WriteBytes(path(), original_);
     TearASave(path());
-    EXPECT_EQ(ReadBytes(journal())[3], '2');
+    EXPECT_EQ(ReadBytes(journal())[3], '3');
 }
 
 TEST_F(Dump, AJournalThatCannotBeRemovedAfterItsRollbackStopsTheCommand) {
