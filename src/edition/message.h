@@ -131,6 +131,7 @@ enum class MessageId {
     PatchForbidsUndo,
     PatchPastImageEnd,
     PatchImageChangedMeanwhile,
+    ImageSizeChangedMeanwhile,
     // V_Klay patches in the window.
     PatchNotNeeded,
     PatchSaved,

@@ -27,8 +27,8 @@ constexpr MessageRow kMessages[] = {
      "the input and the output are the same file"},
     {MessageId::FilePartlyWritten, "{m0}; файл записан частично",
      "{m0}; the file is partly written"},
-    {MessageId::ImageReadOnly, "{0} только для чтения: ничего не записано",
-     "{0} is read-only: nothing written"},
+    {MessageId::ImageReadOnly, "только для чтения: ничего не записано",
+     "read-only: nothing written"},
     {MessageId::ImageTooShortToSave,
      "Файл слишком короткий для этой модели телефона и типа шрифта: в нём "
      "{0|байт|байта|байт}, шрифту нужно {1|байт|байта|байт}",
@@ -260,6 +260,11 @@ constexpr MessageRow kMessages[] = {
     {MessageId::PatchImageChangedMeanwhile,
      "другая программа изменила fullflash, пока проверялся патч; ничего не записано",
      "another program changed the fullflash while the patch was checked; nothing was written"},
+    {MessageId::ImageSizeChangedMeanwhile,
+     "другая программа изменила fullflash во время записи (теперь в нём {0|байт|байта|байт}, "
+     "было {1}); ничего не записано",
+     "another program changed the fullflash during the save (it now holds {0|byte|bytes}, it "
+     "held {1}); nothing was written"},
     {MessageId::PatchNotNeeded, "Шрифт не отличается от fullflash: патч не нужен.",
      "The font equals the fullflash's: no patch is needed."},
     {MessageId::PatchSaved, "Записан патч {0}: {1|буква|буквы|букв}",

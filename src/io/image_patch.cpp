@@ -73,6 +73,16 @@ Status ReadOriginals(File& image, std::vector<JournalChange>& changes) {
     return Status::Ok();
 }
 
+// Fails when the image's size is no longer the one checked.
+Status CheckSizeUnchanged(File& image, int64_t checked) {
+    FileInfo now;
+    Status status = image.Stat(&now);
+    if (!status.ok() || now.size == checked) return status;
+    return Status::Failure(image.path(),
+                           Message{MessageId::ImageSizeChangedMeanwhile,
+                                   {std::to_string(now.size), std::to_string(checked)}});
+}
+
 // Writes the changes in order; *written counts those that went in whole.
 Status WriteChanges(File& image, const std::vector<JournalChange>& changes, size_t* written) {
     for (*written = 0; *written < changes.size(); ++*written) {
@@ -133,6 +143,13 @@ Status PatchImage(FileSystem& fs, const std::string& path, const std::vector<Jou
     status = WriteJournal(fs, journal_path, journal);
     // Nothing of the image changed; the message names the image the user chose.
     if (!status.ok()) return with_note(JournalNotWritten(path, journal_path, status));
+    // A program that ignores the lock may have cut the file meanwhile: a write past its new end
+    // would lengthen it back.
+    status = CheckSizeUnchanged(image, info.size);
+    if (!status.ok()) {
+        IgnoreFailure(RemoveJournal(fs, journal_path));  // nothing of the image changed
+        return with_note(status);
+    }
     size_t written = 0;
     status = WriteChanges(image, journal.changes, &written);
     if (!status.ok()) {

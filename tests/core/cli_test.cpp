@@ -185,7 +185,7 @@ TEST_F(CliTest, AFullflashGivenAsFontFileAndAReadOnlyDumpAreRefused) {
     r = Cli({"inject", "--edition", "rus", "--model", "s45", "--kind", "normal", "--force",
              font_file, dump});
     EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.err, "runewright-cli: " + dump + ": flash8.bin is read-only: nothing written\n");
+    EXPECT_EQ(r.err, "runewright-cli: " + dump + ": read-only: nothing written\n");
     EXPECT_EQ(ReadBytes(dump), dump_before);
     EXPECT_FALSE(testing::Exists(JournalPathFor(dump)));
 }

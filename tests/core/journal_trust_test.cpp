@@ -197,6 +197,31 @@ TEST_F(Dump, AJournalCutOffWhileItWasWrittenIsRemovedAndTheDumpUsed) {
 
 // Every save seals its journal only after the rest is on the disk: a kill at any write of the
 // journal leaves one that is cut off, never one that would be obeyed.
+// A dump another program cut short during a save was lengthened back by the writes and the save
+// reported done.
+TEST_F(Dump, ADumpCutShortDuringASaveIsNeverLengthened) {
+    class Truncating : public testing::ForwardingFileSystem {
+      public:
+        std::string victim;
+        int flushes = 0;
+        int Flush(int fd) override {
+            const int result = ForwardingFileSystem::Flush(fd);
+            // The journal's second flush: sealed, the image not yet touched.
+            if (++flushes == 2) std::filesystem::resize_file(victim, 100);
+            return result;
+        }
+    } fs;
+    fs.victim = path();
+    const auto before = ReadBytes(path());
+    EXPECT_EQ(Save(path(), fs).Line(kEnglish),
+              path() +
+                  ": another program changed the fullflash during the save (it now holds "
+                  "100 bytes, it held " +
+                  std::to_string(before.size()) + "); nothing was written");
+    EXPECT_EQ(ReadBytes(path()), std::vector<uint8_t>(before.begin(), before.begin() + 100));
+    EXPECT_FALSE(testing::Exists(journal()));
+}
+
 TEST_F(Dump, AJournalIsSealedOnlyOnceItsRestIsFlushed) {
     class Watch : public testing::ForwardingFileSystem {
       public:

@@ -182,7 +182,7 @@ TEST_F(PatchFile, AReadOnlyDumpIsRefusedWithNothingWritten) {
     PatchOutcome outcome;
     for (const PatchDirection direction : {PatchDirection::Apply, PatchDirection::Undo}) {
         EXPECT_EQ(ApplyPatchToFlash(path(), ManyLines(), {direction}, &outcome).Line(kRussian),
-                  path() + ": dump.bin только для чтения: ничего не записано");
+                  path() + ": только для чтения: ничего не записано");
     }
     EXPECT_EQ(ReadBytes(path()), Counting(4096));
     EXPECT_EQ(dir_.Names(), std::vector<std::string>{"dump.bin"});
