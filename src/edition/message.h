@@ -122,6 +122,7 @@ enum class MessageId {
     // V_Klay patches: warnings of the reader.
     PatchWarning,
     PatchWarningNoOldData,
+    PatchWarningMoreWithoutOldData,
     PatchWarningCorrectorLeft,
     PatchWarningPragmaEnabledLeft,
     PatchWarningPragmaDisabledLeft,

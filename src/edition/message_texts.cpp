@@ -240,6 +240,8 @@ constexpr MessageRow kMessages[] = {
     {MessageId::PatchWarningNoOldData,
      "нет старых данных: строка не проверяется перед записью, и её нельзя отменить",
      "no old data: the line is not checked before it is written and cannot be undone"},
+    {MessageId::PatchWarningMoreWithoutOldData, "… и ещё {0|строка|строки|строк} без старых данных",
+     "… and {0} more lines without old data"},
     {MessageId::PatchWarningCorrectorLeft, "поправка адресов {0} не сброшена через +0",
      "the corrector {0} is not ended with +0"},
     {MessageId::PatchWarningPragmaEnabledLeft, "#pragma enable {0} не отменена до конца файла",

@@ -37,12 +37,13 @@ Status CheckUndoable(const Patch& patch) {
 }
 
 // One line: what it expects to find, what it leaves, and whether it may write over the rest.
+// Writes that continue the last one join it: a patch of a million adjacent one-byte lines is one
+// stretch of the journal and one write.
 Status PlanLine(const Patch& patch, const DataLine& line, PatchOptions options, ImageExcerpt* bytes,
                 PatchOutcome* outcome) {
     const bool undo = options.direction == PatchDirection::Undo;
-    const std::vector<uint8_t> old_bytes =
-        line.HasOldData() ? line.ExpectedOld() : std::vector<uint8_t>();
-    const std::vector<uint8_t>& wanted = undo ? old_bytes : line.new_bytes;
+    const PatchBytes old_bytes = line.HasOldData() ? line.ExpectedOld() : PatchBytes();
+    const std::span<const uint8_t> wanted = undo ? old_bytes.span() : line.new_bytes.span();
     const std::span<uint8_t> here = bytes->At(line.address, line.new_bytes.size());
     if (Holds(here, wanted)) {
         ++outcome->lines_in_place;
@@ -51,8 +52,15 @@ Status PlanLine(const Patch& patch, const DataLine& line, PatchOptions options, 
     const bool expected =
         undo ? Holds(here, line.new_bytes) : !line.HasOldData() || Holds(here, old_bytes);
     if (!expected && !options.force) return OtherBytes(patch, line);
+    if (!expected) ++outcome->lines_forced;
     std::copy(wanted.begin(), wanted.end(), here.begin());
-    outcome->writes.push_back({line.address, wanted});
+    std::vector<JournalEntry>& writes = outcome->writes;
+    if (!writes.empty() &&
+        writes.back().position + static_cast<int64_t>(writes.back().bytes.size()) == line.address) {
+        writes.back().bytes.insert(writes.back().bytes.end(), wanted.begin(), wanted.end());
+    } else {
+        writes.push_back({line.address, std::vector<uint8_t>(wanted.begin(), wanted.end())});
+    }
     ++outcome->lines_written;
     outcome->bytes_written += static_cast<int64_t>(wanted.size());
     return Status::Ok();

@@ -25,6 +25,7 @@ struct PatchOutcome {
     std::vector<JournalEntry> writes;  // in the order they go in
     int lines_written = 0;
     int lines_in_place = 0;  // lines whose bytes were there already
+    int lines_forced = 0;    // lines written, under force, over bytes that were neither
     int64_t bytes_written = 0;
 };
 

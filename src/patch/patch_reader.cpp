@@ -190,34 +190,36 @@ class PatchReader {
                                  {PatchAddress(address), SignedAddress(corrector_)}});
         }
 
-        std::vector<std::vector<uint8_t>> groups;
+        size_t groups = 0;
         for (;;) {
             if (!cursor_.SkipBlanks(/*in_data=*/true)) return false;
             // After a "\" the next line is data: a pragma there would pass for a comment.
             if (cursor_.LooksAt("#pragma")) return cursor_.Fail({MessageId::PatchPragmaInData, {}});
             if (cursor_.AtLineEnd() || cursor_.AtLineComment()) break;
-            if (groups.size() == 2) {
+            if (groups == groups_.size()) {
                 return cursor_.Fail({MessageId::PatchThirdDataGroup, {cursor_.TokenHere()}});
             }
-            groups.emplace_back();
-            if (!ReadDataGroup(cursor_, encoding_, &groups.back())) return false;
+            groups_[groups].clear();
+            if (!ReadDataGroup(cursor_, encoding_, &groups_[groups++])) return false;
         }
         if (!AddDataLine(line, static_cast<uint32_t>(corrected), groups)) return false;
         return EndOfStatement();
     }
 
-    bool AddDataLine(int line, uint32_t address, std::vector<std::vector<uint8_t>>& groups) {
-        if (groups.empty()) return cursor_.FailAt(line, {MessageId::PatchNoDataAfterAddress, {}});
-        for (const auto& group : groups) {
-            if (group.empty()) return cursor_.FailAt(line, {MessageId::PatchEmptyDataGroup, {}});
+    // The line of the first `groups` groups read.
+    bool AddDataLine(int line, uint32_t address, size_t groups) {
+        if (groups == 0) return cursor_.FailAt(line, {MessageId::PatchNoDataAfterAddress, {}});
+        for (size_t i = 0; i < groups; ++i) {
+            if (groups_[i].empty())
+                return cursor_.FailAt(line, {MessageId::PatchEmptyDataGroup, {}});
         }
         DataLine data;
         data.address = address;
         data.line = line;
         data.pragmas = pragmas_;
-        data.new_bytes = std::move(groups.back());
-        if (groups.size() == 2) {
-            data.old_bytes = std::move(groups.front());
+        data.new_bytes = groups_[groups - 1];
+        if (groups == 2) {
+            data.old_bytes = groups_[0];
             if (data.old_bytes->size() < data.new_bytes.size()) {
                 return cursor_.FailAt(line, {MessageId::PatchOldShorterThanNew,
                                              {std::to_string(data.old_bytes->size()),
@@ -228,7 +230,11 @@ class PatchReader {
             return cursor_.FailAt(line, {MessageId::PatchDataPast32Bits, {PatchAddress(address)}});
         }
         if (!data.HasOldData() && pragmas_.warn_no_old_on_apply) {
-            patch_->warnings.push_back({line, {MessageId::PatchWarningNoOldData, {}}});
+            if (lines_without_old_data_++ < Patch::kWarningsOfAKind) {
+                patch_->warnings.push_back({line, {MessageId::PatchWarningNoOldData, {}}});
+            } else {
+                ++patch_->more_lines_without_old_data;
+            }
         }
         patch_->lines.push_back(std::move(data));
         return true;
@@ -259,6 +265,9 @@ class PatchReader {
     std::array<int, kPragmaNames.size()> pragma_lines_{};
     int64_t corrector_ = 0;
     int corrector_line_ = 0;
+    int64_t lines_without_old_data_ = 0;
+    // The old and the new data of the line being read, kept to spare an allocation a line.
+    std::array<std::vector<uint8_t>, 2> groups_;
 };
 
 }  // namespace

@@ -26,7 +26,7 @@ Patch ReadTextPatch(const std::string& text) {
 // The new bytes of a patch of one data line.
 Bytes NewBytes(const std::string& text) {
     const Patch patch = ReadTextPatch(text);
-    return patch.lines.size() == 1 ? patch.lines[0].new_bytes : Bytes{};
+    return patch.lines.size() == 1 ? patch.lines[0].new_bytes.ToVector() : Bytes{};
 }
 
 std::string Fault(const std::string& text) {

@@ -59,10 +59,10 @@ class FileCommandsTest : public QObject {
         torn[kRecordA] = 0x55;
         torn[kRecordA + 1] = 0x55;
         QVERIFY(WriteAll(flash_, torn));
-        struct stat st {};
-        QCOMPARE(::stat(flash_.toLocal8Bit().constData(), &st), 0);
+        FileInfo info;
+        QCOMPARE(SystemFileSystem().StatPath(flash_.toStdString(), &info), 0);
         const RollbackJournal journal{
-            {st.st_dev, st.st_ino, st.st_size},
+            IdentityOf(info),
             {{kRecordA, {uint8_t(image[kRecordA]), uint8_t(image[kRecordA + 1])}, {0x55, 0x55}}}};
         const auto bytes = EncodeJournal(journal);
         QVERIFY(WriteAll(flash_ + ".rwj", QByteArray(reinterpret_cast<const char*>(bytes.data()),

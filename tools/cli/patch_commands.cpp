@@ -3,8 +3,8 @@
 
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
-#include "edition/terminal_text.h"
 #include "edition/identify_messages.h"
+#include "edition/terminal_text.h"
 #include "model/load_scope.h"
 #include "patch/font_effect.h"
 #include "patch/glyph_label.h"
@@ -25,9 +25,8 @@ LayoutId ChosenLayout(const CliArgs& args) {
 std::optional<int> ReadPatchOrReport(const std::string& path, Patch* patch, std::ostream& err) {
     const Status status = ReadPatchFile(path, patch);
     if (!status.ok()) return ReportFileFailure(status, err);
-    for (const PatchWarning& warning : patch->warnings) {
-        err << "runewright-cli: " << EscapeControlBytes(WarningMessage(path, warning, kEnglish))
-            << "\n";
+    for (const std::string& line : WarningLines(*patch, kEnglish)) {
+        err << "runewright-cli: " << EscapeControlBytes(line) << "\n";
     }
     return std::nullopt;
 }
