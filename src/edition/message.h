@@ -45,6 +45,7 @@ enum class MessageId {
     RolledBackJournalStays,
     JournalWaitsForAWritableImage,
     ImagePartlyWrittenJournalKept,
+    CancelledNothingWritten,
     RolledBackInterruptedSave,
     CutOffJournalRemoved,
     // The status line.

@@ -106,6 +106,8 @@ constexpr MessageRow kMessages[] = {
     {MessageId::ImagePartlyWrittenJournalKept,
      "файл записан частично; его прежние байты сохранены в {0}; не прошивайте его в телефон",
      "the image is partly written; its original bytes are kept in {0}; do not flash it"},
+    {MessageId::CancelledNothingWritten, "отменено: ничего не записано",
+     "cancelled: nothing written"},
     {MessageId::RolledBackInterruptedSave,
      "{0}: запись в этот файл была прервана; его байты до той записи возвращены из {1}",
      "{0}: a save into it was interrupted; its bytes from before that save were put back from "

@@ -36,6 +36,12 @@ class [[nodiscard]] Status {
     static Status PartlyWritten(std::string path, std::string text) {
         return PartlyWritten(std::move(path), Message::AsIs(std::move(text)));
     }
+    // A command stopped by signal `signal` before anything was written.
+    static Status Cancelled(std::string path, int signal) {
+        Status s = Failure(std::move(path), Message{MessageId::CancelledNothingWritten, {}});
+        s.signal_ = signal;
+        return s;
+    }
     // The same outcome with a note the user should read even on success (a rolled-back save).
     Status WithNote(Message note) const {
         Status s = *this;
@@ -46,6 +52,8 @@ class [[nodiscard]] Status {
 
     bool ok() const { return ok_; }
     bool partly_written() const { return partly_written_; }
+    // The signal that cancelled the command, 0 when none did.
+    int cancelled_by() const { return signal_; }
     // Empty when there is none.
     const rw::Message& note() const { return note_; }
     const std::string& path() const { return path_; }
@@ -60,6 +68,7 @@ class [[nodiscard]] Status {
   private:
     bool ok_ = true;
     bool partly_written_ = false;
+    int signal_ = 0;
     std::string path_;
     rw::Message message_;
     rw::Message note_;

@@ -7,6 +7,7 @@
 #include "patch/byte_ranges.h"
 #include "patch/hex_text.h"
 #include "patch/patch_problems.h"
+#include "patch/restoring_patch.h"
 
 namespace rw {
 namespace {
@@ -128,7 +129,8 @@ Status ApplyPatchToImage(const Patch& patch, const std::string& image_name, Patc
 }
 
 Status ApplyPatchToFlash(const std::string& path, const Patch& patch, PatchOptions options,
-                         PatchOutcome* outcome, FileSystem& fs) {
+                         PatchOutcome* outcome, FileSystem& fs,
+                         const std::string& restoring_patch) {
     // A dump its owner protected stays as it is, as with every save into one.
     if (Status refused = RefuseReadOnlyImage(fs, path); !refused.ok()) return refused;
 
@@ -171,7 +173,12 @@ Status ApplyPatchToFlash(const std::string& path, const Patch& patch, PatchOptio
         if (!s.ok()) return s;
         return now.SameBytesAs(seen) ? Status::Ok() : changed;
     };
-    status = PatchImage(fs, path, planned.writes, still_as_seen);
+    const auto save_restoring_patch = [&](const std::vector<JournalChange>& changes) {
+        return WriteRestoringPatch(fs, restoring_patch, path, changes);
+    };
+    status = PatchImage(
+        fs, path, planned.writes, still_as_seen,
+        restoring_patch.empty() ? BeforeTheWrite() : BeforeTheWrite(save_restoring_patch));
     if (status.ok()) *outcome = std::move(planned);
     return with_note(status);
 }
