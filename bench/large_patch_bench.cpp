@@ -104,7 +104,7 @@ void BM_RollBackOneByteLinePatchJournal(benchmark::State& state) {
             journal.changes.push_back(
                 {w.position, std::vector<uint8_t>(w.bytes.size(), 0), w.bytes});
         }
-        IgnoreFailure(WriteJournal(fs, journal_path, journal));
+        IgnoreFailure(WriteJournal(fs, journal_path, journal, info));
         state.ResumeTiming();
         Status status = RecoverInterruptedSave(fs, image);
         if (!status.ok()) state.SkipWithError(status.Line(kEnglish).c_str());

@@ -57,23 +57,31 @@ constexpr MessageRow kMessages[] = {
      "{0} is a {1} font file, while the chosen font, {2}, is kept in {3} files. {1} files fit "
      "the fonts {4}: choose such a phone and font type, then «Load font from fontfile»."},
     {MessageId::JournalIsASymbolicLink,
-     "{0} — символическая ссылка: журналу нет доверия, ничего не записано; чтобы продолжить, "
-     "уберите его",
-     "{0} is a symbolic link: it is not trusted and nothing is written; move it away to go on"},
+     "{0} — символическая ссылка: журналу нет доверия, ничего не прочитано и не записано; файл "
+     "может быть записан наполовину, и если убрать {0}, он таким и останется",
+     "{0} is a symbolic link: it is not trusted, nothing is read or written; the image may be "
+     "half-written, and moving {0} away leaves it so"},
     {MessageId::JournalNotRegularFile,
-     "{0} — не обычный файл: журналу нет доверия, ничего не записано; чтобы продолжить, уберите "
-     "его",
-     "{0} is not a regular file: it is not trusted and nothing is written; move it away to go on"},
+     "{0} — не обычный файл: журналу нет доверия, ничего не прочитано и не записано; файл может "
+     "быть записан наполовину, и если убрать {0}, он таким и останется",
+     "{0} is not a regular file: it is not trusted, nothing is read or written; the image may be "
+     "half-written, and moving {0} away leaves it so"},
     {MessageId::JournalOfAnotherUser,
-     "{0} принадлежит другому пользователю: журналу нет доверия, ничего не записано; чтобы "
-     "продолжить, уберите его",
-     "{0} belongs to another user: it is not trusted and nothing is written; move it away to go "
-     "on"},
+     "{0} оставлен пользователем {1}, который не может изменять этот файл: журналу нет доверия, "
+     "ничего не прочитано и не записано; файл может быть записан наполовину: откат завершит "
+     "«runewright-cli recover», запущенный {1} или root (если убрать {0}, файл останется "
+     "таким, как есть)",
+     "{0} was left by {1}, who may not write this image: it is not trusted, nothing is read or "
+     "written; the image may be half-written: \"runewright-cli recover\" run by {1} or root "
+     "finishes the rollback (moving {0} away leaves the image as it is)"},
     {MessageId::JournalWritableByOthers,
-     "{0} могут изменять другие пользователи: журналу нет доверия, ничего не записано; чтобы "
-     "продолжить, уберите его",
-     "{0} may be written by other users: it is not trusted and nothing is written; move it away "
-     "to go on"},
+     "{0} (пользователя {1}) могут изменять те, кто не может изменять этот файл: журналу нет "
+     "доверия, ничего не прочитано и не записано; файл может быть записан наполовину: откат "
+     "завершит «runewright-cli recover», запущенный {1} или root (если убрать {0}, файл "
+     "останется таким, как есть)",
+     "{0} (of {1}) may be written by users who may not write this image: it is not trusted, "
+     "nothing is read or written; the image may be half-written: \"runewright-cli recover\" run "
+     "by {1} or root finishes the rollback (moving {0} away leaves the image as it is)"},
     {MessageId::JournalOfAnotherFile,
      "{0} — журнал другого файла (файл переименован или заменён): чтобы продолжить, уберите его",
      "{0} belongs to another file (it was renamed or replaced): move it away to go on"},

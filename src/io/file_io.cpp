@@ -1,17 +1,21 @@
 #include "io/file_io.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <linux/fs.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <thread>
+#include <vector>
 
 namespace rw {
 namespace {
@@ -154,6 +158,32 @@ class PosixFileSystem final : public FileSystem {
 };
 
 }  // namespace
+
+bool FileSystem::UserInGroup(uint32_t user, uint32_t group) {
+    std::vector<char> buffer(16384);
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr)
+        return false;
+    if (entry.pw_gid == group) return true;
+    int count = 64;
+    std::vector<gid_t> groups(static_cast<size_t>(count));
+    if (::getgrouplist(entry.pw_name, entry.pw_gid, groups.data(), &count) < 0) {
+        groups.resize(static_cast<size_t>(count));
+        if (::getgrouplist(entry.pw_name, entry.pw_gid, groups.data(), &count) < 0) return false;
+    }
+    groups.resize(static_cast<size_t>(count));
+    return std::find(groups.begin(), groups.end(), group) != groups.end();
+}
+
+std::string UserName(uint32_t user) {
+    std::vector<char> buffer(16384);
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr)
+        return std::to_string(user);
+    return entry.pw_name;
+}
 
 bool FileInfo::regular() const {
     return S_ISREG(mode);

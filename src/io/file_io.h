@@ -87,7 +87,13 @@ class FileSystem {
     virtual int Truncate(int fd, int64_t size) = 0;
     // The user the program acts as.
     virtual uint32_t EffectiveUser() = 0;
+    // Whether `user` is a member of `group` (its primary group or a supplementary one). Not
+    // pure: every file system asks the system's user database.
+    virtual bool UserInGroup(uint32_t user, uint32_t group);
 };
+
+// The login name of a user, or its number when it has none.
+std::string UserName(uint32_t user);
 
 FileSystem& SystemFileSystem();
 

@@ -145,7 +145,7 @@ Status PatchImage(FileSystem& fs, const std::string& path, const std::vector<Jou
     // A signal that came while the patch was read and checked stops the save here, before any
     // file changes.
     if (const int signal = PendingInterruption()) return with_note(Status::Cancelled(path, signal));
-    status = WriteJournal(fs, journal_path, journal);
+    status = WriteJournal(fs, journal_path, journal, info);
     // Nothing of the image changed; the message names the image the user chose.
     if (!status.ok()) return with_note(JournalNotWritten(path, journal_path, status));
     // A program that ignores the lock may have cut the file meanwhile: a write past its new end

@@ -29,8 +29,9 @@ Status AboutJournal(const std::string& image, MessageId id, const std::string& j
 
 }  // namespace
 
-Status UntrustedJournal(const std::string& image, const std::string& journal, JournalDistrust why) {
-    return AboutJournal(image, Refusal(why), journal);
+Status UntrustedJournal(const std::string& image, const std::string& journal, JournalDistrust why,
+                        const std::string& owner) {
+    return Status::Failure(image, Message{Refusal(why), {BaseNameOf(journal), owner}});
 }
 
 Status JournalOfAnotherFile(const std::string& image, const std::string& journal) {

@@ -15,7 +15,9 @@ namespace rw {
 // Why a journal found beside an image is not used.
 enum class JournalDistrust { SymbolicLink, NotRegularFile, AnotherUsers, WritableByOthers };
 
-Status UntrustedJournal(const std::string& image, const std::string& journal, JournalDistrust why);
+// `owner` is the journal's owner by name.
+Status UntrustedJournal(const std::string& image, const std::string& journal, JournalDistrust why,
+                        const std::string& owner);
 Status JournalOfAnotherFile(const std::string& image, const std::string& journal);
 Status DamagedJournal(const std::string& image, const std::string& journal);
 // Bytes of the image that hold neither their old nor their new value: something else wrote there

@@ -15,14 +15,35 @@ namespace {
 // a file in use after this many rounds.
 constexpr int kLoadRounds = 3;
 
-// A journal may write into the image, so only someone who could write the image anyway may
-// have made it: its owner, root, or the user running the program now.
+// Whether `user` may write the image by its permission bits: its owner, root, a member of its
+// group where the group may write it, anyone where others may. The user running the program
+// counts too: a rollback opens the image for writing, which fails for one who may not.
+bool MayWriteImage(FileSystem& fs, uint32_t user, const FileInfo& image) {
+    if (user == 0 || user == image.owner || user == fs.EffectiveUser()) return true;
+    if ((image.mode & S_IWOTH) != 0) return true;
+    return (image.mode & S_IWGRP) != 0 && fs.UserInGroup(user, image.group);
+}
+
+// Whether someone who may not write the image may write the journal: its group, where the
+// image's group may not write the image or is another group, or others.
+bool WritableByOthersThanWriters(const FileInfo& journal, const FileInfo& image) {
+    if ((image.mode & S_IWOTH) != 0) return false;
+    if ((journal.mode & S_IWOTH) != 0) return true;
+    const bool group_writes_image = (image.mode & S_IWGRP) != 0 && journal.group == image.group;
+    return (journal.mode & S_IWGRP) != 0 && !group_writes_image;
+}
+
+// A journal writes into the image, so only bytes that someone who could write the image anyway
+// wrote may be trusted: its owner must be able to write the image, and nobody who may not write
+// the image may write the journal. `vouched`: the journal's owner or root asked for the rollback
+// by name (recover), and takes the journal for theirs.
 std::optional<JournalDistrust> Distrust(FileSystem& fs, const FileInfo& journal,
-                                        const FileInfo& image) {
+                                        const FileInfo& image, bool vouched) {
     if (!journal.regular()) return JournalDistrust::NotRegularFile;
-    if (journal.owner != image.owner && journal.owner != 0 && journal.owner != fs.EffectiveUser())
-        return JournalDistrust::AnotherUsers;
-    if ((journal.mode & (S_IWGRP | S_IWOTH)) != 0) return JournalDistrust::WritableByOthers;
+    const uint32_t runner = fs.EffectiveUser();
+    if (vouched && (runner == 0 || runner == journal.owner)) return std::nullopt;
+    if (!MayWriteImage(fs, journal.owner, image)) return JournalDistrust::AnotherUsers;
+    if (WritableByOthersThanWriters(journal, image)) return JournalDistrust::WritableByOthers;
     return std::nullopt;
 }
 
@@ -68,20 +89,26 @@ enum class JournalFound { None, Whole, CutOff };
 // of it can be. *found says whether there was one, and whether it was cut off before it was
 // sealed (*journal is then empty).
 Status ReadTrustedJournal(FileSystem& fs, const std::string& image_path, const FileInfo& image,
-                          const std::string& journal_path, std::optional<RollbackJournal>* journal,
-                          JournalFound* found) {
+                          const std::string& journal_path, bool vouched,
+                          std::optional<RollbackJournal>* journal, JournalFound* found) {
     *found = JournalFound::None;
     const int fd = fs.OpenForReadingNoFollow(journal_path);
     if (fd == -ENOENT) return Status::Ok();
+    FileInfo info;
+    const auto owner_name = [&info] { return UserName(info.owner); };
     if (fd == -ELOOP)
-        return UntrustedJournal(image_path, journal_path, JournalDistrust::SymbolicLink);
+        return UntrustedJournal(image_path, journal_path, JournalDistrust::SymbolicLink, "");
+    // One the user may not read is another user's: what it holds cannot be checked here.
+    if (fd == -EACCES && fs.StatPath(journal_path, &info) == 0) {
+        return UntrustedJournal(image_path, journal_path, JournalDistrust::AnotherUsers,
+                                owner_name());
+    }
     File file(fs, journal_path);
     Status status = file.Adopt(fd);
-    FileInfo info;
     if (status.ok()) status = file.Stat(&info);
     if (!status.ok()) return JournalUnreadable(image_path, journal_path, status);
-    if (const auto why = Distrust(fs, info, image))
-        return UntrustedJournal(image_path, journal_path, *why);
+    if (const auto why = Distrust(fs, info, image, vouched))
+        return UntrustedJournal(image_path, journal_path, *why, owner_name());
 
     std::vector<uint8_t> bytes(
         std::min(static_cast<size_t>(std::max<int64_t>(info.size, 0)), kJournalHeaderBytes));
@@ -153,7 +180,7 @@ Status LookForJournal(FileSystem& fs, const std::string& image, const std::strin
 }
 
 Status RecoverWithJournal(FileSystem& fs, const std::string& image_path,
-                          const std::string& journal_path) {
+                          const std::string& journal_path, bool vouched = false) {
     File image(fs, image_path);
     const Status opened = image.OpenExistingForWriting();
     if (!opened.ok()) {
@@ -165,7 +192,7 @@ Status RecoverWithJournal(FileSystem& fs, const std::string& image_path,
         if (!read.ok()) return opened;
         std::optional<RollbackJournal> journal;
         JournalFound found = JournalFound::None;
-        read = ReadTrustedJournal(fs, image_path, info, journal_path, &journal, &found);
+        read = ReadTrustedJournal(fs, image_path, info, journal_path, vouched, &journal, &found);
         if (!read.ok()) return read;
         if (found == JournalFound::CutOff) return RemoveCutOffJournal(fs, image_path, journal_path);
         // Gone in the meantime: another program rolled it back.
@@ -174,7 +201,7 @@ Status RecoverWithJournal(FileSystem& fs, const std::string& image_path,
     }
     const Status locked = image.LockExclusive();
     if (!locked.ok()) return locked;
-    return RollBackInterruptedSave(fs, image, journal_path);
+    return RollBackInterruptedSave(fs, image, journal_path, vouched);
 }
 
 }  // namespace
@@ -191,8 +218,8 @@ Status LocateJournal(FileSystem& fs, const std::string& image, std::string* jour
     return Status::Ok();
 }
 
-Status WriteJournal(FileSystem& fs, const std::string& journal_path,
-                    const RollbackJournal& journal) {
+Status WriteJournal(FileSystem& fs, const std::string& journal_path, const RollbackJournal& journal,
+                    const FileInfo& image) {
     const std::vector<uint8_t> bytes = EncodeJournal(journal);
     Status status;
     {
@@ -200,6 +227,16 @@ Status WriteJournal(FileSystem& fs, const std::string& journal_path,
         const int fd = fs.CreateNewPrivate(journal_path);
         status = file.Adopt(fd);
         if (!status.ok()) return status;
+        // Where the image's group may write it, its members may finish a rollback: they read
+        // the journal, and none may write it but its owner.
+        if ((image.mode & S_IWGRP) != 0) {
+            FileInfo shared;
+            shared.owner = fs.EffectiveUser();
+            shared.group = image.group;
+            shared.mode = S_IFREG | S_IRUSR | S_IWUSR | S_IRGRP;
+            // Should that fail, it stays private: its owner and root can still roll it back.
+            (void)fs.CopyOwnerAndMode(fd, shared);
+        }
         // The magic goes last, once the rest is on the disk: a journal found without it was cut
         // off while it was written, before anything of the image changed (JournalCutOff).
         status = file.WriteAt(0, UnsealedJournal(bytes));
@@ -246,13 +283,14 @@ Status RestoreImage(File& image, const std::vector<JournalChange>& changes) {
     return Status::Ok();
 }
 
-Status RollBackInterruptedSave(FileSystem& fs, File& image, const std::string& journal_path) {
+Status RollBackInterruptedSave(FileSystem& fs, File& image, const std::string& journal_path,
+                               bool vouched) {
     FileInfo info;
     Status status = image.Stat(&info);
     if (!status.ok()) return status;
     std::optional<RollbackJournal> journal;
     JournalFound found = JournalFound::None;
-    status = ReadTrustedJournal(fs, image.path(), info, journal_path, &journal, &found);
+    status = ReadTrustedJournal(fs, image.path(), info, journal_path, vouched, &journal, &found);
     if (!status.ok()) return status;
     if (found == JournalFound::CutOff) return RemoveCutOffJournal(fs, image.path(), journal_path);
     // No journal: the last save ended well (or another program's recovery came first).
@@ -269,13 +307,13 @@ Status RollBackInterruptedSave(FileSystem& fs, File& image, const std::string& j
     return Status::Ok().WithNote(note);
 }
 
-Status RecoverInterruptedSave(FileSystem& fs, const std::string& image) {
+Status RecoverInterruptedSave(FileSystem& fs, const std::string& image, bool vouched) {
     std::string journal;
     Status status = LocateJournal(fs, image, &journal);
     bool there = false;
     if (status.ok()) status = LookForJournal(fs, image, journal, &there);
     if (!status.ok()) return status;
-    if (there) return RecoverWithJournal(fs, image, journal);
+    if (there) return RecoverWithJournal(fs, image, journal, vouched);
     // Nothing to undo, but a folder or a device given as the image is still told so.
     File file(fs, image);
     return file.OpenForReading();

@@ -279,34 +279,102 @@ TEST_F(Dump, AJournalIsUsedOnlyAsARegularFileOfItsOwnerThatNobodyElseMayWrite) {
     const std::string kept = dir_.File("kept.rwj");
     std::filesystem::rename(journal(), kept);
     auto refused = [&](const std::string& why) {
-        const std::string message =
-            Refusal(why + ": it is not trusted and nothing is written; move it away to go on");
+        const std::string message = Refusal(why);
         EXPECT_EQ(Load(path()).Line(kEnglish), message);
         EXPECT_EQ(Save(path()).Line(kEnglish), message);
         EXPECT_EQ(ReadBytes(path()), torn);
         std::filesystem::remove(journal());
     };
+    const std::string torn_tail =
+        ": it is not trusted, nothing is read or written; the image may be half-written, and "
+        "moving dump.bin.rwj away leaves it so";
     std::filesystem::create_symlink(kept, journal());
-    refused("is a symbolic link");
+    refused("is a symbolic link" + torn_tail);
     std::filesystem::create_symlink(dir_.File("nowhere.rwj"), journal());
-    refused("is a symbolic link");
+    refused("is a symbolic link" + torn_tail);
     ASSERT_EQ(::mkfifo(journal().c_str(), 0600), 0);
-    refused("is not a regular file");
+    refused("is not a regular file" + torn_tail);
     std::filesystem::create_directory(journal());
-    refused("is not a regular file");
+    refused("is not a regular file" + torn_tail);
+    const std::string me = UserName(::geteuid());
+    const std::string recover_tail =
+        "it is not trusted, nothing is read or written; the image may be half-written: "
+        "\"runewright-cli recover\" run by ";
     for (mode_t mode : {0620, 0602, 0666}) {
         std::filesystem::copy_file(kept, journal());
         ::chmod(journal().c_str(), mode);
-        refused("may be written by other users");
+        refused("(of " + me +
+                ") may be written by users who may not write this image: " + recover_tail + me +
+                " or root finishes the rollback (moving dump.bin.rwj away leaves the image as it "
+                "is)");
     }
     // Another user's journal; as an ordinary user tests/scripts/unprivileged_saves.sh shows it.
     if (testing::RunningAsRoot()) {
         std::filesystem::copy_file(kept, journal());
         ASSERT_EQ(::chown(journal().c_str(), 4242, 4242), 0);
-        refused("belongs to another user");
+        refused("was left by 4242, who may not write this image: " + recover_tail +
+                "4242 or root finishes the rollback (moving dump.bin.rwj away leaves the image "
+                "as it is)");
     }
     std::filesystem::rename(kept, journal());
     ASSERT_TRUE(Load(path()).ok());
+    EXPECT_EQ(ReadBytes(path()), original_);
+}
+
+// A shared folder: alice owns d.bin (0664, group team); bob, a member of team, had a save cut
+// off. His journal was refused to alice ("File access denied") and to root ("belongs to another
+// user"), and once moved away the torn dump loaded without a word.
+class TeamFileSystem : public testing::ForwardingFileSystem {
+  public:
+    uint32_t member = 0;
+    uint32_t team = 0;
+    bool UserInGroup(uint32_t user, uint32_t group) override {
+        return user == member && group == team;
+    }
+};
+
+TEST_F(Dump, AJournalOfAGroupMemberWhoMayWriteTheDumpIsTrusted) {
+    if (!testing::RunningAsRoot()) GTEST_SKIP() << "needs root to give files to other users";
+    ASSERT_EQ(::chown(path().c_str(), 4100, 4300), 0);
+    ASSERT_EQ(::chmod(path().c_str(), 0664), 0);
+    TearASave(path());
+    const auto torn = ReadBytes(path());
+    // What a save beside a group-writable dump leaves: readable by the group, written by none.
+    struct stat st {};
+    ASSERT_EQ(::stat(journal().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(st.st_gid, 4300u);
+    // As bob's, a member of team.
+    ASSERT_EQ(::chown(journal().c_str(), 4200, 4300), 0);
+    TeamFileSystem fs;
+    fs.member = 4200;
+    fs.team = 4300;
+    ASSERT_TRUE(Load(path(), fs).ok());
+    EXPECT_EQ(ReadBytes(path()), original_);
+    EXPECT_FALSE(testing::Exists(journal()));
+
+    // 0660, the group's: still only people who may write the dump.
+    TearASave(path());
+    ASSERT_EQ(::chown(journal().c_str(), 4200, 4300), 0);
+    ASSERT_EQ(::chmod(journal().c_str(), 0660), 0);
+    ASSERT_TRUE(Load(path(), fs).ok());
+    EXPECT_EQ(ReadBytes(path()), original_);
+
+    // Not a member, or a dump the group may not write: refused, the dump left as it is, the
+    // journal's owner named.
+    TearASave(path());
+    const auto torn_again = ReadBytes(path());
+    ASSERT_EQ(::chown(journal().c_str(), 4200, 4300), 0);
+    ASSERT_EQ(::chmod(path().c_str(), 0644), 0);
+    EXPECT_NE(
+        Load(path(), fs).Line(kEnglish).find("was left by 4200, who may not write this image"),
+        std::string::npos);
+    EXPECT_EQ(ReadBytes(path()), torn_again);
+    // recover by root takes it for root's.
+    ASSERT_EQ(::chmod(path().c_str(), 0664), 0);
+    TeamFileSystem stranger;
+    EXPECT_FALSE(Load(path(), stranger).ok());
+    ASSERT_TRUE(RecoverInterruptedSave(stranger, path(), /*vouched=*/true).ok());
     EXPECT_EQ(ReadBytes(path()), original_);
 }
 
@@ -448,8 +516,13 @@ TEST_F(Dump, TheCountBeforeASaveRollsBackAnInterruptedSaveFirst) {
     EXPECT_EQ(CountReplacedUnchangedGlyphs(path(), Edition::Cyrillic, layout_, font_, FontImage{},
                                            &replaced)
                   .Line(kEnglish),
-              Refusal("may be written by other users: it is not trusted and nothing is written; "
-                      "move it away to go on"));
+              Refusal("(of " + UserName(::geteuid()) +
+                      ") may be written by users who may not write this image: it is not "
+                      "trusted, nothing is read or written; the image may be half-written: "
+                      "\"runewright-cli recover\" run by " +
+                      UserName(::geteuid()) +
+                      " or root finishes the rollback (moving dump.bin.rwj away leaves the image "
+                      "as it is)"));
 }
 
 // Tries, at the first read, to take the file for a save, the way another program's save would.
