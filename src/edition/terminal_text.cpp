@@ -66,4 +66,8 @@ std::string EscapeControlBytes(const std::string& text) {
     return out;
 }
 
+std::string ShownText(const Message& message, Language language) {
+    return EscapeControlBytes(Render(message, language));
+}
+
 }  // namespace rw

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "edition/message.h"
+
 namespace rw {
 
 // Text from the input (a path, a word, characters of a font) as it may be printed on one line:
@@ -11,5 +13,9 @@ namespace rw {
 // is doubled so the escapes stay unambiguous. The command-line tool prints names so, and the
 // window shows them so in its status line and message boxes: one name reads the same in both.
 std::string EscapeControlBytes(const std::string& text);
+
+// A message as the window shows it in its status line and message boxes: rendered in the
+// language, escaped as above, so a file name reads there as the command-line tool prints it.
+std::string ShownText(const Message& message, Language language);
 
 }  // namespace rw

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "edition/message.h"
+#include "edition/terminal_text.h"
 #include "model/edition.h"
 
 namespace rw {
@@ -63,6 +64,13 @@ class [[nodiscard]] Status {
     // "path: text" in a language, for a message box or stderr.
     std::string Line(Language language) const {
         return ok_ ? std::string() : path_ + ": " + Render(message_, language);
+    }
+
+    // The same as the window shows it: the path and the text escaped as the command-line tool
+    // prints them (see terminal_text.h).
+    std::string ShownLine(Language language) const {
+        return ok_ ? std::string()
+                   : EscapeControlBytes(path_) + ": " + ShownText(message_, language);
     }
 
   private:
