@@ -37,11 +37,22 @@ Status CheckUndoable(const Patch& patch) {
     return Status::Ok();
 }
 
+// The stretches written so far, in the order the lines came; a line that touches or overlaps
+// the last stretch, before or after it, joins it: a patch of a million adjacent one-byte lines,
+// applied or undone (last line first), is one stretch.
+void AddWritten(std::vector<ByteRange>& written, ByteRange range) {
+    if (!written.empty() && range.begin <= written.back().end &&
+        range.end >= written.back().begin) {
+        written.back().begin = std::min(written.back().begin, range.begin);
+        written.back().end = std::max(written.back().end, range.end);
+        return;
+    }
+    written.push_back(range);
+}
+
 // One line: what it expects to find, what it leaves, and whether it may write over the rest.
-// Writes that continue the last one join it: a patch of a million adjacent one-byte lines is one
-// stretch of the journal and one write.
 Status PlanLine(const Patch& patch, const DataLine& line, PatchOptions options, ImageExcerpt* bytes,
-                PatchOutcome* outcome) {
+                PatchOutcome* outcome, std::vector<ByteRange>& written) {
     const bool undo = options.direction == PatchDirection::Undo;
     const PatchBytes old_bytes = line.HasOldData() ? line.ExpectedOld() : PatchBytes();
     const std::span<const uint8_t> wanted = undo ? old_bytes.span() : line.new_bytes.span();
@@ -55,16 +66,19 @@ Status PlanLine(const Patch& patch, const DataLine& line, PatchOptions options, 
     if (!expected && !options.force) return OtherBytes(patch, line);
     if (!expected) ++outcome->lines_forced;
     std::copy(wanted.begin(), wanted.end(), here.begin());
-    std::vector<JournalEntry>& writes = outcome->writes;
-    if (!writes.empty() &&
-        writes.back().position + static_cast<int64_t>(writes.back().bytes.size()) == line.address) {
-        writes.back().bytes.insert(writes.back().bytes.end(), wanted.begin(), wanted.end());
-    } else {
-        writes.push_back({line.address, std::vector<uint8_t>(wanted.begin(), wanted.end())});
-    }
+    AddWritten(written, {line.address, line.End()});
     ++outcome->lines_written;
     outcome->bytes_written += static_cast<int64_t>(wanted.size());
     return Status::Ok();
+}
+
+// The writes of a plan: every stretch a line wrote, merged, with the bytes the plan left there.
+// Where lines overlap, the excerpt holds what the last of them wrote.
+void CollectWrites(std::vector<ByteRange> written, ImageExcerpt& bytes, PatchOutcome* outcome) {
+    for (const ByteRange& r : MergeRanges(std::move(written))) {
+        const std::span<uint8_t> stretch = bytes.At(r.begin, static_cast<size_t>(r.end - r.begin));
+        outcome->writes.push_back({r.begin, std::vector<uint8_t>(stretch.begin(), stretch.end())});
+    }
 }
 
 }  // namespace
@@ -96,20 +110,22 @@ Status ReadPatchFootprint(File& image, const Patch& patch, int64_t image_size,
 Status PlanPatch(const Patch& patch, PatchOptions options, ImageExcerpt* bytes,
                  PatchOutcome* outcome) {
     *outcome = PatchOutcome();
+    std::vector<ByteRange> written;
     if (options.direction == PatchDirection::Apply) {
         for (const DataLine& line : patch.lines) {
-            const Status status = PlanLine(patch, line, options, bytes, outcome);
+            const Status status = PlanLine(patch, line, options, bytes, outcome, written);
             if (!status.ok()) return status;
         }
-        return Status::Ok();
+    } else {
+        const Status undoable = CheckUndoable(patch);
+        if (!undoable.ok()) return undoable;
+        // Later lines may have written over earlier ones: they come off first.
+        for (auto line = patch.lines.rbegin(); line != patch.lines.rend(); ++line) {
+            const Status status = PlanLine(patch, *line, options, bytes, outcome, written);
+            if (!status.ok()) return status;
+        }
     }
-    const Status undoable = CheckUndoable(patch);
-    if (!undoable.ok()) return undoable;
-    // Later lines may have written over earlier ones: they come off first.
-    for (auto line = patch.lines.rbegin(); line != patch.lines.rend(); ++line) {
-        const Status status = PlanLine(patch, *line, options, bytes, outcome);
-        if (!status.ok()) return status;
-    }
+    CollectWrites(std::move(written), *bytes, outcome);
     return Status::Ok();
 }
 

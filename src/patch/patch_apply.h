@@ -22,7 +22,8 @@ struct PatchOptions {
 
 // What applying or undoing a patch does to one image.
 struct PatchOutcome {
-    std::vector<JournalEntry> writes;  // in the order they go in
+    // Sorted, apart from each other, with the bytes the whole patch leaves there.
+    std::vector<JournalEntry> writes;
     int lines_written = 0;
     int lines_in_place = 0;  // lines whose bytes were there already
     int lines_forced = 0;    // lines written, under force, over bytes that were neither
