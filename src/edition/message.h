@@ -120,6 +120,7 @@ enum class MessageId {
     PatchDataPast32Bits,
     PatchNoDataLine,
     PatchFileTooLarge,
+    PatchReadCancelled,
     // V_Klay patches: warnings of the reader.
     PatchWarning,
     PatchWarningNoOldData,

@@ -246,6 +246,7 @@ constexpr MessageRow kMessages[] = {
     {MessageId::PatchNoDataLine, "в патче нет ни одной строки данных", "no data line in the patch"},
     {MessageId::PatchFileTooLarge, "слишком большой для патча файл ({0|байт|байта|байт})",
      "too large for a patch ({0|byte|bytes})"},
+    {MessageId::PatchReadCancelled, "отменено: ничего не изменено", "cancelled: nothing changed"},
     {MessageId::PatchWarning, "предупреждение: {m0}", "warning: {m0}"},
     {MessageId::PatchWarningNoOldData,
      "нет старых данных: строка не проверяется перед записью, и её нельзя отменить",

@@ -34,9 +34,13 @@ std::string SignedAddress(int64_t value) {
     return (value < 0 ? "-" : "+") + PatchAddress(value < 0 ? -value : value);
 }
 
+// Text read between two reports of progress.
+constexpr size_t kProgressStep = size_t{1} << 20;
+
 class PatchReader {
   public:
-    PatchReader(std::string_view text, Patch* patch) : cursor_(text), patch_(patch) {}
+    PatchReader(std::string_view text, Patch* patch, const ReadProgress& progress)
+        : cursor_(text), patch_(patch), progress_(progress), size_(text.size()) {}
 
     bool ReadAll() {
         if (cursor_.LooksAt("\xEF\xBB\xBF")) {  // a UTF-8 byte order mark
@@ -46,8 +50,15 @@ class PatchReader {
         if (cursor_.LooksAt("{\\rtf")) return cursor_.Fail({MessageId::PatchRtfDocument, {}});
         if (LooksLikeUtf16(cursor_.Rest())) return cursor_.Fail({MessageId::PatchUtf16Text, {}});
         if (!RefuseLoneCarriageReturn(cursor_.Rest())) return false;
+        size_t next_report = kProgressStep;
         while (!cursor_.AtEnd()) {
             if (!ReadStatement()) return false;
+            if (progress_ && cursor_.position() >= next_report) {
+                next_report = cursor_.position() + kProgressStep;
+                const double done =
+                    static_cast<double>(cursor_.position()) / static_cast<double>(size_);
+                if (!progress_(done)) return cursor_.FailAt(0, {MessageId::PatchReadCancelled, {}});
+            }
         }
         WarnAboutStateLeftOn();
         return true;
@@ -261,6 +272,8 @@ class PatchReader {
     PatchCursor cursor_;
     PatchEncoding encoding_ = PatchEncoding::Windows1251;
     Patch* patch_;
+    const ReadProgress& progress_;
+    size_t size_;
     PatchPragmas pragmas_;
     std::array<int, kPragmaNames.size()> pragma_lines_{};
     int64_t corrector_ = 0;
@@ -272,10 +285,11 @@ class PatchReader {
 
 }  // namespace
 
-Status ReadPatchText(std::string_view text, const std::string& name, Patch* patch) {
+Status ReadPatchText(std::string_view text, const std::string& name, Patch* patch,
+                     const ReadProgress& progress) {
     Patch read;
     read.name = name;
-    PatchReader reader(text, &read);
+    PatchReader reader(text, &read, progress);
     if (!reader.ReadAll()) {
         const PatchFault& fault = *reader.cursor().fault();
         return PatchFailure(name, fault.line, fault.reason);
@@ -285,7 +299,12 @@ Status ReadPatchText(std::string_view text, const std::string& name, Patch* patc
     return Status::Ok();
 }
 
-Status ReadPatchFile(const std::string& path, Patch* patch, FileSystem& fs) {
+bool IsCancelledRead(const Status& status) {
+    return !status.ok() && status.message().id == MessageId::PatchReadCancelled;
+}
+
+Status ReadPatchFile(const std::string& path, Patch* patch, FileSystem& fs,
+                     const ReadProgress& progress) {
     File file(fs, path);
     Status status = file.OpenForReading();
     int64_t size = 0;
@@ -300,7 +319,8 @@ Status ReadPatchFile(const std::string& path, Patch* patch, FileSystem& fs) {
     // Every byte is read; a close that complains takes nothing back.
     IgnoreFailure(file.Close());
     return ReadPatchText(
-        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path, patch);
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path, patch,
+        progress);
 }
 
 }  // namespace rw

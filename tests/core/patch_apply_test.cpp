@@ -354,3 +354,35 @@ TEST_F(PatchFile, TheRestoringPatchPutsBackExactlyWhatTheApplyReplaced) {
 
 }  // namespace
 }  // namespace rw
+
+namespace rw {
+namespace {
+
+// A patch of millions of adjacent one-byte lines took minutes and gigabytes: a journal record
+// and a write a line. Adjacent lines are one stretch, applied or undone (last line first).
+TEST(PatchApply, AdjacentLinesAreOneStretchEitherWay) {
+    std::string text;
+    for (int i = 0; i < 1000; ++i) {
+        char line[32];
+        const int old_byte = (0x100 + i) & 0xFF;
+        std::snprintf(line, sizeof line, "%06X: %02X %02X\n", 0x100 + i, old_byte, old_byte ^ 0xFF);
+        text += line;
+    }
+    text += "000100: FF 0F\n";  // over the first again: the last line's byte wins
+    Bytes image = Counting(4096);
+    PatchOutcome outcome;
+    ASSERT_TRUE(Apply(text, &image, {}, &outcome).ok());
+    ASSERT_EQ(outcome.writes.size(), 1u);
+    EXPECT_EQ(outcome.writes[0].position, 0x100);
+    EXPECT_EQ(outcome.writes[0].bytes.size(), 1000u);
+    EXPECT_EQ(outcome.writes[0].bytes[0], 0x0F);
+    EXPECT_EQ(image[0x100], 0x0F);
+    EXPECT_EQ(image[0x101], 0xFE);
+
+    ASSERT_TRUE(Apply(text, &image, {PatchDirection::Undo}, &outcome).ok());
+    ASSERT_EQ(outcome.writes.size(), 1u);
+    EXPECT_EQ(image, Counting(4096));
+}
+
+}  // namespace
+}  // namespace rw

@@ -2,6 +2,7 @@
 // and line.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -364,6 +365,56 @@ TEST(PatchReader, AFileIsReadWholeAndNamedByItsPath) {
     Patch patch;
     EXPECT_EQ(ReadPatchFile("/nonexistent/p.vkp", &patch).Line(kEnglish),
               "/nonexistent/p.vkp: File not found");
+}
+
+}  // namespace
+}  // namespace rw
+
+namespace rw {
+namespace {
+
+// The window's patch import shows the reading's progress and may cancel it.
+TEST(PatchReader, ReportsItsProgressAndStopsWhenAsked) {
+    std::string text;
+    for (int i = 0; i < 300000; ++i) text += "000010: 00 01\r\n";
+    std::vector<double> told;
+    Patch patch;
+    ASSERT_TRUE(ReadPatchText(text, "big.vkp", &patch, [&told](double done) {
+                    told.push_back(done);
+                    return true;
+                }).ok());
+    ASSERT_GE(told.size(), 3u);
+    EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
+    EXPECT_GT(told.front(), 0.0);
+    EXPECT_LE(told.back(), 1.0);
+    EXPECT_EQ(patch.lines.size(), 300000u);
+
+    Patch kept;
+    kept.name = "kept";
+    int calls = 0;
+    const Status cancelled =
+        ReadPatchText(text, "big.vkp", &kept, [&calls](double) { return ++calls < 2; });
+    EXPECT_TRUE(IsCancelledRead(cancelled));
+    EXPECT_EQ(cancelled.Line(kEnglish), "big.vkp: cancelled: nothing changed");
+    EXPECT_EQ(kept.name, "kept");
+    EXPECT_TRUE(kept.lines.empty());
+    EXPECT_FALSE(IsCancelledRead(Status::Ok()));
+}
+
+// A patch of one-byte lines without old data warns for the first twenty and counts the rest:
+// four million lines printed half a gigabyte of warnings.
+TEST(PatchReader, WarningsOfAKindStopAtTwentyAndTheRestAreCounted) {
+    std::string text;
+    for (int i = 0; i < 1000; ++i) text += "000010: 01\n";
+    const Patch patch = ReadTextPatch(text);
+    EXPECT_EQ(patch.warnings.size(), 20u);
+    EXPECT_EQ(patch.more_lines_without_old_data, 980);
+    const std::vector<std::string> lines = WarningLines(patch, kEnglish);
+    ASSERT_EQ(lines.size(), 21u);
+    EXPECT_EQ(lines[19],
+              "t.vkp:20: warning: no old data: the line is not checked before it is written and "
+              "cannot be undone");
+    EXPECT_EQ(lines[20], "\u2026 and 980 more lines without old data");
 }
 
 }  // namespace
