@@ -7,12 +7,14 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 #include <vector>
@@ -176,6 +178,40 @@ bool FileSystem::UserInGroup(uint32_t user, uint32_t group) {
     return std::find(groups.begin(), groups.end(), group) != groups.end();
 }
 
+int FileSystem::LockHolders(int fd, std::vector<uint32_t>* users) {
+    struct stat st {};
+    if (::fstat(fd, &st) < 0) return -errno;
+    std::FILE* locks = std::fopen("/proc/locks", "re");
+    if (locks == nullptr) return -errno;
+    // "1: FLOCK  ADVISORY  READ  1234 fd:01:5678 0 EOF"
+    char line[256];
+    char device[64];
+    const std::string inode = ":" + std::to_string(st.st_ino);
+    char wanted[64];
+    std::snprintf(wanted, sizeof wanted, "%02x:%02x", major(st.st_dev), minor(st.st_dev));
+    users->clear();
+    while (std::fgets(line, sizeof line, locks) != nullptr) {
+        char kind[16];
+        long pid = 0;
+        if (std::sscanf(line, "%*s %15s %*s %*s %ld %63s", kind, &pid, device) != 3) continue;
+        const std::string place = device;
+        if (std::string(kind) != "FLOCK" || !place.starts_with(wanted) || !place.ends_with(inode))
+            continue;
+        struct stat process {};
+        const std::string proc = "/proc/" + std::to_string(pid);
+        // The owner of /proc/PID is the process's effective user.
+        if (::stat(proc.c_str(), &process) == 0) users->push_back(process.st_uid);
+    }
+    std::fclose(locks);
+    return 0;
+}
+
+bool MayWriteFile(FileSystem& fs, uint32_t user, const FileInfo& info) {
+    if (user == 0 || user == info.owner || user == fs.EffectiveUser()) return true;
+    if ((info.mode & S_IWOTH) != 0) return true;
+    return (info.mode & S_IWGRP) != 0 && fs.UserInGroup(user, info.group);
+}
+
 std::string UserName(uint32_t user) {
     std::vector<char> buffer(16384);
     struct passwd entry {};
@@ -282,9 +318,23 @@ Status File::Lock(LockMode mode) {
         const int result = fs_.TryLock(fd_, mode);
         if (result == 0) return Status::Ok();
         if (result != -EWOULDBLOCK) return Failure(-result);
-        if (std::chrono::steady_clock::now() >= deadline) return Status::Failure(path_, kInUse);
+        if (std::chrono::steady_clock::now() >= deadline) {
+            if (mode == LockMode::Exclusive && HeldOnlyByReaders()) return Status::Ok();
+            return Status::Failure(path_, kInUse);
+        }
         std::this_thread::sleep_for(kStep);
     }
+}
+
+// Whether every process that holds a lock on the file is of a user who may not write it: no save
+// of theirs can be under way, and their lock is a reader's (or a squatter's).
+bool File::HeldOnlyByReaders() {
+    FileInfo info;
+    std::vector<uint32_t> holders;
+    if (fs_.Stat(fd_, &info) < 0 || fs_.LockHolders(fd_, &holders) < 0 || holders.empty())
+        return false;
+    return std::none_of(holders.begin(), holders.end(),
+                        [&](uint32_t user) { return MayWriteFile(fs_, user, info); });
 }
 
 Status File::ReadAt(int64_t position, std::span<uint8_t> buffer) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "io/status.h"
 
@@ -90,7 +91,15 @@ class FileSystem {
     // Whether `user` is a member of `group` (its primary group or a supplementary one). Not
     // pure: every file system asks the system's user database.
     virtual bool UserInGroup(uint32_t user, uint32_t group);
+    // The users (effective ids) of the processes holding a flock on the open file `fd`; fails
+    // where the system does not tell (no /proc). Not pure, as UserInGroup.
+    virtual int LockHolders(int fd, std::vector<uint32_t>* users);
 };
+
+// Whether `user` may write the file `info` describes by its permission bits: its owner, root,
+// the user running the program, a member of its group where the group may write it, anyone
+// where others may.
+bool MayWriteFile(FileSystem& fs, uint32_t user, const FileInfo& info);
 
 // The login name of a user, or its number when it has none.
 std::string UserName(uint32_t user);
@@ -117,7 +126,9 @@ class File {
     Status Size(int64_t* size);
     Status Stat(FileInfo* info);
     // Waits briefly for another program's lock, then fails with kInUse. A save holds the file
-    // alone; loads share it, so they never see a save half done.
+    // alone; loads share it, so they never see a save half done. A lock held only by users who
+    // may not write the file stops no save: anyone who may read a file can lock it, and would
+    // otherwise make every save of its owner fail.
     Status LockExclusive() { return Lock(LockMode::Exclusive); }
     Status LockShared() { return Lock(LockMode::Shared); }
     // Reads exactly buffer.size() bytes; a short read is "Read beyond end of file".
@@ -135,6 +146,7 @@ class File {
     Status Opened(int fd);
     Status OpenedRegular(int fd);
     Status Lock(LockMode mode);
+    bool HeldOnlyByReaders();
 
     FileSystem& fs_;
     std::string path_;

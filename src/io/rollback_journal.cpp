@@ -15,15 +15,6 @@ namespace {
 // a file in use after this many rounds.
 constexpr int kLoadRounds = 3;
 
-// Whether `user` may write the image by its permission bits: its owner, root, a member of its
-// group where the group may write it, anyone where others may. The user running the program
-// counts too: a rollback opens the image for writing, which fails for one who may not.
-bool MayWriteImage(FileSystem& fs, uint32_t user, const FileInfo& image) {
-    if (user == 0 || user == image.owner || user == fs.EffectiveUser()) return true;
-    if ((image.mode & S_IWOTH) != 0) return true;
-    return (image.mode & S_IWGRP) != 0 && fs.UserInGroup(user, image.group);
-}
-
 // Whether someone who may not write the image may write the journal: its group, where the
 // image's group may not write the image or is another group, or others.
 bool WritableByOthersThanWriters(const FileInfo& journal, const FileInfo& image) {
@@ -42,7 +33,7 @@ std::optional<JournalDistrust> Distrust(FileSystem& fs, const FileInfo& journal,
     if (!journal.regular()) return JournalDistrust::NotRegularFile;
     const uint32_t runner = fs.EffectiveUser();
     if (vouched && (runner == 0 || runner == journal.owner)) return std::nullopt;
-    if (!MayWriteImage(fs, journal.owner, image)) return JournalDistrust::AnotherUsers;
+    if (!MayWriteFile(fs, journal.owner, image)) return JournalDistrust::AnotherUsers;
     if (WritableByOthersThanWriters(journal, image)) return JournalDistrust::WritableByOthers;
     return std::nullopt;
 }

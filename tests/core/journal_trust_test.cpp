@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 
 #include "faulty_file_system.h"
@@ -376,6 +377,54 @@ TEST_F(Dump, AJournalOfAGroupMemberWhoMayWriteTheDumpIsTrusted) {
     EXPECT_FALSE(Load(path(), stranger).ok());
     ASSERT_TRUE(RecoverInterruptedSave(stranger, path(), /*vouched=*/true).ok());
     EXPECT_EQ(ReadBytes(path()), original_);
+}
+
+// Anyone who could only read a dump could hold a lock on it ("flock -s d.bin sleep 1e9"), and
+// every save of its owner failed after 2 s as "in use". A lock held only by users who may not
+// write the dump stops no save; one of a user who may write it still does.
+TEST_F(Dump, AReadersLockDoesNotStopTheOwnersSave) {
+    if (!testing::RunningAsRoot()) GTEST_SKIP() << "needs root to act as another user";
+    ASSERT_EQ(::chmod(path().c_str(), 0644), 0);
+    // The test's folder is its creator's alone; the other user must reach the dump.
+    ASSERT_EQ(::chmod(dir_.path().c_str(), 0755), 0);
+    // A process of `user` that holds a shared lock on the dump until killed; -1 when it could
+    // not take it.
+    auto hold_as = [this](uid_t user) -> pid_t {
+        int ready[2];
+        if (::pipe(ready) != 0) return -1;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::close(ready[0]);
+            if (::setresgid(user, user, user) != 0 || ::setresuid(user, user, user) != 0) _exit(1);
+            const int fd = ::open(path().c_str(), O_RDONLY);
+            if (fd < 0 || ::flock(fd, LOCK_SH) != 0) _exit(2);
+            if (::write(ready[1], "x", 1) != 1) _exit(3);
+            ::pause();
+            _exit(0);
+        }
+        ::close(ready[1]);
+        char byte = 0;
+        const bool holding = ::read(ready[0], &byte, 1) == 1;
+        ::close(ready[0]);
+        if (!holding) ::waitpid(child, nullptr, 0);
+        return holding ? child : -1;
+    };
+    const pid_t reader = hold_as(4242);
+    ASSERT_GT(reader, 0);
+    const auto started = std::chrono::steady_clock::now();
+    const Status saved = Save(path());
+    EXPECT_TRUE(saved.ok()) << saved.Line(kEnglish);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(4));
+    EXPECT_FALSE(testing::Exists(journal()));
+    ::kill(reader, SIGKILL);
+    ::waitpid(reader, nullptr, 0);
+
+    // The dump's owner's own lock (root here) is a writer's: the save waits, then says so.
+    const pid_t writer = hold_as(0);
+    ASSERT_GT(writer, 0);
+    EXPECT_EQ(Save(path()).message(), kInUse);
+    ::kill(writer, SIGKILL);
+    ::waitpid(writer, nullptr, 0);
 }
 
 // A 100 GiB sparse journal aborted every load with std::bad_alloc; overlapping changes, or
