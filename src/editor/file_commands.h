@@ -40,6 +40,9 @@ class FileCommands {
     // edition as "Загрузить шрифт из файла" does; anything else fails naming the file and why.
     FilePrompt OpenGiven(const std::string& path);
     FilePrompt Resume(const FileAnswer& answer);
+    // Told how far a long read has come (a patch of millions of lines takes seconds); when it
+    // returns false the command ends there and nothing changes.
+    void SetReadProgress(ReadProgress progress) { progress_ = std::move(progress); }
 
   private:
     enum class LoadSource { Fullflash, FontFile, ThinSft, BoldSft };
@@ -90,6 +93,7 @@ class FileCommands {
     FileSystem& fs_;
     PictureCodec* pictures_;
     FaceOpener* faces_;
+    ReadProgress progress_;
     std::deque<FilePrompt> queue_;
     Continuation next_;
     bool awaiting_ = false;

@@ -85,6 +85,7 @@ TForm1::TForm1(Edition edition, QWidget* parent)
       arrows_(ArrowPictures::Make()),
       menus_(std::make_unique<Menus>()) {
     setObjectName(QStringLiteral("Form1"));
+    files_.SetReadProgress([this](double done) { return ReportReadProgress(done); });
     qt_translations_.Use(editor_.state().language);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -25,11 +25,20 @@ void TForm1::RunFile(FileCommand command) {
     Drive(files_.Start(command));
 }
 
+// The core's report of a long read: the dialog, titled as the patch import's file dialog.
+bool TForm1::ReportReadProgress(double done) {
+    return read_progress_.Report(
+        done, Text(UiText::LoadPatchTitle),
+        Q(Render(Message{MessageId::AnswerCancel, {}}, editor_.state().language)));
+}
+
 void TForm1::Drive(FilePrompt prompt) {
     for (;;) {
         Refresh();
         if (prompt.done()) return;
-        prompt = files_.Resume(AnswerOf(prompt));
+        const FileAnswer answer = AnswerOf(prompt);
+        prompt = files_.Resume(answer);
+        read_progress_.Close();
     }
 }
 
