@@ -69,6 +69,8 @@ constexpr TextRow kTexts[] = {
     {UiText::ShiftDownHint, "Сдвиг вниз", "Shift down"},
     {UiText::LetterCaption, "Буква", "Letter"},
     {UiText::WidthCaption, "Ширина", "Width"},
+    {UiText::GridName, "Сетка", "Grid"},
+    {UiText::LettersName, "Буквы", "Letters"},
     {UiText::MenuEdit, "Правка", "Edit"},
     {UiText::MenuUndo, "Отменить", "Undo"},
     {UiText::MenuRedo, "Повторить", "Redo"},

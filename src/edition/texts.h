@@ -55,6 +55,9 @@ enum class UiText {
     ShiftDownHint,
     LetterCaption,
     WidthCaption,
+    // The names of the grid and the thumbnail strip, which a screen reader announces.
+    GridName,
+    LettersName,
     // The edit menu and the names of undo steps.
     MenuEdit,
     MenuUndo,
