@@ -501,11 +501,6 @@ val KeyValues(const Session& session) {
 
 namespace {
 
-struct ButtonRow {
-    const char* id;
-    ButtonOperation operation;
-};
-
 // The set buttons' captions, as the window's button table has them.
 struct SetButton {
     const char* cyrillic_caption;

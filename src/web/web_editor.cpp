@@ -61,7 +61,6 @@ std::string WebEditor::Text(UiText id) const {
 // --- Operations --------------------------------------------------------------------------------
 
 bool WebEditor::PressThumbnail(int slot) {
-    pending_ = nullptr;
     return session_.PressThumbnail(slot);
 }
 
