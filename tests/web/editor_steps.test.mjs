@@ -213,18 +213,53 @@ test("quitting with unsaved changes asks; the answer that cancels keeps everythi
   });
 });
 
-test("a load and a save into the same fullflash after an ordinary edit go through", () => {
+// A dump of zeros with a Cyrillic S/ME 45 Normal font of distinct glyphs saved into it, which
+// looks like a font where that phone keeps it.
+function fontLikeDump() {
+  return withEditor("rus", (editor) => {
+    load(editor, "zeros.bin", new Uint8Array(6 << 20));
+    for (const [set, col] of [["set0", 2], ["set1", 4]]) {
+      editor.press(set);
+      for (let slot = 0; slot < 34; ++slot) {
+        editor.pressThumbnail(slot);
+        for (let bit = 0; bit < 6; ++bit) if (((slot + 1) >> bit) & 1) editor.clickCell(2 + bit, col);
+        editor.clickCell(9, col + 1);
+        editor.press("writeBack");
+      }
+    }
+    drive(editor, editor.menu("EditBoldFromNormal"));
+    // Zeros are no font: the save asks, and goes on.
+    const saved = drive(editor, editor.menu("N23"), { answer: 0 });
+    assert.equal(saved.questions.length, 1);
+    return saved.saved[0].bytes;
+  });
+}
+
+test("a load and a save into the same fullflash after an ordinary edit ask nothing", () => {
+  const flash = fontLikeDump();
   withEditor("rus", (editor) => {
-    const loaded = load(editor);
-    assert.equal(loaded.messages.filter((m) => m.icon === "error").length, 0);
-    assert.match(editor.view().windowCaption, /\[dump\.bin\]$/);
-    assert.match(editor.view().status, /dump\.bin/);
+    const loaded = load(editor, "s45.bin", flash);
+    assert.deepEqual(loaded.messages, []);
+    assert.match(editor.view().windowCaption, /\[s45\.bin\]$/);
+    assert.match(editor.view().status, /s45\.bin/);
     editAndWriteBack(editor);
     const saved = drive(editor, editor.menu("N23"));
+    assert.deepEqual(saved.questions, []);
+    assert.deepEqual(saved.messages, []);
     assert.equal(saved.saved.length, 1);
-    assert.equal(saved.saved[0].name, "dump.bin");
+    assert.equal(saved.saved[0].name, "s45.bin");
     assert.equal(saved.saved[0].replacesOpened, true);
     assert.equal(editor.view().unsaved, false);
+  });
+  // The wrong phone chosen: the load warns, the save asks, and "Отмена" writes nothing.
+  withEditor("rus", (editor) => {
+    drive(editor, editor.menu("C451"));
+    const loaded = load(editor, "s45.bin", flash);
+    assert.equal(loaded.messages.length, 1);
+    assert.equal(loaded.messages[0].icon, "warning");
+    const step = editor.menu("N23");
+    assert.equal(step.kind, "question");
+    assert.equal(editor.resume({ button: step.cancelButton }).kind, "done");
   });
 });
 
