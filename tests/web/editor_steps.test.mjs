@@ -191,6 +191,14 @@ test("keys run the key table's commands; file keys start their commands", () => 
     assert.equal(step.accept, ".bin");
     assert.equal(editor.resume({ cancel: true }).kind, "done");
     assert.equal(editor.key("NoSuchCommand").kind, "done");
+    // Presses the window would not take change nothing.
+    assert.equal(editor.press("set2"), false, "the Cyrillic edition has no symbol sets");
+    assert.equal(editor.press("set1"), false, "already down");
+    assert.equal(editor.press("noSuchButton"), false);
+    drive(editor, editor.menu("Bigest1"));
+    assert.equal(button(editor.view(), "bold").visible, false);
+    assert.equal(editor.press("bold"), false);
+    assert.equal(editor.press("set0"), true);
     const flip = editor.view().keys.find((k) => k.command === "FlipCell");
     assert.deepEqual(flip.match.map((m) => m.key), [" ", "Enter"]);
     assert.equal(flip.scope, "grid");
