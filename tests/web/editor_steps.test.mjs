@@ -90,6 +90,8 @@ test("the page starts with the window's start values, in the core's texts", () =
   withEditor("rus", (editor) => {
     const view = editor.view();
     assert.equal(view.windowCaption, 'Runewright v4.01 "RUS-Full" - [no file]');
+    assert.equal(view.editionTitle, 'Runewright v4.01 "RUS-Full"');
+    assert.equal(view.closeCaption, "Закрыть");
     assert.deepEqual(view.menus.map((m) => m.caption),
                      ["Файл", "Правка", "Шрифт (Normal)", "Телефон (S/ME 45)", "Сервис", "Инфо"]);
     assert.equal(item(view, "N2").caption, "Загрузить шрифт из fullflash");
@@ -128,6 +130,8 @@ test("the Latin edition switches every text to English and back", () => {
     assert.equal(view.menus[0].caption, "File");
     assert.equal(view.gridName, "Grid");
     assert.equal(view.thumbnailsName, "Letters");
+    assert.equal(view.closeCaption, "Close");
+    assert.equal(view.editionTitle, 'Runewright v4.01 "ENG-Full"');
     assert.equal(item(view, "English1").checked, true);
     assert.equal(view.keys.find((k) => k.command === "CursorLeft").text, "Grid: cursor left");
     drive(editor, editor.menu("N8"));

@@ -219,6 +219,10 @@ export interface View {
   /** Whether the Russian/English switch exists (the Latin edition). */
   hasLanguageMenu: boolean;
   windowCaption: string;
+  /** The program and its edition, without a file: 'Runewright v4.01 "RUS-Full"'. */
+  editionTitle: string;
+  /** What closes a window of the page's own ("Закрыть" / "Close"). */
+  closeCaption: string;
   menus: Menu[];
   /** 16 x 16, row-major: cells[row * 16 + col]. */
   grid: Cell[];
