@@ -45,6 +45,7 @@ Reply Reply::Of(const val& value) {
     } else if (value.hasOwnProperty("error")) {
         reply.kind = Error;
         reply.error = value["error"].as<std::string>();
+        if (value.hasOwnProperty("name")) reply.name = value["name"].as<std::string>();
     }
     return reply;
 }

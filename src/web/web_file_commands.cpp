@@ -256,7 +256,8 @@ val WebEditor::OpenFile(const val& given) {
         step.set("kind", "decodeImage");
         step.set("name", file.name);
         step.set("bytes", BytesValue(file.bytes));
-        return Pending(step, [this](const Reply& image) {
+        return Pending(step, [this, name = file.name](const Reply& image) {
+            if (image.kind == Reply::Error) return Failure(Status::Failure(name, image.error));
             return image.kind == Reply::Image ? ImportSheet(image) : Done();
         });
     }
