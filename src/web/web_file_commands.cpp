@@ -64,7 +64,10 @@ val WebEditor::LoadFlash() {
 }
 
 val WebEditor::LoadFrom(const Reply& file, LoadRequest::Source source) {
-    const std::string name = Hold(file);
+    return LoadHeld(Hold(file), source);
+}
+
+val WebEditor::LoadHeld(const std::string& name, LoadRequest::Source source) {
     const Status status = session_.Load({source, name}, files_);
     if (status.ok() && source == LoadRequest::Fullflash) KeepHeld();
     return Outcome(status, [this, source](const Reply&) {
@@ -262,16 +265,16 @@ val WebEditor::OpenFile(const val& given) {
         });
     }
     if (IsPatchName(file.name)) return ImportPatchFrom(file);
-    const std::string name = Hold(file);
+    const std::string name = Hold(file.name, std::move(file.bytes));
     const EditorState& state = session_.state();
     FileClassification given_file;
     const Status status =
         ClassifyFile(name, session_.edition(), {state.model, state.kind}, &given_file, files_);
     if (!status.ok()) return Failure(status);
-    return Note(status.note(), [this, file, given_file](const Reply&) {
-        return LoadFrom(file, given_file.load == FileLoad::Fullflash ? LoadRequest::Fullflash
-                                                                     : LoadRequest::FontFile);
-    });
+    const LoadRequest::Source source =
+        given_file.load == FileLoad::Fullflash ? LoadRequest::Fullflash : LoadRequest::FontFile;
+    return Note(status.note(),
+                [this, name, source](const Reply&) { return LoadHeld(name, source); });
 }
 
 }  // namespace rw::web
