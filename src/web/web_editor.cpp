@@ -2,9 +2,10 @@
 
 #include <utility>
 
-#include "edition/key_table.h"
 #include "web/js_values.h"
 #include "web/menu_table.h"
+#include "web/page_buttons.h"
+#include "web/page_keys.h"
 
 namespace rw::web {
 
