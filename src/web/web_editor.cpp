@@ -112,15 +112,16 @@ bool WebEditor::Press(const std::string& button) {
 // A key of the table: the file commands are their menu items, the rest the session's operations.
 val WebEditor::Key(const std::string& command) {
     const std::optional<KeyBinding> binding = KeyNamed(command);
-    if (!binding) return Done();
+    if (!binding) return Finished();
     if (!binding->menu_item.empty()) return Menu(binding->menu_item);
     binding->operation(session_);
-    return Done();
+    return Finished();
 }
 
 val WebEditor::Menu(const std::string& item) {
+    // A disabled item does nothing, not even end a command under way.
+    if (!MenuItemEnabled(session_, item)) return Finished();
     pending_ = nullptr;
-    if (!MenuItemEnabled(session_, item)) return Done();
     if (item == "N2") return LoadFlash();
     if (item == "N23") return SaveFlash();
     if (item == "N41") return LoadFontFile();
@@ -142,7 +143,7 @@ val WebEditor::Menu(const std::string& item) {
 }
 
 val WebEditor::Resume(const val& reply) {
-    if (!pending_) return Done();
+    if (!pending_) return Finished();
     Continuation next = std::move(pending_);
     pending_ = nullptr;
     return next(Reply::Of(reply));
@@ -150,8 +151,14 @@ val WebEditor::Resume(const val& reply) {
 
 // --- Steps -------------------------------------------------------------------------------------
 
+// The end of a file command: the files it needed go.
 val WebEditor::Done() {
     ForgetOthers();
+    return Finished();
+}
+
+// The end of anything else: a file command still under way keeps its files.
+val WebEditor::Finished() {
     val step = val::object();
     step.set("kind", "done");
     return step;

@@ -73,6 +73,7 @@ class WebEditor {
 
     // Steps.
     emscripten::val Done();
+    emscripten::val Finished();
     emscripten::val Show(const char* window);
     emscripten::val Box(const char* icon, const std::string& title, const std::string& text,
                         Continuation then);

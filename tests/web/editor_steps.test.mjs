@@ -296,9 +296,19 @@ test("a save into the fullflash before any load asks for the fullflash to patch"
     const step = editor.menu("N23");
     assert.equal(step.kind, "chooseFile");
     assert.equal(step.purpose, "fullflash");
-    const saved = drive(editor, step, { file: { name: "other.bin", bytes: dump } });
-    assert.equal(saved.saved[0].name, "other.bin");
-    assert.equal(saved.saved[0].bytes.length, dump.length);
+    // Keys and disabled items meanwhile leave the command and the file it was given alone.
+    const question = editor.resume({ file: { name: "chosen.bin", bytes: dump } });
+    assert.equal(question.kind, "question");
+    assert.equal(editor.key("NextLetter").kind, "done");
+    assert.equal(editor.menu("EditRedo").kind, "done");
+    const answered = drive(editor, editor.resume({ button: 0 }));
+    assert.equal(answered.messages.filter((m) => m.icon === "error").length, 0);
+    assert.equal(answered.saved[0].name, "chosen.bin");
+    assert.equal(answered.saved[0].bytes.length, dump.length);
+    // That fullflash is the one a save now goes into, without asking for it.
+    const again = drive(editor, editor.menu("N23"));
+    assert.equal(again.saved[0].name, "chosen.bin");
+    assert.equal(again.saved[0].replacesOpened, true);
   });
 });
 
