@@ -121,7 +121,9 @@ val WebEditor::Key(const std::string& command) {
 val WebEditor::Menu(const std::string& item) {
     // A disabled item does nothing, not even end a command under way.
     if (!MenuItemEnabled(session_, item)) return Finished();
+    // Any command not finished ends here, and gives back what it held.
     pending_ = nullptr;
+    ForgetOthers();
     if (item == "N2") return LoadFlash();
     if (item == "N23") return SaveFlash();
     if (item == "N41") return LoadFontFile();

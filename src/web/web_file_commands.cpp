@@ -250,6 +250,7 @@ val WebEditor::WithFullflash(std::function<val(const std::string&)> then) {
 // judged as one named on the command line, before anything of it is read into the font.
 val WebEditor::OpenFile(const val& given) {
     pending_ = nullptr;
+    ForgetOthers();
     Reply file;
     file.kind = Reply::File;
     file.name = given["name"].as<std::string>();

@@ -288,6 +288,12 @@ test("a failed load keeps the fullflash held, and the next save patches the whol
     assert.deepEqual(fontFile(editor), font);
     const saved = drive(editor, editor.menu("N23"));
     assert.equal(saved.saved[0].bytes.length, dump.length);
+    // The same when the error box is left open and another command starts.
+    const box = editor.menu("N2");
+    assert.equal(editor.resume({ file: { name: "dump.bin", bytes: dump.subarray(0, 100) } }).icon, "error");
+    assert.equal(box.kind, "chooseFile");
+    const again = drive(editor, editor.menu("N23"));
+    assert.equal(again.saved[0].bytes.length, dump.length);
   });
 });
 
