@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "edition/message.h"
+#include "edition/terminal_text.h"
 #include "io/file_classification.h"
 #include "io/font_files.h"
 #include "ui/button_tables.h"
@@ -18,8 +19,8 @@ namespace {
 
 // A failure after an interrupted save was rolled back tells both in the one box.
 std::string MessageWithNote(const Status& status, Language language) {
-    const std::string line = status.Line(language);
-    return status.note().empty() ? line : Render(status.note(), language) + "\n" + line;
+    const std::string line = status.ShownLine(language);
+    return status.note().empty() ? line : ShownText(status.note(), language) + "\n" + line;
 }
 
 }  // namespace
@@ -71,7 +72,8 @@ void TForm1::ShowFailure(const Status& status) {
 
 void TForm1::ShowNote(const Message& note) {
     if (note.empty()) return;
-    dialogs_->ShowNotice(QStringLiteral("Runewright"), Q(Render(note, editor_.state().language)));
+    dialogs_->ShowNotice(QStringLiteral("Runewright"),
+                         Q(ShownText(note, editor_.state().language)));
 }
 
 // A question the session put, with the answer that goes on and "Отмена", which is the default.

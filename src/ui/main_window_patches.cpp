@@ -1,4 +1,5 @@
 // The "Сервис" menu's V_Klay patches: the dialogs here, the rest in the session.
+#include <QProgressDialog>
 #include <QString>
 
 #include "edition/message.h"
@@ -54,7 +55,21 @@ void TForm1::ImportPatch1Click() {
         dialogs_->Open({title, Text(UiText::PatchFilter), std::nullopt});
     if (!chosen) return;
     Patch patch;
-    const Status read = ReadPatchFile(chosen->toStdString(), &patch);
+    // A patch of millions of lines takes seconds: past half a second the reading shows its
+    // progress and may be cancelled, leaving everything as it was.
+    QProgressDialog progress(
+        title, Q(Render(Message{MessageId::AnswerCancel, {}}, editor_.state().language)), 0, 1000,
+        this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setAutoReset(false);
+    const auto report = [&progress](double done) {
+        progress.setValue(static_cast<int>(done * 1000));
+        return !progress.wasCanceled();
+    };
+    const Status read = ReadPatchFile(chosen->toStdString(), &patch, SystemFileSystem(), report);
+    progress.close();
+    if (IsCancelledRead(read)) return;
     if (!read.ok()) {
         ShowFailure(read);
         return;
