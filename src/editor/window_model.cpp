@@ -179,6 +179,10 @@ CellView WindowModel::Cell(int row, int col) const {
     view.button_face = cell.role == CellRole::Inert;
     view.number = cell.number;
     view.live = cell.live;
+    if (cell.role == CellRole::Pixel || cell.role == CellRole::WidthBit ||
+        cell.role == CellRole::HeaderBit) {
+        view.bit = cell.colour == CellColour(cell.role, true);
+    }
     view.hint_id = cell.hint;
     if (cell.hint != GridHint::None) {
         const GridHintTexts& hints = GridHints(screen_.language);
