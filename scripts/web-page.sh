@@ -5,6 +5,14 @@
 web_site=build-web/site
 web_core=build-web/core
 
+# The core module, built by Emscripten from the same sources as the window.
+web_core_build() {
+  if [ ! -f build-web/CMakeCache.txt ]; then
+    emcmake cmake -S . -B build-web -G Ninja -DRUNEWRIGHT_WEB=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
+  fi
+  cmake --build build-web -j2 --target runewright-core
+}
+
 # npm ci from the lock file, again only when the lock file changed since the last install.
 web_page_install() {
   local stamp=web/node_modules/.runewright-lock

@@ -55,7 +55,9 @@ export class Page {
       h("div", { class: "shift-buttons" }),
     );
     const clipboard = h("section", { class: "clipboard-panel" });
-    for (const button of this.view.buttons) {
+    // The weight button stands after the set buttons, as in the window.
+    const inOrder = [...this.view.buttons].sort((a, b) => Number(a.id === "bold") - Number(b.id === "bold"));
+    for (const button of inOrder) {
       const element = this.makeButton(button);
       if (button.id.startsWith("set") || button.id === "bold") sets.append(element);
       else if (button.id.startsWith("shift")) letterPanel.querySelector(".shift-buttons")!.append(element);
