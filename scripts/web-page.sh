@@ -1,17 +1,9 @@
 # The page (web/): its pinned tools, the type check, the bundle and the static site in
 # build-web/site/, and its browser tests. Sourced by scripts/run and scripts/test, from the
-# repository's root; the core module (build-web/core/) is built before.
+# repository's root, after scripts/web-tests.sh, which builds the core module (build-web/core/).
 
 web_site=build-web/site
 web_core=build-web/core
-
-# The core module, built by Emscripten from the same sources as the window.
-web_core_build() {
-  if [ ! -f build-web/CMakeCache.txt ]; then
-    emcmake cmake -S . -B build-web -G Ninja -DRUNEWRIGHT_WEB=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
-  fi
-  cmake --build build-web -j2 --target runewright-core
-}
 
 # npm ci from the lock file, again only when the lock file changed since the last install.
 web_page_install() {
@@ -56,15 +48,28 @@ web_page_serve() {
   exec python3 -m http.server --bind 127.0.0.1 --directory "$web_site" "$port"
 }
 
+# Why the page cannot be built or tested here; empty when it can.
+web_page_unavailable() {
+  local why
+  why=$(web_unavailable)
+  if [ -n "$why" ]; then
+    echo "$why"
+  elif ! command -v npm >/dev/null 2>&1; then
+    echo "npm is not installed"
+  elif [ ! -x /usr/bin/chromium ]; then
+    echo "Debian's chromium is not installed"
+  fi
+}
+
 # The browser tests in Debian's chromium, headless; they compare with the native command-line
 # tool of the build tree given as $1.
 web_page_tests() {
-  local cli="$1"
-  if [ ! -x /usr/bin/chromium ]; then
-    echo "--- The page's browser tests: skipped, Debian's chromium could not be installed"
+  local why
+  why=$(web_page_unavailable)
+  if [ -n "$why" ]; then
+    echo "--- The page's browser tests: skipped ($why)"
     return 0
   fi
-  echo "--- The page in chromium (web/tests/):"
-  RUNEWRIGHT_CLI="$cli" RUNEWRIGHT_SITE="$web_site" \
-    node --test --test-concurrency=1 web/tests/
+  echo "--- The page in chromium (web/tests/)"
+  RUNEWRIGHT_CLI="$1" RUNEWRIGHT_SITE="$web_site" node --test --test-concurrency=1 web/tests/
 }
