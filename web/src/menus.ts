@@ -8,6 +8,7 @@ export class MenuBar {
   readonly element = h("div", { role: "menubar", class: "menubar" });
   private shown = "";
   private open: HTMLElement | null = null; // the top-level item whose menu is open
+  private returnFocus: HTMLElement | null = null; // where the focus was before the bar took it
 
   constructor(private readonly onItem: (id: string) => void) {
     this.element.addEventListener("keydown", (event) => this.onKey(event));
@@ -102,12 +103,17 @@ export class MenuBar {
     element.addEventListener("click", () => {
       if (!item.enabled) return;
       this.closeAll();
+      this.giveFocusBack();
       this.onItem(item.id);
     });
     return element;
   }
 
   private openMenu(top: HTMLElement, focusFirst: boolean): void {
+    const focused = document.activeElement;
+    if (!this.open && focused instanceof HTMLElement && !this.element.contains(focused)) {
+      this.returnFocus = focused;
+    }
     this.closeAll();
     this.open = top;
     top.setAttribute("aria-expanded", "true");
@@ -143,6 +149,14 @@ export class MenuBar {
       (expanded.nextElementSibling as HTMLElement).hidden = true;
     }
     this.open = null;
+  }
+
+  /** After a command, the focus goes back to where the user was (the grid, the letters). */
+  private giveFocusBack(): void {
+    const back = this.returnFocus;
+    this.returnFocus = null;
+    if (back?.isConnected) back.focus({ preventScroll: true });
+    else (document.activeElement as HTMLElement | null)?.blur();
   }
 
   private roveTo(top: HTMLElement): void {
@@ -212,8 +226,10 @@ export class MenuBar {
         break;
       case "Escape": {
         const top = topOf(target);
+        const wasOpen = this.open !== null;
         this.closeAll();
-        top?.focus();
+        if (wasOpen) top?.focus();
+        else this.giveFocusBack();
         break;
       }
       case "Tab":
