@@ -3,6 +3,7 @@
 // role and name as a user (or a screen reader) finds things.
 import { createServer } from "node:http";
 import { execFileSync } from "node:child_process";
+import { createHash } from "node:crypto";
 import { mkdtempSync, readFileSync, rmSync, statSync, writeFileSync, readdirSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
@@ -20,14 +21,19 @@ const kTypes = {
   ".map": "application/json",
 };
 
-/** Serves the site folder; `requests` lists every path asked for. */
+/**
+ * Serves the site folder; `requests` lists every path asked for. `expose(name, file)` serves a
+ * test file as /fixtures/name, for a test that puts it into the page's own storage.
+ */
 export async function serveSite() {
   const requests = [];
+  const exposed = new Map();
   const server = createServer((request, response) => {
     const url = new URL(request.url, "http://127.0.0.1");
     requests.push(url.pathname);
-    const file = path.join(siteFolder, url.pathname === "/" ? "index.html" : path.normalize(url.pathname));
-    if (!file.startsWith(siteFolder)) {
+    const fixture = url.pathname.startsWith("/fixtures/") && exposed.get(url.pathname.slice(10));
+    const file = fixture || path.join(siteFolder, url.pathname === "/" ? "index.html" : path.normalize(url.pathname));
+    if (!fixture && !file.startsWith(siteFolder)) {
       response.writeHead(403).end();
       return;
     }
@@ -41,7 +47,12 @@ export async function serveSite() {
   });
   await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
   const origin = `http://127.0.0.1:${server.address().port}`;
-  return { origin, requests, close: () => new Promise((resolve) => server.close(resolve)) };
+  return {
+    origin,
+    requests,
+    expose: (name, file) => exposed.set(name, file),
+    close: () => new Promise((resolve) => server.close(resolve)),
+  };
 }
 
 export async function launchBrowser() {
@@ -213,5 +224,7 @@ export function makeFixtures() {
     remove: () => rmSync(folder, { recursive: true, force: true }),
   };
 }
+
+export const sha256 = (bytes) => createHash("sha256").update(bytes).digest("hex");
 
 export { readFileSync, writeFileSync, statSync, readdirSync, path };
