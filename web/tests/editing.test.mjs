@@ -157,8 +157,15 @@ test("an edit made with the mouse and the keyboard is saved byte for byte as the
         `${median(clicks.map((c) => c.frame)).toFixed(1)} ms (max ${Math.max(...clicks.map((c) => c.frame)).toFixed(1)})`,
     );
     if (process.env.RUNEWRIGHT_SCREENSHOT) {
-      await page.mouse.move(0, 0);
-      await page.screenshot({ path: process.env.RUNEWRIGHT_SCREENSHOT });
+      // The page as the README shows it: the letter's row hovered, its hint in the status line.
+      const centre = await cellCentre(page, 4, 3);
+      await page.mouse.move(centre.x, centre.y);
+      const bottom = await page.$eval(".workspace", (w) => w.getBoundingClientRect().bottom);
+      const right = await page.$eval(".side", (s) => s.getBoundingClientRect().right);
+      await page.screenshot({
+        path: process.env.RUNEWRIGHT_SCREENSHOT,
+        clip: { x: 0, y: 0, width: Math.ceil(right + 16), height: Math.ceil(bottom) },
+      });
     }
     assert.deepEqual(tab.errors, []);
   } finally {

@@ -3,7 +3,7 @@
 import { after, before, test } from "node:test";
 import assert from "node:assert/strict";
 import { gzipSync } from "node:zlib";
-import { byRole, launchBrowser, openPage, readFileSync, readdirSync, path, serveSite, siteFolder } from "./harness.mjs";
+import { byRole, launchBrowser, menu, openPage, readFileSync, readdirSync, path, serveSite, siteFolder } from "./harness.mjs";
 
 let site;
 let browser;
@@ -168,6 +168,43 @@ test("the page asks nothing of another origin and reports its start time and siz
         `(DOMContentLoaded ${timing.domContentLoaded.toFixed(0)} ms); ` +
         `site ${(raw / 1024).toFixed(0)} KiB, ${(compressed / 1024).toFixed(0)} KiB gzip-compressed`,
     );
+    assert.deepEqual(tab.errors, []);
+  } finally {
+    await tab.close();
+  }
+});
+
+test("the help, About and text preview windows show the core's texts and pictures", async () => {
+  const tab = await openPage(browser, site.origin, "?edition=rus");
+  try {
+    const { page } = tab;
+    for (const id of ["N9", "About1"]) {
+      const caption = await page.$eval(`#menuitem-${id}`, (item) => item.getAttribute("aria-label"));
+      await menu(page, "Инфо", caption);
+      const dialog = await page.waitForSelector('dialog[open][role="dialog"]');
+      const { title, text } = await dialog.evaluate((d) => ({
+        title: d.querySelector(".dialog-title").textContent,
+        text: d.querySelector(".info-text").textContent,
+      }));
+      assert.ok(title.length > 0 && text.length > 20, `${id}: ${title}`);
+      await (await dialog.$(".close-box")).click();
+      await page.waitForFunction(() => !document.querySelector("dialog[open]"));
+    }
+
+    const tools = await page.$eval("#menu-Service1", (item) => item.textContent);
+    const preview = await page.$eval("#menuitem-TextPreview1", (item) => item.getAttribute("aria-label"));
+    await menu(page, tools, preview);
+    const dialog = await page.waitForSelector('dialog[open][role="dialog"]');
+    const size = () => dialog.$eval("canvas", (c) => [c.width, c.height]);
+    const [width, height] = await size();
+    assert.ok(width > 0 && height > 0);
+    await dialog.$eval("textarea", (t) => {
+      t.value = "АБВ\nАБВ\nАБВ";
+      t.dispatchEvent(new Event("input"));
+    });
+    assert.ok((await size())[1] > height, "three lines are taller");
+    await page.keyboard.press("Escape");
+    await page.waitForFunction(() => !document.querySelector("dialog[open]"));
     assert.deepEqual(tab.errors, []);
   } finally {
     await tab.close();
