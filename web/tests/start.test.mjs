@@ -128,6 +128,19 @@ test("the keyboard opens the menus and the Keys list comes from the key table", 
     await page.keyboard.press("Escape");
     assert.equal(await file.evaluate((item) => item.getAttribute("aria-expanded")), "false");
 
+    // The letters from the keyboard, and a key of the whole page.
+    await (await byRole(page, "option", "А")).click();
+    const selected = () => page.$eval("[role=option][aria-selected=true]", (o) => o.getAttribute("aria-label"));
+    await page.keyboard.press("ArrowRight");
+    assert.equal(await selected(), "Б");
+    await page.keyboard.press("Home");
+    assert.equal(await selected(), "А");
+    await page.keyboard.down("Control");
+    await page.keyboard.press("Digit2");
+    await page.keyboard.up("Control");
+    assert.equal(await (await byRole(page, "button", "а-я")).evaluate((b) => b.getAttribute("aria-pressed")), "true");
+    assert.equal(await selected(), "а");
+
     const keysItem = await page.$eval("#menuitem-Keys1", (item) => item.getAttribute("aria-label"));
     const tools = await page.$eval("#menu-Service1", (item) => item.textContent);
     await (await byRole(page, "menuitem", tools)).click();
