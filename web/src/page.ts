@@ -199,7 +199,9 @@ export class Page {
         const reply = await this.carryOut(step);
         if (reply === null) break;
         const answered = step.kind;
+        const resumed = performance.now();
         step = this.editor.resume(reply);
+        performance.measure(`runewright:core-${answered}`, { start: resumed });
         if (answered === "chooseFile" && "file" in reply) {
           // For the figures in the README: from the file chosen to the page showing it.
           this.refresh();
