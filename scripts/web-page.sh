@@ -33,6 +33,11 @@ web_page_build() {
     fi
   done
   web_page_install
+  # Nothing to do when no source of the site is newer than the site.
+  if [ -f "$web_site/main.js" ] && [ -z "$(find web/src web/index.html web/styles.css \
+    web/package-lock.json "$web_core" -newer "$web_site/main.js" -print -quit)" ]; then
+    return 0
+  fi
   (cd web && node_modules/.bin/tsc -p .)
   mkdir -p "$web_site"
   (cd web && node_modules/.bin/esbuild src/main.ts --bundle --format=esm --target=es2020 \

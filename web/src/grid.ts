@@ -11,6 +11,7 @@ export class Grid {
   readonly element: HTMLElement;
   private readonly cells: HTMLElement[] = [];
   private readonly labels: HTMLElement[] = [];
+  private hints: string[] = []; // the status-line hint of each cell, from the last view
   private stroking = false;
   private lastCell = "";
   /** Whether the keyboard moved the cursor since the last press: only then its frame shows. */
@@ -61,8 +62,6 @@ export class Grid {
     });
   }
 
-  private hints: string[] = [];
-
   private hintOf(row: number, col: number): string {
     return this.hints[row * kSide + col] ?? "";
   }
@@ -82,9 +81,7 @@ export class Grid {
     setAttributes(element, {
       "aria-checked": cell.checked === null ? null : String(cell.checked),
       "aria-disabled": cell.live ? null : "true",
-      "aria-selected": null,
       "data-role": cell.role,
-      title: null,
     });
     const colour = cell.colour ?? "";
     if (element.style.backgroundColor !== colour) element.style.backgroundColor = colour;

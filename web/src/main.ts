@@ -19,7 +19,7 @@ let page: Page | null = null;
 async function loadCore(): Promise<CoreModule> {
   // Beside the page, from the same origin: the module fetches its .wasm from there too.
   const url = new URL("./runewright-core.js", import.meta.url).href;
-  const imported = (await import(/* @vite-ignore */ url)) as { default: typeof createRunewrightCore };
+  const imported = (await import(url)) as { default: typeof createRunewrightCore };
   return imported.default();
 }
 
