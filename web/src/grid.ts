@@ -44,6 +44,8 @@ export class Grid {
     }
     this.element = h("div", { role: "grid", class: "grid", tabindex: 0 }, ...rows);
     this.element.addEventListener("pointerdown", (event) => this.onPointerDown(event));
+    // Any button draws, as in the window: the right one opens no context menu here.
+    this.element.addEventListener("contextmenu", (event) => event.preventDefault());
     this.element.addEventListener("pointermove", (event) => this.onPointerMove(event));
     this.element.addEventListener("pointerup", () => this.finishStroke());
     this.element.addEventListener("pointercancel", () => this.finishStroke());

@@ -138,6 +138,18 @@ test("a PNG sheet exported by the page reads back into the same font, and a drop
     await blank.close();
   }
 
+  // Dropped, the sheet is decoded by the browser as from the chooser.
+  const droppedSheet = await openPage(browser, site.origin, "?edition=rus&save=download");
+  try {
+    const { page } = droppedSheet;
+    await dropFile(page, "sheet.png", sheet.bytes);
+    await acceptMessages(page);
+    assert.ok((await saveFontFile(droppedSheet)).bytes.equals(readFileSync(files.font)));
+    assert.deepEqual(droppedSheet.errors, []);
+  } finally {
+    await droppedSheet.close();
+  }
+
   const dropped = await openPage(browser, site.origin, "?edition=rus&save=download");
   try {
     const { page } = dropped;
