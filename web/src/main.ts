@@ -91,11 +91,21 @@ function start(core: CoreModule, edition: EditionCode): void {
   performance.mark("runewright-interactive");
 }
 
-/** Cells stay square and crisp: a whole number of pixels, as large as the window allows. */
+/**
+ * Cells stay square and crisp: a whole number of pixels, as large as the window allows. The grid
+ * (16 cells and the row values, 3 cells wide) stands beside the other panels where there is room
+ * for both, else above them and as wide as the window.
+ */
 function fitCells(): void {
-  const byHeight = (window.innerHeight - 64) / 17;
-  const byWidth = (window.innerWidth - 48) / 2 / 17;
-  const cell = Math.max(14, Math.min(40, Math.floor(Math.min(byHeight, byWidth))));
+  const kGridWidthInCells = 19;
+  const kSideWidth = 480;
+  const kMargins = 48;
+  const beside = Math.min(
+    (window.innerWidth - kMargins - kSideWidth) / kGridWidthInCells,
+    (window.innerHeight - 64) / 17,
+  );
+  const above = (window.innerWidth - kMargins) / kGridWidthInCells;
+  const cell = Math.floor(Math.max(14, Math.min(40, beside >= 20 ? beside : above)));
   document.documentElement.style.setProperty("--cell", `${cell}px`);
 }
 
