@@ -501,11 +501,6 @@ val KeyValues(const Session& session) {
 
 namespace {
 
-struct ButtonRow {
-    const char* id;
-    ButtonOperation operation;
-};
-
 // The set buttons' captions, as the window's button table has them.
 struct SetButton {
     const char* cyrillic_caption;
@@ -562,47 +557,21 @@ val ButtonValue(const std::string& id, const std::string& caption, const std::st
 std::optional<ButtonOperation> ButtonNamed(const std::string& id) {
     if (id == "writeBack") {
         return [](Session& s) {
-            if (!s.view().Controls().button1_enabled) return false;
-            s.WriteBack();
-            return true;
+            if (s.view().Controls().button1_enabled) s.WriteBack();
         };
     }
-    if (id == "bold") return [](Session& s) { return s.PressBold(); };
-    if (id == "set0")
-        return [](Session& s) {
-            s.PressUpperCase();
-            return true;
-        };
-    if (id == "set1")
-        return [](Session& s) {
-            s.PressLowerCase();
-            return true;
-        };
-    if (id == "set2")
-        return [](Session& s) {
-            s.PressSymbolSet(1);
-            return true;
-        };
-    if (id == "set3")
-        return [](Session& s) {
-            s.PressSymbolSet(2);
-            return true;
-        };
+    if (id == "bold") return [](Session& s) { s.PressBold(); };
+    if (id == "set0") return [](Session& s) { s.PressUpperCase(); };
+    if (id == "set1") return [](Session& s) { s.PressLowerCase(); };
+    if (id == "set2") return [](Session& s) { s.PressSymbolSet(1); };
+    if (id == "set3") return [](Session& s) { s.PressSymbolSet(2); };
     for (const TextButton& button : kClipboardButtons) {
-        if (id == button.id) {
-            return [operation = button.operation](Session& s) {
-                (s.*operation)();
-                return true;
-            };
-        }
+        if (id == button.id)
+            return [operation = button.operation](Session& s) { (s.*operation)(); };
     }
     for (const ShiftButton& button : kShiftButtons) {
-        if (id == button.id) {
-            return [direction = button.direction](Session& s) {
-                s.Shift(direction);
-                return true;
-            };
-        }
+        if (id == button.id)
+            return [direction = button.direction](Session& s) { s.Shift(direction); };
     }
     return std::nullopt;
 }

@@ -35,8 +35,8 @@ bool MenuItemEnabled(const Session& session, const std::string& id);
 // Runs the item's session operation, if it has one.
 void RunMenuOperation(Session& session, const std::string& id);
 
-// A button of the page: its session operation (false when nothing happened).
-using ButtonOperation = std::function<bool(Session&)>;
+// A button of the page: its session operation.
+using ButtonOperation = std::function<void(Session&)>;
 std::optional<ButtonOperation> ButtonNamed(const std::string& id);
 
 // A key of the key table: the menu item it chooses, or its operation.

@@ -88,6 +88,8 @@ val WebEditor::View() const {
     view.set("language", language() == kRussian ? "ru" : "en");
     view.set("hasLanguageMenu", edition == Edition::Latin);
     view.set("windowCaption", model.WindowCaption());
+    view.set("editionTitle", ProgramTitle(edition));
+    view.set("closeCaption", Text(UiText::CloseWindow));
     view.set("menus", MenuValues(session_));
     view.set("grid", GridValues(model));
     view.set("gridName", Text(UiText::GridName));

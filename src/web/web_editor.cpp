@@ -61,7 +61,6 @@ std::string WebEditor::Text(UiText id) const {
 // --- Operations --------------------------------------------------------------------------------
 
 bool WebEditor::PressThumbnail(int slot) {
-    pending_ = nullptr;
     return session_.PressThumbnail(slot);
 }
 
@@ -102,7 +101,10 @@ void WebEditor::EndCursorRun() {
 bool WebEditor::Press(const std::string& button) {
     const std::optional<ButtonOperation> operation = ButtonNamed(button);
     if (!operation) return false;
-    return (*operation)(session_);
+    // Whether anything happened: a press the window would not take changes nothing it shows.
+    const uint64_t before = session_.view().generation();
+    (*operation)(session_);
+    return session_.view().generation() != before;
 }
 
 // A key of the table: the file commands are their menu items, the rest the session's operations.

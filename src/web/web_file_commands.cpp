@@ -1,5 +1,9 @@
 // The file commands of the page: the window's sequence of dialogs, questions and messages, each
 // dialog a step the page answers. The session decides everything; the files are bytes in memory.
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
 #include "edition/texts.h"
 #include "editor/font_sheet.h"
 #include "io/file_classification.h"
@@ -27,14 +31,18 @@ bool IsPng(const std::vector<uint8_t>& bytes) {
     return bytes.size() >= 8 && std::equal(kSignature, kSignature + 8, bytes.begin());
 }
 
+// "x.vkp" in any case.
 bool IsPatchName(const std::string& name) {
-    return WithExtension(name, ".vkp") == name || WithExtension(name, ".VKP") == name;
+    constexpr std::string_view kExtension = ".vkp";
+    if (name.size() < kExtension.size()) return false;
+    const std::string_view tail = std::string_view(name).substr(name.size() - kExtension.size());
+    return std::equal(tail.begin(), tail.end(), kExtension.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
 }
 
-}  // namespace
-
 // The filter of the font files of the chosen font's form.
-static std::string FontFileFilter(const Session& session, Language language) {
+std::string FontFileFilter(const Session& session, Language language) {
     switch (FontFileFormatFor(session.edition(), session.state().wide())) {
         case FontFileFormat::Sft:
             return rw::Text(UiText::SftFilter, language, session.edition());
@@ -45,6 +53,8 @@ static std::string FontFileFilter(const Session& session, Language language) {
     }
     return rw::Text(UiText::SfeFilter, language, session.edition());
 }
+
+}  // namespace
 
 // "Загрузить шрифт из fullflash": the load, then the warning when the records at the chosen model
 // and kind do not look like a font.

@@ -6,6 +6,11 @@
 //   build-web/core/runewright-core.js    (ES6 module; its default export is the factory below)
 //   build-web/core/runewright-core.wasm  (fetched by the .js from beside it, or see locateFile)
 // The page's build copies both into build-web/site/.
+// (scripts/web-tests.sh: web_configure and web_build; `emcmake cmake -S . -B build-web
+// -DRUNEWRIGHT_WEB=ON -DCMAKE_BUILD_TYPE=Release` by hand.)
+//
+// Under Node the module wants the globals `require` and `__dirname` and the .wasm bytes in
+// `wasmBinary` (Node's fetch takes no file: address): tests/web/load_core.mjs does that.
 //
 // Objects made by the module (Editor) live in the module's memory: call `delete()` when one is no
 // longer needed. Everything else it returns is a plain JavaScript value, copied out.
@@ -214,6 +219,10 @@ export interface View {
   /** Whether the Russian/English switch exists (the Latin edition). */
   hasLanguageMenu: boolean;
   windowCaption: string;
+  /** The program and its edition, without a file: 'Runewright v4.01 "RUS-Full"'. */
+  editionTitle: string;
+  /** What closes a window of the page's own ("Закрыть" / "Close"). */
+  closeCaption: string;
   menus: Menu[];
   /** 16 x 16, row-major: cells[row * 16 + col]. */
   grid: Cell[];
