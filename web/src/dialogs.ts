@@ -69,19 +69,19 @@ export function ask(step: Asking): Promise<number> {
   );
 }
 
-function closeButton(settle: (value: void) => void, title: string): HTMLButtonElement {
-  // The window's close box: a cross, named by the window it closes.
-  const button = h("button", { type: "button", class: "close-box", "aria-label": title }, "✕");
+/** The button that closes a window of the page's own, captioned by the core. */
+function closeButton(settle: (value: void) => void, caption: string): HTMLButtonElement {
+  const button = h("button", { type: "button", class: "close-box" }, caption);
   button.addEventListener("click", () => settle());
   return button;
 }
 
-export function showInfo(editor: Editor, window: "help" | "history" | "about"): Promise<void> {
+export function showInfo(editor: Editor, view: View, window: "help" | "history" | "about"): Promise<void> {
   const info = editor.infoText(window);
   return openModal<void>(
     "dialog",
     info.title,
-    (settle) => [closeButton(settle, info.title), h("div", { class: "info-text", tabindex: 0, "data-default": true }, info.text)],
+    (settle) => [h("div", { class: "info-text", tabindex: 0, "data-default": true }, info.text), closeButton(settle, view.closeCaption)],
     () => undefined,
   );
 }
@@ -98,13 +98,13 @@ export function showKeys(view: View): Promise<void> {
         h("thead", {}, h("tr", {}, h("th", { scope: "col" }, view.keysColumns.keys), h("th", { scope: "col" }, view.keysColumns.action))),
         h("tbody", {}, ...rows),
       );
-      return [closeButton(settle, view.keysTitle), h("div", { class: "keys-scroll", tabindex: 0, "data-default": true }, table)];
+      return [h("div", { class: "keys-scroll", tabindex: 0, "data-default": true }, table), closeButton(settle, view.closeCaption)];
     },
     () => undefined,
   );
 }
 
-export function showTextPreview(editor: Editor): Promise<void> {
+export function showTextPreview(editor: Editor, view: View): Promise<void> {
   const texts = editor.previewTexts();
   return openModal<void>(
     "dialog",
@@ -130,7 +130,6 @@ export function showTextPreview(editor: Editor): Promise<void> {
       for (const control of [text, bold, scale, wrap]) control.addEventListener("input", redraw);
       redraw();
       return [
-        closeButton(settle, texts.title),
         text,
         h(
           "div",
@@ -141,6 +140,7 @@ export function showTextPreview(editor: Editor): Promise<void> {
         ),
         h("div", { class: "preview-scroll" }, canvas),
         note,
+        closeButton(settle, view.closeCaption),
       ];
     },
     () => undefined,

@@ -52,13 +52,12 @@ function forget(): void {
   }
 }
 
-/** The start screen: one button per edition, named by the edition's own window caption. */
+/** The start screen: one button per edition, named as the edition names itself. */
 function askEdition(core: CoreModule): void {
   const choices = kEditions.map((edition) => {
     const editor = core.createEditor(edition);
-    const caption = editor.view().windowCaption;
+    const title = editor.view().editionTitle;
     editor.delete();
-    const title = caption.replace(/\s*-\s*\[[^\]]*\]\s*$/, ""); // without the file part
     const button = h("button", { type: "button", class: "edition-choice", "data-edition": edition }, title);
     button.addEventListener("click", () => {
       remember(edition);

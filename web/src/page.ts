@@ -258,9 +258,9 @@ export class Page {
       case "keys":
         return showKeys(this.view);
       case "textPreview":
-        return showTextPreview(this.editor);
+        return showTextPreview(this.editor, this.view);
       default:
-        return showInfo(this.editor, window);
+        return showInfo(this.editor, this.view, window);
     }
   }
 }
