@@ -20,7 +20,8 @@ interface WritableHandle extends FileSystemFileHandle {
 /** A performance mark: the moment a file was chosen, for the page's timings. */
 export const kFileChosenMark = "runewright:file-chosen";
 
-export type Chosen = { file: GivenFile } | { cancel: true };
+/** The file chosen, or cancel, or why the browser could not read it (moved, no permission). */
+export type Chosen = { file: GivenFile } | { cancel: true } | { error: string };
 
 export class FileGate {
   /** The fullflash opened through the picker: a save into the same name writes it in place. */
@@ -58,7 +59,7 @@ export class FileGate {
       const onChange = () => {
         performance.mark(kFileChosenMark);
         const file = input.files?.[0];
-        finish(file ? readGiven(file) : Promise.resolve({ cancel: true }));
+        finish(file ? readChosen(file) : Promise.resolve({ cancel: true }));
       };
       const onCancel = () => finish(Promise.resolve({ cancel: true }));
       input.addEventListener("change", onChange);
@@ -86,7 +87,11 @@ export class FileGate {
     if (!handle) return { cancel: true };
     this.openedFlash = handle;
     performance.mark(kFileChosenMark);
-    return readGiven(await handle.getFile());
+    try {
+      return await readChosen(await handle.getFile());
+    } catch (error) {
+      return { error: describe(error) };
+    }
   }
 
   /** A file dropped on the page or chosen otherwise forgets the picker's handle. */
@@ -137,6 +142,19 @@ function copyOf(bytes: Uint8Array): Uint8Array<ArrayBuffer> {
   const copy = new Uint8Array(bytes.length);
   copy.set(bytes);
   return copy;
+}
+
+async function readChosen(file: File): Promise<Chosen> {
+  try {
+    return await readGiven(file);
+  } catch (error) {
+    return { error: describe(error) };
+  }
+}
+
+/** The browser's own words for a failure. */
+export function describe(error: unknown): string {
+  return error instanceof Error ? error.message : String(error);
 }
 
 export async function readGiven(file: File): Promise<{ file: GivenFile }> {

@@ -4,7 +4,7 @@
 import type { Button, Editor, KeyRow, Step, View } from "./core-api";
 import { ask, showInfo, showKeys, showTextPreview } from "./dialogs";
 import { h, paintPixels, setAttributes, setText } from "./dom";
-import { FileGate, decodePicture, kFileChosenMark, readGiven } from "./files";
+import { FileGate, decodePicture, describe, kFileChosenMark, readGiven } from "./files";
 import { Grid } from "./grid";
 import { MenuBar } from "./menus";
 import { Thumbnails } from "./thumbnails";
@@ -202,12 +202,15 @@ export class Page {
         const resumed = performance.now();
         step = this.editor.resume(reply);
         performance.measure(`runewright:core-${answered}`, { start: resumed });
-        if (answered === "chooseFile" && "file" in reply) {
+        if (answered === "chooseFile" && "file" in reply && performance.getEntriesByName(kFileChosenMark).length > 0) {
           // For the figures in the README: from the file chosen to the page showing it.
           this.refresh();
           performance.measure("runewright:open-file", kFileChosenMark);
         }
       }
+    } catch (error) {
+      // The core threw: a fault of the program, not of the file; the console shows it.
+      console.error(error);
     } finally {
       this.refresh();
     }
@@ -223,7 +226,7 @@ export class Page {
         return { button: await ask(step) };
       case "chooseFile": {
         const chosen = await this.files.choose(step.accept, step.purpose);
-        if ("cancel" in chosen || !step.image) return chosen;
+        if (!("file" in chosen) || !step.image) return chosen;
         return this.decoded(chosen.file.name, chosen.file.bytes);
       }
       case "decodeImage":
@@ -234,7 +237,7 @@ export class Page {
           return { saved: true };
         } catch (error) {
           if (error instanceof DOMException && error.name === "AbortError") return { cancel: true };
-          return { error: error instanceof Error ? error.message : String(error) };
+          return { error: describe(error) };
         }
       case "show":
         await this.showWindow(step.window);
@@ -249,7 +252,7 @@ export class Page {
     try {
       return { image: await decodePicture(name, bytes) };
     } catch (error) {
-      return { error: error instanceof Error ? error.message : String(error) };
+      return { error: describe(error) };
     }
   }
 

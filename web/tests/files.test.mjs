@@ -145,6 +145,14 @@ test("a PNG sheet exported by the page reads back into the same font, and a drop
     await dropFile(page, "sheet.png", sheet.bytes);
     await acceptMessages(page);
     assert.ok((await saveFontFile(droppedSheet)).bytes.equals(readFileSync(files.font)));
+
+    // A picture the browser cannot decode gets the error box, and the font stays as it was.
+    writeFileSync(files.file("broken.png"), Buffer.concat([sheet.bytes.subarray(0, 40), Buffer.alloc(64, 0x55)]));
+    await chooseFile(page, () => menu(page, "Сервис", "Импорт из PNG..."), files.file("broken.png"));
+    const error = await openAlert(page);
+    assert.ok(error.text.length > 0);
+    await answer(page, error.buttons[0]);
+    assert.ok((await saveFontFile(droppedSheet)).bytes.equals(readFileSync(files.font)));
     assert.deepEqual(droppedSheet.errors, []);
   } finally {
     await droppedSheet.close();
