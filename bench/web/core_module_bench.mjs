@@ -42,3 +42,8 @@ measure("click on a cell and view()", (i) => {
 }, 100);
 measure("view() alone", () => editor.view(), 100);
 editor.delete();
+const dropped = core.createEditor("rus");
+measure("drop a 16 MiB fullflash", (i) => {
+  drive(dropped, dropped.openFile({ name: `drop${i % 2}.bin`, bytes: dump }));
+});
+dropped.delete();

@@ -11,9 +11,9 @@
 
 namespace rw::web {
 
-// The page's menus, buttons and keys: which session operation each one runs and what it shows,
-// all read from the session's window model, the text table and the key table. The element names
-// are the window's ("N2", "EditUndo", "SpeedButton1" as "bold").
+// The page's menus: which session operation each item runs and what it shows, all read from the
+// session's window model and the text table. The element names are the window's ("N2",
+// "EditUndo").
 
 // A menu item or a whole menu: its caption and states as the window model has them now.
 struct MenuNode {
@@ -35,20 +35,7 @@ bool MenuItemEnabled(const Session& session, const std::string& id);
 // Runs the item's session operation, if it has one.
 void RunMenuOperation(Session& session, const std::string& id);
 
-// A button of the page: its session operation.
-using ButtonOperation = std::function<void(Session&)>;
-std::optional<ButtonOperation> ButtonNamed(const std::string& id);
-
-// A key of the key table: the menu item it chooses, or its operation.
-struct KeyBinding {
-    std::string menu_item;
-    std::function<void(Session&)> operation;
-};
-std::optional<KeyBinding> KeyNamed(const std::string& command);
-
-// The values of the view: menus, buttons, key rows.
+// The menu bar as values.
 emscripten::val MenuValues(const Session& session);
-emscripten::val ButtonValues(const Session& session);
-emscripten::val KeyValues(const Session& session);
 
 }  // namespace rw::web

@@ -8,6 +8,8 @@
 #include "editor/text_preview.h"
 #include "web/js_values.h"
 #include "web/menu_table.h"
+#include "web/page_buttons.h"
+#include "web/page_keys.h"
 #include "web/page_layout.h"
 #include "web/web_editor.h"
 

@@ -2,9 +2,10 @@
 
 #include <utility>
 
-#include "edition/key_table.h"
 #include "web/js_values.h"
 #include "web/menu_table.h"
+#include "web/page_buttons.h"
+#include "web/page_keys.h"
 
 namespace rw::web {
 
@@ -45,6 +46,7 @@ Reply Reply::Of(const val& value) {
     } else if (value.hasOwnProperty("error")) {
         reply.kind = Error;
         reply.error = value["error"].as<std::string>();
+        if (value.hasOwnProperty("name")) reply.name = value["name"].as<std::string>();
     }
     return reply;
 }
@@ -257,14 +259,18 @@ val WebEditor::Note(const Message& note, Continuation then) {
 // --- Files -------------------------------------------------------------------------------------
 
 std::string WebEditor::Hold(const Reply& file) {
+    return Hold(file.name, file.bytes);
+}
+
+std::string WebEditor::Hold(const std::string& name, std::vector<uint8_t> bytes) {
     // A file of the same name as the fullflash held stands in for it during the command only;
     // the held bytes come back unless the command loaded the new ones as the fullflash.
-    if (file.name == session_.last_fullflash() && !stashed_flash_) {
-        if (const std::vector<uint8_t>* held = files_.Get(file.name)) stashed_flash_ = *held;
+    if (name == session_.last_fullflash() && !stashed_flash_) {
+        if (const std::vector<uint8_t>* held = files_.Get(name)) stashed_flash_ = *held;
     }
-    files_.Put(file.name, file.bytes);
-    held_.insert(file.name);
-    return file.name;
+    files_.Put(name, std::move(bytes));
+    held_.insert(name);
+    return name;
 }
 
 void WebEditor::ForgetOthers() {

@@ -90,6 +90,7 @@ class WebEditor {
     // File commands.
     emscripten::val LoadFlash();
     emscripten::val LoadFrom(const Reply& file, LoadRequest::Source source);
+    emscripten::val LoadHeld(const std::string& name, LoadRequest::Source source);
     emscripten::val WarnIfNotAFont();
     emscripten::val SaveFlash();
     emscripten::val SaveFlashInto(const std::string& name);
@@ -110,6 +111,7 @@ class WebEditor {
 
     // A file the page handed in, held under its name.
     std::string Hold(const Reply& file);
+    std::string Hold(const std::string& name, std::vector<uint8_t> bytes);
     // Drops the files no later command needs: all but the fullflash last loaded or saved.
     void ForgetOthers();
     // A fullflash load succeeded: the bytes now held under the fullflash's name are the new ones.

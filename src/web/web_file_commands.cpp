@@ -64,7 +64,10 @@ val WebEditor::LoadFlash() {
 }
 
 val WebEditor::LoadFrom(const Reply& file, LoadRequest::Source source) {
-    const std::string name = Hold(file);
+    return LoadHeld(Hold(file), source);
+}
+
+val WebEditor::LoadHeld(const std::string& name, LoadRequest::Source source) {
     const Status status = session_.Load({source, name}, files_);
     if (status.ok() && source == LoadRequest::Fullflash) KeepHeld();
     return Outcome(status, [this, source](const Reply&) {
@@ -256,21 +259,22 @@ val WebEditor::OpenFile(const val& given) {
         step.set("kind", "decodeImage");
         step.set("name", file.name);
         step.set("bytes", BytesValue(file.bytes));
-        return Pending(step, [this](const Reply& image) {
+        return Pending(step, [this, name = file.name](const Reply& image) {
+            if (image.kind == Reply::Error) return Failure(Status::Failure(name, image.error));
             return image.kind == Reply::Image ? ImportSheet(image) : Done();
         });
     }
     if (IsPatchName(file.name)) return ImportPatchFrom(file);
-    const std::string name = Hold(file);
+    const std::string name = Hold(file.name, std::move(file.bytes));
     const EditorState& state = session_.state();
     FileClassification given_file;
     const Status status =
         ClassifyFile(name, session_.edition(), {state.model, state.kind}, &given_file, files_);
     if (!status.ok()) return Failure(status);
-    return Note(status.note(), [this, file, given_file](const Reply&) {
-        return LoadFrom(file, given_file.load == FileLoad::Fullflash ? LoadRequest::Fullflash
-                                                                     : LoadRequest::FontFile);
-    });
+    const LoadRequest::Source source =
+        given_file.load == FileLoad::Fullflash ? LoadRequest::Fullflash : LoadRequest::FontFile;
+    return Note(status.note(),
+                [this, name, source](const Reply&) { return LoadHeld(name, source); });
 }
 
 }  // namespace rw::web

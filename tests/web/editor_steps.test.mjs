@@ -326,6 +326,9 @@ test("a dropped file goes to the load or import its contents call for", () => {
     const png = drive(editor, editor.menu("ExportPng1")).saved[0];
     assert.equal(editor.openFile({ name: "sheet.png", bytes: png.bytes }).kind, "decodeImage");
     assert.equal(editor.resume({ cancel: true }).kind, "done");
+    editor.openFile({ name: "sheet.png", bytes: png.bytes });
+    assert.equal(editor.resume({ error: "broken picture" }).text, "sheet.png: broken picture");
+    editor.resume({ button: 0 });
     // Anything else is refused with the file's name.
     seen = drive(editor, editor.openFile({ name: "notes.txt", bytes: new Uint8Array(10) }));
     assert.equal(seen.messages.length, 1);
@@ -384,5 +387,25 @@ test("a dropped patch is imported onto the fullflash held", () => {
       assert.equal(seen.messages.filter((m) => m.icon === "error").length, 0);
       assert.deepEqual(fontFile(other), font);
     });
+  });
+});
+
+test("a file the page could not hand out or read is told as that file's failure", () => {
+  withEditor("rus", (editor) => {
+    const step = editor.menu("N39");
+    assert.equal(step.kind, "saveFile");
+    const told = editor.resume({ error: "Disk full" });
+    assert.equal(told.kind, "message");
+    assert.equal(told.icon, "error");
+    assert.equal(told.text, `${step.name}: Disk full`);
+    assert.equal(editor.resume({ button: 0 }).kind, "done");
+
+    assert.equal(editor.menu("N41").kind, "chooseFile");
+    const unreadable = editor.resume({ error: "File access denied", name: "s45.bin" });
+    assert.equal(unreadable.kind, "message");
+    assert.equal(unreadable.text, "s45.bin: File access denied");
+    // A reply with nothing pending changes nothing.
+    assert.equal(editor.resume({ button: 0 }).kind, "done");
+    assert.equal(editor.resume({ button: 0 }).kind, "done");
   });
 });

@@ -66,8 +66,9 @@ export type Reply =
   | { cancel: true }
   /** To "saveFile": the file was handed out (downloaded or written in place). */
   | { saved: true }
-  /** To "saveFile" or "decodeImage": it failed; the text is shown as the failure of the file. */
-  | { error: string };
+  /** To "chooseFile", "decodeImage" or "saveFile": it failed; the text is shown as the failure of
+   *  the file (`name`: the file chosen, which a "saveFile" step names itself). */
+  | { error: string; name?: string };
 
 export type Step =
   /** The command is over; show view() again. */
