@@ -21,7 +21,7 @@ interface WritableHandle extends FileSystemFileHandle {
 export const kFileChosenMark = "runewright:file-chosen";
 
 /** The file chosen, or cancel, or why the browser could not read it (moved, no permission). */
-export type Chosen = { file: GivenFile } | { cancel: true } | { error: string };
+export type Chosen = { file: GivenFile } | { cancel: true } | { error: string; name: string };
 
 export class FileGate {
   /** The fullflash opened through the picker: a save into the same name writes it in place. */
@@ -90,7 +90,7 @@ export class FileGate {
     try {
       return await readChosen(await handle.getFile());
     } catch (error) {
-      return { error: describe(error) };
+      return { error: describe(error), name: handle.name };
     }
   }
 
@@ -148,7 +148,7 @@ async function readChosen(file: File): Promise<Chosen> {
   try {
     return await readGiven(file);
   } catch (error) {
-    return { error: describe(error) };
+    return { error: describe(error), name: file.name };
   }
 }
 

@@ -252,7 +252,7 @@ export class Page {
     try {
       return { image: await decodePicture(name, bytes) };
     } catch (error) {
-      return { error: describe(error) };
+      return { error: describe(error), name };
     }
   }
 
