@@ -409,3 +409,37 @@ test("a file the page could not hand out or read is told as that file's failure"
     assert.equal(editor.resume({ button: 0 }).kind, "done");
   });
 });
+
+test("no file and no menu item stops the module: every command ends with a step", () => {
+  for (const edition of ["rus", "eng"]) {
+    withEditor(edition, (editor) => {
+      // Odd files of every kind: empty, tiny, font-file sized, a PNG signature with nothing
+      // after it, patch text that is no patch.
+      const png = new Uint8Array([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]);
+      const odd = [
+        ["empty.bin", new Uint8Array(0)], ["x.sft", randomDump(1768, 1)], ["x.sbf", randomDump(4352, 2)],
+        ["x.sfe", randomDump(9472, 3)], ["x", randomDump(1768, 4)], ["bad.png", png],
+        ["bad.vkp", new TextEncoder().encode("0x1234: zz\n")], ["one.bin", randomDump(1 << 20, 5)],
+      ];
+      for (const [name, bytes] of odd) {
+        const seen = drive(editor, editor.openFile({ name, bytes }),
+                           { image: { name, width: 1, height: 1, rgba: new Uint8Array(4) },
+                             files: [{ name: "dump.bin", bytes: dump }] });
+        assert.equal(seen.end.kind, "done", name);
+      }
+      // Every item of every menu, each run to its end.
+      const ids = [];
+      const collect = (items) => items.forEach((i) => { if (i.kind !== "separator") ids.push(i.id); collect(i.items); });
+      collect(editor.view().menus);
+      for (const id of ids) {
+        const seen = drive(editor, editor.menu(id), {
+          files: [{ name: "dump.bin", bytes: dump }, { name: "dump.bin", bytes: dump }],
+          image: { name: "s.png", width: 2, height: 2, rgba: new Uint8Array(16) },
+          answer: 1,
+        });
+        assert.ok(["done", "show", "quit"].includes(seen.end.kind), id);
+      }
+      assert.equal(editor.view().grid.length, 256);
+    });
+  }
+});
