@@ -61,7 +61,12 @@ export function ask(step: Asking): Promise<number> {
       );
       buttons.forEach((button, index) => button.addEventListener("click", () => settle(index)));
       return [
-        h("p", { id: textId, class: `dialog-text icon-${step.icon}` }, step.text),
+        h(
+          "div",
+          { class: "dialog-body" },
+          h("span", { class: `dialog-icon icon-${step.icon}`, "aria-hidden": "true" }),
+          h("p", { id: textId, class: "dialog-text" }, step.text),
+        ),
         h("div", { class: "dialog-buttons" }, ...buttons),
       ];
     },
