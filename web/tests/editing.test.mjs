@@ -229,3 +229,36 @@ test("a fullflash with no font where the chosen phone keeps it gets the window's
     await tab.close();
   }
 });
+
+test("closing the tab with unsaved changes asks the browser's own question first", async () => {
+  const tab = await openPage(browser, site.origin, "?edition=rus&save=download");
+  try {
+    const { page } = tab;
+    await loadFlash(page, files.flash);
+    const { x, y } = await cellCentre(page, 2, 2);
+    await page.mouse.click(x, y);
+    const asked = new Promise((resolve) =>
+      page.once("dialog", async (dialog) => {
+        resolve(dialog.type());
+        await dialog.dismiss(); // stay on the page
+      }),
+    );
+    await page.close({ runBeforeUnload: true });
+    assert.equal(await asked, "beforeunload");
+    assert.equal(page.isClosed(), false);
+    // Undone, the change is gone and the tab closes without a question.
+    await page.keyboard.down("Control");
+    await page.keyboard.press("KeyZ");
+    await page.keyboard.up("Control");
+    let askedAgain = false;
+    page.on("dialog", (dialog) => {
+      askedAgain = true;
+      void dialog.accept();
+    });
+    await page.close({ runBeforeUnload: true });
+    await new Promise((wake) => setTimeout(wake, 300));
+    assert.equal(askedAgain, false);
+  } finally {
+    await tab.close();
+  }
+});
