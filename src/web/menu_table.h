@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editor/session.h"
+#include "ui/menu_table.h"
 
 namespace rw::web {
 
@@ -22,8 +23,8 @@ struct MenuNode {
     std::string caption;
     bool enabled = true;
     bool checked = false;
-    // What the item does when it is not a file command or a window of the page's own.
-    std::function<void(Session&)> operation;
+    // The window's row of the item: what it does.
+    const ui::MenuRow* row = nullptr;
     std::vector<MenuNode> items;
 };
 
@@ -32,6 +33,8 @@ std::vector<MenuNode> MenuBar(const Session& session);
 
 // The item with that id enabled in every menu on the way to it; false for an unknown id.
 bool MenuItemEnabled(const Session& session, const std::string& id);
+// The window's row of the item; nullptr for an unknown id.
+const ui::MenuRow* MenuRowOf(const Session& session, const std::string& id);
 // Runs the item's session operation, if it has one.
 void RunMenuOperation(Session& session, const std::string& id);
 

@@ -75,13 +75,9 @@ KeyBinding BindingOf(KeyCommand command) {
             return {"", [](Session& s) { s.PressBold(); }};
         // A row of the strip up or down; a covered slot there passes on to the next letter.
         case KeyCommand::LetterAbove:
-            return {"", [](Session& s) {
-                        s.PressLetterAt(s.state().selected_slot() - kThumbnailsPerRow, -1);
-                    }};
+            return {"", [](Session& s) { s.PressLetterAbove(); }};
         case KeyCommand::LetterBelow:
-            return {"", [](Session& s) {
-                        s.PressLetterAt(s.state().selected_slot() + kThumbnailsPerRow, 1);
-                    }};
+            return {"", [](Session& s) { s.PressLetterBelow(); }};
         case KeyCommand::FirstLetter:
             return {"", [](Session& s) { s.PressLetterAt(0, 1); }};
         case KeyCommand::LastLetter:

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "editor/picture_files.h"
+#include "editor/rgb_images.h"
 
 namespace rw::web {
 

@@ -124,22 +124,31 @@ val WebEditor::Menu(const std::string& item) {
     // Any command not finished ends here, and gives back what it held.
     pending_ = nullptr;
     ForgetOthers();
-    if (item == "N2") return LoadFlash();
-    if (item == "N23") return SaveFlash();
-    if (item == "N41") return LoadFontFile();
-    if (item == "N39") return SaveFontFile();
-    if (item == "N29") return LoadSft(LoadRequest::ThinSft);
-    if (item == "N30") return LoadSft(LoadRequest::BoldSft);
-    if (item == "N5") return Quit();
-    if (item == "ImportPng1") return ImportPng();
-    if (item == "ExportPng1") return ExportPng();
-    if (item == "ExportPatch1") return ExportPatch();
-    if (item == "ImportPatch1") return ImportPatch();
-    if (item == "TextPreview1") return Show("textPreview");
-    if (item == "Keys1") return Show("keys");
-    if (item == "N9") return Show("help");
-    if (item == "N10") return Show("history");
-    if (item == "About1") return Show("about");
+    const ui::MenuRow* row = MenuRowOf(session_, item);
+    if (row == nullptr) return Finished();
+    if (row->file) return StartCommand(*row->file);
+    switch (row->window) {
+        case ui::WindowAction::Quit:
+            return Quit();
+        case ui::WindowAction::Help:
+            return Show("help");
+        case ui::WindowAction::History:
+            return Show("history");
+        case ui::WindowAction::About:
+            return Show("about");
+        case ui::WindowAction::TextPreview:
+            return Show("textPreview");
+        case ui::WindowAction::Keys:
+            return Show("keys");
+        case ui::WindowAction::Russian:
+            session_.SetLanguage(kRussian);
+            return Done();
+        case ui::WindowAction::English:
+            session_.SetLanguage(kEnglish);
+            return Done();
+        case ui::WindowAction::None:
+            break;
+    }
     RunMenuOperation(session_, item);
     return Done();
 }
@@ -209,11 +218,11 @@ val WebEditor::Ask(const std::vector<Message>& question, MessageId go_on, Contin
     });
 }
 
-val WebEditor::ChooseFile(UiText title, const std::string& filter, const char* purpose, bool image,
-                          Continuation then) {
+val WebEditor::ChooseFile(const std::string& title, const std::string& filter, const char* purpose,
+                          bool image, Continuation then) {
     val step = val::object();
     step.set("kind", "chooseFile");
-    step.set("title", Text(title));
+    step.set("title", title);
     step.set("filter", filter);
     step.set("accept", AcceptOf(filter));
     step.set("image", image);
@@ -229,12 +238,12 @@ val WebEditor::ChooseFile(UiText title, const std::string& filter, const char* p
 }
 
 // The file `name` as the command left it in memory, handed to the page to download or write.
-val WebEditor::HandOut(UiText title, const std::string& name, const char* mime, const char* purpose,
-                       bool replaces_opened, Continuation then) {
+val WebEditor::HandOut(const std::string& title, const std::string& name, const char* mime,
+                       const char* purpose, bool replaces_opened, Continuation then) {
     const std::vector<uint8_t>* bytes = files_.Get(name);
     val step = val::object();
     step.set("kind", "saveFile");
-    step.set("title", Text(title));
+    step.set("title", title);
     step.set("name", BaseNameOf(name));
     step.set("bytes", bytes != nullptr ? BytesValue(*bytes) : BytesValue({}));
     step.set("mime", mime);
@@ -246,23 +255,14 @@ val WebEditor::HandOut(UiText title, const std::string& name, const char* mime, 
     });
 }
 
-val WebEditor::Outcome(const Status& status, Continuation then) {
-    if (!status.ok()) return Failure(status);
-    return Note(status.note(), std::move(then));
-}
-
 // The error box of a failed command; a failure after an interrupted save was rolled back tells
 // both in the one box.
 val WebEditor::Failure(const Status& status) {
+    failed_ = true;
     const std::string line = status.Line(language());
     const std::string text =
         status.note().empty() ? line : Render(status.note(), language()) + "\n" + line;
     return Box("error", "Runewright", text, [this](const Reply&) { return Done(); });
-}
-
-val WebEditor::Note(const Message& note, Continuation then) {
-    if (note.empty()) return then(Reply{});
-    return Box("information", "Runewright", Render(note, language()), std::move(then));
 }
 
 // --- Files -------------------------------------------------------------------------------------
@@ -284,7 +284,13 @@ std::string WebEditor::Hold(const std::string& name, std::vector<uint8_t> bytes)
 
 void WebEditor::ForgetOthers() {
     const std::string& flash = session_.last_fullflash();
-    if (stashed_flash_) files_.Put(flash, *std::exchange(stashed_flash_, std::nullopt));
+    // A fullflash load that went through keeps the new bytes; anything else gives the old back.
+    const bool loaded = command_ == FileCommand::LoadFlash && !failed_;
+    if (stashed_flash_ && !loaded) files_.Put(flash, *stashed_flash_);
+    stashed_flash_ = std::nullopt;
+    command_ = std::nullopt;
+    failed_ = false;
+    save_ = std::nullopt;
     for (auto it = held_.begin(); it != held_.end();) {
         if (*it == flash) {
             ++it;

@@ -11,9 +11,11 @@
 
 #include "edition/message.h"
 #include "edition/texts.h"
+#include "editor/file_commands.h"
 #include "editor/session.h"
 #include "io/memory_file_system.h"
 #include "io/status.h"
+#include "web/browser_pictures.h"
 
 namespace rw::web {
 
@@ -78,48 +80,47 @@ class WebEditor {
     emscripten::val Box(const char* icon, const std::string& title, const std::string& text,
                         Continuation then);
     emscripten::val Ask(const std::vector<Message>& question, MessageId go_on, Continuation then);
-    emscripten::val ChooseFile(UiText title, const std::string& filter, const char* purpose,
-                               bool image, Continuation then);
-    emscripten::val HandOut(UiText title, const std::string& name, const char* mime,
+    emscripten::val ChooseFile(const std::string& title, const std::string& filter,
+                               const char* purpose, bool image, Continuation then);
+    emscripten::val HandOut(const std::string& title, const std::string& name, const char* mime,
                             const char* purpose, bool replaces_opened, Continuation then);
     emscripten::val Pending(emscripten::val step, Continuation then);
-    // The outcome of a command: the error box of a failure, or the note of a success; then `then`.
-    emscripten::val Outcome(const Status& status, Continuation then);
     emscripten::val Failure(const Status& status);
-    emscripten::val Note(const Message& note, Continuation then);
 
-    // File commands.
-    emscripten::val LoadFlash();
-    emscripten::val LoadFrom(const Reply& file, LoadRequest::Source source);
-    emscripten::val LoadHeld(const std::string& name, LoadRequest::Source source);
-    emscripten::val WarnIfNotAFont();
-    emscripten::val SaveFlash();
-    emscripten::val SaveFlashInto(const std::string& name);
-    emscripten::val LoadFontFile();
-    emscripten::val LoadSft(LoadRequest::Source source);
-    emscripten::val SaveFontFile();
+    // File commands: the core's prompts as steps.
+    emscripten::val StartCommand(FileCommand command);
+    emscripten::val StepOf(FilePrompt prompt);
+    emscripten::val ChooseFor(const FileDialogSpec& dialog);
+    emscripten::val AnswerSave(const FileDialogSpec& dialog);
+    // Answers the pending save dialog with `name`, which the page gets once it is written.
+    emscripten::val SaveAs(const std::string& name, const FileDialogSpec& dialog);
+    const char* PurposeOf(const FileDialogSpec& dialog) const;
     emscripten::val Quit();
-    emscripten::val ImportPng();
-    emscripten::val ImportSheet(const Reply& image);
-    emscripten::val ExportPng();
-    emscripten::val ExportPatch();
-    emscripten::val ImportPatch();
-    emscripten::val ImportPatchFrom(const Reply& file);
-    // The fullflash a patch goes with: the one last loaded or saved, else one the user opens.
-    emscripten::val WithFullflash(std::function<emscripten::val(const std::string&)> then);
-    // Before a fullflash save or a patch of it: the rollback note and the question; then `then`.
-    emscripten::val ConfirmFlashSave(const std::string& name, Continuation then);
+    emscripten::val ImportDroppedSheet(const Reply& image);
 
     // A file the page handed in, held under its name.
     std::string Hold(const Reply& file);
     std::string Hold(const std::string& name, std::vector<uint8_t> bytes);
     // Drops the files no later command needs: all but the fullflash last loaded or saved.
     void ForgetOthers();
-    // A fullflash load succeeded: the bytes now held under the fullflash's name are the new ones.
-    void KeepHeld() { stashed_flash_ = std::nullopt; }
 
     Session session_;
     MemoryFileSystem files_;
+    BrowserPictures pictures_;
+    FileCommands commands_{session_, files_, &pictures_};
+    // The command under way, and whether it failed (a failed load gives the held fullflash back).
+    std::optional<FileCommand> command_;
+    bool failed_ = false;
+    // The file a save dialog was answered with, and its bytes before (none when it was new).
+    struct Written {
+        std::string name;
+        std::optional<std::vector<uint8_t>> before;
+        const char* purpose;
+        bool replaces_opened;
+        std::string title;
+        uint64_t generation;  // of the window model when the name was given
+    };
+    std::optional<Written> save_;
     std::set<std::string> held_;  // the names of the files in files_
     // The held fullflash's bytes while a file of its name stands in for it.
     std::optional<std::vector<uint8_t>> stashed_flash_;

@@ -1,16 +1,13 @@
-// The file commands of the page: the window's sequence of dialogs, questions and messages, each
-// dialog a step the page answers. The session decides everything; the files are bytes in memory.
+// The file commands of the page: the core's FileCommands decides every one of them; its prompts
+// become the page's steps. Files are bytes in memory: what the page hands in is held under its
+// name, and what a command writes goes out to the page.
 #include <algorithm>
 #include <cctype>
 #include <string_view>
 
 #include "edition/texts.h"
-#include "editor/font_sheet.h"
-#include "io/file_classification.h"
-#include "io/font_files.h"
-#include "patch/patch_reader.h"
+#include "io/file_io.h"
 #include "web/js_values.h"
-#include "web/png_encoder.h"
 #include "web/web_editor.h"
 
 namespace rw::web {
@@ -20,11 +17,6 @@ using emscripten::val;
 namespace {
 
 constexpr const char* kBinaryMime = "application/octet-stream";
-
-FontSheetGeometry SheetOf(const Session& session) {
-    const EditorState& state = session.state();
-    return FontSheetGeometry::Of(session.edition(), GlyphCell::Of(state.wide(), state.last_row()));
-}
 
 bool IsPng(const std::vector<uint8_t>& bytes) {
     static constexpr uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
@@ -41,101 +33,149 @@ bool IsPatchName(const std::string& name) {
     });
 }
 
-// The filter of the font files of the chosen font's form.
-std::string FontFileFilter(const Session& session, Language language) {
-    switch (FontFileFormatFor(session.edition(), session.state().wide())) {
-        case FontFileFormat::Sft:
-            return rw::Text(UiText::SftFilter, language, session.edition());
-        case FontFileFormat::Sbf:
-            return rw::Text(UiText::SbfFilter, language, session.edition());
-        case FontFileFormat::Sfe:
+const char* MimeOf(FileCommand command) {
+    switch (command) {
+        case FileCommand::ExportPng:
+            return "image/png";
+        case FileCommand::ExportPatch:
+            return "text/plain";
+        default:
             break;
     }
-    return rw::Text(UiText::SfeFilter, language, session.edition());
+    return kBinaryMime;
+}
+
+RgbaImage ImageOf(const Reply& reply) {
+    return {reply.width, reply.height, reply.bytes};
 }
 
 }  // namespace
 
-// "Загрузить шрифт из fullflash": the load, then the warning when the records at the chosen model
-// and kind do not look like a font.
-val WebEditor::LoadFlash() {
-    return ChooseFile(UiText::LoadFlashTitle, Text(UiText::FullflashFilter), "fullflash", false,
-                      [this](const Reply& file) { return LoadFrom(file, LoadRequest::Fullflash); });
+val WebEditor::StartCommand(FileCommand command) {
+    ForgetOthers();
+    command_ = command;
+    return StepOf(commands_.Start(command));
 }
 
-val WebEditor::LoadFrom(const Reply& file, LoadRequest::Source source) {
-    return LoadHeld(Hold(file), source);
+// A prompt of the core as the page's step. A file a save dialog was answered with goes out
+// first, once the command wrote it.
+val WebEditor::StepOf(FilePrompt prompt) {
+    if (save_) {
+        const std::vector<uint8_t>* now = files_.Get(save_->name);
+        // A save of the same bytes changes no byte, but the session says it saved.
+        const Message& notice = session_.view().Notice();
+        const bool said_saved = session_.view().generation() != save_->generation &&
+                                notice.id == MessageId::SavedTo && !notice.args.empty() &&
+                                notice.args[0] == save_->name;
+        const bool written =
+            now != nullptr && (!save_->before || *now != *save_->before || said_saved);
+        if (written) {
+            const Written out = *std::exchange(save_, std::nullopt);
+            const char* mime = command_ ? MimeOf(*command_) : kBinaryMime;
+            auto rest = std::make_shared<FilePrompt>(std::move(prompt));
+            return HandOut(out.title, out.name, mime, out.purpose, out.replaces_opened,
+                           [this, rest](const Reply&) { return StepOf(*rest); });
+        }
+        if (prompt.done()) save_ = std::nullopt;
+    }
+    const auto seen = [this](const Reply&) { return StepOf(commands_.Resume(FileAnswer::Seen())); };
+    switch (prompt.kind) {
+        case FilePrompt::Kind::Done:
+            return Done();
+        case FilePrompt::Kind::Error:
+            failed_ = true;
+            return Box("error", "Runewright", prompt.text, seen);
+        case FilePrompt::Kind::Warning:
+            return Box("warning", "Runewright", prompt.text, seen);
+        case FilePrompt::Kind::Notice:
+            return Box("information", prompt.title, prompt.text, seen);
+        case FilePrompt::Kind::Ask: {
+            val step = val::object();
+            step.set("kind", "question");
+            step.set("icon", "warning");
+            step.set("title", "Runewright");
+            step.set("text", prompt.text);
+            step.set("buttons", Strings({prompt.go_on, prompt.stop}));
+            step.set("defaultButton", 1);
+            step.set("cancelButton", 1);
+            return Pending(step, [this](const Reply& reply) {
+                const bool yes = reply.kind == Reply::Button && reply.button == 0;
+                return StepOf(commands_.Resume(yes ? FileAnswer::Yes() : FileAnswer::No()));
+            });
+        }
+        case FilePrompt::Kind::ChooseFile:
+            return prompt.dialog.save ? AnswerSave(prompt.dialog) : ChooseFor(prompt.dialog);
+        case FilePrompt::Kind::ChooseFaces:
+            // The page reaches no installed fonts and offers no such command.
+            return StepOf(commands_.Resume(FileAnswer::Cancel()));
+    }
+    return Done();
 }
 
-val WebEditor::LoadHeld(const std::string& name, LoadRequest::Source source) {
-    const Status status = session_.Load({source, name}, files_);
-    if (status.ok() && source == LoadRequest::Fullflash) KeepHeld();
-    return Outcome(status, [this, source](const Reply&) {
-        return source == LoadRequest::Fullflash ? WarnIfNotAFont() : Done();
-    });
+const char* WebEditor::PurposeOf(const FileDialogSpec& dialog) const {
+    if (dialog.filter == Text(UiText::FullflashFilter)) return "fullflash";
+    if (!command_) return "any";
+    switch (*command_) {
+        case FileCommand::LoadFontFile:
+        case FileCommand::SaveFontFile:
+            return "fontFile";
+        case FileCommand::LoadThinSft:
+        case FileCommand::LoadBoldSft:
+            return "sft";
+        case FileCommand::ImportPng:
+        case FileCommand::ExportPng:
+            return "pngSheet";
+        case FileCommand::ExportPatch:
+        case FileCommand::ImportPatch:
+            return "patch";
+        default:
+            break;
+    }
+    return "fullflash";
 }
 
-val WebEditor::WarnIfNotAFont() {
-    const std::vector<Message> warning = session_.FlashLoadWarning(files_);
-    if (warning.empty()) return Done();
-    return Box("warning", "Runewright", Render(warning, language()),
-               [this](const Reply&) { return Done(); });
+// An open dialog: the page's file chooser. A sheet comes decoded by the browser.
+val WebEditor::ChooseFor(const FileDialogSpec& dialog) {
+    const bool image = command_ == FileCommand::ImportPng;
+    return ChooseFile(dialog.title, dialog.filter, PurposeOf(dialog), image,
+                      [this](const Reply& reply) {
+                          if (reply.kind == Reply::Image) {
+                              pictures_.Give(ImageOf(reply));
+                              // The core reads the file before it asks for its pixels.
+                              Hold(reply.name, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'});
+                              return StepOf(commands_.Resume(FileAnswer::File(reply.name)));
+                          }
+                          return StepOf(commands_.Resume(FileAnswer::File(Hold(reply))));
+                      });
 }
 
-// "Сохранить шрифт в fullflash": into the fullflash last loaded or saved, which the page holds;
-// before any, into one the user opens. The patched file goes back under its own name.
-val WebEditor::SaveFlash() {
-    if (!session_.last_fullflash().empty()) return SaveFlashInto(session_.last_fullflash());
-    return ChooseFile(UiText::SaveFlashTitle, Text(UiText::FullflashFilter), "fullflash", false,
-                      [this](const Reply& file) { return SaveFlashInto(Hold(file)); });
+// A save dialog: the page names no files. The name is the one the dialog offers (the fullflash
+// last loaded or saved, the font file or patch named after it), else the current file's under
+// the dialog's extension. A fullflash save before any load asks for the fullflash to patch.
+val WebEditor::AnswerSave(const FileDialogSpec& dialog) {
+    const std::string offered = BaseNameOf(dialog.suggested_path);
+    if (!offered.empty()) return SaveAs(offered, dialog);
+    if (command_ == FileCommand::SaveFlash) {
+        return ChooseFile(dialog.title, dialog.filter, "fullflash", false,
+                          [this, dialog](const Reply& file) { return SaveAs(Hold(file), dialog); });
+    }
+    std::string extension = dialog.default_suffix.value_or(dialog.name_extension);
+    if (!extension.empty() && extension.front() != '.') extension.insert(0, ".");
+    const std::string current = BaseNameOf(session_.state().file_name);
+    return SaveAs(WithExtension(current.empty() ? "font" : current, extension), dialog);
 }
 
-val WebEditor::SaveFlashInto(const std::string& name) {
-    return ConfirmFlashSave(name, [this, name](const Reply&) {
-        const bool opened = name == session_.last_fullflash();
-        const Status status = session_.Save({SaveRequest::Fullflash, name}, files_);
-        if (!status.ok()) return Failure(status);
-        return HandOut(UiText::SaveFlashTitle, name, kBinaryMime, "fullflash", opened,
-                       [this, note = status.note()](const Reply&) {
-                           return Note(note, [this](const Reply&) { return Done(); });
-                       });
-    });
-}
-
-val WebEditor::ConfirmFlashSave(const std::string& name, Continuation then) {
-    const FlashSaveCheck check = session_.CheckFlashSave(name, files_);
-    return Note(check.rollback_note,
-                [this, question = check.question, then = std::move(then)](const Reply& reply) {
-                    if (question.empty()) return then(reply);
-                    return Ask(question, MessageId::AnswerSave, then);
-                });
-}
-
-// "Загрузить шрифт из файла".
-val WebEditor::LoadFontFile() {
-    return ChooseFile(UiText::LoadFontFileTitle, FontFileFilter(session_, language()), "fontFile",
-                      false,
-                      [this](const Reply& file) { return LoadFrom(file, LoadRequest::FontFile); });
-}
-
-// "SFT -> SBF" → "Загрузить тонкий" / "Загрузить жирный".
-val WebEditor::LoadSft(LoadRequest::Source source) {
-    const UiText title =
-        source == LoadRequest::ThinSft ? UiText::LoadThinSftTitle : UiText::LoadBoldSftTitle;
-    return ChooseFile(title, Text(UiText::SftFilter), "sft", false,
-                      [this, source](const Reply& file) { return LoadFrom(file, source); });
-}
-
-// "Сохранить шрифт в файл": the current file's name under the format's extension.
-val WebEditor::SaveFontFile() {
-    const FontFileFormat format = FontFileFormatFor(session_.edition(), session_.state().wide());
-    std::string name = BaseNameOf(FontFileNameFor(session_.state().file_name, format));
-    if (name.empty()) name = std::string("font") + FontFileExtension(format);
+val WebEditor::SaveAs(const std::string& name, const FileDialogSpec& dialog) {
+    Written target{name,
+                   std::nullopt,
+                   PurposeOf(dialog),
+                   name == session_.last_fullflash(),
+                   dialog.title,
+                   session_.view().generation()};
+    if (const std::vector<uint8_t>* held = files_.Get(name)) target.before = *held;
     held_.insert(name);
-    const Status status = session_.Save({SaveRequest::FontFile, name}, files_);
-    if (!status.ok()) return Failure(status);
-    return HandOut(UiText::SaveFontFileTitle, name, kBinaryMime, "fontFile", false,
-                   [this](const Reply&) { return Done(); });
+    save_ = std::move(target);
+    return StepOf(commands_.Resume(FileAnswer::File(name)));
 }
 
 // "Выход": with unsaved changes the user is asked first.
@@ -149,105 +189,8 @@ val WebEditor::Quit() {
     return Ask({{MessageId::QuitUnsaved, {}}}, MessageId::AnswerQuit, quit);
 }
 
-// "Импорт из PNG...": the load scope's blocks from a sheet the page decoded; a wrong picture
-// changes nothing.
-val WebEditor::ImportPng() {
-    return ChooseFile(UiText::ImportPngTitle, Text(UiText::PngFilter), "pngSheet", true,
-                      [this](const Reply& image) { return ImportSheet(image); });
-}
-
-val WebEditor::ImportSheet(const Reply& image) {
-    const FontSheetGeometry geometry = SheetOf(session_);
-    const size_t expected =
-        static_cast<size_t>(image.width) * static_cast<size_t>(image.height) * 4;
-    if (image.width <= 0 || image.height <= 0 || image.bytes.size() != expected) {
-        return Failure(Status::Failure(image.name, Message{MessageId::NotAPng, {}}));
-    }
-    if (const auto problem = SheetSizeProblem(image.width, image.height, geometry)) {
-        return Failure(Status::Failure(image.name, *problem));
-    }
-    const RgbaImage sheet{image.width, image.height, image.bytes};
-    FontImage scratch = session_.font();
-    const BlockSet blocks = ScopeBlocks(session_.state().load_scope, session_.edition());
-    if (const auto failure = ReadFontSheet(sheet, geometry, blocks, scratch)) {
-        return Failure(Status::Failure(image.name, *failure));
-    }
-    session_.ImportedSheet(scratch, image.name);
-    return Done();
-}
-
-// "Экспорт в PNG...": the whole font at four screen pixels per font pixel.
-val WebEditor::ExportPng() {
-    constexpr int kSheetScale = 4;
-    const std::string current = BaseNameOf(session_.state().file_name);
-    const std::string name = WithExtension(current.empty() ? "font" : current, ".png");
-    held_.insert(name);
-    files_.Put(name, EncodePng(PaintFontSheet(session_.font(), SheetOf(session_), kSheetScale)));
-    return HandOut(UiText::ExportPngTitle, name, "image/png", "pngSheet", false,
-                   [this, name](const Reply& reply) {
-                       if (reply.kind == Reply::Saved) session_.ExportedSheet(name);
-                       return Done();
-                   });
-}
-
-// "Экспорт патча (.vkp)...": what a save into the fullflash would write, as a patch.
-val WebEditor::ExportPatch() {
-    return WithFullflash([this](const std::string& flash) {
-        FontPatch patch;
-        const Status exported = session_.PatchAgainst(flash, &patch, files_);
-        if (!exported.ok()) return Failure(exported);
-        return Note(exported.note(), [this, flash, patch](const Reply&) {
-            if (patch.lines == 0) {
-                return Box("information", Text(UiText::SavePatchTitle),
-                           Render(Message{MessageId::PatchNotNeeded, {}}, language()),
-                           [this](const Reply&) { return Done(); });
-            }
-            // A patch of font records over firmware code bricks the phone as a save does.
-            return ConfirmFlashSave(flash, [this, flash, patch](const Reply&) {
-                const std::string name = BaseNameOf(PatchNameFor(flash));
-                held_.insert(name);
-                const Status written = session_.SavePatch(name, patch, files_);
-                if (!written.ok()) return Failure(written);
-                return HandOut(UiText::SavePatchTitle, name, "text/plain", "patch", false,
-                               [this](const Reply&) { return Done(); });
-            });
-        });
-    });
-}
-
-// "Импорт из патча (.vkp)...": the patch applied to the fullflash in memory, the font read from
-// the result at the current layout and load scope.
-val WebEditor::ImportPatch() {
-    return ChooseFile(UiText::LoadPatchTitle, Text(UiText::PatchFilter), "patch", false,
-                      [this](const Reply& file) { return ImportPatchFrom(file); });
-}
-
-val WebEditor::ImportPatchFrom(const Reply& file) {
-    const std::string name = Hold(file);
-    Patch patch;
-    const Status read = ReadPatchFile(name, &patch, files_);
-    if (!read.ok()) return Failure(read);
-    return WithFullflash([this, patch](const std::string& flash) {
-        std::vector<Message> told;
-        const Status imported = session_.ImportPatch(patch, flash, &told, files_);
-        if (!imported.ok()) return Failure(imported);
-        KeepHeld();
-        return Note(imported.note(), [this, told](const Reply&) {
-            return Box("information", Text(UiText::LoadPatchTitle), Render(told, language()),
-                       [this](const Reply&) { return Done(); });
-        });
-    });
-}
-
-val WebEditor::WithFullflash(std::function<val(const std::string&)> then) {
-    if (!session_.last_fullflash().empty()) return then(session_.last_fullflash());
-    return ChooseFile(
-        UiText::LoadFlashTitle, Text(UiText::FullflashFilter), "fullflash", false,
-        [this, then = std::move(then)](const Reply& file) { return then(Hold(file)); });
-}
-
 // A file dropped on the page: a PNG sheet and a patch go to their imports; any other file is
-// judged as one named on the command line, before anything of it is read into the font.
+// judged as one named on the command line.
 val WebEditor::OpenFile(const val& given) {
     pending_ = nullptr;
     ForgetOthers();
@@ -262,20 +205,26 @@ val WebEditor::OpenFile(const val& given) {
         step.set("bytes", BytesValue(file.bytes));
         return Pending(step, [this, name = file.name](const Reply& image) {
             if (image.kind == Reply::Error) return Failure(Status::Failure(name, image.error));
-            return image.kind == Reply::Image ? ImportSheet(image) : Done();
+            return image.kind == Reply::Image ? ImportDroppedSheet(image) : Done();
         });
     }
-    if (IsPatchName(file.name)) return ImportPatchFrom(file);
-    const std::string name = Hold(file.name, std::move(file.bytes));
-    const EditorState& state = session_.state();
-    FileClassification given_file;
-    const Status status =
-        ClassifyFile(name, session_.edition(), {state.model, state.kind}, &given_file, files_);
-    if (!status.ok()) return Failure(status);
-    const LoadRequest::Source source =
-        given_file.load == FileLoad::Fullflash ? LoadRequest::Fullflash : LoadRequest::FontFile;
-    return Note(status.note(),
-                [this, name, source](const Reply&) { return LoadHeld(name, source); });
+    if (IsPatchName(file.name)) {
+        command_ = FileCommand::ImportPatch;
+        const FilePrompt first = commands_.Start(FileCommand::ImportPatch);
+        if (first.kind != FilePrompt::Kind::ChooseFile) return StepOf(first);
+        return StepOf(commands_.Resume(FileAnswer::File(Hold(file.name, std::move(file.bytes)))));
+    }
+    command_ = FileCommand::LoadFlash;
+    return StepOf(commands_.OpenGiven(Hold(file.name, std::move(file.bytes))));
+}
+
+val WebEditor::ImportDroppedSheet(const Reply& image) {
+    command_ = FileCommand::ImportPng;
+    const FilePrompt first = commands_.Start(FileCommand::ImportPng);
+    if (first.kind != FilePrompt::Kind::ChooseFile) return StepOf(first);
+    pictures_.Give(ImageOf(image));
+    Hold(image.name, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'});
+    return StepOf(commands_.Resume(FileAnswer::File(image.name)));
 }
 
 }  // namespace rw::web
