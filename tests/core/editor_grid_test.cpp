@@ -148,7 +148,9 @@ TEST(GridClick, CellsThatShowABitTellWhetherItIsSet) {
                                    cell.role == CellRole::WidthBit ||
                                    cell.role == CellRole::HeaderBit;
             ASSERT_EQ(cell.bit.has_value(), shows_bit) << row << "," << col;
-            if (shows_bit) EXPECT_EQ(*cell.bit, cell.colour == CellColour(cell.role, true));
+            if (shows_bit) {
+                EXPECT_EQ(*cell.bit, cell.colour == CellColour(cell.role, true));
+            }
         }
     }
     EXPECT_EQ(e.view().Cell(1, 3).bit, true);
