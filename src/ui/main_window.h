@@ -13,9 +13,11 @@
 #include "io/status.h"
 #include "model/block_set.h"
 #include "model/edition.h"
+#include "model/zoom.h"
 #include "ui/file_dialogs.h"
 #include "ui/pictures.h"
 #include "ui/qt_translations.h"
+#include "ui/scaled_places.h"
 
 class QAction;
 class QFrame;
@@ -33,6 +35,7 @@ class TImageIO;
 class TextPreviewWindow;
 class Thumbnail;
 class ThumbnailStrip;
+class ZoomArea;
 
 // The main window of both editions. It builds the controls where the window definition puts
 // them (form_geometry.h), forwards every press and menu choice to one session operation through
@@ -57,6 +60,9 @@ class TForm1 : public QMainWindow {
     void OpenGivenFile(const std::string& path);
 
     const Session& editor() const { return editor_; }
+    // The zoom chosen in "Масштаб" (or by its keys) and the one the window is drawn at.
+    ZoomChoice zoom_choice() const { return zoom_choice_; }
+    Zoom zoom() const { return places_.zoom(); }
     // The area the window definition places its controls in, below the menu.
     QWidget* ClientArea() const { return client_; }
 
@@ -99,6 +105,21 @@ class TForm1 : public QMainWindow {
     void BuildShiftButtons(QWidget* panel);
     void BuildClipboardPanel();
     void PlaceOnScreen();
+
+    // Zoom (main_window_zoom.cpp): "Сервис" → "Масштаб", its keys, and the window drawn at a
+    // zoom from the geometry table.
+    void BuildZoomMenu();
+    void BuildZoom();
+    void ChooseZoom(ZoomChoice choice);
+    void StepZoom(int step);
+    void ApplyZoom(Zoom zoom);
+    // The zoom of "По размеру окна" for the space the window's central area now has.
+    void FitZoom(QSize area);
+    // The letter pictures and the controls on them, the grid and the row labels: in picture
+    // pixels, cells and rows.
+    void PlacePictures();
+    void ScaleFonts(Zoom zoom);
+    void ShowZoomChecks();
     // Thumbnails, grid, then the buttons as before.
     void OrderTabs();
 
@@ -216,6 +237,10 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<Menus> menus_;
 
     QWidget* client_ = nullptr;
+    ZoomArea* zoom_area_ = nullptr;
+    ScaledPlaces places_;
+    ZoomChoice zoom_choice_;
+    int menu_bar_height_ = 0;  // at 100 %
     GridWidget* grid_ = nullptr;
     ThumbnailStrip* strip_ = nullptr;  // Panel106
     std::array<QLabel*, 16> row_labels_{};
@@ -237,6 +262,7 @@ class TForm1 : public QMainWindow {
     QLabel* label00_ = nullptr;
     QLabel* label0_ = nullptr;
     Thumbnail* paint_box_edit_ = nullptr;
+    QFrame* panel109_ = nullptr;
     std::array<TImageIO*, 4> shift_buttons_{};  // ImageIO1 .. ImageIO4: right, left, up, down
     QPushButton* button1_ = nullptr;
     std::array<QPushButton*, 4> clipboard_buttons_{};  // Button8 .. Button11

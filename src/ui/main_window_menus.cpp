@@ -234,6 +234,28 @@ TForm1::KeyBinding TForm1::BindingOf(KeyCommand command) const {
             return {nullptr, [](Session& s) { s.PaintCursorMove(CursorMove::Down); }};
         case KeyCommand::FlipCell:
             return {nullptr, [](Session& s) { s.FlipCursorCell(); }};
+        case KeyCommand::CopyLetter:
+            return {nullptr, [](Session& s) { s.CopyLetter(); }};
+        case KeyCommand::PasteLetter:
+            return {nullptr, [](Session& s) { s.PasteLetter(); }};
+        case KeyCommand::CopyBlock:
+            return {nullptr, [](Session& s) { s.CopyBlock(); }};
+        case KeyCommand::PasteBlock:
+            return {nullptr, [](Session& s) { s.PasteBlock(); }};
+        case KeyCommand::FlipHorizontal:
+            return {m.transforms[static_cast<int>(GlyphTransform::FlipHorizontal)], {}};
+        case KeyCommand::FlipVertical:
+            return {m.transforms[static_cast<int>(GlyphTransform::FlipVertical)], {}};
+        case KeyCommand::Invert:
+            return {m.transforms[static_cast<int>(GlyphTransform::Invert)], {}};
+        case KeyCommand::Embolden:
+            return {m.transforms[static_cast<int>(GlyphTransform::Embolden)], {}};
+        case KeyCommand::ZoomIn:
+            return {m.ZoomIn, {}};
+        case KeyCommand::ZoomOut:
+            return {m.ZoomOut, {}};
+        case KeyCommand::ZoomReset:
+            return {m.ZoomReset, {}};
     }
     return {};
 }
@@ -321,6 +343,7 @@ void TForm1::BuildToolsMenu() {
     connect(m.ExportPatch1, &QAction::triggered, this, &TForm1::ExportPatch1Click);
     connect(m.ImportPatch1, &QAction::triggered, this, &TForm1::ImportPatch1Click);
     connect(m.Keys1, &QAction::triggered, this, &TForm1::Keys1Click);
+    BuildZoomMenu();
 }
 
 void TForm1::BuildInfoMenu() {

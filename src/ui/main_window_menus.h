@@ -4,6 +4,7 @@
 
 #include "model/load_scope.h"
 #include "model/phone_layouts.h"
+#include "model/zoom.h"
 #include "ui/main_window.h"
 
 class QAction;
@@ -53,6 +54,14 @@ struct TForm1::Menus {
     std::array<QAction*, kFontKindCount> kinds{};     // by FontKind code
     std::array<QAction*, kPhoneModelCount> models{};  // by PhoneModel code
     std::array<QAction*, kLoadScopeCount> scopes{};   // by load scope tag; null where absent
+
+    // Сервис → Масштаб, and the window's own zoom keys (no menu item)
+    QMenu* Zoom1 = nullptr;
+    std::array<QAction*, kZoomLevels.size()> zoom_levels{};  // Zoom100 .. Zoom300
+    QAction* ZoomFit = nullptr;
+    QAction* ZoomIn = nullptr;
+    QAction* ZoomOut = nullptr;
+    QAction* ZoomReset = nullptr;
 };
 
 }  // namespace rw::ui

@@ -32,9 +32,6 @@ QImage ToImage(const Picture16& picture) {
     return image;
 }
 
-void MoveLeft(QWidget* widget, int left) {
-    widget->move(left, widget->y());
-}
 
 }  // namespace
 
@@ -98,11 +95,12 @@ void TForm1::ShowEditImage() {
 }
 
 void TForm1::ShowSelectionFrame() {
-    const geometry::SelectionFrame frame = geometry::SelectionFrameOf(editor_.view().FramedSlot());
+    const Zoom zoom = places_.zoom();
+    const std::optional<int> slot = editor_.view().FramedSlot();
+    const geometry::SelectionFrame frame = geometry::SelectionFrameOf(slot, zoom);
     const geometry::Rect rects[4] = {frame.left, frame.top, frame.right, frame.bottom};
     for (int i = 0; i < 4; ++i) frame_[i]->setGeometry(ToQRect(rects[i]));
-    const std::optional<int> slot = editor_.view().FramedSlot();
-    strip_->SetRing(slot ? std::optional<QRect>(ToQRect(geometry::FocusRingRect(*slot)))
+    strip_->SetRing(slot ? std::optional<QRect>(ToQRect(geometry::FocusRingRect(*slot, zoom)))
                          : std::nullopt);
 }
 
@@ -122,20 +120,25 @@ void TForm1::ShowHints() {
 void TForm1::ShowCovers() {
     const CoverView& covers = editor_.view().Covers();
     const geometry::CoverLefts lefts = geometry::CoverLeftsOf(covers);
+    auto move_left = [this](QWidget* cover, int left) {
+        cover->move(places_.Length(left), cover->y());
+    };
     if (editor_.edition() == Edition::Cyrillic) {
-        MoveLeft(panel_yo1_, lefts.yo1);
-        MoveLeft(panel_yo2_, lefts.yo2);
+        move_left(panel_yo1_, lefts.yo1);
+        move_left(panel_yo2_, lefts.yo2);
         image2_->setStatusTip(Q(DisplayText(covers.yo1_hint)));
         image1_->setStatusTip(Q(DisplayText(covers.yo2_hint)));
         return;
     }
-    MoveLeft(panel_close1_, lefts.close1);
-    MoveLeft(panel_close2_, lefts.close2);
+    move_left(panel_close1_, lefts.close1);
+    move_left(panel_close2_, lefts.close2);
 }
 
 void TForm1::ShowMarkers() {
+    const int columns = editor_.view().GlyphColumns();
     for (int slot = 0; slot < SlotCount(editor_.edition()); ++slot) {
-        markers_[slot]->resize(geometry::MarkerWidth(editor_.view().GlyphColumns(), slot), 1);
+        markers_[slot]->setGeometry(
+            ToQRect(geometry::MarkerRect(slot, columns, places_.zoom())));
     }
 }
 
@@ -211,6 +214,8 @@ void TForm1::ShowTexts() {
     m.ExportPatch1->setText(Text(UiText::MenuExportPatch));
     m.ImportPatch1->setText(Text(UiText::MenuImportPatch));
     m.Keys1->setText(Text(UiText::MenuKeys));
+    m.Zoom1->setTitle(Text(UiText::MenuZoom));
+    m.ZoomFit->setText(Text(UiText::MenuZoomFit));
     m.N4->setTitle(Text(UiText::MenuInfo));
     m.N9->setText(Text(UiText::MenuInstruction));
     m.N10->setText(Text(UiText::MenuHistory));

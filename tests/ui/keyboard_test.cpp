@@ -174,7 +174,7 @@ class KeyboardTest : public QObject {
 
         Type(Qt::Key_Tab);
         QVERIFY(grid->hasFocus());
-        const QRect cell(kGridOrigin + GridWidget::CellOrigin(1, 1), QSize(17, 17));
+        const QRect cell(kGridOrigin + grid->CellOrigin(1, 1), QSize(17, 17));
         const QList<QPoint> framed = Differences(before, w.Client());
         QCOMPARE(framed, Outline(cell.adjusted(2, 2, -2, -2)));
         for (const QPoint& p : framed) QCOMPARE(Pixel(w.Client(), p), kOrangePixel);
