@@ -20,6 +20,7 @@
 #include "ui/image_io.h"
 #include "ui/main_window_menus.h"
 #include "ui/qt_conversions.h"
+#include "ui/settings_store.h"
 #include "ui/speed_button.h"
 #include "ui/thumbnail.h"
 #include "ui/thumbnail_strip.h"
@@ -84,6 +85,7 @@ TForm1::TForm1(Edition edition, QWidget* parent)
       arrows_(ArrowPictures::Make()),
       menus_(std::make_unique<Menus>()) {
     setObjectName(QStringLiteral("Form1"));
+    setAcceptDrops(true);
     qt_translations_.Use(editor_.state().language);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "edition/key_table.h"
+#include "editor/remembered_settings.h"
 #include "editor/session.h"
 #include "editor/text_preview.h"
 #include "io/status.h"
@@ -32,6 +33,7 @@ class InfoWindow;
 class KeysWindow;
 class SpeedButton;
 class TImageIO;
+class SettingsStore;
 class TextPreviewWindow;
 class Thumbnail;
 class ThumbnailStrip;
@@ -59,6 +61,11 @@ class TForm1 : public QMainWindow {
     // gets the error box of a failed load, naming the file and why.
     void OpenGivenFile(const std::string& path);
 
+    // Reads the remembered settings from `store` and shows them (language, model, kind, zoom,
+    // the dialogs' last files, the recent files); from then on every change is written back.
+    // Without a store the window remembers nothing beyond its run.
+    void UseSettings(std::unique_ptr<SettingsStore> store);
+
     const Session& editor() const { return editor_; }
     // The zoom chosen in "Масштаб" (or by its keys) and the one the window is drawn at.
     ZoomChoice zoom_choice() const { return zoom_choice_; }
@@ -70,6 +77,9 @@ class TForm1 : public QMainWindow {
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A file dropped on the window opens as one named on the command line.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     struct Menus;
@@ -161,6 +171,8 @@ class TForm1 : public QMainWindow {
     void ExportPng1Click();
     void ExportPatch1Click();
     void ImportPatch1Click();
+    void ImportPngFrom(const std::string& file);
+    void ImportPatchFrom(const std::string& file);
     // The fullflash a patch is made against or applied to: the one last loaded or saved, else
     // one the fullflash load dialog asks for; nullopt when the user cancels.
     std::optional<std::string> FullflashForPatch();
@@ -208,6 +220,16 @@ class TForm1 : public QMainWindow {
     void ChangeLanguage(Language language);
     void ShowInfoWindow(InfoWindow* window);
 
+    // Remembered settings and recent files (main_window_settings.cpp).
+    void BuildRecentFilesMenu();
+    void ShowRecentFiles();
+    void NoteRecentFile(const std::string& path);
+    void RememberSettings();
+    // The file dialogs, each offering the file last chosen for its kind of file.
+    std::optional<QString> AskOpen(FileRole role, FileDialogRequest request);
+    std::optional<QString> AskSave(FileRole role, FileDialogRequest request);
+    void RememberFile(FileRole role, const std::string& path);
+
     // Text preview and the check that a fullflash holds the chosen font (main_window_preview).
     PreviewFont PreviewSource() const;
     void ShowTextPreview();
@@ -240,6 +262,9 @@ class TForm1 : public QMainWindow {
     ZoomArea* zoom_area_ = nullptr;
     ScaledPlaces places_;
     ZoomChoice zoom_choice_;
+    std::unique_ptr<SettingsStore> settings_;
+    RememberedSettings remembered_;  // what is now to remember
+    RememberedSettings written_;     // what the settings file holds
     int menu_bar_height_ = 0;  // at 100 %
     GridWidget* grid_ = nullptr;
     ThumbnailStrip* strip_ = nullptr;  // Panel106

@@ -33,8 +33,16 @@ void TForm1::Run(const std::function<void(Session&)>& operation) {
 // File commands. The session reads into a copy of the font and changes nothing when the command
 // fails; the window shows the standard text with the file's path.
 
+namespace {
+
+FileRole RoleOf(LoadRequest::Source source) {
+    return source == LoadRequest::Fullflash ? FileRole::Fullflash : FileRole::FontFile;
+}
+
+}  // namespace
+
 bool TForm1::LoadCommand(const FileDialogRequest& request, LoadRequest::Source source) {
-    const std::optional<QString> path = dialogs_->Open(request);
+    const std::optional<QString> path = AskOpen(RoleOf(source), request);
     if (!path) return false;
     return LoadPath(path->toStdString(), source);
 }
@@ -43,17 +51,21 @@ bool TForm1::LoadPath(const std::string& path, LoadRequest::Source source) {
     const Status status = editor_.Load({source, path});
     Refresh();
     ShowOutcome(status);
+    if (status.ok()) NoteRecentFile(path);
     return status.ok();
 }
 
 void TForm1::SaveCommand(const FileDialogRequest& request, SaveRequest::Target target) {
-    const std::optional<QString> path = dialogs_->Save(request);
+    const FileRole role =
+        target == SaveRequest::Fullflash ? FileRole::Fullflash : FileRole::FontFile;
+    const std::optional<QString> path = AskSave(role, request);
     if (!path) return;
     const std::string file = path->toStdString();
     if (target == SaveRequest::Fullflash && !ConfirmFlashSave(file)) return;
     const Status status = editor_.Save({target, file});
     Refresh();
     ShowOutcome(status);
+    if (status.ok()) NoteRecentFile(file);
 }
 
 void TForm1::ShowOutcome(const Status& status) {
@@ -125,8 +137,9 @@ void TForm1::N41Click() {
     LoadCommand(request, LoadRequest::FontFile);
 }
 
-// The file is judged before anything of it is read into the font: what it is decides which of
-// the two loads takes it, and a font file in the other form than the chosen font's is refused.
+// The file is judged before anything of it is read into the font: what it is decides which
+// command takes it, and a font file in the other form than the chosen font's is refused. The
+// dialog of its kind offers it next, as if it had been chosen there.
 void TForm1::OpenGivenFile(const std::string& path) {
     dialogs_->RememberOpened(QString::fromStdString(path));
     const EditorState& state = editor_.state();
@@ -137,10 +150,23 @@ void TForm1::OpenGivenFile(const std::string& path) {
         return;
     }
     ShowNote(status.note());
-    if (given.load == FileLoad::Fullflash) {
-        if (LoadPath(path, LoadRequest::Fullflash)) WarnIfNotAFont();
-    } else {
-        LoadPath(path, LoadRequest::FontFile);
+    switch (given.load) {
+        case FileLoad::Fullflash:
+            RememberFile(FileRole::Fullflash, path);
+            if (LoadPath(path, LoadRequest::Fullflash)) WarnIfNotAFont();
+            break;
+        case FileLoad::FontFile:
+            RememberFile(FileRole::FontFile, path);
+            LoadPath(path, LoadRequest::FontFile);
+            break;
+        case FileLoad::PngSheet:
+            RememberFile(FileRole::Png, path);
+            ImportPngFrom(path);
+            break;
+        case FileLoad::Patch:
+            RememberFile(FileRole::Patch, path);
+            ImportPatchFrom(path);
+            break;
     }
 }
 

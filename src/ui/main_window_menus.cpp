@@ -91,6 +91,7 @@ void TForm1::BuildFileMenu() {
         connect(m.N29, &QAction::triggered, this, &TForm1::SFTSBF1Click);
         connect(m.N30, &QAction::triggered, this, &TForm1::N30Click);
     }
+    BuildRecentFilesMenu();
     m.N5 = AddItem(m.N1, "N5");
     connect(m.N2, &QAction::triggered, this, &TForm1::N2Click);
     connect(m.N23, &QAction::triggered, this, &TForm1::N23Click);

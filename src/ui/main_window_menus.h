@@ -15,6 +15,9 @@ namespace rw::ui {
 // The main menu MainMenu1: the menus and the items the window changes after it built them.
 struct TForm1::Menus {
     QMenu* N1 = nullptr;        // Файл
+    // Файл → Последние файлы
+    QMenu* RecentFiles1 = nullptr;
+    QAction* ClearRecentFiles1 = nullptr;
     QMenu* SFTSBF1 = nullptr;   // SFT -> SBF (Cyrillic edition)
     QMenu* EditMenu = nullptr;  // Правка
     QMenu* N6 = nullptr;        // Шрифт (…)

@@ -10,7 +10,7 @@ namespace rw::ui {
 
 std::optional<std::string> TForm1::FullflashForPatch() {
     if (!editor_.last_fullflash().empty()) return editor_.last_fullflash();
-    const std::optional<QString> path = dialogs_->Open(FlashLoadRequest());
+    const std::optional<QString> path = AskOpen(FileRole::Fullflash, FlashLoadRequest());
     if (!path) return std::nullopt;
     return path->toStdString();
 }
@@ -38,23 +38,33 @@ void TForm1::ExportPatch1Click() {
     const FileDialogRequest request{title, Text(UiText::PatchFilter), QStringLiteral("vkp"),
                                     QString::fromStdString(PatchNameFor(*flash)),
                                     QStringLiteral(".vkp")};
-    const std::optional<QString> path = dialogs_->Save(request);
+    const std::optional<QString> path = AskSave(FileRole::Patch, request);
     if (!path) return;
     const Status written = editor_.SavePatch(path->toStdString(), patch);
     Refresh();
-    if (!written.ok()) ShowFailure(written);
+    if (!written.ok()) {
+        ShowFailure(written);
+        return;
+    }
+    NoteRecentFile(path->toStdString());
 }
 
 // Menu "Сервис" → "Импорт из патча (.vkp)...": the patch goes into a copy of the fullflash in
 // memory, and the font is loaded from it at the current layout and load scope; the fullflash
 // stays as it is.
 void TForm1::ImportPatch1Click() {
-    const QString title = Text(UiText::LoadPatchTitle);
     const std::optional<QString> chosen =
-        dialogs_->Open({title, Text(UiText::PatchFilter), std::nullopt});
-    if (!chosen) return;
+        AskOpen(FileRole::Patch, {Text(UiText::LoadPatchTitle), Text(UiText::PatchFilter),
+                                  std::nullopt});
+    if (chosen) ImportPatchFrom(chosen->toStdString());
+}
+
+// The patch into the fullflash last loaded or saved; the fullflash dialog asks for one when
+// there is none.
+void TForm1::ImportPatchFrom(const std::string& file) {
+    const QString title = Text(UiText::LoadPatchTitle);
     Patch patch;
-    const Status read = ReadPatchFile(chosen->toStdString(), &patch);
+    const Status read = ReadPatchFile(file, &patch);
     if (!read.ok()) {
         ShowFailure(read);
         return;
@@ -69,6 +79,7 @@ void TForm1::ImportPatch1Click() {
         return;
     }
     ShowNote(imported.note());
+    NoteRecentFile(file);
     dialogs_->ShowNotice(title, Q(Render(told, editor_.state().language)));
 }
 

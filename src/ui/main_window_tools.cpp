@@ -33,8 +33,8 @@ void TForm1::ImportFont1Click() {
     ImportFontDialog dialog(
         context,
         [this] {
-            return dialogs_->Open(
-                {Text(UiText::ImportFontTitle), Text(UiText::ImportFontFilter), std::nullopt});
+            return AskOpen(FileRole::OutlineFont, {Text(UiText::ImportFontTitle),
+                                                   Text(UiText::ImportFontFilter), std::nullopt});
         },
         this);
     if (dialog.exec() != QDialog::Accepted) return;
@@ -59,9 +59,11 @@ void TForm1::ImportFont1Click() {
 // changes nothing.
 void TForm1::ImportPng1Click() {
     const std::optional<QString> path =
-        dialogs_->Open({Text(UiText::ImportPngTitle), Text(UiText::PngFilter), std::nullopt});
-    if (!path) return;
-    const std::string file = path->toStdString();
+        AskOpen(FileRole::Png, {Text(UiText::ImportPngTitle), Text(UiText::PngFilter), std::nullopt});
+    if (path) ImportPngFrom(path->toStdString());
+}
+
+void TForm1::ImportPngFrom(const std::string& file) {
     const FontSheetGeometry geometry = SheetOf(editor_);
     RgbaImage sheet;
     Status status = ReadPng(file, sheet, [&geometry](int width, int height) {
@@ -78,13 +80,14 @@ void TForm1::ImportPng1Click() {
         return;
     }
     Run([&](Session& s) { s.ImportedSheet(scratch, file); });
+    NoteRecentFile(file);
 }
 
 // Menu "Сервис" → "Экспорт в PNG...": the whole font at four screen pixels per font pixel.
 void TForm1::ExportPng1Click() {
     constexpr int kSheetScale = 4;
-    const std::optional<QString> path = dialogs_->Save(
-        {Text(UiText::ExportPngTitle), Text(UiText::PngFilter), QStringLiteral("png")});
+    const std::optional<QString> path = AskSave(
+        FileRole::Png, {Text(UiText::ExportPngTitle), Text(UiText::PngFilter), QStringLiteral("png")});
     if (!path) return;
     const std::string file = path->toStdString();
     const Status status =
@@ -94,6 +97,7 @@ void TForm1::ExportPng1Click() {
         return;
     }
     Run([&file](Session& s) { s.ExportedSheet(file); });
+    NoteRecentFile(file);
 }
 
 }  // namespace rw::ui

@@ -53,6 +53,7 @@ void TForm1::Refresh() {
     if (changes & kCursorChanged) ShowCursor();
     ShowControls();
     ShowTextPreview();
+    RememberSettings();
 }
 
 void TForm1::ShowGrid() {
@@ -215,6 +216,7 @@ void TForm1::ShowTexts() {
     m.ImportPatch1->setText(Text(UiText::MenuImportPatch));
     m.Keys1->setText(Text(UiText::MenuKeys));
     m.Zoom1->setTitle(Text(UiText::MenuZoom));
+    ShowRecentFiles();
     m.ZoomFit->setText(Text(UiText::MenuZoomFit));
     m.N4->setTitle(Text(UiText::MenuInfo));
     m.N9->setText(Text(UiText::MenuInstruction));
