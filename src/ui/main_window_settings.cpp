@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
@@ -13,6 +14,7 @@
 #include "edition/texts.h"
 #include "ui/main_window.h"
 #include "ui/main_window_menus.h"
+#include "ui/mnemonics.h"
 #include "ui/qt_conversions.h"
 #include "ui/settings_store.h"
 
@@ -112,7 +114,10 @@ void TForm1::ShowRecentFiles() {
     int number = 0;
     for (const std::string& file : remembered_.recent_files) {
         const QString path = Q(file);
-        QAction* item = m.RecentFiles1->addAction(QDir::toNativeSeparators(path));
+        // An ampersand in a name is one, not a mark.
+        QString caption = QDir::toNativeSeparators(path);
+        QAction* item =
+            m.RecentFiles1->addAction(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
         item->setObjectName(QStringLiteral("RecentFile%1").arg(++number));
         item->setEnabled(QFileInfo(path).isFile());
         // Queued: the list is made anew as the file opens, and the item with it.
@@ -132,6 +137,7 @@ void TForm1::ShowRecentFiles() {
             ShowRecentFiles();
         },
         Qt::QueuedConnection);
+    MarkMnemonics(menuBar());
 }
 
 // ---------------------------------------------------------------------------------------------

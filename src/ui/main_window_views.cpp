@@ -2,6 +2,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <cstring>
 
@@ -13,6 +14,7 @@
 #include "ui/image_io.h"
 #include "ui/main_window.h"
 #include "ui/main_window_menus.h"
+#include "ui/mnemonics.h"
 #include "ui/qt_conversions.h"
 #include "ui/speed_button.h"
 #include "ui/thumbnail.h"
@@ -53,6 +55,7 @@ void TForm1::Refresh() {
     if (changes & kCursorChanged) ShowCursor();
     ShowControls();
     ShowTextPreview();
+    MarkMnemonics(menuBar());
     RememberSettings();
 }
 
@@ -241,6 +244,7 @@ void TForm1::ShowTexts() {
     }
     label14_->setText(Text(UiText::LetterCaption));
     label00_->setText(Text(UiText::WidthCaption));
+    MarkMnemonics(menuBar());
 }
 
 // The status line names what a file command did until the pointer next shows a hint.
