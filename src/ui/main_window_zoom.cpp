@@ -102,6 +102,7 @@ void TForm1::ChooseZoom(ZoomChoice choice) {
         if (!isMaximized() && !isFullScreen()) adjustSize();
     }
     ShowZoomChecks();
+    RememberSettings();
 }
 
 // The keys step through the listed levels from the zoom on screen and leave fitting.
