@@ -32,27 +32,61 @@ std::string WithoutMnemonic(const std::string& caption) {
     return plain;
 }
 
+namespace {
+
+// A letter of a caption a mark may stand before: its byte offset and its key.
+struct Candidate {
+    size_t at;
+    char32_t key;
+    bool starts_word;
+};
+
+std::vector<Candidate> CandidatesOf(const std::string& plain) {
+    std::vector<Candidate> candidates;
+    bool after_space = true;
+    for (size_t at = 0; at < plain.size();) {
+        if (plain[at] == '&') {  // an ampersand, "&&"
+            at += 2;
+            after_space = false;
+            continue;
+        }
+        size_t length = 1;
+        const std::optional<char32_t> c = DecodeUtf8Character(plain.substr(at), &length);
+        const std::optional<char32_t> key = c ? KeyLetter(*c) : std::nullopt;
+        if (key) candidates.push_back({at, *key, after_space});
+        after_space = plain[at] == ' ';
+        at += length;
+    }
+    return candidates;
+}
+
+// The letter to mark: the first free one that starts a word, else the first free one, else (all
+// taken) the first letter, shared with an item before: Alt then moves between the two.
+std::optional<Candidate> Choose(const std::vector<Candidate>& candidates,
+                                const std::set<char32_t>& taken) {
+    for (bool words_only : {true, false}) {
+        for (const Candidate& c : candidates) {
+            if ((c.starts_word || !words_only) && !taken.count(c.key)) return c;
+        }
+    }
+    if (candidates.empty()) return std::nullopt;
+    return candidates.front();
+}
+
+}  // namespace
+
 std::vector<std::string> WithMnemonics(const std::vector<std::string>& captions) {
     std::set<char32_t> taken;
     std::vector<std::string> marked;
     for (const std::string& caption : captions) {
         const std::string plain = WithoutMnemonic(caption);
-        std::string result = plain;
-        for (size_t at = 0; at < plain.size();) {
-            size_t length = 1;
-            const std::optional<char32_t> c = DecodeUtf8Character(plain.substr(at), &length);
-            if (plain[at] == '&') {
-                at += 2;  // an ampersand, "&&"
-                continue;
-            }
-            const std::optional<char32_t> letter = c ? KeyLetter(*c) : std::nullopt;
-            if (letter && taken.insert(*letter).second) {
-                result = plain.substr(0, at) + "&" + plain.substr(at);
-                break;
-            }
-            at += length;
+        const std::optional<Candidate> chosen = Choose(CandidatesOf(plain), taken);
+        if (!chosen) {
+            marked.push_back(plain);
+            continue;
         }
-        marked.push_back(result);
+        taken.insert(chosen->key);
+        marked.push_back(plain.substr(0, chosen->at) + "&" + plain.substr(chosen->at));
     }
     return marked;
 }

@@ -125,7 +125,7 @@ class DropOpenTest : public QObject {
         QTRY_COMPARE(UndoCaptionOf(other), Q("Отменить: Загрузить шрифт из файла"));
         QVERIFY(Drop(other, {sheet}));
         QTRY_COMPARE(UndoCaptionOf(other), Q("Отменить: Импорт из PNG..."));
-        QCOMPARE(other.form->editor().font().narrow[0][0], w.form->editor().font().narrow[0][0]);
+        QCOMPARE(other.Find<QLabel>("LabelOffcet")->text(), Q("Загружено из s45.png: 136 букв"));
         QVERIFY(other.dialogs->open_requests.empty());
         QCOMPARE(other.dialogs->errors, QStringList());
     }
