@@ -104,8 +104,8 @@ constexpr int MarkerWidth(int glyph_columns, int slot = 0) {
     return slot >= 34 ? 16 : glyph_columns;
 }
 constexpr Rect MarkerRect(int slot, int glyph_columns, Zoom zoom = {}) {
-    return InPicturePixels(ThumbnailRect(slot).TopLeft(), {0, 0, MarkerWidth(glyph_columns, slot), 1},
-                           zoom);
+    return InPicturePixels(ThumbnailRect(slot).TopLeft(),
+                           {0, 0, MarkerWidth(glyph_columns, slot), 1}, zoom);
 }
 
 // The four orange labels around the selected thumbnail, in Panel106 coordinates: LabelBackLeft
@@ -124,14 +124,11 @@ constexpr SelectionFrame SelectionFrameOf(std::optional<int> slot, Zoom zoom = {
         return {Scaled(Rect{kFrameHiddenLeft, 0, 1, 18}, zoom),
                 Scaled(Rect{kFrameHiddenLeft, 0, 18, 1}, zoom),
                 Scaled(Rect{kFrameHiddenLeft, 0, 1, 18}, zoom),
-                Scaled(Rect{kFrameHiddenLeft, 0, 18, 1}, zoom),
-                false};
+                Scaled(Rect{kFrameHiddenLeft, 0, 18, 1}, zoom), false};
     }
     const Point t = ThumbnailRect(*slot).TopLeft();
-    return {InPicturePixels(t, {-1, -1, 1, 18}, zoom),
-            InPicturePixels(t, {-1, -1, 18, 1}, zoom),
-            InPicturePixels(t, {17, -1, 1, 18}, zoom),
-            InPicturePixels(t, {-1, 17, 18, 1}, zoom),
+    return {InPicturePixels(t, {-1, -1, 1, 18}, zoom), InPicturePixels(t, {-1, -1, 18, 1}, zoom),
+            InPicturePixels(t, {17, -1, 1, 18}, zoom), InPicturePixels(t, {-1, 17, 18, 1}, zoom),
             true};
 }
 

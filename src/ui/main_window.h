@@ -265,7 +265,7 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<SettingsStore> settings_;
     RememberedSettings remembered_;  // what is now to remember
     RememberedSettings written_;     // what the settings file holds
-    int menu_bar_height_ = 0;  // at 100 %
+    int menu_bar_height_ = 0;        // at 100 %
     GridWidget* grid_ = nullptr;
     ThumbnailStrip* strip_ = nullptr;  // Panel106
     std::array<QLabel*, 16> row_labels_{};

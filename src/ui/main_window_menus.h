@@ -14,7 +14,7 @@ namespace rw::ui {
 
 // The main menu MainMenu1: the menus and the items the window changes after it built them.
 struct TForm1::Menus {
-    QMenu* N1 = nullptr;        // Файл
+    QMenu* N1 = nullptr;  // Файл
     // Файл → Последние файлы
     QMenu* RecentFiles1 = nullptr;
     QAction* ClearRecentFiles1 = nullptr;

@@ -53,9 +53,8 @@ void TForm1::ExportPatch1Click() {
 // memory, and the font is loaded from it at the current layout and load scope; the fullflash
 // stays as it is.
 void TForm1::ImportPatch1Click() {
-    const std::optional<QString> chosen =
-        AskOpen(FileRole::Patch, {Text(UiText::LoadPatchTitle), Text(UiText::PatchFilter),
-                                  std::nullopt});
+    const std::optional<QString> chosen = AskOpen(
+        FileRole::Patch, {Text(UiText::LoadPatchTitle), Text(UiText::PatchFilter), std::nullopt});
     if (chosen) ImportPatchFrom(chosen->toStdString());
 }
 

@@ -58,8 +58,8 @@ void TForm1::ImportFont1Click() {
 // Menu "Сервис" → "Импорт из PNG...": the load scope's blocks from a sheet; a wrong picture
 // changes nothing.
 void TForm1::ImportPng1Click() {
-    const std::optional<QString> path =
-        AskOpen(FileRole::Png, {Text(UiText::ImportPngTitle), Text(UiText::PngFilter), std::nullopt});
+    const std::optional<QString> path = AskOpen(
+        FileRole::Png, {Text(UiText::ImportPngTitle), Text(UiText::PngFilter), std::nullopt});
     if (path) ImportPngFrom(path->toStdString());
 }
 
@@ -86,8 +86,9 @@ void TForm1::ImportPngFrom(const std::string& file) {
 // Menu "Сервис" → "Экспорт в PNG...": the whole font at four screen pixels per font pixel.
 void TForm1::ExportPng1Click() {
     constexpr int kSheetScale = 4;
-    const std::optional<QString> path = AskSave(
-        FileRole::Png, {Text(UiText::ExportPngTitle), Text(UiText::PngFilter), QStringLiteral("png")});
+    const std::optional<QString> path =
+        AskSave(FileRole::Png,
+                {Text(UiText::ExportPngTitle), Text(UiText::PngFilter), QStringLiteral("png")});
     if (!path) return;
     const std::string file = path->toStdString();
     const Status status =

@@ -34,7 +34,6 @@ QImage ToImage(const Picture16& picture) {
     return image;
 }
 
-
 }  // namespace
 
 // Shows what the last editor operation changed. Check marks are set every time: Qt toggles a
@@ -141,8 +140,7 @@ void TForm1::ShowCovers() {
 void TForm1::ShowMarkers() {
     const int columns = editor_.view().GlyphColumns();
     for (int slot = 0; slot < SlotCount(editor_.edition()); ++slot) {
-        markers_[slot]->setGeometry(
-            ToQRect(geometry::MarkerRect(slot, columns, places_.zoom())));
+        markers_[slot]->setGeometry(ToQRect(geometry::MarkerRect(slot, columns, places_.zoom())));
     }
 }
 

@@ -79,8 +79,9 @@ void TForm1::BuildZoomMenu() {
     m.ZoomReset = key_action("ZoomReset");
     connect(m.ZoomIn, &QAction::triggered, this, [this] { StepZoom(1); });
     connect(m.ZoomOut, &QAction::triggered, this, [this] { StepZoom(-1); });
-    connect(m.ZoomReset, &QAction::triggered, this,
-            [this] { ChooseZoom({kZoomLevels.front(), false}); });
+    connect(m.ZoomReset, &QAction::triggered, this, [this] {
+        ChooseZoom({kZoomLevels.front(), false});
+    });
 }
 
 void TForm1::BuildZoom() {

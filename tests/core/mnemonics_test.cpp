@@ -10,8 +10,9 @@ namespace {
 using Captions = std::vector<std::string>;
 
 TEST(Mnemonics, EachCaptionTakesAFreeLetterPreferringTheStartOfAWord) {
-    EXPECT_EQ(WithMnemonics({"File", "Edit", "Font (Normal)", "Phone (S/ME 45)", "Tools", "Info"}),
-              (Captions{"&File", "&Edit", "F&ont (Normal)", "&Phone (S/ME 45)", "&Tools", "&Info"}));
+    EXPECT_EQ(
+        WithMnemonics({"File", "Edit", "Font (Normal)", "Phone (S/ME 45)", "Tools", "Info"}),
+        (Captions{"&File", "&Edit", "F&ont (Normal)", "&Phone (S/ME 45)", "&Tools", "&Info"}));
     // Cyrillic in either case counts as one key; Ё too.
     EXPECT_EQ(WithMnemonics({"Файл", "файлы", "Ёлка", "ёж"}),
               (Captions{"&Файл", "ф&айлы", "&Ёлка", "ё&ж"}));

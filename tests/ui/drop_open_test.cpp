@@ -67,7 +67,8 @@ class DropOpenTest : public QObject {
         QVERIFY(WriteAll(flash_, dump_));
         // Rows 1 and 2 of А redrawn.
         patch_ = PathOf("friend.vkp");
-        const QString text = QStringLiteral("0B5627: %1 7C44\r\n").arg(HexOf(dump_.mid(kRecordA + 1, 2)));
+        const QString text =
+            QStringLiteral("0B5627: %1 7C44\r\n").arg(HexOf(dump_.mid(kRecordA + 1, 2)));
         QVERIFY(WriteAll(patch_, text.toLatin1()));
     }
 

@@ -112,9 +112,8 @@ class HabitsTest : public QObject {
         QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(w.form->menuBar());
         QStringList names;
         for (int i = 0; i < bar->childCount(); ++i) names << bar->child(i)->text(QAccessible::Name);
-        QCOMPARE(names,
-                 QStringList({Q("Файл"), Q("Правка"), Q("Шрифт (Normal)"), Q("Телефон (S/ME 45)"),
-                              Q("Сервис"), Q("Инфо")}));
+        QCOMPARE(names, QStringList({Q("Файл"), Q("Правка"), Q("Шрифт (Normal)"),
+                                     Q("Телефон (S/ME 45)"), Q("Сервис"), Q("Инфо")}));
         QAccessibleInterface* file = QAccessible::queryAccessibleInterface(w.Menu("N1"));
         QCOMPARE(file->child(0)->text(QAccessible::Name), Q("Загрузить шрифт из fullflash"));
     }
@@ -163,8 +162,7 @@ class HabitsTest : public QObject {
         };
         for (const auto& t : transforms) {
             QCOMPARE(Caption(w.Action(QLatin1String(t.item))), Q(t.caption));
-            QCOMPARE(w.Action(QLatin1String(t.item))->shortcut().toString(),
-                     QLatin1String(t.keys));
+            QCOMPARE(w.Action(QLatin1String(t.item))->shortcut().toString(), QLatin1String(t.keys));
             QTest::keyClick(w.form.get(), t.key, Qt::ControlModifier);
             QCOMPARE(StatusOf(w), Q(t.caption) + Q(": А"));
         }

@@ -99,7 +99,8 @@ class RememberedSettingsTest : public QObject {
             w.Action("ImportPng1")->trigger();
             QCOMPARE(w.dialogs->open_requests.back().suggested_path, QString());
         }
-        QVERIFY(QFileInfo::exists(config_->filePath(QStringLiteral("runewright/runewright-eng.conf"))));
+        QVERIFY(
+            QFileInfo::exists(config_->filePath(QStringLiteral("runewright/runewright-eng.conf"))));
         StartedWindow w(Edition::Latin);
         QCOMPARE(Caption(w.Menu("N1")), Q("File"));
         QVERIFY(w.Action("English1")->isChecked());

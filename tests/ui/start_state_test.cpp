@@ -97,8 +97,8 @@ class StartStateTest : public QObject {
     void CyrillicMenusItemForItem() {
         Window w(Edition::Cyrillic);
         QCOMPARE(EntryNames(w.Menu("N1")),
-                 QStringList({"N2", "N23", "N14", "N41", "N39", "N13", "SFTSBF1", "N8", "RecentFiles1",
-                              "RecentSeparator1", "N5"}));
+                 QStringList({"N2", "N23", "N14", "N41", "N39", "N13", "SFTSBF1", "N8",
+                              "RecentFiles1", "RecentSeparator1", "N5"}));
         QCOMPARE(EntryTexts(w.Menu("N1")),
                  QStringList({Q("Загрузить шрифт из fullflash"), Q("Сохранить шрифт в fullflash"),
                               Q("Загрузить шрифт из файла"), Q("Сохранить шрифт в файл"),
@@ -157,9 +157,8 @@ class StartStateTest : public QObject {
 
     void LatinMenusItemForItem() {
         Window w(Edition::Latin);
-        QCOMPARE(EntryNames(w.Menu("N1")),
-                 QStringList({"N2", "N23", "N14", "N41", "N39", "N13", "RecentFiles1",
-                              "RecentSeparator1", "N5"}));
+        QCOMPARE(EntryNames(w.Menu("N1")), QStringList({"N2", "N23", "N14", "N41", "N39", "N13",
+                                                        "RecentFiles1", "RecentSeparator1", "N5"}));
         QVERIFY(w.Menu("SFTSBF1") == nullptr);
         const QStringList scopes = EntryNames(w.Menu("N15"));
         QCOMPARE(scopes, QStringList({"N19", "N20", "Sym11", "N21", "N22", "Sym12", "N25", "N27",
