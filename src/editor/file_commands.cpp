@@ -353,7 +353,7 @@ Status FileCommands::Save(const std::string& path, SaveTarget target) {
     const Edition edition = state.edition;
     if (target == SaveTarget::Fullflash) {
         const FontLayout layout = state.layout();
-        const Status status = WriteFlashFont(path, edition, layout, session_.font(), fs_);
+        Status status = WriteFlashFont(path, edition, layout, session_.font(), fs_);
         if (status.ok()) {
             session_.SavedFile(FileKind::Fullflash, path,
                                static_cast<int>(RecordsToWrite(edition, layout).size()));
@@ -361,7 +361,7 @@ Status FileCommands::Save(const std::string& path, SaveTarget target) {
         }
         return status;
     }
-    const Status status =
+    Status status =
         WriteFontFile(path, FontFileFormatFor(edition, state.wide()), session_.font(), fs_);
     if (status.ok()) {
         session_.SavedFile(FileKind::FontFile, path,
