@@ -32,9 +32,10 @@ QString DraggedFile(const QMimeData* data) {
 
 }  // namespace
 
+// The store is taken only once the settings are shown: showing them writes nothing back, not even
+// a state half shown.
 void TForm1::UseSettings(std::unique_ptr<SettingsStore> store) {
-    settings_ = std::move(store);
-    const RememberedSettings settings = settings_->Read();
+    const RememberedSettings settings = store->Read();
     remembered_ = settings;
     const EditorState& state = editor_.state();
     if (settings.model != state.model)
@@ -47,6 +48,7 @@ void TForm1::UseSettings(std::unique_ptr<SettingsStore> store) {
         ChooseZoom(settings.zoom);
         PlaceOnScreen();
     }
+    settings_ = std::move(store);
     written_ = settings;
     RememberSettings();
     ShowRecentFiles();
