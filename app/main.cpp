@@ -13,6 +13,7 @@
 #include "ui/app_look.h"
 #include "ui/info_windows.h"
 #include "ui/main_window.h"
+#include "version.h"
 
 #ifndef RUNEWRIGHT_EDITION
 #error "RUNEWRIGHT_EDITION must be defined by the build"
@@ -51,7 +52,7 @@ int main(int argc, char* argv[]) {
         case rw::app::CommandLine::Action::Help:
             return Print(stdout, usage, 0);
         case rw::app::CommandLine::Action::Version:
-            return Print(stdout, std::string(kProgram) + " " RUNEWRIGHT_VERSION "\n", 0);
+            return Print(stdout, std::string(kProgram) + " " + rw::kVersion + "\n", 0);
         case rw::app::CommandLine::Action::UsageError:
             // The words come from the command line: no control byte of theirs reaches the terminal.
             Print(stderr,

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "crafted_fonts.h"
-#include "editor/font_import.h"
+#include "editor/glyph_import.h"
 #include "fontimport/import_faces.h"
 #include "model/character_sets.h"
 #include "model/load_scope.h"

@@ -349,7 +349,7 @@ std::string FillBlank(std::string_view blank, const Message& message, Language l
     const std::vector<std::string>& args = message.args;
     const size_t bar = blank.find('|');
     const size_t index = std::strtoul(std::string(blank.substr(0, bar)).c_str(), nullptr, 10);
-    const std::string arg = index < args.size() ? args[index] : std::string();
+    std::string arg = index < args.size() ? args[index] : std::string();
     if (bar == std::string_view::npos) return arg;
     return WithNoun(arg, blank.substr(bar + 1), language);
 }

@@ -124,6 +124,7 @@ constexpr TextRow kTexts[] = {
     {UiText::MenuRussian, "Русский", "Русский"},
     {UiText::MenuEnglish, "English", "English"},
     {UiText::MenuAbout, "About", "About"},
+    {UiText::NoFile, "no file", "no file"},
     {UiText::GridHintUnusedBit, "Неиспользуемый бит", "Unused bit"},
     {UiText::GridHintBigBits, "Биты для шрифта Big", "Bit for Big font"},
     {UiText::GridHintNormalAndBigBits, "Биты для шрифтов Normal && Big",

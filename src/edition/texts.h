@@ -111,6 +111,8 @@ enum class UiText {
     MenuRussian,
     MenuEnglish,
     MenuAbout,
+    // The window caption's name before a file was chosen.
+    NoFile,
     // The eleven grid hints, in this order: unused bit, Big bits, Normal-and-Big bits, width bit 7
     // down to width bit 0.
     GridHintUnusedBit,

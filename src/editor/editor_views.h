@@ -80,6 +80,9 @@ struct ControlStates {
     friend bool operator==(const ControlStates&, const ControlStates&) = default;
 };
 
+// The thumbnail strip shows the letters in rows of this many.
+inline constexpr int kThumbnailsPerRow = 11;
+
 // What an operation changed, so the window repaints only that. Flags accumulate until taken.
 enum ViewChange : uint32_t {
     kGridChanged = 1u << 0,        // cells

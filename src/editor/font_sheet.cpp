@@ -92,7 +92,8 @@ RgbImage PaintBlockPreview(const FontImage& font, const FontSheetGeometry& geome
         const int top = slot / per_line * strip.height;
         for (int y = 0; y < strip.height; ++y) {
             const uint8_t* from =
-                strip.rgb.data() + (static_cast<size_t>(y) * strip.width + slot * cell_width) * 3;
+                strip.rgb.data() +
+                (static_cast<size_t>(y) * strip.width + static_cast<size_t>(slot) * cell_width) * 3;
             uint8_t* to =
                 image.rgb.data() + (static_cast<size_t>(top + y) * image.width + left) * 3;
             std::copy_n(from, cell_bytes, to);

@@ -7,7 +7,7 @@
 
 #include "edition/message.h"
 #include "editor/glyph_placement.h"
-#include "editor/picture_files.h"
+#include "editor/rgb_images.h"
 #include "model/block_set.h"
 #include "model/edition.h"
 #include "model/font_image.h"

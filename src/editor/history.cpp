@@ -7,7 +7,7 @@ namespace rw {
 
 History::History(size_t byte_budget) : capacity_(std::max<size_t>(1, byte_budget / sizeof(Step))) {}
 
-void History::Record(StepName name, const Snapshot& before) {
+void History::Record(StepName name, const Snapshot& before, bool moves_base) {
     redo_.clear();
     const uint64_t serial = next_serial_++;
     if (undo_.size() == capacity_) {
@@ -16,12 +16,13 @@ void History::Record(StepName name, const Snapshot& before) {
         undo_.pop_front();
         dropped_serial_ = oldest.serial;
         oldest.name = name;
+        oldest.moves_base = moves_base;
         oldest.state = before;
         oldest.serial = serial;
         undo_.push_back(std::move(oldest));
         return;
     }
-    undo_.push_back({name, before, serial});
+    undo_.push_back({name, moves_base, before, serial});
 }
 
 std::optional<StepName> History::UndoName() const {
@@ -47,7 +48,7 @@ Snapshot History::Move(std::deque<Step>& from, std::deque<Step>& to, const Snaps
     Step step = std::move(from.back());
     from.pop_back();
     Snapshot target = std::move(step.state);
-    to.push_back({step.name, current, step.serial});
+    to.push_back({step.name, step.moves_base, current, step.serial});
     return target;
 }
 

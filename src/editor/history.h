@@ -16,7 +16,7 @@ namespace rw {
 
 // What an undo brings back: the font, the working glyph of each form, the phone model and font
 // kind they are shown for, and the selection; and the base font a fullflash save compares with,
-// which only the undo of a fullflash load brings back. A whole font is a few kilobytes, so a
+// which only the undo of a step that moved it brings back. A whole font is a few kilobytes, so a
 // snapshot is simpler and more exact than recording each change. The base changes only at
 // fullflash loads and saves, so the snapshots share it.
 struct Snapshot {
@@ -43,12 +43,16 @@ class History {
     explicit History(size_t byte_budget = kDefaultByteBudget);
 
     // A new step: `before` is the state the change starts from. Drops every redo step.
-    void Record(StepName name, const Snapshot& before);
+    // `moves_base`: the step changed the base font, so its undo and redo bring the snapshot's
+    // base back; every other step keeps the base in force.
+    void Record(StepName name, const Snapshot& before, bool moves_base = false);
 
     bool CanUndo() const { return !undo_.empty(); }
     bool CanRedo() const { return !redo_.empty(); }
     std::optional<StepName> UndoName() const;
     std::optional<StepName> RedoName() const;
+    bool UndoMovesBase() const { return !undo_.empty() && undo_.back().moves_base; }
+    bool RedoMovesBase() const { return !redo_.empty() && redo_.back().moves_base; }
 
     // The state to go back (forward) to; `current` is kept for the opposite direction. Only
     // called when CanUndo() (CanRedo()).
@@ -69,6 +73,7 @@ class History {
   private:
     struct Step {
         StepName name;
+        bool moves_base = false;
         Snapshot state;
         uint64_t serial = 0;  // the position after this step; no two steps share one
     };

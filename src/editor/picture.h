@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -29,7 +30,7 @@ static_assert(sizeof(Rgb) == 3, "pixels are packed RGB triples");
 // A 16 x 16 picture: one letter thumbnail or the actual-size edit image. Pixels row by row.
 struct Picture16 {
     static constexpr int kSize = 16;
-    std::array<Rgb, kSize * kSize> pixels{};
+    std::array<Rgb, std::size_t{kSize} * kSize> pixels{};
 
     Rgb At(int x, int y) const { return pixels[y * kSize + x]; }
     void Set(int x, int y, Rgb colour) { pixels[y * kSize + x] = colour; }

@@ -168,6 +168,14 @@ bool Session::PressNeighbourLetter(int step) {
     return PressLetterAt(state_.selected_slot() + step, step);
 }
 
+bool Session::PressLetterAbove() {
+    return PressLetterAt(state_.selected_slot() - kThumbnailsPerRow, -1);
+}
+
+bool Session::PressLetterBelow() {
+    return PressLetterAt(state_.selected_slot() + kThumbnailsPerRow, 1);
+}
+
 bool Session::PressLetterAt(int slot, int direction) {
     if (direction != -1 && direction != 1) return false;
     const int slots = SlotCount(state_.edition);
@@ -269,8 +277,7 @@ void Session::WriteBack() {
     if (!state_.selection.active()) return;
     Apply(Step::Recorded(UiText::WriteBackCaption), [&] {
         std::vector<GlyphSlot> targets{state_.selected_glyph()};
-        // Browser and Big have one weight; the phone still reads their bold block.
-        if (state_.kind == FontKind::Browser || state_.kind == FontKind::Big) {
+        if (RowOf(state_.kind).writes_bold_block) {
             const int bold_block = state_.block() + BoldStep(state_.edition);
             if (bold_block < BlockCount(state_.edition))
                 targets.push_back({bold_block, state_.selected_slot()});

@@ -10,6 +10,7 @@
 #include "edition/message.h"
 #include "editor/clipboard.h"
 #include "editor/document.h"
+#include "editor/flash_save_guard.h"
 #include "editor/glyph_ops.h"
 #include "editor/grid_cursor.h"
 #include "editor/history.h"
@@ -32,32 +33,13 @@ enum class FileKind {
     SftConversion,  // "SFT -> SBF": an .sft file into the wide table
 };
 
-// A load of the File menu, once its dialog has chosen the file.
-struct LoadRequest {
-    enum Source {
-        Fullflash,  // "Загрузить шрифт из fullflash"
-        FontFile,   // "Загрузить шрифт из файла"
-        ThinSft,    // "SFT -> SBF" / "Загрузить тонкий"
-        BoldSft,    // "SFT -> SBF" / "Загрузить жирный"
-    } source;
+// A file load that succeeded, as the file commands hand it to the session.
+struct LoadedFont {
+    FileKind kind;
     std::string path;
-};
-
-// A save of the File menu, once its dialog has chosen the file.
-struct SaveRequest {
-    enum Target {
-        Fullflash,  // "Сохранить шрифт в fullflash"
-        FontFile,   // "Сохранить шрифт в файл"
-    } target;
-    std::string path;
-};
-
-// What a fullflash save tells and asks before it writes.
-struct FlashSaveCheck {
-    // An interrupted save that looking into the image rolled back; empty when there was none.
-    Message rollback_note;
-    // The question, as sentences; empty when there is nothing to ask.
-    std::vector<Message> question;
+    FontImage font;
+    StepName name;  // the caption of the item that loaded
+    int glyphs;     // how many the status line names
 };
 
 // The glyph editor behind the main window. It holds the domain state (the editor state with the
@@ -98,6 +80,10 @@ class Session {
     // nothing changes, for a slot out of range, when every slot that way is covered, or when
     // the letter found is the one already on the grid.
     bool PressLetterAt(int slot, int direction);
+    // The thumbnail strip's Up and Down: the letter a row of the strip above or below, a covered
+    // one passing on to the next letter that way.
+    bool PressLetterAbove();
+    bool PressLetterBelow();
     // A press and release on grid cell (row, col) with any mouse button (Panel1Click): one
     // "Drawing" step. False for a cell that is not live.
     bool ClickCell(int row, int col);
@@ -160,66 +146,22 @@ class Session {
     void SetLanguage(Language language);
 
     // --- Files and imports ----------------------------------------------------------------------
-    // A file command on the file its dialog chose. A load reads into a copy of the font and hands
-    // the whole result over only when it succeeded; a failed command changes nothing. The
-    // outcome carries the note of an interrupted save that opening the file rolled back.
-    Status Load(const LoadRequest& request, FileSystem& fs = SystemFileSystem());
-    Status Save(const SaveRequest& request, FileSystem& fs = SystemFileSystem());
-    // Every load and import ends here: one undo step named `name` (the caption of the item that
-    // loaded) when the font or the grid changes; then the selected letter is reloaded. An import
-    // is a change like any other.
+    // The file commands live beside the session (FileCommands, editor/file_commands.h): they
+    // read and write, and hand the session whole results through the private members below.
+    //
+    // A font from elsewhere (an import) lands as one undo step named `name`, the caption of the
+    // item that made it, when the font or the grid changes; then the selected letter is reloaded.
+    // It claims nothing about files: no saved mark, no base, no current file.
     void LoadFont(const FontImage& font, StepName name);
-    // A file load that succeeded: LoadFont, the file becomes the current one and the status line
-    // names it with `glyphs`. A fullflash load also makes the font the base. The history marks
-    // the load as saved unless it kept unsaved changes (a partial load merged into them).
-    void LoadedFile(FileKind kind, const std::string& path, const FontImage& font, StepName name,
-                    int glyphs);
-    // A save of the font that succeeded: the file becomes the current one, the history marks it
-    // and the status line names it; a fullflash save also makes the font the base.
-    void SavedFile(FileKind kind, const std::string& path, int glyphs);
-    // An import from a patch applied to the fullflash `flash` in memory: the patched font loads
-    // as one step, like an import. The fullflash is not written, so nothing is saved. When it is
-    // not the one last loaded or saved (it was chosen for the import), it counts as loaded now:
-    // the unpatched font becomes the base, so that a save into it counts the patch's glyphs as
-    // the user's changes; undoing the import brings the previous base back.
-    void ImportedFromPatch(const PatchedFont& imported, const std::string& flash);
-    // A patch of the font written to `path`: the status line names it with the glyphs it changes.
-    void SavedPatch(const std::string& path, int glyphs);
-    // "Импорт из PNG...": the font read from the sheet `path` lands as an import does (LoadFont);
-    // the status line names the sheet with the glyphs of the load scope it read.
-    void ImportedSheet(const FontImage& font, const std::string& path);
-    // "Экспорт в PNG...": the whole font was written to the sheet `path`; the status line says so.
-    void ExportedSheet(const std::string& path);
 
-    // "Импорт из патча (.vkp)...": the patch applied in memory to the fullflash `flash`, which
-    // stays as it is, and the font of the current layout and load scope read from the result
-    // (ImportedFromPatch). `told` receives what the patch did to the font.
-    Status ImportPatch(const Patch& patch, const std::string& flash, std::vector<Message>* told,
-                       FileSystem& fs = SystemFileSystem());
-    // "Экспорт патча (.vkp)...": the patch that does what a fullflash save into `flash` would
-    // do; `flash` is only read.
-    Status PatchAgainst(const std::string& flash, FontPatch* patch,
-                        FileSystem& fs = SystemFileSystem()) const;
-    // The patch written to `path` (SavedPatch).
-    Status SavePatch(const std::string& path, const FontPatch& patch,
-                     FileSystem& fs = SystemFileSystem());
-    // The path last chosen in a file dialog; the caption shows its name.
-    void SetFileName(std::string path);
-
-    // What to tell and ask before a fullflash save into `path`. Two doubts share the one
-    // question: the image's records at the chosen model and kind do not look like a font, and the
-    // save would replace glyphs the user did not change (glyphs equal to the base's but not to the
-    // image's bytes). An image the save will refuse or cannot read is left to the save, which
-    // reports it. Looking into the image rolls back a save into it that was cut off; the check
-    // carries that note.
+    // What to tell and ask before a fullflash save of the font into `path` (FlashSaveGuard).
     FlashSaveCheck CheckFlashSave(const std::string& path,
                                   FileSystem& fs = SystemFileSystem()) const;
-    // After a fullflash load: the warning that the current file's records at the chosen model
-    // and kind do not look like a font; empty when they do.
-    std::vector<Message> FlashLoadWarning(FileSystem& fs = SystemFileSystem()) const;
+    // Where the font goes in a fullflash: the edition, the chosen model and kind, their layout.
+    FontPlace place() const;
     // The fullflash last loaded or saved, which a fullflash save offers; empty before any.
-    const std::string& last_fullflash() const { return last_fullflash_; }
-    const FontImage& base_font() const { return *base_; }
+    const std::string& last_fullflash() const { return guard_.last_fullflash(); }
+    const FontImage& base_font() const { return guard_.base(); }
 
     // A step done or undone since the last load or save, or edits in the grid not written back:
     // quitting now would lose them.
@@ -246,23 +188,49 @@ class Session {
     uint32_t TakeChanges() { return view_.TakeChanges(); }
 
   private:
+    // The file commands hand over what they read and wrote; nothing else may claim that a file
+    // was loaded or saved.
+    friend class FileCommands;
+
+    // A file load that succeeded: LoadFont, the file becomes the current one and the status line
+    // names it. A fullflash load also makes the font the base. The history marks the load as
+    // saved unless it kept unsaved changes (a partial load merged into them).
+    void LoadedFile(const LoadedFont& loaded);
+    // A save of the font that succeeded: the file becomes the current one, the history marks it
+    // and the status line names it; a fullflash save also makes the font the base.
+    void SavedFile(FileKind kind, const std::string& path, int glyphs);
+    // An import from a patch applied to the fullflash `flash` in memory: the patched font loads
+    // as one step, like an import. The fullflash is not written, so nothing is saved. When it is
+    // not the one last loaded or saved (it was chosen for the import), it counts as loaded now:
+    // the unpatched font becomes the base, so that a save into it counts the patch's glyphs as
+    // the user's changes; undoing the import brings the previous base back.
+    void ImportedFromPatch(const PatchedFont& imported, const std::string& flash);
+    // A patch of the font written to `path`: the status line names it with the glyphs it changes.
+    void SavedPatch(const std::string& path, int glyphs);
+    // "Импорт из PNG...": the font read from the sheet `path` lands as an import does (LoadFont);
+    // the status line names the sheet with the glyphs of the load scope it read.
+    void ImportedSheet(const FontImage& font, const std::string& path);
+    // "Экспорт в PNG...": the whole font was written to the sheet `path`; the status line says so.
+    void ExportedSheet(const std::string& path);
+
     // How an operation treats the undo history and the letter on the grid (see Apply).
     struct Step {
         std::optional<StepName> name;  // the undo step it records
         bool keeps_edits = false;  // a letter change: edits not written back become a step first
         bool reloads = false;      // the selected letter is loaded again afterwards
         bool clears_edit_image = false;  // a load: the edit image starts white
+        bool moves_base = false;         // a fullflash load: its undo brings the previous base back
 
         // Nothing to undo: a choice of scope or language, a copy, an undo itself.
         static Step None() { return {}; }
         // The change is the step: a stroke, a shift, a write-back.
-        static Step Recorded(StepName name) { return {name, false, false, false}; }
+        static Step Recorded(StepName name) { return {name, false, false, false, false}; }
         // The font changed: a step, then the selected letter loaded from the new font.
-        static Step FontChange(StepName name) { return {name, false, true, false}; }
+        static Step FontChange(StepName name) { return {name, false, true, false, false}; }
         // Another letter, set, weight, model or kind: edits not written back become a step.
-        static Step LetterChange() { return {std::nullopt, true, true, false}; }
+        static Step LetterChange() { return {std::nullopt, true, true, false, false}; }
         // The selected letter loaded, nothing to undo: the first activation.
-        static Step Reload() { return {std::nullopt, false, true, false}; }
+        static Step Reload() { return {std::nullopt, false, true, false, false}; }
     };
 
     struct Stroke {
@@ -284,7 +252,7 @@ class Session {
 
     // History.
     Snapshot Capture() const;
-    void Restore(const Snapshot& snapshot, StepName step);
+    void Restore(const Snapshot& snapshot, bool moves_base);
     void RestoreBlock(Block block);
 
     // Workers.
@@ -310,9 +278,8 @@ class Session {
 
     EditorState state_;
     Document document_;
-    // The font as the last fullflash load or save left it.
-    std::shared_ptr<const FontImage> base_ = std::make_shared<const FontImage>();
-    std::string last_fullflash_;
+    // The base font and the fullflash last loaded or saved.
+    FlashSaveGuard guard_;
     History history_;
     WorkingGlyphs working_;
     Clipboard clipboard_;
@@ -340,7 +307,7 @@ void Session::Apply(Step step, Change&& change) {
         history_.Record(UiText::StepLetterChange, Capture());
         Notify({MessageId::LetterEditsKept, {letter}});
     }
-    if (step.name) history_.Record(*step.name, Capture());
+    if (step.name) history_.Record(*step.name, Capture(), step.moves_base);
     change();
     if (step.reloads && state_.selection.active()) {
         LoadLetter(state_.selection.slot, state_.selection.source);

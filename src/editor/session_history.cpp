@@ -9,31 +9,31 @@ Snapshot Session::Capture() const {
             .model = state_.model,
             .kind = state_.kind,
             .selection = state_.selection,
-            .base = base_};
+            .base = guard_.shared_base()};
 }
 
 void Session::Undo() {
     if (!history_.CanUndo()) return;
     EndStroke();
-    const StepName step = *history_.UndoName();
-    Apply(Step::None(), [&] { Restore(history_.Undo(Capture()), step); });
+    const bool moves_base = history_.UndoMovesBase();
+    Apply(Step::None(), [&] { Restore(history_.Undo(Capture()), moves_base); });
 }
 
 void Session::Redo() {
     if (!history_.CanRedo()) return;
     EndStroke();
-    const StepName step = *history_.RedoName();
-    Apply(Step::None(), [&] { Restore(history_.Redo(Capture()), step); });
+    const bool moves_base = history_.RedoMovesBase();
+    Apply(Step::None(), [&] { Restore(history_.Redo(Capture()), moves_base); });
 }
 
 // Brings the state back without a letter load, which would overwrite the restored working glyph
 // with the stored record. The kind and model come back first, so the glyphs show in the form
 // they were edited in.
-void Session::Restore(const Snapshot& snapshot, StepName step) {
+void Session::Restore(const Snapshot& snapshot, bool moves_base) {
     document_.Replace(snapshot.font);
     // Only a fullflash load, or an import from a patch that named the fullflash, moves the base;
     // undoing anything else keeps the one the last fullflash load or save set.
-    if (step == UiText::MenuLoadFlash || step == UiText::MenuImportPatch) base_ = snapshot.base;
+    if (moves_base) guard_.RestoreBase(snapshot.base);
     if (snapshot.kind != state_.kind) {
         state_.kind = snapshot.kind;
         ApplyWeightAvailability();

@@ -179,7 +179,8 @@ RgbImage ScaledPicture(const TextPicture& picture, int scale) {
     for (int y = 0; y < image.height; ++y) {
         uint8_t* row = image.rgb.data() + static_cast<size_t>(y) * image.width * 3;
         for (int x = 0; x < image.width; ++x) {
-            if (picture.Ink(x / scale, y / scale)) std::fill_n(row + 3 * x, 3, uint8_t{0});
+            if (picture.Ink(x / scale, y / scale))
+                std::fill_n(row + 3 * static_cast<size_t>(x), 3, uint8_t{0});
         }
     }
     return image;

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/picture_files.h"
+#include "editor/rgb_images.h"
 #include "model/edition.h"
 #include "model/font_image.h"
 #include "model/phone_layouts.h"

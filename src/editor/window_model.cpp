@@ -199,9 +199,25 @@ std::string WindowModel::ThumbnailHintText(int slot) const {
 std::string WindowModel::WindowCaption() const {
     const std::string& path = screen_.file_name;
     const size_t cut = path.find_last_of("/\\");
-    const std::string name =
-        path.empty() ? "no file" : path.substr(cut == std::string::npos ? 0 : cut + 1);
+    const std::string name = path.empty() ? Text(UiText::NoFile, screen_.language, edition_)
+                                          : path.substr(cut == std::string::npos ? 0 : cut + 1);
     return WindowCaptionPrefix(edition_) + name + "]";
+}
+
+const char* WindowModel::Caption(UiText id) const {
+    return Text(id, screen_.language, edition_);
+}
+
+const char* WindowModel::ModelCaption(PhoneModel model) const {
+    return ModelItemCaption(model, edition_);
+}
+
+const char* WindowModel::KindCaption(FontKind kind) const {
+    return KindItemCaption(kind);
+}
+
+const char* WindowModel::ScopeCaption(int tag) const {
+    return LoadScopeCaption(tag, edition_, screen_.language);
 }
 
 uint32_t WindowModel::TakeChanges() {

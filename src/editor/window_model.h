@@ -68,6 +68,13 @@ class WindowModel {
     const std::string& FontMenuCaption() const { return screen_.font_caption; }    // N6
     // "Runewright v4.01 "RUS-Full" - [name]" with the current file's own name or "no file".
     std::string WindowCaption() const;
+    // The captions of the menus and controls, in the interface language.
+    const char* Caption(UiText id) const;
+    // The items of the phone and kind menus, and of the load scope menu by tag (null for a tag
+    // the edition lacks).
+    const char* ModelCaption(PhoneModel model) const;
+    const char* KindCaption(FontKind kind) const;
+    const char* ScopeCaption(int tag) const;
     // What the last command that reports did ("Записано в s45.bin: 136 букв"); the status line
     // shows it until the pointer next rests on a control with a hint. Empty at start.
     const Message& Notice() const { return screen_.notice; }
@@ -83,7 +90,7 @@ class WindowModel {
   private:
     struct Screen {
         EditGrid grid;
-        Language language = kRussian;  // of the grid hints
+        Language language = kRussian;  // of the grid hints and the captions
         RowLabels row_labels;
         std::string width_label = "-";
         std::string letter = "-";  // Label15 as held

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "editor/font_import.h"
+#include "editor/glyph_import.h"
 #include "io/status.h"
 
 namespace rw {

@@ -56,4 +56,15 @@ Status OpenImportFaces(const FontImportRequest& request, GlyphCell cell, ImportF
     return Status::Ok();
 }
 
+Status FreeTypeFaceOpener::Open(const FontImportRequest& request, GlyphCell cell,
+                                OpenedFaces& faces) {
+    ImportFaces opened;
+    const Status status = OpenImportFaces(request, cell, opened);
+    if (!status.ok()) return status;
+    faces.normal = std::move(opened.normal);
+    faces.bold = std::move(opened.bold);
+    faces.baseline = opened.baseline;
+    return status;
+}
+
 }  // namespace rw

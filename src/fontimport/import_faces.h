@@ -4,20 +4,12 @@
 #include <optional>
 #include <string>
 
+#include "editor/face_opener.h"
 #include "editor/glyph_placement.h"
 #include "fontimport/freetype_face.h"
 #include "io/status.h"
 
 namespace rw {
-
-// What a user asks an import to take: the fonts, the pixel size and the baseline row.
-struct FontImportRequest {
-    std::string font;                      // a font file's path or a pattern such as "Terminus"
-    std::optional<std::string> bold_font;  // the face for bold blocks, a path or a pattern
-    bool embolden = false;                 // draw bold from the normal face even if a bold exists
-    std::optional<int> pixel_size;         // default H + 1
-    std::optional<int> baseline;           // default from the face's descender
-};
 
 // The faces an import reads, set to the request's size, and the baseline it places them on.
 struct ImportFaces {
@@ -35,5 +27,11 @@ bool IsFontPath(const std::string& font);
 // fontconfig when the font was given as a pattern; a font file, or a family without a bold
 // face, is emboldened. Fails naming the file or pattern and the reason.
 Status OpenImportFaces(const FontImportRequest& request, GlyphCell cell, ImportFaces& faces);
+
+// The same, as the face port of the core's file commands.
+class FreeTypeFaceOpener final : public FaceOpener {
+  public:
+    Status Open(const FontImportRequest& request, GlyphCell cell, OpenedFaces& faces) override;
+};
 
 }  // namespace rw

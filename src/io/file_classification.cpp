@@ -65,7 +65,7 @@ Status CheckFontFile(const std::string& path, FontFileFormat format, Edition edi
 // A dump of unusual size still counts when some layout finds a font in it.
 Status ClassifyByScore(const std::string& path, Edition edition, int64_t size, FileSystem& fs) {
     std::vector<LayoutScore> scores;
-    const Status status = IdentifyLayouts(path, edition, &scores, fs);
+    Status status = IdentifyLayouts(path, edition, &scores, fs);
     if (!status.ok()) return status;
     if (scores.empty() || !scores.front().LooksLikeFont())
         return Neither(path, edition, size).WithNote(status.note());
@@ -87,13 +87,13 @@ Status ClassifyFile(const std::string& path, Edition edition, LayoutId current,
             *result = {FileLoad::Fullflash, FontFileFormat::Sft};
             return Status::Ok();
         }
-        const Status status = ClassifyByScore(path, edition, info.size, fs);
+        Status status = ClassifyByScore(path, edition, info.size, fs);
         if (status.ok()) *result = {FileLoad::Fullflash, FontFileFormat::Sft};
         return status;
     }
     const std::optional<FontFileFormat> format = FontFileFormatOf(path, info.size);
     if (!format) return Neither(path, edition, info.size);
-    const Status status = CheckFontFile(path, *format, edition, current);
+    Status status = CheckFontFile(path, *format, edition, current);
     if (status.ok()) *result = {FileLoad::FontFile, *format};
     return status;
 }
@@ -121,7 +121,7 @@ std::string FontsOfForm(Edition edition, bool wide) {
     std::string text;
     for (const auto& [kinds, models] : groups) {
         if (!text.empty()) text += "; ";
-        text += models + ": " + kinds;
+        text.append(models).append(": ").append(kinds);
     }
     return text;
 }

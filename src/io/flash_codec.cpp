@@ -1,7 +1,10 @@
 #include "io/flash_codec.h"
 
+#include "model/load_scope.h"
+
 #include <algorithm>
 #include <climits>
+#include <cstddef>
 #include <cstring>
 #include <numeric>
 
@@ -116,12 +119,12 @@ Status ReadRecordPayloads(File& file, const std::vector<FlashRecord>& records, i
         span.end = std::max(span.end, r.position + payload);
     }
     if (records.empty()) return Status::Ok();
-    if (span.end - span.begin <= 2 * payload * static_cast<int64_t>(records.size())) {
+    if (span.end - span.begin <= int64_t{2} * payload * static_cast<int64_t>(records.size())) {
         buffer.resize(static_cast<size_t>(span.end - span.begin));
         Status status = file.ReadAt(span.begin, buffer);
         if (!status.ok()) return status;
         for (size_t i = 0; i < records.size(); ++i) {
-            std::memcpy(payloads->data() + i * payload,
+            std::memcpy(payloads->data() + static_cast<size_t>(i) * payload,
                         buffer.data() + (records[i].position - span.begin), payload);
         }
         return Status::Ok();
@@ -137,7 +140,8 @@ Status ReadRecordPayloads(File& file, const std::vector<FlashRecord>& records, i
             const uint32_t i = order[next];
             const int64_t p = records[i].position;
             if (p + payload > run.end) break;
-            std::memcpy(payloads->data() + i * payload, buffer.data() + (p - run.begin), payload);
+            std::memcpy(payloads->data() + static_cast<size_t>(i) * payload,
+                        buffer.data() + (p - run.begin), payload);
         }
     }
     return Status::Ok();
@@ -156,7 +160,7 @@ int64_t RecordPosition(Edition edition, const FontLayout& layout, GlyphSlot glyp
 
 std::vector<FlashRecord> RecordsToRead(Edition edition, const FontLayout& layout, BlockSet blocks) {
     std::vector<FlashRecord> records;
-    records.reserve(kMaxBlocks * kMaxSlots);
+    records.reserve(static_cast<size_t>(kMaxBlocks) * kMaxSlots);
     for (int block = 0; block < BlockCount(edition); ++block) {
         if (blocks.Contains(block)) AppendBlockRecords(edition, layout, block, records);
     }
@@ -178,7 +182,8 @@ std::vector<FlashRecord> RecordsToWrite(Edition edition, const FontLayout& layou
 
 int64_t FirstRecordPosition(Edition edition, const FontLayout& layout) {
     int64_t first = INT64_MAX;
-    for (const FlashRecord& r : RecordsToRead(edition, layout, BlockSet::FirstN(8))) {
+    for (const FlashRecord& r :
+         RecordsToRead(edition, layout, ScopeBlocks(LoadScope::WholeFont, edition))) {
         first = std::min(first, r.position);
     }
     return first;
@@ -192,7 +197,7 @@ int64_t RequiredImageSize(const std::vector<FlashRecord>& records, const FontLay
     return end;
 }
 
-std::vector<ByteRange> CoalescedReads(std::vector<FlashRecord> records, int payload) {
+std::vector<ByteRange> CoalescedReads(const std::vector<FlashRecord>& records, int payload) {
     return MergedRanges(records, ByPosition(records), payload);
 }
 
@@ -212,7 +217,8 @@ void DecodeWideRecord(const uint8_t* record, int last_row, WideGlyph& glyph) {
     glyph[0] = header;
     const uint16_t keep = MaskToWidth(0xFFFF, header & 0xFF);
     for (int r = 1; r <= last_row; ++r) {
-        glyph[r] = static_cast<uint16_t>((record[2 * r] << 8 | record[2 * r + 1]) & keep);
+        const uint8_t* row = record + 2 * static_cast<std::ptrdiff_t>(r);
+        glyph[r] = static_cast<uint16_t>((row[0] << 8 | row[1]) & keep);
     }
 }
 
@@ -222,8 +228,9 @@ void EncodeNarrowRecord(const NarrowGlyph& glyph, int last_row, uint8_t* record)
 
 void EncodeWideRecord(const WideGlyph& glyph, int last_row, uint8_t* record) {
     for (int r = 0; r <= last_row; ++r) {
-        record[2 * r] = static_cast<uint8_t>(glyph[r] >> 8);
-        record[2 * r + 1] = static_cast<uint8_t>(glyph[r] & 0xFF);
+        uint8_t* row = record + 2 * static_cast<std::ptrdiff_t>(r);
+        row[0] = static_cast<uint8_t>(glyph[r] >> 8);
+        row[1] = static_cast<uint8_t>(glyph[r] & 0xFF);
     }
 }
 
@@ -262,7 +269,7 @@ Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout&
     const std::vector<FlashRecord> records = RecordsToRead(edition, layout, blocks);
     // A save into this image that was cut off is undone before anything is read.
     File file(fs, path);
-    const Status recovered = OpenImageForLoad(fs, file);
+    Status recovered = OpenImageForLoad(fs, file);
     if (!recovered.ok()) return recovered;
     std::vector<uint8_t> payloads;
     int64_t size = 0;

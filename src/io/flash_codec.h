@@ -49,7 +49,7 @@ struct ByteRange {
 
 // The reads a load makes: records lying close together are merged into one range, so a whole
 // font costs a few reads instead of hundreds.
-std::vector<ByteRange> CoalescedReads(std::vector<FlashRecord> records, int payload);
+std::vector<ByteRange> CoalescedReads(const std::vector<FlashRecord>& records, int payload);
 
 // The row with all but its `width` leftmost bits cleared.
 uint16_t MaskToWidth(uint16_t row, int width);

@@ -20,7 +20,7 @@ enum class FontFileFormat { Sft, Sbf, Sfe };
 
 // A font file may carry some bytes more than its format, which a load ignores; a file larger
 // than this is no font file at all, most likely a fullflash chosen by mistake.
-inline constexpr int64_t kLargestFontFile = 64 * 1024;
+inline constexpr int64_t kLargestFontFile = int64_t{64} * 1024;
 
 // The format whose extension ends the file's name, in any case ("X.SFT"); nullopt for none.
 std::optional<FontFileFormat> FontFileFormatOfName(const std::string& path);

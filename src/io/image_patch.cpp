@@ -129,9 +129,9 @@ Status PatchImage(FileSystem& fs, const std::string& path, const std::vector<Jou
     if (Status refused = RefuseReadOnlyImage(fs, path); !refused.ok()) return refused;
     File image(fs, path);
     std::string journal_path;
-    const Status recovered = OpenForSave(fs, image, &journal_path);
+    Status recovered = OpenForSave(fs, image, &journal_path);
     if (!recovered.ok()) return recovered;
-    auto with_note = [&recovered](Status s) { return s.WithNote(recovered.note()); };
+    auto with_note = [&recovered](const Status& s) { return s.WithNote(recovered.note()); };
 
     FileInfo info;
     Status status = image.Stat(&info);

@@ -164,7 +164,7 @@ Status IdentifyLayouts(const std::string& path, Edition edition, std::vector<Lay
     std::vector<Candidate> candidates = Candidates(edition);
     File file(fs, path);
     // The bytes of a save cut off halfway would say nothing of the phone.
-    const Status opened = OpenImageForLoad(fs, file);
+    Status opened = OpenImageForLoad(fs, file);
     if (!opened.ok()) return opened;
     RecordBytes bytes;
     const Status status = bytes.Read(file, candidates);

@@ -173,7 +173,7 @@ Status LookForJournal(FileSystem& fs, const std::string& image, const std::strin
 Status RecoverWithJournal(FileSystem& fs, const std::string& image_path,
                           const std::string& journal_path, bool vouched = false) {
     File image(fs, image_path);
-    const Status opened = image.OpenExistingForWriting();
+    Status opened = image.OpenExistingForWriting();
     if (!opened.ok()) {
         // Say first what is wrong with a journal that could not be used anyway.
         File reader(fs, image_path);
@@ -190,7 +190,7 @@ Status RecoverWithJournal(FileSystem& fs, const std::string& image_path,
         if (found == JournalFound::None) return Status::Ok();
         return JournalWaitsForAWritableImage(image_path, journal_path, opened);
     }
-    const Status locked = image.LockExclusive();
+    Status locked = image.LockExclusive();
     if (!locked.ok()) return locked;
     return RollBackInterruptedSave(fs, image, journal_path, vouched);
 }

@@ -33,7 +33,7 @@ Status CountReplacedUnchangedGlyphs(const std::string& path, Edition edition,
     std::vector<uint8_t> in_image;
     File image(fs, path);
     // As a load reads it: under the shared lock, after a save cut off there was rolled back.
-    const Status opened = OpenImageForLoad(fs, image);
+    Status opened = OpenImageForLoad(fs, image);
     if (!opened.ok()) return opened;
     int64_t size = 0;
     const Status read =

@@ -24,33 +24,28 @@ enum class LoadScope : int8_t {
     Symbols = 10,
 };
 
-// One item of the load-scope menu: its object name, the blocks it loads in each edition, whether
-// it reads only bold glyphs (disabled for a font with one weight), its place in each edition's
-// menu (-1: not there) and the separator that stands before it.
+// One load scope: the blocks it loads in each edition (none: the edition lacks it) and whether it
+// reads only bold glyphs (disabled for a font with one weight).
 struct LoadScopeRow {
     LoadScope scope;
-    const char* item;
     BlockSet cyrillic_blocks;
     BlockSet latin_blocks;
     bool bold_only;
-    int8_t cyrillic_position;
-    int8_t latin_position;
-    const char* separator_before;
 };
 
 // By tag. The captions are the texts' LoadScope rows, in the same order.
 inline constexpr LoadScopeRow kLoadScopes[] = {
-    {LoadScope::UpperNormal, "N19", {0}, {0}, false, 0, 0, nullptr},
-    {LoadScope::LowerNormal, "N20", {1}, {1}, false, 1, 1, nullptr},
-    {LoadScope::UpperBold, "N21", {2}, {4}, true, 2, 3, nullptr},
-    {LoadScope::LowerBold, "N22", {3}, {5}, true, 3, 4, nullptr},
-    {LoadScope::Normal, "N27", {0, 1}, {0, 1, 2, 3}, false, 4, 6, "N25"},
-    {LoadScope::Bold, "N28", {2, 3}, {4, 5, 6, 7}, true, 5, 7, nullptr},
-    {LoadScope::WholeFont, "N24", {0, 1, 2, 3}, {0, 1, 2, 3, 4, 5, 6, 7}, false, 6, 10, "N26"},
-    {LoadScope::SymbolsNormal, "Sym11", {}, {2, 3}, false, -1, 2, nullptr},
-    {LoadScope::SymbolsBold, "Sym12", {}, {6, 7}, true, -1, 5, nullptr},
-    {LoadScope::Letters, "AZaz1", {}, {0, 1, 4, 5}, false, -1, 8, nullptr},
-    {LoadScope::Symbols, "Symbols1", {}, {2, 3, 6, 7}, false, -1, 9, nullptr},
+    {LoadScope::UpperNormal, {0}, {0}, false},
+    {LoadScope::LowerNormal, {1}, {1}, false},
+    {LoadScope::UpperBold, {2}, {4}, true},
+    {LoadScope::LowerBold, {3}, {5}, true},
+    {LoadScope::Normal, {0, 1}, {0, 1, 2, 3}, false},
+    {LoadScope::Bold, {2, 3}, {4, 5, 6, 7}, true},
+    {LoadScope::WholeFont, {0, 1, 2, 3}, {0, 1, 2, 3, 4, 5, 6, 7}, false},
+    {LoadScope::SymbolsNormal, {}, {2, 3}, false},
+    {LoadScope::SymbolsBold, {}, {6, 7}, true},
+    {LoadScope::Letters, {}, {0, 1, 4, 5}, false},
+    {LoadScope::Symbols, {}, {2, 3, 6, 7}, false},
 };
 inline constexpr int kLoadScopeCount = static_cast<int>(std::size(kLoadScopes));
 
@@ -64,7 +59,7 @@ constexpr bool IsLoadScopeTag(int tag) {
 constexpr bool HasLoadScope(Edition edition, LoadScope scope) {
     if (!IsLoadScopeTag(TagOf(scope))) return false;
     const LoadScopeRow& row = kLoadScopes[TagOf(scope)];
-    return (edition == Edition::Latin ? row.latin_position : row.cyrillic_position) >= 0;
+    return (edition == Edition::Latin ? row.latin_blocks : row.cyrillic_blocks).bits() != 0;
 }
 
 // The highest tag of an edition (Cyrillic 6, Latin 10).

@@ -14,43 +14,41 @@ enum class FontKind : int { Normal = 0, Small = 1, Browser = 2, Big = 3 };
 constexpr int kPhoneModelCount = 6;
 constexpr int kFontKindCount = 4;
 
-// The phone models by code: the phone menu's item (object name and caption, C 45 reading "C45" in
-// the Latin edition), its place in the menu, the word the command line takes, whether the phone
-// has Ё and Є, and whether it holds every Cyrillic font 16 pixels wide (not only Big).
+// The phone models by code: the caption (C 45 reading "C45" in the Latin edition), the word the
+// command line takes, whether the phone has Ё and Є, and whether it holds every Cyrillic font 16
+// pixels wide (not only Big).
 struct PhoneModelRow {
     PhoneModel model;
-    const char* item;
     const char* caption;
     const char* latin_caption;
-    int menu_position;
     const char* word;
     bool has_yo_ye;
     bool wide_fonts;
 };
 inline constexpr PhoneModelRow kPhoneModels[kPhoneModelCount] = {
-    {PhoneModel::SME45, "N451", "S/ME 45", "S/ME 45", 2, "s45", true, false},
-    {PhoneModel::SME45i, "N45i1", "S/ME 45i", "S/ME 45i", 3, "s45i", true, false},
-    {PhoneModel::C45, "C451", "C 45", "C45", 4, "c45", true, true},
-    {PhoneModel::CM35, "CMS351", "C/M 35", "C/M 35", 0, "cm35", false, false},
-    {PhoneModel::S35, "S351", "S 35", "S 35", 1, "s35", false, false},
-    {PhoneModel::M50, "M501", "M 50", "M 50", 5, "m50", true, true},
+    {PhoneModel::SME45, "S/ME 45", "S/ME 45", "s45", true, false},
+    {PhoneModel::SME45i, "S/ME 45i", "S/ME 45i", "s45i", true, false},
+    {PhoneModel::C45, "C 45", "C45", "c45", true, true},
+    {PhoneModel::CM35, "C/M 35", "C/M 35", "cm35", false, false},
+    {PhoneModel::S35, "S 35", "S 35", "s35", false, false},
+    {PhoneModel::M50, "M 50", "M 50", "m50", true, true},
 };
 
-// The font kinds by code: the item of the font-kind menu, its place there, the command line's
-// word, and the last row index H (rows 1..H of a glyph carry pixels).
+// The font kinds by code: the caption, the command line's word, the last row index H (rows 1..H
+// of a glyph carry pixels), and whether a letter written back also goes into the bold block:
+// Browser and Big have one weight, but the phone still reads their bold block.
 struct FontKindRow {
     FontKind kind;
-    const char* item;
     const char* caption;
-    int menu_position;
     const char* word;
     int last_row;
+    bool writes_bold_block;
 };
 inline constexpr FontKindRow kFontKinds[kFontKindCount] = {
-    {FontKind::Normal, "Normal1", "Normal", 1, "normal", 11},
-    {FontKind::Small, "Small1", "Small", 0, "small", 9},
-    {FontKind::Browser, "Forwap1", "Browser", 2, "browser", 9},
-    {FontKind::Big, "Bigest1", "Big", 3, "big", 15},
+    {FontKind::Normal, "Normal", "normal", 11, false},
+    {FontKind::Small, "Small", "small", 9, false},
+    {FontKind::Browser, "Browser", "browser", 9, true},
+    {FontKind::Big, "Big", "big", 15, true},
 };
 
 constexpr bool IsPhoneModel(PhoneModel model) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "edition/identify_messages.h"
 #include "io/flash_codec.h"
+#include "io/identify_messages.h"
 #include "io/rollback_journal.h"
 #include "patch/byte_ranges.h"
 #include "patch/patch_apply.h"
@@ -37,7 +37,7 @@ Status ReadFontThroughPatch(const std::string& flash, const Patch& patch, const 
     // The records and the patch's bytes in one look under the lock, so both come from the same
     // state of the dump.
     File image(fs, flash);
-    const Status opened = OpenImageForLoad(fs, image);
+    Status opened = OpenImageForLoad(fs, image);
     if (!opened.ok()) return opened;
     std::vector<uint8_t> payloads;
     int64_t size = 0;

@@ -18,7 +18,7 @@ Status ImageExcerpt::Read(File& image, std::vector<ByteRange> stretches, ImageEx
     ImageExcerpt read;
     for (const ByteRange& s : stretches) {
         read.bytes_.emplace_back(static_cast<size_t>(s.end - s.begin));
-        const Status status = image.ReadAt(s.begin, read.bytes_.back());
+        Status status = image.ReadAt(s.begin, read.bytes_.back());
         if (!status.ok()) return status;
     }
     read.stretches_ = std::move(stretches);

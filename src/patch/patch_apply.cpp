@@ -102,7 +102,7 @@ Status CheckPatchFitsImage(const Patch& patch, int64_t image_size, const std::st
 
 Status ReadPatchFootprint(File& image, const Patch& patch, int64_t image_size,
                           ImageExcerpt* bytes) {
-    const Status fits = CheckPatchFitsImage(patch, image_size, BaseNameOf(image.path()));
+    Status fits = CheckPatchFitsImage(patch, image_size, BaseNameOf(image.path()));
     if (!fits.ok()) return fits;
     return ImageExcerpt::Read(image, MergeRanges(PatchFootprint(patch), kReadGap), bytes);
 }
@@ -113,15 +113,15 @@ Status PlanPatch(const Patch& patch, PatchOptions options, ImageExcerpt* bytes,
     std::vector<ByteRange> written;
     if (options.direction == PatchDirection::Apply) {
         for (const DataLine& line : patch.lines) {
-            const Status status = PlanLine(patch, line, options, bytes, outcome, written);
+            Status status = PlanLine(patch, line, options, bytes, outcome, written);
             if (!status.ok()) return status;
         }
     } else {
-        const Status undoable = CheckUndoable(patch);
+        Status undoable = CheckUndoable(patch);
         if (!undoable.ok()) return undoable;
         // Later lines may have written over earlier ones: they come off first.
         for (auto line = patch.lines.rbegin(); line != patch.lines.rend(); ++line) {
-            const Status status = PlanLine(patch, *line, options, bytes, outcome, written);
+            Status status = PlanLine(patch, *line, options, bytes, outcome, written);
             if (!status.ok()) return status;
         }
     }
@@ -157,7 +157,7 @@ Status ApplyPatchToFlash(const std::string& path, const Patch& patch, PatchOptio
     Message rollback_note;
     {
         File image(fs, path);
-        const Status opened = OpenImageForLoad(fs, image);
+        Status opened = OpenImageForLoad(fs, image);
         if (!opened.ok()) return opened;
         rollback_note = opened.note();
         Status status = image.Size(&size);
@@ -179,8 +179,7 @@ Status ApplyPatchToFlash(const std::string& path, const Patch& patch, PatchOptio
     // The plan holds only for the bytes it was made from: under the lock, before the first write,
     // the image must still hold them.
     const auto still_as_seen = [&](int64_t size_now) {
-        const Status changed =
-            Status::Failure(path, Message{MessageId::PatchImageChangedMeanwhile, {}});
+        Status changed = Status::Failure(path, Message{MessageId::PatchImageChangedMeanwhile, {}});
         if (size_now != size) return changed;
         File again(fs, path);
         ImageExcerpt now;

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <numeric>
 
-#include "edition/identify_messages.h"
 #include "edition/utf8.h"
 #include "edition/windows1251.h"
+#include "io/identify_messages.h"
 #include "io/rollback_journal.h"
 #include "patch/glyph_label.h"
 #include "patch/hex_text.h"
@@ -133,7 +133,7 @@ Status ExportFontPatch(const std::string& flash, const FontPlace& place, const F
     // As every load: a save into this image that was cut off is undone first, and the image is
     // read under the shared lock.
     File image(fs, flash);
-    const Status recovered = OpenImageForLoad(fs, image);
+    Status recovered = OpenImageForLoad(fs, image);
     if (!recovered.ok()) return recovered;
     std::vector<uint8_t> before;
     int64_t size = 0;

@@ -2,14 +2,12 @@
 
 #include <png.h>
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QImage>
-#include <QtGlobal>
 #include <cstdint>
 #include <cstring>
 #include <optional>
 #include <vector>
+
+#include "io/whole_file.h"
 
 namespace rw {
 namespace {
@@ -19,20 +17,6 @@ namespace {
 // allocate gigabytes.
 constexpr png_uint_32 kMaxSide = 16384;
 constexpr uint64_t kMaxPixels = uint64_t{1} << 25;
-constexpr int64_t kMaxFileSize = 64 << 20;
-
-Status ReadWholeFile(FileSystem& fs, const std::string& path, std::vector<uint8_t>& bytes) {
-    File file(fs, path);
-    Status status = file.OpenForReading();
-    int64_t size = 0;
-    if (status.ok()) status = file.Size(&size);
-    if (!status.ok()) return status;
-    if (size > kMaxFileSize) return Status::Failure(path, kPictureTooLarge);
-    bytes.resize(static_cast<size_t>(size));
-    status = file.ReadAt(0, bytes);
-    if (status.ok()) status = file.Close();
-    return status;
-}
 
 // The size an IHDR chunk gives, read here rather than by libpng, which refuses what passes its
 // own limits as damaged data.
@@ -50,7 +34,7 @@ uint32_t BigEndian(const uint8_t* bytes) {
 }
 
 // The eight signature bytes, then the IHDR chunk: length 13, type, width, height (big-endian).
-std::optional<PictureSize> SizeInHeader(const std::vector<uint8_t>& bytes) {
+std::optional<PictureSize> SizeInHeader(std::span<const uint8_t> bytes) {
     constexpr size_t kHeaderBytes = 8 + 4 + 4 + 4 + 4;
     if (bytes.size() < kHeaderBytes || png_sig_cmp(bytes.data(), 0, 8) != 0) return std::nullopt;
     if (BigEndian(bytes.data() + 8) != 13 || std::memcmp(bytes.data() + 12, "IHDR", 4) != 0)
@@ -69,7 +53,7 @@ class PngDecoder {
     PngDecoder(const PngDecoder&) = delete;
     PngDecoder& operator=(const PngDecoder&) = delete;
 
-    bool ReadHeader(const std::vector<uint8_t>& bytes) {
+    bool ReadHeader(std::span<const uint8_t> bytes) {
         return png_image_begin_read_from_memory(&image_, bytes.data(), bytes.size()) != 0;
     }
     bool Decode(RgbaImage& picture) {
@@ -84,52 +68,64 @@ class PngDecoder {
     png_image image_{};
 };
 
-// While it lives, Qt's warnings (its image plugins') go nowhere instead of stderr.
-class QuietQtMessages {
-  public:
-    QuietQtMessages() : previous_(qInstallMessageHandler(Drop)) {}
-    ~QuietQtMessages() { qInstallMessageHandler(previous_); }
-    QuietQtMessages(const QuietQtMessages&) = delete;
-    QuietQtMessages& operator=(const QuietQtMessages&) = delete;
-
-  private:
-    static void Drop(QtMsgType, const QMessageLogContext&, const QString&) {}
-    QtMessageHandler previous_;
-};
-
 }  // namespace
 
+std::optional<Message> PngCodec::Encode(const RgbImage& image, std::vector<uint8_t>& bytes) {
+    png_image picture{};
+    picture.version = PNG_IMAGE_VERSION;
+    picture.width = static_cast<png_uint_32>(image.width);
+    picture.height = static_cast<png_uint_32>(image.height);
+    picture.format = PNG_FORMAT_RGB;
+    const png_int_32 row_bytes = image.width * 3;
+    // The first call only measures, the second encodes into a buffer of that size.
+    png_alloc_size_t size = 0;
+    std::vector<uint8_t> encoded;
+    bool done = image.width > 0 && image.height > 0 &&
+                image.rgb.size() >= static_cast<size_t>(row_bytes) * image.height &&
+                png_image_write_to_memory(&picture, nullptr, &size, 0, image.rgb.data(), row_bytes,
+                                          nullptr) != 0;
+    if (done) {
+        encoded.resize(size);
+        done = png_image_write_to_memory(&picture, encoded.data(), &size, 0, image.rgb.data(),
+                                         row_bytes, nullptr) != 0;
+    }
+    png_image_free(&picture);
+    if (!done) return Message{MessageId::PngEncodingFailed, {}};
+    encoded.resize(size);
+    bytes = std::move(encoded);
+    return std::nullopt;
+}
+
+std::optional<Message> PngCodec::Decode(std::span<const uint8_t> bytes,
+                                        const PictureSizeCheck& accept_size, RgbaImage& image) {
+    const std::optional<PictureSize> size = SizeInHeader(bytes);
+    if (!size) return kNotAPng;
+    if (size->TooLarge()) return kPictureTooLarge;
+    if (accept_size) {
+        if (auto refused =
+                accept_size(static_cast<int>(size->width), static_cast<int>(size->height)))
+            return refused;
+    }
+    PngDecoder decoder;
+    RgbaImage decoded;
+    if (!decoder.ReadHeader(bytes) || !decoder.Decode(decoded)) return kNotAPng;
+    image = std::move(decoded);
+    return std::nullopt;
+}
+
 Status WritePng(const std::string& path, const RgbImage& image, FileSystem& fs) {
-    const QuietQtMessages quiet;
-    QImage picture(image.rgb.data(), image.width, image.height, image.width * 3,
-                   QImage::Format_RGB888);
-    QByteArray encoded;
-    QBuffer buffer(&encoded);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "PNG"))
-        return Status::Failure(path, Message{MessageId::PngEncodingFailed, {}});
-    const auto* data = reinterpret_cast<const uint8_t*>(encoded.constData());
-    return WriteFileAtomically(fs, path, std::span<const uint8_t>(data, encoded.size()));
+    std::vector<uint8_t> bytes;
+    if (auto failure = PngCodec().Encode(image, bytes)) return Status::Failure(path, *failure);
+    return WriteFileAtomically(fs, path, bytes);
 }
 
 Status ReadPng(const std::string& path, RgbaImage& image, const PictureSizeCheck& accept_size,
                FileSystem& fs) {
     std::vector<uint8_t> bytes;
-    const Status status = ReadWholeFile(fs, path, bytes);
+    const Status status = ReadWholeFile(fs, path, kMaxPictureFileSize, kPictureTooLarge, bytes);
     if (!status.ok()) return status;
-    const std::optional<PictureSize> size = SizeInHeader(bytes);
-    if (!size) return Status::Failure(path, kNotAPng);
-    if (size->TooLarge()) return Status::Failure(path, kPictureTooLarge);
-    if (accept_size) {
-        if (auto refused =
-                accept_size(static_cast<int>(size->width), static_cast<int>(size->height)))
-            return Status::Failure(path, *refused);
-    }
-    PngDecoder decoder;
-    RgbaImage decoded;
-    if (!decoder.ReadHeader(bytes) || !decoder.Decode(decoded))
-        return Status::Failure(path, kNotAPng);
-    image = std::move(decoded);
+    if (auto failure = PngCodec().Decode(bytes, accept_size, image))
+        return Status::Failure(path, *failure);
     return Status::Ok();
 }
 

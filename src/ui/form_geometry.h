@@ -58,7 +58,7 @@ constexpr Rect kPanelOffcet{8, 8, 257, 21};
 constexpr Rect kLabelOffcet{4, 3, 249, 15};
 
 // The thumbnails inside Panel106: eleven to a row, 24 pixels apart.
-constexpr int kThumbnailsPerRow = 11;
+constexpr int kThumbnailsPerRow = rw::kThumbnailsPerRow;
 constexpr Rect ThumbnailRect(int slot) {
     return {8 + 24 * (slot % kThumbnailsPerRow), 36 + 24 * (slot / kThumbnailsPerRow), 16, 16};
 }

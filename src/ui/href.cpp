@@ -7,20 +7,7 @@
 #include <QPointer>
 #include <QUrlQuery>
 
-#include "edition/browser_command.h"
 #include "ui/status_bar.h"
-
-#ifdef Q_OS_WIN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
-#include <vector>
-#endif
 
 namespace rw::ui {
 namespace {
@@ -43,57 +30,17 @@ QColor StyleColor(TLinkStyle style) {
     return kNavy;
 }
 
-#ifdef Q_OS_WIN
-// The default (unnamed) value of HKEY_CLASSES_ROOT\http\shell\open\command: a null string when
-// the key does not open, an empty one when it has no string value.
-QString ReadBrowserCommand() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, L"http\\shell\\open\\command", 0, KEY_READ, &key) !=
-        ERROR_SUCCESS) {
-        return QString();
-    }
-    QString command = QStringLiteral("");
-    DWORD type = 0;
-    DWORD size = 0;
-    if (RegQueryValueExW(key, nullptr, nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
-        (type == REG_SZ || type == REG_EXPAND_SZ) && size > 0) {
-        // One spare character: a stored value need not end with its terminator.
-        std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
-        DWORD read = size;
-        if (RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<LPBYTE>(buffer.data()),
-                             &read) == ERROR_SUCCESS) {
-            buffer.back() = L'\0';
-            command = QString::fromWCharArray(buffer.data());
-        }
-    }
-    RegCloseKey(key);
-    return command;
-}
-#endif
-
 }  // namespace
 
-void DesktopLinkOpener::StartProgram(const QString& command) {
-#ifdef Q_OS_WIN
-    if (!command.isEmpty()) WinExec(command.toLocal8Bit().constData(), SW_SHOWNORMAL);
-#else
-    Q_UNUSED(command);
-#endif
-}
+// Starting a program by its registry command is the Windows front end's; this one has none.
+void DesktopLinkOpener::StartProgram(const QString&) {}
 
 void DesktopLinkOpener::OpenUrl(const QUrl& url) {
     QDesktopServices::openUrl(url);
 }
 
 QString LookUpDefaultBrowser() {
-    QString path = QLatin1String(THref::kUnknownBrowser);
-#ifdef Q_OS_WIN
-    const QString command = ReadBrowserCommand();
-    if (!command.isNull()) {
-        path = QString::fromStdString(TrimBrowserCommand(command.toStdString()));
-    }
-#endif
-    return path;
+    return QLatin1String(THref::kUnknownBrowser);
 }
 
 THref::THref(QWidget* parent) : QLabel(parent), opener_(std::make_unique<DesktopLinkOpener>()) {

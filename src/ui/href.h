@@ -27,7 +27,8 @@ struct LinkFont {
 class LinkOpener {
   public:
     virtual ~LinkOpener() = default;
-    // Starts the default browser's command on its own (Windows only; elsewhere nothing).
+    // Starts the default browser's command on its own (a front end that reads the browser from
+    // the system's registry; this one has no such command and does nothing).
     virtual void StartProgram(const QString& command) = 0;
     // Hands the address to the desktop's handler for it.
     virtual void OpenUrl(const QUrl& url) = 0;
@@ -40,8 +41,8 @@ class DesktopLinkOpener : public LinkOpener {
     void OpenUrl(const QUrl& url) override;
 };
 
-// The default browser's command, trimmed to its program; "unknown" where the system has no such
-// entry (and on every system but Windows).
+// The default browser's command, trimmed to its program (TrimBrowserCommand); "unknown" where the
+// system keeps no such entry, as every system this front end builds for.
 QString LookUpDefaultBrowser();
 
 // A text label that shows a link: one font while the pointer is away, another while it is over

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "edition/texts.h"
-#include "editor/font_import.h"
+#include "editor/glyph_import.h"
 #include "fontimport/import_faces.h"
 #include "model/font_image.h"
 

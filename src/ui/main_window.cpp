@@ -17,7 +17,7 @@
 #include "ui/button_tables.h"
 #include "ui/form_geometry.h"
 #include "ui/grid_widget.h"
-#include "ui/image_io.h"
+#include "ui/image_button.h"
 #include "ui/main_window_menus.h"
 #include "ui/qt_conversions.h"
 #include "ui/speed_button.h"
@@ -80,10 +80,12 @@ QString MarkerName(int slot) {
 TForm1::TForm1(Edition edition, QWidget* parent)
     : QMainWindow(parent),
       editor_(edition),
+      files_(editor_, SystemFileSystem(), &pictures_, &faces_),
       dialogs_(std::make_unique<QtFileDialogs>(this, QDir::currentPath())),
       arrows_(ArrowPictures::Make()),
       menus_(std::make_unique<Menus>()) {
     setObjectName(QStringLiteral("Form1"));
+    files_.SetReadProgress([this](double done) { return ReportReadProgress(done); });
     qt_translations_.Use(editor_.state().language);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

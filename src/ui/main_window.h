@@ -8,14 +8,19 @@
 #include <string>
 
 #include "edition/key_table.h"
+#include "editor/file_commands.h"
 #include "editor/session.h"
 #include "editor/text_preview.h"
+#include "fontimport/import_faces.h"
 #include "io/status.h"
 #include "model/block_set.h"
 #include "model/edition.h"
+#include "png/png_files.h"
 #include "ui/file_dialogs.h"
+#include "ui/menu_table.h"
 #include "ui/pictures.h"
 #include "ui/qt_translations.h"
+#include "ui/read_progress_dialog.h"
 
 class QAction;
 class QFrame;
@@ -37,7 +42,8 @@ class ThumbnailStrip;
 // The main window of both editions. It builds the controls where the window definition puts
 // them (form_geometry.h), forwards every press and menu choice to one session operation through
 // Run, which then shows the session's views; it never changes the font or the editor state
-// itself. File commands ask their dialogs here and leave the rest to the session.
+// itself. File commands are the core's (FileCommands): the window shows their prompts through
+// the FileDialogs seam and hands back the answers.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -51,9 +57,7 @@ class TForm1 : public QMainWindow {
     // They follow the interface language with the main window.
     void SetInfoWindows(InfoWindow* help, InfoWindow* history, InfoWindow* about);
 
-    // A file named on the command line: a fullflash is loaded as "Загрузить шрифт из fullflash"
-    // loads it, a font file of the edition as "Загрузить шрифт из файла" does; anything else
-    // gets the error box of a failed load, naming the file and why.
+    // A file named on the command line (FileCommands::OpenGiven); the open dialog offers it next.
     void OpenGivenFile(const std::string& path);
 
     const Session& editor() const { return editor_; }
@@ -67,28 +71,19 @@ class TForm1 : public QMainWindow {
 
   private:
     struct Menus;
-    // What a key of the key table does: a menu item, or else an operation of the editor.
-    struct KeyBinding {
-        QAction* item = nullptr;
-        std::function<void(Session&)> operation;
-    };
 
     // Construction, in the order of the window definition.
     void FormCreate();
     void BuildMenus();
-    void BuildFileMenu();
-    void BuildEditMenu();
     void BuildShortcuts();
-    KeyBinding BindingOf(KeyCommand command) const;
+    // The menu item a key goes on; null for a key of no item.
+    QAction* MenuItemOf(KeyCommand command) const;
+    // What a key of no menu item does.
+    static std::function<void(Session&)> OperationOf(KeyCommand command);
     // The control whose focus a key needs: the window itself for the keys of the whole window.
     QWidget* ScopeOf(KeyScope scope);
     // The hint of a button as a tool tip with its key: "Прописные (Ctrl+1)".
     QString WithKeys(UiText hint, KeyCommand command) const;
-    void BuildFontMenu();
-    void BuildPhoneMenu();
-    void BuildLanguageMenu();
-    void BuildToolsMenu();
-    void BuildInfoMenu();
     void BuildRowLabels();
     void BuildGrid();
     void BuildThumbnailPanel();
@@ -106,43 +101,13 @@ class TForm1 : public QMainWindow {
     void FormActivate();
     void ShowHint(const QString& hint);
 
-    // Menu handlers, under the menus' object names (main_window_menus.cpp).
-    void N2Click();
-    void N23Click();
-    void N41Click();
-    void N39Click();
-    void SFTSBF1Click();
-    void N30Click();
+    // A menu item chosen, as its row of the menu table says (main_window_menus.cpp); the window's
+    // own actions under the menus' object names.
+    void ChooseMenuItem(const MenuRow& row, QAction* action);
+    void DoWindowAction(WindowAction action);
     void N5Click();
-    void N16Click();
-    void N17Click();
-    void N18Click();
-    void N19Click(int tag);
-    void CMS351Click();
-    void S351Click();
-    void N451Click();
-    void N45i1Click();
-    void C451Click();
-    void M501Click();
-    void Small1Click();
-    void Normal1Click();
-    void Forwap1Click();
-    void Bigest1Click();
     void TextPreview1Click();
     void Keys1Click();
-    void N9Click();
-    void N10Click();
-    void About1Click();
-    void N8Click();
-    void English1Click();
-    void ImportFont1Click();
-    void ImportPng1Click();
-    void ExportPng1Click();
-    void ExportPatch1Click();
-    void ImportPatch1Click();
-    // The fullflash a patch is made against or applied to: the one last loaded or saved, else
-    // one the fullflash load dialog asks for; nullopt when the user cancels.
-    std::optional<std::string> FullflashForPatch();
 
     // Control handlers.
     void PaintBox1MouseDown(int slot);
@@ -166,32 +131,23 @@ class TForm1 : public QMainWindow {
     // Runs one session operation, then shows what it changed: the one way a handler acts.
     void Run(const std::function<void(Session&)>& operation);
 
-    // The file commands: the dialogs here, the rest in the session. True when the load replaced
-    // the font.
-    bool LoadCommand(const FileDialogRequest& request, LoadRequest::Source source);
-    void SaveCommand(const FileDialogRequest& request, SaveRequest::Target target);
-    // A failure in the error box, else the note of a save cut off that was rolled back first.
-    void ShowOutcome(const Status& status);
-    // The load once the file is chosen, from a dialog or from outside the window.
-    bool LoadPath(const std::string& path, LoadRequest::Source source);
-    void ShowFailure(const Status& status);
-    // An interrupted save rolled back before a command, told in one box; nothing for none.
-    void ShowNote(const Message& note);
-    // The session's question with the answer `go_on` and "Отмена"; true to go on.
+    // Runs a file command of the core to its end: each prompt shown, each answer handed back,
+    // the views shown after every step.
+    void RunFile(FileCommand command);
+    void Drive(FilePrompt prompt);
+    bool ReportReadProgress(double done);
+    FileAnswer AnswerOf(const FilePrompt& prompt);
+    std::optional<FontImportRequest> ChooseFaces(const FaceChoice& choice);
+    // A question with the answer `go_on` and "Отмена"; true to go on.
     bool Ask(const std::vector<Message>& question, MessageId go_on);
     // A text in the interface language.
     QString Text(UiText id) const;
-    // The open dialog of "Загрузить шрифт из fullflash".
-    FileDialogRequest FlashLoadRequest() const;
-    QString FontFileFilter() const;
     void ChangeLanguage(Language language);
     void ShowInfoWindow(InfoWindow* window);
 
-    // Text preview and the check that a fullflash holds the chosen font (main_window_preview).
+    // Text preview (main_window_preview).
     PreviewFont PreviewSource() const;
     void ShowTextPreview();
-    void WarnIfNotAFont();
-    bool ConfirmFlashSave(const std::string& path);
 
     // Showing the editor's views.
     void Refresh();
@@ -206,11 +162,16 @@ class TForm1 : public QMainWindow {
     void ShowMarkers();
     void ShowMenuCaptions();
     void ShowControls();
+    QString MenuCaption(const MenuRow& row) const;
     void ShowTexts();
     void ShowNotice();
     void ShowCursor();
 
     Session editor_;
+    PngCodec pictures_;
+    FreeTypeFaceOpener faces_;
+    FileCommands files_;
+    ReadProgressDialog read_progress_{this};
     std::unique_ptr<FileDialogs> dialogs_;
     ArrowPictures arrows_;
     std::unique_ptr<Menus> menus_;

@@ -1,176 +1,114 @@
-// The main window's handlers: each runs one session operation (Run) or, for a file command,
-// asks its dialog and hands the chosen file to the session.
+// The main window's handlers: each runs one session operation (Run) or one file command of the
+// core (RunFile).
 #include <QCloseEvent>
 #include <QString>
 
 #include "edition/message.h"
-#include "edition/terminal_text.h"
-#include "io/file_classification.h"
-#include "io/font_files.h"
 #include "ui/button_tables.h"
-#include "ui/image_io.h"
+#include "ui/image_button.h"
+#include "ui/import_font_dialog.h"
 #include "ui/info_windows.h"
 #include "ui/keys_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_conversions.h"
 
 namespace rw::ui {
-namespace {
-
-// A failure after an interrupted save was rolled back tells both in the one box.
-std::string MessageWithNote(const Status& status, Language language) {
-    const std::string line = status.ShownLine(language);
-    return status.note().empty() ? line : ShownText(status.note(), language) + "\n" + line;
-}
-
-}  // namespace
-
 void TForm1::Run(const std::function<void(Session&)>& operation) {
     operation(editor_);
     Refresh();
 }
 
 // ---------------------------------------------------------------------------------------------
-// File commands. The session reads into a copy of the font and changes nothing when the command
-// fails; the window shows the standard text with the file's path.
+// File commands: the core decides; the window shows each prompt and hands the answer back.
 
-bool TForm1::LoadCommand(const FileDialogRequest& request, LoadRequest::Source source) {
-    const std::optional<QString> path = dialogs_->Open(request);
-    if (!path) return false;
-    return LoadPath(path->toStdString(), source);
+void TForm1::RunFile(FileCommand command) {
+    Drive(files_.Start(command));
 }
 
-bool TForm1::LoadPath(const std::string& path, LoadRequest::Source source) {
-    const Status status = editor_.Load({source, path});
-    Refresh();
-    ShowOutcome(status);
-    return status.ok();
+// The core's report of a long read: the dialog, titled as the patch import's file dialog.
+bool TForm1::ReportReadProgress(double done) {
+    return read_progress_.Report(
+        done, Text(UiText::LoadPatchTitle),
+        Q(Render(Message{MessageId::AnswerCancel, {}}, editor_.state().language)));
 }
 
-void TForm1::SaveCommand(const FileDialogRequest& request, SaveRequest::Target target) {
-    const std::optional<QString> path = dialogs_->Save(request);
-    if (!path) return;
-    const std::string file = path->toStdString();
-    if (target == SaveRequest::Fullflash && !ConfirmFlashSave(file)) return;
-    const Status status = editor_.Save({target, file});
-    Refresh();
-    ShowOutcome(status);
-}
-
-void TForm1::ShowOutcome(const Status& status) {
-    if (!status.ok()) {
-        ShowFailure(status);
-        return;
+void TForm1::Drive(FilePrompt prompt) {
+    for (;;) {
+        Refresh();
+        if (prompt.done()) return;
+        const FileAnswer answer = AnswerOf(prompt);
+        prompt = files_.Resume(answer);
+        read_progress_.Close();
     }
-    ShowNote(status.note());
 }
 
-// The error box of a failed command, in the interface language.
-void TForm1::ShowFailure(const Status& status) {
-    dialogs_->ShowError(Q(MessageWithNote(status, editor_.state().language)));
+namespace {
+
+FileDialogRequest RequestOf(const FileDialogSpec& dialog) {
+    std::optional<QString> suffix;
+    if (dialog.default_suffix) suffix = Q(*dialog.default_suffix);
+    return {Q(dialog.title), Q(dialog.filter), suffix, Q(dialog.suggested_path),
+            Q(dialog.name_extension)};
 }
 
-void TForm1::ShowNote(const Message& note) {
-    if (note.empty()) return;
-    dialogs_->ShowNotice(QStringLiteral("Runewright"),
-                         Q(ShownText(note, editor_.state().language)));
+}  // namespace
+
+FileAnswer TForm1::AnswerOf(const FilePrompt& prompt) {
+    switch (prompt.kind) {
+        case FilePrompt::Kind::ChooseFile: {
+            const FileDialogRequest request = RequestOf(prompt.dialog);
+            const std::optional<QString> path =
+                prompt.dialog.save ? dialogs_->Save(request) : dialogs_->Open(request);
+            return path ? FileAnswer::File(path->toStdString()) : FileAnswer::Cancel();
+        }
+        case FilePrompt::Kind::ChooseFaces: {
+            const std::optional<FontImportRequest> faces = ChooseFaces(prompt.faces);
+            return faces ? FileAnswer::Faces(*faces) : FileAnswer::Cancel();
+        }
+        case FilePrompt::Kind::Ask:
+            return dialogs_->Ask(Q(prompt.text), Q(prompt.go_on), Q(prompt.stop))
+                       ? FileAnswer::Yes()
+                       : FileAnswer::No();
+        case FilePrompt::Kind::Error:
+            dialogs_->ShowError(Q(prompt.text));
+            break;
+        case FilePrompt::Kind::Warning:
+            dialogs_->ShowWarning(Q(prompt.text));
+            break;
+        case FilePrompt::Kind::Notice:
+            dialogs_->ShowNotice(Q(prompt.title), Q(prompt.text));
+            break;
+        case FilePrompt::Kind::Done:
+            break;
+    }
+    return FileAnswer::Seen();
 }
 
-// A question the session put, with the answer that goes on and "Отмена", which is the default.
+// The import dialog previews the faces on the font as it is.
+std::optional<FontImportRequest> TForm1::ChooseFaces(const FaceChoice& choice) {
+    const ImportDialogContext context{choice.target, choice.font, choice.block, choice.language};
+    const FileDialogRequest font_file = RequestOf(choice.font_file_dialog);
+    ImportFontDialog dialog(
+        context, [this, font_file] { return dialogs_->Open(font_file); }, this);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Request();
+}
+
+// A question, with the answer that goes on and "Отмена", which is the default.
 bool TForm1::Ask(const std::vector<Message>& question, MessageId go_on) {
     const Language language = editor_.state().language;
     return dialogs_->Ask(Q(Render(question, language)), Q(Render(Message{go_on, {}}, language)),
                          Q(Render(Message{MessageId::AnswerCancel, {}}, language)));
 }
 
+// Texts in the interface language, as the window model gives them.
 QString TForm1::Text(UiText id) const {
-    return Q(rw::Text(id, editor_.state().language, editor_.edition()));
+    return Q(editor_.view().Caption(id));
 }
 
-QString TForm1::FontFileFilter() const {
-    switch (FontFileFormatFor(editor_.edition(), editor_.state().wide())) {
-        case FontFileFormat::Sft:
-            return Text(UiText::SftFilter);
-        case FontFileFormat::Sbf:
-            return Text(UiText::SbfFilter);
-        case FontFileFormat::Sfe:
-            break;
-    }
-    return Text(UiText::SfeFilter);
-}
-
-// The open dialog of "Загрузить шрифт из fullflash", which patches ask for a fullflash too.
-FileDialogRequest TForm1::FlashLoadRequest() const {
-    return {Text(UiText::LoadFlashTitle), Text(UiText::FullflashFilter), std::nullopt};
-}
-
-// Menu "Файл" → "Загрузить шрифт из fullflash".
-void TForm1::N2Click() {
-    if (LoadCommand(FlashLoadRequest(), LoadRequest::Fullflash)) WarnIfNotAFont();
-}
-
-// Menu "Файл" → "Сохранить шрифт в fullflash". It sets no default extension: the one a
-// font-file save set stays in force. It offers the fullflash last loaded or saved, and asks
-// before replacing glyphs the user did not change or writing where the chosen phone keeps no
-// font.
-void TForm1::N23Click() {
-    const FileDialogRequest request{Text(UiText::SaveFlashTitle), Text(UiText::FullflashFilter),
-                                    std::nullopt, QString::fromStdString(editor_.last_fullflash())};
-    SaveCommand(request, SaveRequest::Fullflash);
-}
-
-// Menu "Файл" → "Загрузить шрифт из файла".
-void TForm1::N41Click() {
-    const FontFileFormat format = FontFileFormatFor(editor_.edition(), editor_.state().wide());
-    FileDialogRequest request{Text(UiText::LoadFontFileTitle), FontFileFilter(), std::nullopt};
-    request.name_extension = QString::fromLatin1(FontFileExtension(format));
-    LoadCommand(request, LoadRequest::FontFile);
-}
-
-// The file is judged before anything of it is read into the font: what it is decides which of
-// the two loads takes it, and a font file in the other form than the chosen font's is refused.
 void TForm1::OpenGivenFile(const std::string& path) {
     dialogs_->RememberOpened(QString::fromStdString(path));
-    const EditorState& state = editor_.state();
-    FileClassification given;
-    const Status status = ClassifyFile(path, editor_.edition(), {state.model, state.kind}, &given);
-    if (!status.ok()) {
-        ShowFailure(status);
-        return;
-    }
-    ShowNote(status.note());
-    if (given.load == FileLoad::Fullflash) {
-        if (LoadPath(path, LoadRequest::Fullflash)) WarnIfNotAFont();
-    } else {
-        LoadPath(path, LoadRequest::FontFile);
-    }
-}
-
-// Menu "Файл" → "Сохранить шрифт в файл". A name typed without extension gets the one of the
-// format that is written, so a wide Cyrillic font becomes an .sbf file.
-void TForm1::N39Click() {
-    const FontFileFormat format = FontFileFormatFor(editor_.edition(), editor_.state().wide());
-    // Offer the current file under the format's extension, never a fullflash's own name.
-    const QString suggested =
-        QString::fromStdString(FontFileNameFor(editor_.state().file_name, format));
-    const QString extension = QString::fromLatin1(FontFileExtension(format));
-    const FileDialogRequest request{Text(UiText::SaveFontFileTitle), FontFileFilter(), extension,
-                                    suggested, extension};
-    SaveCommand(request, SaveRequest::FontFile);
-}
-
-// Menu "Файл" → "SFT -> SBF" → "Загрузить тонкий": an .sft file into the wide table.
-void TForm1::SFTSBF1Click() {
-    LoadCommand({Text(UiText::LoadThinSftTitle), Text(UiText::SftFilter), std::nullopt, QString(),
-                 QStringLiteral(".sft")},
-                LoadRequest::ThinSft);
-}
-
-// Menu "Файл" → "SFT -> SBF" → "Загрузить жирный": the bold weight as the normal one.
-void TForm1::N30Click() {
-    LoadCommand({Text(UiText::LoadBoldSftTitle), Text(UiText::SftFilter), std::nullopt, QString(),
-                 QStringLiteral(".sft")},
-                LoadRequest::BoldSft);
+    Drive(files_.OpenGiven(path));
 }
 
 // Menu "Файл" → "Выход" (Ctrl+Q); it and the close box come to closeEvent.
@@ -189,89 +127,18 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Font menu, phone menu, language, information windows
+// Language and information windows
 
-// Menu "Шрифт" → "Очистить букву".
-void TForm1::N16Click() {
-    Run([](Session& s) { s.ClearLetter(); });
-}
-
-// Menu "Шрифт" → "Очистить блок".
-void TForm1::N17Click() {
-    Run([](Session& s) { s.ClearBlock(); });
-}
-
-// Menu "Шрифт" → "Очистить шрифт".
-void TForm1::N18Click() {
-    Run([](Session& s) { s.ClearFont(); });
-}
-
-// Menu "Шрифт" → "Параметры загрузки ..." → any item; the tag tells them apart.
-void TForm1::N19Click(int tag) {
-    Run([tag](Session& s) { s.ChooseLoadScope(tag); });
-}
-
-// Menu "Телефон" → "C/M 35".
-void TForm1::CMS351Click() {
-    Run([](Session& s) { s.ChooseModel(PhoneModel::CM35); });
-}
-// Menu "Телефон" → "S 35".
-void TForm1::S351Click() {
-    Run([](Session& s) { s.ChooseModel(PhoneModel::S35); });
-}
-// Menu "Телефон" → "S/ME 45".
-void TForm1::N451Click() {
-    Run([](Session& s) { s.ChooseModel(PhoneModel::SME45); });
-}
-// Menu "Телефон" → "S/ME 45i".
-void TForm1::N45i1Click() {
-    Run([](Session& s) { s.ChooseModel(PhoneModel::SME45i); });
-}
-// Menu "Телефон" → "C 45".
-void TForm1::C451Click() {
-    Run([](Session& s) { s.ChooseModel(PhoneModel::C45); });
-}
-// Menu "Телефон" → "M 50".
-void TForm1::M501Click() {
-    Run([](Session& s) { s.ChooseModel(PhoneModel::M50); });
-}
-// Menu "Шрифт" → "Тип шрифта" → "Small".
-void TForm1::Small1Click() {
-    Run([](Session& s) { s.ChooseKind(FontKind::Small); });
-}
-// Menu "Шрифт" → "Тип шрифта" → "Normal".
-void TForm1::Normal1Click() {
-    Run([](Session& s) { s.ChooseKind(FontKind::Normal); });
-}
-// Menu "Шрифт" → "Тип шрифта" → "Browser".
-void TForm1::Forwap1Click() {
-    Run([](Session& s) { s.ChooseKind(FontKind::Browser); });
-}
-// Menu "Шрифт" → "Тип шрифта" → "Big".
-void TForm1::Bigest1Click() {
-    Run([](Session& s) { s.ChooseKind(FontKind::Big); });
-}
-
-// Menu "Язык" → "Русский" (Latin edition).
-void TForm1::N8Click() {
-    ChangeLanguage(kRussian);
-}
-// Menu "Язык" → "English" (Latin edition).
-void TForm1::English1Click() {
-    ChangeLanguage(kEnglish);
-}
-
-// The language flag and its check mark first, then the help, history and About windows, then
-// the main window's own texts; the session has laid out the grid and shown the letter again.
+// The language flag and its check mark first (the session lays out the grid and shows the letter
+// again), then the help, history and About windows, then the main window's own texts.
 void TForm1::ChangeLanguage(Language language) {
-    editor_.SetLanguage(language);
+    Run([language](Session& s) { s.SetLanguage(language); });
     qt_translations_.Use(editor_.state().language);
     for (InfoWindow* window : {help_window_, history_window_, about_window_}) {
         if (window != nullptr) window->SetLanguage(editor_.state().language);
     }
     if (keys_window_ != nullptr) keys_window_->SetLanguage(editor_.state().language);
     ShowTexts();
-    Refresh();
 }
 
 // The window is shown modally; the main window waits until the user closes it.
@@ -286,19 +153,6 @@ void TForm1::Keys1Click() {
     keys_window_->show();
     keys_window_->raise();
     keys_window_->activateWindow();
-}
-
-// Menu "Инфо" → "Инструкция".
-void TForm1::N9Click() {
-    ShowInfoWindow(help_window_);
-}
-// Menu "Инфо" → "История".
-void TForm1::N10Click() {
-    ShowInfoWindow(history_window_);
-}
-// Menu "Инфо" → "About".
-void TForm1::About1Click() {
-    ShowInfoWindow(about_window_);
 }
 
 // ---------------------------------------------------------------------------------------------

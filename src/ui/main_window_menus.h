@@ -1,58 +1,21 @@
 #pragma once
 
-#include <array>
+#include <vector>
 
-#include "model/load_scope.h"
-#include "model/phone_layouts.h"
 #include "ui/main_window.h"
+#include "ui/menu_table.h"
 
 class QAction;
-class QMenu;
 
 namespace rw::ui {
 
-// The main menu MainMenu1: the menus and the items the window changes after it built them.
+// The main menu MainMenu1 as built from the menu table: the action of each row (a menu's own
+// action for a menu), null for the rows of the other edition.
 struct TForm1::Menus {
-    QMenu* N1 = nullptr;        // Файл
-    QMenu* SFTSBF1 = nullptr;   // SFT -> SBF (Cyrillic edition)
-    QMenu* EditMenu = nullptr;  // Правка
-    QMenu* N6 = nullptr;        // Шрифт (…)
-    QMenu* N12 = nullptr;       // Тип шрифта
-    QMenu* N15 = nullptr;       // Параметры загрузки ...
-    QMenu* N3 = nullptr;        // Телефон (…)
-    QMenu* Lang = nullptr;      // Язык (Latin edition)
-    QMenu* N4 = nullptr;        // Инфо
-    // Сервис
-    QMenu* Service1 = nullptr;
-    QAction* N2 = nullptr;
-    QAction* N23 = nullptr;
-    QAction* N41 = nullptr;
-    QAction* N39 = nullptr;
-    QAction* N29 = nullptr;
-    QAction* N30 = nullptr;
-    QAction* N5 = nullptr;
-    QAction* N16 = nullptr;
-    QAction* N17 = nullptr;
-    QAction* N18 = nullptr;
-    QAction* N8 = nullptr;  // Русский (Latin edition; in the Cyrillic edition N8 is a separator)
-    QAction* English1 = nullptr;
-    QAction* TextPreview1 = nullptr;
-    QAction* Keys1 = nullptr;
-    QAction* N9 = nullptr;
-    QAction* N10 = nullptr;
-    QAction* About1 = nullptr;
-    QAction* EditUndo = nullptr;
-    QAction* EditRedo = nullptr;
-    std::array<QAction*, 4> transforms{};  // by GlyphTransform
-    QAction* EditBoldFromNormal = nullptr;
-    QAction* ImportFont1 = nullptr;
-    QAction* ImportPng1 = nullptr;
-    QAction* ExportPng1 = nullptr;
-    QAction* ExportPatch1 = nullptr;
-    QAction* ImportPatch1 = nullptr;
-    std::array<QAction*, kFontKindCount> kinds{};     // by FontKind code
-    std::array<QAction*, kPhoneModelCount> models{};  // by PhoneModel code
-    std::array<QAction*, kLoadScopeCount> scopes{};   // by load scope tag; null where absent
+    std::vector<QAction*> actions;
+
+    // The action of the edition's row of that name; null when there is none.
+    QAction* Named(const char* name) const;
 };
 
 }  // namespace rw::ui

@@ -1,5 +1,4 @@
-// The "Сервис" menu's text preview, and the questions and warnings the session puts about a
-// fullflash.
+// The "Сервис" menu's text preview.
 #include <QString>
 
 #include "edition/message.h"
@@ -36,21 +35,6 @@ void TForm1::ShowTextPreview() {
     if (text_preview_ == nullptr || !text_preview_->isVisible()) return;
     text_preview_->SetLanguage(editor_.state().language);
     text_preview_->ShowFont(PreviewSource());
-}
-
-// After a fullflash load: the load stands, but a user who chose the wrong phone learns it now,
-// before a save writes font records over firmware.
-void TForm1::WarnIfNotAFont() {
-    const std::vector<Message> warning = editor_.FlashLoadWarning();
-    if (!warning.empty()) dialogs_->ShowWarning(Q(Render(warning, editor_.state().language)));
-}
-
-// Before a fullflash save: true to go on. The session says whether and what to ask; an
-// interrupted save its look into the dump rolled back is told first.
-bool TForm1::ConfirmFlashSave(const std::string& path) {
-    const FlashSaveCheck check = editor_.CheckFlashSave(path);
-    ShowNote(check.rollback_note);
-    return check.question.empty() || Ask(check.question, MessageId::AnswerSave);
 }
 
 }  // namespace rw::ui

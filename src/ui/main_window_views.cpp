@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <cstring>
+#include <span>
 
 #include "edition/letter_sets.h"
 #include "edition/terminal_text.h"
@@ -11,7 +12,7 @@
 #include "ui/button_tables.h"
 #include "ui/form_geometry.h"
 #include "ui/grid_widget.h"
-#include "ui/image_io.h"
+#include "ui/image_button.h"
 #include "ui/main_window.h"
 #include "ui/main_window_menus.h"
 #include "ui/qt_conversions.h"
@@ -39,8 +40,7 @@ void MoveLeft(QWidget* widget, int left) {
 
 }  // namespace
 
-// Shows what the last editor operation changed. Check marks are set every time: Qt toggles a
-// checkable item by itself when it is chosen, and the editor's states must win.
+// Shows what the last editor operation changed.
 void TForm1::Refresh() {
     const uint32_t changes = editor_.TakeChanges();
     if (changes & (kGridChanged | kHintsChanged)) ShowGrid();
@@ -55,7 +55,7 @@ void TForm1::Refresh() {
     if (changes & kMenusChanged) ShowMenuCaptions();
     if (changes & kNoticeChanged) ShowNotice();
     if (changes & kCursorChanged) ShowCursor();
-    ShowControls();
+    if (changes & kControlsChanged) ShowControls();
     ShowTextPreview();
 }
 
@@ -141,8 +141,8 @@ void TForm1::ShowMarkers() {
 }
 
 void TForm1::ShowMenuCaptions() {
-    menus_->N3->setTitle(Q(editor_.view().PhoneMenuCaption()));
-    menus_->N6->setTitle(Q(editor_.view().FontMenuCaption()));
+    menus_->Named("N3")->setText(Q(editor_.view().PhoneMenuCaption()));
+    menus_->Named("N6")->setText(Q(editor_.view().FontMenuCaption()));
     // Qt takes "[*]" in a title for its modification mark; a file may be called "*".
     QString caption = Q(editor_.view().WindowCaption());
     setWindowTitle(caption.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
@@ -150,13 +150,15 @@ void TForm1::ShowMenuCaptions() {
 
 void TForm1::ShowControls() {
     const ControlStates& controls = editor_.view().Controls();
-    Menus& m = *menus_;
-    for (int i = 0; i < kPhoneModelCount; ++i) m.models[i]->setChecked(controls.model_checked[i]);
-    for (int i = 0; i < kFontKindCount; ++i) m.kinds[i]->setChecked(controls.kind_checked[i]);
-    for (int tag = 0; tag < kLoadScopeCount; ++tag) {
-        if (m.scopes[tag] == nullptr) continue;
-        m.scopes[tag]->setChecked(controls.scope_checked[tag]);
-        m.scopes[tag]->setEnabled(controls.scope_enabled[tag]);
+    const std::span<const MenuRow> rows = MenuRows();
+    for (size_t i = 0; i < rows.size(); ++i) {
+        QAction* action = menus_->actions[i];
+        if (action == nullptr) continue;
+        const MenuRow& row = rows[i];
+        if (row.checked != nullptr) action->setChecked(row.checked(controls));
+        if (row.enabled != nullptr) action->setEnabled(row.enabled(controls));
+        if (row.caption == CaptionFrom::Undo) action->setText(Q(controls.undo_caption));
+        if (row.caption == CaptionFrom::Redo) action->setText(Q(controls.redo_caption));
     }
     for (int set = 0; set < kSetButtonCount; ++set) {
         if (set_buttons_[set] != nullptr) set_buttons_[set]->SetDown(controls.set_down[set]);
@@ -165,56 +167,37 @@ void TForm1::ShowControls() {
     bold_button_->setEnabled(controls.bold_enabled);
     bold_button_->setVisible(controls.bold_visible);
     button1_->setEnabled(controls.button1_enabled);
-    if (m.SFTSBF1 != nullptr) m.SFTSBF1->menuAction()->setEnabled(controls.sft_sbf_enabled);
-    m.EditUndo->setEnabled(controls.undo_enabled);
-    m.EditUndo->setText(Q(controls.undo_caption));
-    m.EditRedo->setEnabled(controls.redo_enabled);
-    m.EditRedo->setText(Q(controls.redo_caption));
-    m.EditBoldFromNormal->setEnabled(controls.bold_from_normal_enabled);
-    if (m.N8 != nullptr) {
-        m.N8->setChecked(controls.russian_checked);
-        m.English1->setChecked(controls.english_checked);
+}
+
+// The caption of a menu table row that does not change with the state.
+QString TForm1::MenuCaption(const MenuRow& row) const {
+    switch (row.caption) {
+        case CaptionFrom::Text:
+            return Text(row.text);
+        case CaptionFrom::Model:
+            return Q(editor_.view().ModelCaption(static_cast<PhoneModel>(row.code)));
+        case CaptionFrom::Kind:
+            return Q(editor_.view().KindCaption(static_cast<FontKind>(row.code)));
+        case CaptionFrom::Scope:
+            return Q(editor_.view().ScopeCaption(row.code));
+        case CaptionFrom::PhoneMenu:
+        case CaptionFrom::FontMenu:
+        case CaptionFrom::Undo:
+        case CaptionFrom::Redo:
+            break;
     }
+    return QString();
 }
 
 // The captions and hints that follow the interface language.
 void TForm1::ShowTexts() {
-    const Language language = editor_.state().language;
     const Edition edition = editor_.edition();
-    Menus& m = *menus_;
-    m.N1->setTitle(Text(UiText::MenuFile));
-    m.N2->setText(Text(UiText::MenuLoadFlash));
-    m.N23->setText(Text(UiText::MenuSaveFlash));
-    m.N41->setText(Text(UiText::MenuLoadFontFile));
-    m.N39->setText(Text(UiText::MenuSaveFontFile));
-    m.N5->setText(Text(UiText::MenuExit));
-    m.EditMenu->setTitle(Text(UiText::MenuEdit));
-    const UiText transforms[4] = {UiText::MenuFlipHorizontal, UiText::MenuFlipVertical,
-                                  UiText::MenuInvert, UiText::MenuEmbolden};
-    for (int i = 0; i < 4; ++i) m.transforms[i]->setText(Text(transforms[i]));
-    m.EditBoldFromNormal->setText(Text(UiText::MenuBoldFromNormal));
-    m.N16->setText(Text(UiText::MenuClearLetter));
-    m.N17->setText(Text(UiText::MenuClearBlock));
-    m.N18->setText(Text(UiText::MenuClearFont));
-    m.N12->setTitle(Text(UiText::MenuFontType));
-    m.N15->setTitle(Text(UiText::MenuLoaderSettings));
-    for (int tag = 0; tag < kLoadScopeCount; ++tag) {
-        if (m.scopes[tag] != nullptr) {
-            m.scopes[tag]->setText(Q(LoadScopeCaption(tag, edition, language)));
-        }
+    const std::span<const MenuRow> rows = MenuRows();
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (menus_->actions[i] == nullptr) continue;
+        const QString caption = MenuCaption(rows[i]);
+        if (!caption.isNull()) menus_->actions[i]->setText(caption);
     }
-    if (m.Lang != nullptr) m.Lang->setTitle(Text(UiText::MenuLanguage));
-    m.Service1->setTitle(Text(UiText::MenuTools));
-    m.ImportFont1->setText(Text(UiText::MenuImportFont));
-    m.ImportPng1->setText(Text(UiText::MenuImportPng));
-    m.ExportPng1->setText(Text(UiText::MenuExportPng));
-    m.TextPreview1->setText(Text(UiText::MenuTextPreview));
-    m.ExportPatch1->setText(Text(UiText::MenuExportPatch));
-    m.ImportPatch1->setText(Text(UiText::MenuImportPatch));
-    m.Keys1->setText(Text(UiText::MenuKeys));
-    m.N4->setTitle(Text(UiText::MenuInfo));
-    m.N9->setText(Text(UiText::MenuInstruction));
-    m.N10->setText(Text(UiText::MenuHistory));
 
     // The status line shows the hints as they are; the tool tips add the keys.
     for (int set = 0; set < SetCount(edition); ++set) {

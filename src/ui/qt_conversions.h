@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "editor/picture_files.h"
+#include "editor/rgb_images.h"
 #include "ui/form_geometry.h"
 
 // The core holds texts as UTF-8 and the geometry table places as plain rectangles; the widgets

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cli/cli.h"
-#include "editor/picture_files.h"
+#include "editor/rgb_images.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
 #include "model/phone_layouts.h"

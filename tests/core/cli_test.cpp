@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "cli/cli.h"
-#include "edition/terminal_text.h"
 #include "cli_run.h"
+#include "edition/terminal_text.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
 #include "io/rollback_journal.h"
@@ -327,7 +327,7 @@ TEST_F(CliTest, CharactersEchoedFromTheInputAreEscaped) {
     EXPECT_EQ(EscapeControlBytes("a\tb\\c\x7f"), "a\\tb\\\\c\\x7f");
     // Bytes that are no UTF-8 (a lone 8-bit CSI among them) are shown as bytes.
     EXPECT_EQ(EscapeControlBytes("\x9b"
-                                      "1m \xe2\x80 \xff"),
+                                 "1m \xe2\x80 \xff"),
               "\\x9b1m \\xe2\\x80 \\xff");
     // Bidirectional marks and isolates, and the line and paragraph separators.
     EXPECT_EQ(EscapeControlBytes("\u200f\u2066\u2069\u2028\u2029\u061c"),

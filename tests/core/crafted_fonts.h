@@ -97,8 +97,8 @@ inline std::vector<uint8_t> OversizedTrueType() {
     Put16(cmap, 1);
     Put32(cmap, 12);
     const uint16_t subtable_length = 16 + 4 * 4 + 26 * 2;
-    for (uint16_t v : {4, int(subtable_length), 0, 4, 4, 1, 0}) Put16(cmap, v);
-    for (uint16_t v : {0x5A, 0xFFFF, 0, 0x41, 0xFFFF, 0, 1, 4, 0}) Put16(cmap, v);
+    for (int v : {4, int{subtable_length}, 0, 4, 4, 1, 0}) Put16(cmap, static_cast<uint16_t>(v));
+    for (int v : {0x5A, 0xFFFF, 0, 0x41, 0xFFFF, 0, 1, 4, 0}) Put16(cmap, static_cast<uint16_t>(v));
     for (int i = 0; i < 26; ++i) Put16(cmap, 1);
 
     std::vector<uint8_t> head;
@@ -110,7 +110,7 @@ inline std::vector<uint8_t> OversizedTrueType() {
     Put16(head, 16);  // units per em
     for (int i = 0; i < 4; ++i) Put32(head, 0);
     for (int v : {-kHalf, -kHalf, kHalf, kHalf}) Put16(head, static_cast<uint16_t>(v));
-    for (uint16_t v : {0, 8, 2, 0, 0}) Put16(head, v);
+    for (int v : {0, 8, 2, 0, 0}) Put16(head, static_cast<uint16_t>(v));
 
     std::vector<uint8_t> hhea;
     Put32(hhea, 0x00010000);
@@ -122,10 +122,10 @@ inline std::vector<uint8_t> OversizedTrueType() {
 
     std::vector<uint8_t> maxp;
     Put32(maxp, 0x00010000);
-    for (uint16_t v : {2, 4, 1, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0}) Put16(maxp, v);
+    for (int v : {2, 4, 1, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0}) Put16(maxp, static_cast<uint16_t>(v));
 
     std::vector<uint8_t> name;
-    for (uint16_t v : {0, 0, 6}) Put16(name, v);
+    for (int v : {0, 0, 6}) Put16(name, static_cast<uint16_t>(v));
 
     std::vector<uint8_t> post;
     Put32(post, 0x00030000);
@@ -136,7 +136,7 @@ inline std::vector<uint8_t> OversizedTrueType() {
         {"loca", &loca}, {"maxp", &maxp}, {"name", &name}, {"post", &post}};
     std::vector<uint8_t> font;
     Put32(font, 0x00010000);
-    for (uint16_t v : {9, 128, 3, 16}) Put16(font, v);
+    for (int v : {9, 128, 3, 16}) Put16(font, static_cast<uint16_t>(v));
     uint32_t offset = 12 + 16 * static_cast<uint32_t>(tables.size());
     for (const auto& [tag, bytes] : tables) {
         font.insert(font.end(), tag, tag + 4);

@@ -1,8 +1,11 @@
 // Activation, letter load, write-back and the case, set and bold buttons.
 #include <gtest/gtest.h>
 
+#include "editor/file_commands.h"
 #include "editor/session.h"
 #include "editor_test_support.h"
+#include "file_command_driver.h"
+#include "io/memory_file_system.h"
 #include "ui/form_geometry.h"
 
 namespace rw {
@@ -68,8 +71,13 @@ TEST(Activation, StartCaptionAndCovers) {
     EXPECT_EQ(CoverLeftsOf(eng.view().Covers()).close2, 8);
     EXPECT_TRUE(eng.view().ThumbnailHint(26).empty());
     EXPECT_EQ(eng.view().ThumbnailHint(25), "Z");
+    // A load names its file; the caption shows the name alone.
     Session named(Edition::Cyrillic);
-    named.SetFileName("/home/user/flash/c45.bin");
+    MemoryFileSystem fs;
+    fs.Put("/home/user/flash/c45.bin", std::vector<uint8_t>(1768));
+    FileCommands files(named, fs);
+    editor_testing::RunFileCommand(files, FileCommand::LoadFontFile,
+                                   {FileAnswer::File("/home/user/flash/c45.bin")});
     EXPECT_EQ(named.view().WindowCaption(), "Runewright v4.01 \"RUS-Full\" - [c45.bin]");
 }
 

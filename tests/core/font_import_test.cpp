@@ -5,7 +5,7 @@
 #include <bit>
 
 #include "crafted_fonts.h"
-#include "editor/font_import.h"
+#include "editor/glyph_import.h"
 #include "fontimport/freetype_face.h"
 #include "fontimport/import_faces.h"
 #include "model/character_sets.h"
@@ -83,7 +83,8 @@ TEST(FontImport, OutlineGlyphsKeepEveryPixelFreeTypeDrawsAndStartInColumnOne) {
             SCOPED_TRACE(static_cast<char>(*CodePoint(Edition::Latin, set, slot)));
             const char32_t code = *CodePoint(Edition::Latin, set, slot);
             const MonoBitmap bitmap = *(*reference)->Render(code);
-            const int freetype_ink = std::count(bitmap.ink.begin(), bitmap.ink.end(), 1);
+            const auto freetype_ink =
+                static_cast<int>(std::count(bitmap.ink.begin(), bitmap.ink.end(), 1));
             const GlyphRows rows = LoadGlyphRows(font, kWideBig, GlyphSlot{set, slot});
             const bool clipped =
                 std::any_of(report.problems.begin(), report.problems.end(),

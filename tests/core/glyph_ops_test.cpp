@@ -49,7 +49,7 @@ TYPED_TEST(GlyphTransforms, FlipsMirrorRowsAndTheInkSpanAndUndoThemselves) {
         TransformRows(v, h, GlyphTransform::FlipVertical);
         for (int r = 1; r <= h; ++r) EXPECT_EQ(v[r], before[h + 1 - r]) << h << " " << r;
         EXPECT_EQ(v[0], before[0]);
-        for (size_t r = h + 1; r < before.size(); ++r) EXPECT_EQ(v[r], before[r]);
+        for (int r = h + 1; r < static_cast<int>(before.size()); ++r) EXPECT_EQ(v[r], before[r]);
         TransformRows(v, h, GlyphTransform::FlipVertical);
         EXPECT_EQ(v, before);
 
@@ -76,7 +76,7 @@ TYPED_TEST(GlyphTransforms, InvertLeavesColumnZeroAndEmboldenDropsInkPastTheEdge
             EXPECT_EQ(inv[r] & column0, before[r] & column0);
             EXPECT_EQ((inv[r] ^ before[r]) & (column0 - 1), column0 - 1) << h << " " << r;
         }
-        for (size_t r = h + 1; r < before.size(); ++r) EXPECT_EQ(inv[r], before[r]);
+        for (int r = h + 1; r < static_cast<int>(before.size()); ++r) EXPECT_EQ(inv[r], before[r]);
 
         Glyph bold = G{};
         bold[1] = Columns<G>({0, 3, last});

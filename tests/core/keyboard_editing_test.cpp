@@ -8,8 +8,12 @@
 
 #include "edition/letter_sets.h"
 #include "edition/texts.h"
+#include "editor/file_commands.h"
+#include "editor/font_sheet.h"
 #include "editor/session.h"
 #include "editor_test_support.h"
+#include "file_command_driver.h"
+#include "io/memory_file_system.h"
 
 namespace rw {
 namespace {
@@ -272,16 +276,74 @@ TEST(StatusLine, TransformsAndShiftsNameTheStepAndTheLetter) {
     }
 }
 
+// Up and Down in the thumbnail strip go a row of the strip (eleven letters) that way; past the
+// last row there is nothing, and a covered letter passes on to the next one that way.
+TEST(ThumbnailKeys, AboveAndBelowGoARowOfTheStrip) {
+    Session e = Activated(Edition::Cyrillic);
+    EXPECT_TRUE(e.PressLetterBelow());
+    EXPECT_EQ(e.state().selected_slot(), 11);
+    EXPECT_TRUE(e.PressLetterBelow());
+    EXPECT_TRUE(e.PressLetterBelow());
+    EXPECT_EQ(e.state().selected_slot(), 33);
+    EXPECT_FALSE(e.PressLetterBelow());
+    EXPECT_TRUE(e.PressLetterAbove());
+    EXPECT_EQ(e.state().selected_slot(), 22);
+
+    e.ChooseModel(PhoneModel::CM35);  // no Ё and Є: slot 6 is covered
+    e.PressThumbnail(17);
+    EXPECT_TRUE(e.PressLetterAbove());
+    EXPECT_EQ(e.state().selected_slot(), 5);
+}
+
+// Pictures as plain bytes: an encoded picture is its RGB bytes, and any bytes decode to the
+// picture given.
+class BytesAsPictures : public PictureCodec {
+  public:
+    explicit BytesAsPictures(RgbaImage decoded) : decoded_(std::move(decoded)) {}
+    std::optional<Message> Decode(std::span<const uint8_t>, const PictureSizeCheck& accept_size,
+                                  RgbaImage& image) override {
+        if (auto refused = accept_size(decoded_.width, decoded_.height)) return refused;
+        image = decoded_;
+        return std::nullopt;
+    }
+    std::optional<Message> Encode(const RgbImage& image, std::vector<uint8_t>& bytes) override {
+        bytes = image.rgb;
+        return std::nullopt;
+    }
+
+  private:
+    RgbaImage decoded_;
+};
+
+RgbaImage WithAlpha(const RgbImage& image) {
+    RgbaImage rgba{image.width, image.height, {}};
+    for (size_t i = 0; i < image.rgb.size(); i += 3) {
+        rgba.rgba.insert(rgba.rgba.end(), {image.rgb[i], image.rgb[i + 1], image.rgb[i + 2], 255});
+    }
+    return rgba;
+}
+
 TEST(StatusLine, PictureSheetsNameTheFile) {
     Session e = Activated(Edition::Cyrillic);
-    e.ExportedSheet("/home/u/sheets/s45.png");
+    const FontSheetGeometry geometry =
+        FontSheetGeometry::Of(Edition::Cyrillic, GlyphCell::Of(false, 11));
+    const RgbImage sheet = PaintFontSheet(PatternFont(), geometry, 1);
+    MemoryFileSystem fs;
+    fs.Put("/home/u/sheets/mine.png", {1});
+    BytesAsPictures pictures(WithAlpha(sheet));
+    FileCommands files(e, fs, &pictures);
+    editor_testing::RunFileCommand(files, FileCommand::ExportPng,
+                                   {FileAnswer::File("/home/u/sheets/s45.png")});
     EXPECT_EQ(Said(e), "Записано в s45.png: 136 букв");
     EXPECT_FALSE(e.history().CanUndo());
     e.ChooseLoadScope(TagOf(LoadScope::WholeFont));
-    e.ImportedSheet(PatternFont(), "/home/u/sheets/mine.png");
+    editor_testing::RunFileCommand(files, FileCommand::ImportPng,
+                                   {FileAnswer::File("/home/u/sheets/mine.png")});
     EXPECT_EQ(Said(e), "Загружено из mine.png: 136 букв");
     EXPECT_EQ(e.view().Controls().undo_caption, "Отменить: Импорт из PNG...");
-    EXPECT_EQ(e.font(), PatternFont());
+    FontImage read;
+    ASSERT_FALSE(ReadFontSheet(WithAlpha(sheet), geometry, BlockSet::FirstN(4), read));
+    EXPECT_EQ(e.font(), read);
     // An import changes the font: nothing was saved.
     EXPECT_TRUE(e.HasUnsavedChanges());
 }

@@ -7,10 +7,10 @@
 
 #include "cli/cli.h"
 #include "cli_run.h"
-#include "edition/identify_messages.h"
 #include "edition/texts.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
+#include "io/identify_messages.h"
 #include "io/layout_identify.h"
 #include "io/memory_file_system.h"
 #include "test_files.h"
@@ -155,11 +155,11 @@ void PutDrawnFont(Edition edition, const FontLayout& layout, std::vector<uint8_t
             record[0] = 0;
             record[1] = static_cast<uint8_t>(width);
             for (int row = 1; row <= layout.last_row; ++row)
-                record[2 * row] = row % 3 == 0 ? static_cast<uint8_t>(n / 5) & 0x7C : shape;
+                record[2 * row] = row % 3 == 0 ? static_cast<uint8_t>((n / 5) & 0x7C) : shape;
         } else {
             record[0] = static_cast<uint8_t>(width);
             for (int row = 1; row <= layout.last_row; ++row)
-                record[row] = row % 3 == 0 ? static_cast<uint8_t>(n / 5) & 0x7C : shape;
+                record[row] = row % 3 == 0 ? static_cast<uint8_t>((n / 5) & 0x7C) : shape;
         }
         ++n;
     }

@@ -5,9 +5,14 @@
 #include <functional>
 #include <vector>
 
+#include "editor/file_commands.h"
 #include "editor/history.h"
 #include "editor/session.h"
 #include "editor_test_support.h"
+#include "file_command_driver.h"
+#include "io/flash_codec.h"
+#include "io/font_files.h"
+#include "io/memory_file_system.h"
 #include "model/load_scope.h"
 
 namespace rw {
@@ -18,6 +23,7 @@ using editor_testing::ExpectEveryStepUndoneAndRedone;
 using editor_testing::Load;
 using editor_testing::Look;
 using editor_testing::PatternFont;
+using editor_testing::RunFileCommand;
 using editor_testing::Seen;
 
 // The first pixel cell of the grid as it is laid out now.
@@ -191,11 +197,13 @@ TEST(LetterChange, UndoBringsBackTheKindTheEditsWereMadeIn) {
 
 TEST(SavedMark, UnsavedMeansAStepSinceTheLastLoadOrSaveOrEditsInTheGrid) {
     Session e = Activated(Edition::Cyrillic);
+    MemoryFileSystem fs;
+    FileCommands files(e, fs);
     EXPECT_FALSE(e.HasUnsavedChanges());
     DrawOnePixel(e);  // a step and an unwritten edit
     EXPECT_TRUE(e.HasUnsavedChanges());
     e.WriteBack();
-    e.SavedFile(FileKind::FontFile, "f.sft", 136);
+    RunFileCommand(files, FileCommand::SaveFontFile, {FileAnswer::File("f.sft")});
     EXPECT_FALSE(e.HasUnsavedChanges());
     EXPECT_EQ(Render(e.view().Notice(), kRussian), "Записано в f.sft: 136 букв");
     e.Undo();
@@ -215,9 +223,15 @@ TEST(SavedMark, UnsavedMeansAStepSinceTheLastLoadOrSaveOrEditsInTheGrid) {
 
 TEST(SavedMark, ALoadMarksSavedUnlessItMergesIntoUnsavedChanges) {
     Session e = Activated(Edition::Latin);  // .sfe loads merge the blocks of their scope
+    MemoryFileSystem fs;
+    FileCommands files(e, fs);
+    const FontLayout layout = LookupLayout(Edition::Latin, PhoneModel::SME45, FontKind::Normal);
+    fs.Put("f.bin", std::vector<uint8_t>(static_cast<size_t>(
+                        RequiredImageSize(RecordsToWrite(Edition::Latin, layout), layout))));
+    ASSERT_TRUE(WriteFlashFont("f.bin", Edition::Latin, layout, PatternFont(), fs).ok());
     DrawOnePixel(e);
     e.WriteBack();
-    e.LoadedFile(FileKind::Fullflash, "f.bin", PatternFont(), UiText::MenuLoadFlash, 250);
+    RunFileCommand(files, FileCommand::LoadFlash, {FileAnswer::File("f.bin")});
     EXPECT_FALSE(e.HasUnsavedChanges());
     EXPECT_EQ(e.view().Controls().undo_caption, "Отменить: Загрузить шрифт из fullflash");
     EXPECT_EQ(e.state().file_name, "f.bin");
@@ -227,10 +241,13 @@ TEST(SavedMark, ALoadMarksSavedUnlessItMergesIntoUnsavedChanges) {
     ASSERT_TRUE(e.ChooseLoadScope(7));  // the normal symbols only
     FontImage merged = e.font();
     merged.wide[2][0][1] = 0x4000;
-    e.LoadedFile(FileKind::FontFile, "s.sfe", merged, UiText::MenuLoadFontFile, 73);
+    ASSERT_TRUE(WriteFontFile("s.sfe", FontFileFormat::Sfe, merged, fs).ok());
+    RunFileCommand(files, FileCommand::LoadFontFile, {FileAnswer::File("s.sfe")});
+    ASSERT_EQ(e.font(), merged);
     EXPECT_TRUE(e.HasUnsavedChanges());  // the cleared letter is still unsaved
     ASSERT_TRUE(e.ChooseLoadScope(TagOf(LoadScope::WholeFont)));
-    e.LoadedFile(FileKind::FontFile, "all.sfe", PatternFont(), UiText::MenuLoadFontFile, 250);
+    ASSERT_TRUE(WriteFontFile("all.sfe", FontFileFormat::Sfe, PatternFont(), fs).ok());
+    RunFileCommand(files, FileCommand::LoadFontFile, {FileAnswer::File("all.sfe")});
     EXPECT_FALSE(e.HasUnsavedChanges());
     // An import is a change like any other.
     e.LoadFont(FontImage{}, UiText::MenuImportFont);

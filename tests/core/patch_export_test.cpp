@@ -103,8 +103,8 @@ TEST_P(EveryLayout, AnExportedPatchGivesTheSavesBytesAndItsUndoTheOriginal) {
 
 INSTANTIATE_TEST_SUITE_P(BothEditionsSixModelsFourKinds, EveryLayout,
                          ::testing::ValuesIn(AllLayouts()),
-                         [](const ::testing::TestParamInfo<LayoutCase>& info) {
-                             const LayoutCase& c = info.param;
+                         [](const ::testing::TestParamInfo<LayoutCase>& layout) {
+                             const LayoutCase& c = layout.param;
                              return std::string(c.edition == Edition::Latin ? "eng" : "rus") +
                                     "_model" + std::to_string(static_cast<int>(c.id.model)) +
                                     "_kind" + std::to_string(static_cast<int>(c.id.kind));

@@ -3,9 +3,11 @@
 // session takes it as one step and, for a dump chosen for the import, as the base of later saves.
 #include <gtest/gtest.h>
 
+#include "editor/file_commands.h"
 #include "editor/session.h"
 #include "editor_test_support.h"
 #include "faulty_file_system.h"
+#include "file_command_driver.h"
 #include "io/memory_file_system.h"
 #include "io/rollback_journal.h"
 #include "patch/font_from_patch.h"
@@ -142,42 +144,92 @@ TEST(PatchImportMessages, SayWhatThePatchDidToTheFont) {
     EXPECT_EQ(PatchNameFor("/home/u.d/dump"), "/home/u.d/dump.vkp");
 }
 
+// A dump of the S/ME 45 Normal font in memory, and patches of it.
+class PatchImportSession : public ::testing::Test {
+  protected:
+    PatchImportSession() {
+        font_.narrow[0][0] = {6, 0x10};
+        PutDump(font_);
+    }
+    // chosen.bin holds `font` where S/ME 45 keeps its Normal font.
+    void PutDump(const FontImage& font) {
+        fs_.Put("chosen.bin", std::vector<uint8_t>(static_cast<size_t>(RequiredImageSize(
+                                  RecordsToWrite(Edition::Cyrillic, layout_), layout_))));
+        ASSERT_TRUE(WriteFlashFont("chosen.bin", Edition::Cyrillic, layout_, font, fs_).ok());
+    }
+    // A patch that sets row 1 of Б to `row`; the dump's record holds `old` there.
+    void PutPatch(uint8_t old, uint8_t row) {
+        const int64_t at = RecordPosition(Edition::Cyrillic, layout_, {0, 1}) + 1;
+        const std::string text = PatchAddress(at) + ": " + HexBytes(std::vector<uint8_t>{old}) +
+                                 " " + HexBytes(std::vector<uint8_t>{row});
+        const std::string line = text + "\n";
+        fs_.Put("p.vkp", std::vector<uint8_t>(line.begin(), line.end()));
+    }
+    FontImage Loaded(const std::string& name) {
+        FontImage font;
+        EXPECT_TRUE(
+            ReadFlashFont(name, Edition::Cyrillic, layout_, BlockSet::FirstN(4), font, fs_).ok());
+        return font;
+    }
+    void Import() {
+        editor_testing::RunFileCommand(files_, FileCommand::ImportPatch,
+                                       {FileAnswer::File("p.vkp"), FileAnswer::File("chosen.bin")});
+    }
+
+    const FontLayout layout_ = LookupLayout(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal);
+    FontImage font_;
+    MemoryFileSystem fs_;
+    Session e_ = editor_testing::Activated(Edition::Cyrillic);
+    FileCommands files_{e_, fs_};
+};
+
 // The session takes an import as one step. A dump chosen for the import becomes the base a
 // later save compares with; the dump last loaded stays the base; undo brings the old base back.
-TEST(PatchImportSession, OneStepAndTheBaseOfTheDumpItWasAppliedTo) {
-    Session e = editor_testing::Activated(Edition::Cyrillic);
-    PatchedFont imported;
-    imported.unpatched.narrow[0][0] = {6, 0x10};
-    imported.patched = imported.unpatched;
-    imported.patched.narrow[0][1] = {6, 0x20};
-    e.ImportedFromPatch(imported, "chosen.bin");
-    EXPECT_EQ(e.font(), imported.patched);
-    EXPECT_EQ(e.base_font(), imported.unpatched);
-    EXPECT_EQ(e.last_fullflash(), "chosen.bin");
-    EXPECT_EQ(e.view().Controls().undo_caption, "Отменить: Импорт из патча (.vkp)...");
-    EXPECT_TRUE(e.HasUnsavedChanges()) << "the patch is in no file yet";
+TEST_F(PatchImportSession, OneStepAndTheBaseOfTheDumpItWasAppliedTo) {
+    PutPatch(0x00, 0x20);
+    const FontImage unpatched = Loaded("chosen.bin");
+    Import();
+    FontImage patched = unpatched;
+    patched.narrow[0][1][1] = 0x20;
+    EXPECT_EQ(e_.font(), patched);
+    EXPECT_EQ(e_.base_font(), unpatched);
+    EXPECT_EQ(e_.last_fullflash(), "chosen.bin");
+    EXPECT_EQ(e_.view().Controls().undo_caption, "Отменить: Импорт из патча (.vkp)...");
+    EXPECT_TRUE(e_.HasUnsavedChanges()) << "the patch is in no file yet";
 
-    // Applied to the same dump again, the base stays the font the dump holds.
-    PatchedFont again = imported;
-    again.unpatched.narrow[0][2] = {6, 0x30};
-    again.patched.narrow[0][3] = {6, 0x40};
-    e.ImportedFromPatch(again, "chosen.bin");
-    EXPECT_EQ(e.base_font(), imported.unpatched);
+    // Applied to the same dump again, the base stays the font the dump held when it was chosen,
+    // though another program changed the dump since.
+    FontImage changed = font_;
+    changed.narrow[0][2] = {6, 0x30};
+    PutDump(changed);
+    PutPatch(0x00, 0x40);
+    editor_testing::RunFileCommand(files_, FileCommand::ImportPatch, {FileAnswer::File("p.vkp")});
+    EXPECT_EQ(e_.base_font(), unpatched);
 
-    e.Undo();
-    e.Undo();
-    EXPECT_EQ(e.font(), FontImage{});
-    EXPECT_EQ(e.base_font(), FontImage{});
-    e.Redo();
-    EXPECT_EQ(e.base_font(), imported.unpatched);
+    e_.Undo();
+    e_.Undo();
+    EXPECT_EQ(e_.font(), FontImage{});
+    EXPECT_EQ(e_.base_font(), FontImage{});
+    e_.Redo();
+    EXPECT_EQ(e_.base_font(), unpatched);
 }
 
-TEST(PatchImportSession, AnExportedPatchNamesItselfInTheStatusLine) {
-    Session e = editor_testing::Activated(Edition::Cyrillic);
-    e.SavedPatch("/home/u/s45.vkp", 12);
-    EXPECT_EQ(Render(e.view().Notice(), kRussian), "Записан патч s45.vkp: 12 букв");
-    EXPECT_EQ(Render(e.view().Notice(), kEnglish), "Saved patch s45.vkp: 12 glyphs");
-    EXPECT_FALSE(e.HasUnsavedChanges());
+TEST_F(PatchImportSession, AnExportedPatchNamesItselfInTheStatusLine) {
+    // Twelve letters in the dump that the empty font in the editor would blank.
+    FontImage twelve;
+    for (int k = 0; k < 12; ++k) twelve.narrow[0][k] = {6, 0x18};
+    PutDump(twelve);
+    fs_.Put("/home/u/s45.bin", *fs_.Get("chosen.bin"));
+    const auto shown =
+        editor_testing::RunFileCommand(files_, FileCommand::ExportPatch,
+                                       {FileAnswer::File("/home/u/s45.bin"), FileAnswer::Yes(),
+                                        FileAnswer::File("/home/u/s45.vkp")});
+    ASSERT_EQ(
+        editor_testing::OfKind(shown, FilePrompt::Kind::ChooseFile).back().dialog.suggested_path,
+        "/home/u/s45.vkp");
+    EXPECT_EQ(Render(e_.view().Notice(), kRussian), "Записан патч s45.vkp: 12 букв");
+    EXPECT_EQ(Render(e_.view().Notice(), kEnglish), "Saved patch s45.vkp: 12 glyphs");
+    EXPECT_FALSE(e_.HasUnsavedChanges());
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 
 #include <filesystem>
 
+#include "editor/file_commands.h"
 #include "editor/session.h"
 #include "editor_test_support.h"
+#include "file_command_driver.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
 #include "io/memory_file_system.h"
@@ -19,6 +21,7 @@ namespace rw {
 namespace {
 
 using editor_testing::Activated;
+using editor_testing::RunFileCommand;
 
 // Every glyph of both tables inked, each one different, with a width that looks like a glyph's.
 FontImage InkedFont(int seed) {
@@ -48,11 +51,9 @@ class SaveGuard : public ::testing::Test {
     }
     // "Загрузить шрифт из fullflash" with the editor's model, kind and scope.
     void LoadFlash(const std::string& name) {
-        const EditorState& state = e_.state();
-        FontImage font = e_.font();
-        const BlockSet blocks = ScopeBlocks(state.load_scope, Edition::Cyrillic);
-        ASSERT_TRUE(ReadFlashFont(name, Edition::Cyrillic, state.layout(), blocks, font, fs_).ok());
-        e_.LoadedFile(FileKind::Fullflash, name, font, UiText::MenuLoadFlash, 136);
+        const auto shown = RunFileCommand(files_, FileCommand::LoadFlash, {FileAnswer::File(name)});
+        ASSERT_TRUE(editor_testing::OfKind(shown, FilePrompt::Kind::Error).empty());
+        ASSERT_EQ(e_.last_fullflash(), name);
     }
     // Draws one pixel of the selected letter and writes it back.
     void EditLetter() {
@@ -73,6 +74,7 @@ class SaveGuard : public ::testing::Test {
     static constexpr size_t kImageSize = 4 << 20;  // holds every Cyrillic layout
     MemoryFileSystem fs_;
     Session e_ = Activated(Edition::Cyrillic);
+    FileCommands files_{e_, fs_};
 };
 
 TEST_F(SaveGuard, AnEditedFontGoesBackIntoItsOwnDumpOrACopyWithoutAQuestion) {
@@ -98,10 +100,9 @@ TEST(SaveGuardWide, InkBeyondTheWidthOfAGlyphIsNoGlyphTheSaveReplaces) {
     fs.Put("own.bin", image);
 
     Session e = Activated(Edition::Latin);
-    FontImage font;
-    ASSERT_TRUE(
-        ReadFlashFont("own.bin", Edition::Latin, layout, BlockSet::FirstN(8), font, fs).ok());
-    e.LoadedFile(FileKind::Fullflash, "own.bin", font, UiText::MenuLoadFlash, 250);
+    FileCommands files(e, fs);
+    RunFileCommand(files, FileCommand::LoadFlash, {FileAnswer::File("own.bin")});
+    ASSERT_EQ(e.last_fullflash(), "own.bin");
     e.ClickCell(3, 2);
     e.WriteBack();
     EXPECT_TRUE(e.CheckFlashSave("own.bin", fs).question.empty());
@@ -144,7 +145,9 @@ TEST_F(SaveGuard, ADumpLoadedForAnotherPhoneThenSavedForTheRightOneAsks) {
 
 TEST_F(SaveGuard, AFontFileLoadOrAnImportIsTheUsersOwnChange) {
     PutImage("dump.bin", PhoneModel::SME45, FontKind::Normal, InkedFont(1));
-    e_.LoadedFile(FileKind::FontFile, "mine.sft", InkedFont(9), UiText::MenuLoadFontFile, 136);
+    ASSERT_TRUE(WriteFontFile("mine.sft", FontFileFormat::Sft, InkedFont(9), fs_).ok());
+    RunFileCommand(files_, FileCommand::LoadFontFile, {FileAnswer::File("mine.sft")});
+    ASSERT_EQ(e_.state().file_name, "mine.sft");
     EXPECT_TRUE(e_.CheckFlashSave("dump.bin", fs_).question.empty());
 
     Session imported = Activated(Edition::Cyrillic);
@@ -163,8 +166,9 @@ TEST_F(SaveGuard, ASaveMakesTheFontTheBaseAndAnUndoneLoadTakesItsBaseBack) {
     PutImage("a.bin", PhoneModel::SME45, FontKind::Normal, InkedFont(1));
     PutImage("b.bin", PhoneModel::SME45, FontKind::Normal, InkedFont(7));
     LoadFlash("a.bin");
-    e_.SavedFile(FileKind::Fullflash, "b.bin", 136);
-    fs_.Put("b.bin", *fs_.Get("a.bin"));  // what the save wrote
+    // b.bin holds another font: the save asks, and the user goes on.
+    RunFileCommand(files_, FileCommand::SaveFlash, {FileAnswer::File("b.bin"), FileAnswer::Yes()});
+    EXPECT_EQ(*fs_.Get("b.bin"), *fs_.Get("a.bin"));  // what the save wrote
     EXPECT_EQ(e_.base_font(), e_.font());
     EXPECT_TRUE(e_.CheckFlashSave("b.bin", fs_).question.empty());
     EXPECT_EQ(e_.last_fullflash(), "b.bin");

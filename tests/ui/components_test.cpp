@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "ui/file_dialogs.h"
-#include "ui/image_io.h"
+#include "ui/image_button.h"
 #include "ui/pictures.h"
 #include "ui/speed_button.h"
 #include "ui_test_registry.h"

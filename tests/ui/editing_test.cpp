@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "ui/app_look.h"
-#include "ui/image_io.h"
+#include "ui/image_button.h"
 #include "ui/pictures.h"
 #include "ui/speed_button.h"
 #include "ui_test_registry.h"

@@ -100,9 +100,7 @@ class HrefTest : public QObject {
         QVERIFY(href.FontActive().font.underline());
         QVERIFY(!href.FontNormal().font.underline());
         QCOMPARE(TextColour(&href), QColor(0, 0, 128));
-#ifndef Q_OS_WIN
         QCOMPARE(href.DefaultBrowserPath(), QStringLiteral("unknown"));
-#endif
         // AutoSize: the label takes the size of its caption.
         href.SetCaption(QStringLiteral("a rather long caption for a link"));
         QCOMPARE(href.size(), href.sizeHint());

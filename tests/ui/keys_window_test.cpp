@@ -85,7 +85,7 @@ class KeysWindowTest : public QObject {
             QVERIFY(actions.contains(Q("Загрузить шрифт из fullflash")));
             QVERIFY(actions.contains(Q("Сдвиг вправо")));
             QVERIFY(actions.contains(Q("Следующая буква блока")));
-            const int redo = actions.indexOf(Q("Повторить"));
+            const auto redo = static_cast<int>(actions.indexOf(Q("Повторить")));
             QVERIFY(redo >= 0);
             QCOMPARE(keys->Table()->item(redo, 0)->text(), QStringLiteral("Ctrl+Shift+Z, Ctrl+Y"));
             // Every row and both columns in sight without scrolling.
@@ -112,7 +112,7 @@ class KeysWindowTest : public QObject {
         QCOMPARE(Column(keys->Table(), 1), english);
         QVERIFY(english.contains(QStringLiteral("Previous letter of the block")));
         // Qt's own names of the keys follow too.
-        const int right = english.indexOf(QStringLiteral("Shift right"));
+        const auto right = static_cast<int>(english.indexOf(QStringLiteral("Shift right")));
         QCOMPARE(keys->Table()->item(right, 0)->text(), QStringLiteral("Alt+Right"));
         keys->close();
         w.Action("N8")->trigger();

@@ -31,7 +31,7 @@ class ToolsMenuTest : public QObject {
         for (Edition edition : {Edition::Cyrillic, Edition::Latin}) {
             Window w(edition);
             const QList<QAction*> bar = w.form->menuBar()->actions();
-            const int tools = bar.indexOf(w.Menu("Service1")->menuAction());
+            const auto tools = static_cast<int>(bar.indexOf(w.Menu("Service1")->menuAction()));
             QVERIFY(tools >= 0);
             QCOMPARE(bar.indexOf(w.Menu("N4")->menuAction()), tools + 1);
             QCOMPARE(w.Menu("Service1")->title(), Q("Сервис"));

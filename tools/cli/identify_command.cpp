@@ -3,8 +3,8 @@
 
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
-#include "edition/identify_messages.h"
 #include "edition/texts.h"
+#include "io/identify_messages.h"
 
 namespace rw::cli {
 namespace {

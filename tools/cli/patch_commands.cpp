@@ -3,8 +3,8 @@
 
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
-#include "edition/identify_messages.h"
 #include "edition/terminal_text.h"
+#include "io/identify_messages.h"
 #include "io/interruption.h"
 #include "model/load_scope.h"
 #include "patch/font_effect.h"
@@ -39,7 +39,7 @@ std::string DataLineText(const DataLine& line) {
     if (line.old_bytes) {
         old_text = HexBytes(*line.old_bytes);
     } else if (line.pragmas.old_equal_ff) {
-        old_text = HexBytes(line.ExpectedOld());
+        old_text = HexBytes(line.ExpectedOld().span());
     }
     return PatchAddress(line.address) + ": " + old_text + " " + HexBytes(line.new_bytes);
 }

@@ -3,8 +3,8 @@
 
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
-#include "editor/picture_files.h"
 #include "editor/previews.h"
+#include "editor/rgb_images.h"
 #include "io/file_io.h"
 #include "model/load_scope.h"
 #include "png/png_files.h"

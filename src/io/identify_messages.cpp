@@ -1,4 +1,4 @@
-#include "edition/identify_messages.h"
+#include "io/identify_messages.h"
 
 #include "edition/texts.h"
 

@@ -1,4 +1,4 @@
-#include "editor/picture_files.h"
+#include "editor/rgb_images.h"
 
 #include <string>
 
@@ -15,9 +15,10 @@ RgbImage ThumbnailSheet(std::span<const Picture16> pictures, int scale) {
         for (int x = 0; x < image.width; ++x) {
             const int slot = x / (kSize * scale);
             const Rgb c = pictures[slot].At((x / scale) % kSize, y / scale);
-            row[3 * x] = c.r;
-            row[3 * x + 1] = c.g;
-            row[3 * x + 2] = c.b;
+            uint8_t* pixel = row + 3 * static_cast<size_t>(x);
+            pixel[0] = c.r;
+            pixel[1] = c.g;
+            pixel[2] = c.b;
         }
     }
     return image;

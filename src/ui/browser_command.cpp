@@ -1,4 +1,4 @@
-#include "edition/browser_command.h"
+#include "ui/browser_command.h"
 
 namespace rw {
 

@@ -1,4 +1,4 @@
-#include "editor/font_import.h"
+#include "editor/glyph_import.h"
 
 #include <algorithm>
 #include <cstdio>

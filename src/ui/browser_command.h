@@ -5,6 +5,9 @@
 
 namespace rw {
 
+// The link label's concern, for the platform code that reads the default browser from the
+// system's registry.
+//
 // The default browser's command as the registry gives it ("\http\shell\open\command") carries the
 // address placeholder and options after the program. Keeps only the program part:
 // - no double quote: the command stays whole;

@@ -5,7 +5,8 @@
 
 namespace rw::ui {
 
-// A picture control that tells when the pointer crosses its edge. Its two events are named the
+// The picture button of the four shift arrows (ImageIO1 .. ImageIO4, hence the class's name): a
+// picture control that tells when the pointer crosses its edge. Its two events are named the
 // other way round from what they mean: OnMouseOut is raised when the pointer ENTERS the control
 // and OnMouseIn when it LEAVES. Pictures are drawn with the magenta key colour see-through, and
 // the control takes the size of its picture.

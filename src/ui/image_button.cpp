@@ -1,4 +1,4 @@
-#include "ui/image_io.h"
+#include "ui/image_button.h"
 
 #include <QMouseEvent>
 #include <QPainter>

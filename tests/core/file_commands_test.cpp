@@ -1,0 +1,272 @@
+// The file commands as a front end drives them: prompts in, answers back, the session's state and
+// the files afterwards. Everything goes through a file system in memory.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "editor/file_commands.h"
+#include "editor/session.h"
+#include "editor_test_support.h"
+#include "file_command_driver.h"
+#include "io/flash_codec.h"
+#include "io/font_files.h"
+#include "io/memory_file_system.h"
+
+namespace rw {
+namespace {
+
+using editor_testing::Activated;
+using editor_testing::OfKind;
+using editor_testing::RunFileCommand;
+using Kind = FilePrompt::Kind;
+
+// Every narrow glyph inked and of its own shape, with a width that looks like a glyph's.
+FontImage Letters() {
+    FontImage font;
+    for (int b = 0; b < kMaxBlocks; ++b) {
+        for (int k = 0; k < kMaxSlots; ++k) {
+            font.narrow[b][k][0] = 6;
+            for (int r = 1; r <= 11; ++r)
+                font.narrow[b][k][r] = static_cast<uint8_t>(0x40 | ((b * 41 + k + r * 3) & 0x3E));
+        }
+    }
+    return font;
+}
+
+class FileCommandsTest : public ::testing::Test {
+  protected:
+    // A 4 MiB dump holding `font` where S/ME 45 keeps its Normal font; zeros elsewhere.
+    void PutDump(const std::string& name, const FontImage& font) {
+        fs_.Put(name, std::vector<uint8_t>(4 << 20));
+        ASSERT_TRUE(WriteFlashFont(name, Edition::Cyrillic, layout_, font, fs_).ok());
+    }
+    std::vector<FilePrompt> Run(FileCommand command, const std::vector<FileAnswer>& answers) {
+        return RunFileCommand(files_, command, answers);
+    }
+
+    const FontLayout layout_ = LookupLayout(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal);
+    MemoryFileSystem fs_;
+    Session e_ = Activated(Edition::Cyrillic);
+    FileCommands files_{e_, fs_};
+};
+
+TEST_F(FileCommandsTest, AFullflashLoadShowsItsDialogThenHandsTheWholeFontOver) {
+    PutDump("s45.bin", Letters());
+    const FilePrompt first = files_.Start(FileCommand::LoadFlash);
+    ASSERT_EQ(first.kind, Kind::ChooseFile);
+    EXPECT_FALSE(first.dialog.save);
+    EXPECT_EQ(first.dialog.title, "Загрузка из файла fullflash...");
+    EXPECT_EQ(first.dialog.filter, "FullFlash (*.bin)|*.bin");
+    const FilePrompt last = files_.Resume(FileAnswer::File("s45.bin"));
+    EXPECT_TRUE(last.done());
+    EXPECT_EQ(e_.state().file_name, "s45.bin");
+    EXPECT_EQ(e_.last_fullflash(), "s45.bin");
+    EXPECT_EQ(e_.base_font(), e_.font());
+    EXPECT_EQ(e_.font().narrow[0][5], Letters().narrow[0][5]);
+    EXPECT_FALSE(e_.HasUnsavedChanges());
+    EXPECT_EQ(e_.view().Controls().undo_caption, "Отменить: Загрузить шрифт из fullflash");
+}
+
+TEST_F(FileCommandsTest, CancellingADialogOrAFailedLoadChangesNothing) {
+    e_.ClickCell(3, 2);
+    e_.WriteBack();
+    const FontImage before = e_.font();
+    EXPECT_TRUE(Run(FileCommand::LoadFlash, {FileAnswer::Cancel()}).size() == 1);
+    const auto shown = Run(FileCommand::LoadFontFile, {FileAnswer::File("gone.sft")});
+    const auto errors = OfKind(shown, Kind::Error);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].text, "gone.sft: File not found");
+    EXPECT_EQ(e_.font(), before);
+    EXPECT_EQ(e_.state().file_name, "");
+    EXPECT_EQ(e_.view().WindowCaption(), "Runewright v4.01 \"RUS-Full\" - [no file]");
+}
+
+TEST_F(FileCommandsTest, ALoadOfWhatHoldsNoFontWarnsAfterwardsAndTheLoadStands) {
+    fs_.Put("zeros.bin", std::vector<uint8_t>(4 << 20));
+    const auto shown = Run(FileCommand::LoadFlash, {FileAnswer::File("zeros.bin")});
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1].kind, Kind::Warning);
+    EXPECT_NE(shown[1].text.find("S/ME 45"), std::string::npos) << shown[1].text;
+    EXPECT_EQ(e_.last_fullflash(), "zeros.bin");
+}
+
+// The save offers the dump it came from, asks before it would replace glyphs the user left
+// alone, and writes nothing when the answer is no.
+TEST_F(FileCommandsTest, AFullflashSaveAsksBeforeReplacingUnchangedGlyphs) {
+    PutDump("a.bin", Letters());
+    FontImage other = Letters();
+    other.narrow[0][0] = {5, 0x7E};
+    PutDump("b.bin", other);
+    Run(FileCommand::LoadFlash, {FileAnswer::File("a.bin")});
+    const FilePrompt offer = files_.Start(FileCommand::SaveFlash);
+    EXPECT_TRUE(offer.dialog.save);
+    EXPECT_EQ(offer.dialog.suggested_path, "a.bin");
+    EXPECT_FALSE(offer.dialog.default_suffix) << "the extension a font-file save set stays";
+
+    const std::vector<uint8_t> b_before = *fs_.Get("b.bin");
+    const FilePrompt question = files_.Resume(FileAnswer::File("b.bin"));
+    ASSERT_EQ(question.kind, Kind::Ask);
+    EXPECT_NE(question.text.find("b.bin"), std::string::npos);
+    EXPECT_EQ(question.stop, "Отмена");
+    EXPECT_TRUE(files_.Resume(FileAnswer::No()).done());
+    EXPECT_EQ(*fs_.Get("b.bin"), b_before);
+    EXPECT_EQ(e_.last_fullflash(), "a.bin");
+
+    Run(FileCommand::SaveFlash, {FileAnswer::File("b.bin"), FileAnswer::Yes()});
+    EXPECT_EQ(*fs_.Get("b.bin"), *fs_.Get("a.bin"));
+    EXPECT_EQ(e_.last_fullflash(), "b.bin");
+    EXPECT_EQ(Render(e_.view().Notice(), kEnglish), "Saved to b.bin: 136 glyphs");
+}
+
+TEST_F(FileCommandsTest, AFontFileSaveOffersTheCurrentFileUnderItsFormatsExtension) {
+    PutDump("/d/s45.bin", Letters());
+    Run(FileCommand::LoadFlash, {FileAnswer::File("/d/s45.bin")});
+    const FilePrompt offer = files_.Start(FileCommand::SaveFontFile);
+    EXPECT_EQ(offer.dialog.title, "Запись шрифта в файл...");
+    EXPECT_EQ(offer.dialog.suggested_path, "/d/s45.sft");
+    EXPECT_EQ(offer.dialog.default_suffix, ".sft");
+    EXPECT_EQ(offer.dialog.name_extension, ".sft");
+    EXPECT_TRUE(files_.Resume(FileAnswer::File("/d/s45.sft")).done());
+    EXPECT_EQ(fs_.Get("/d/s45.sft")->size(), 1768u);
+    EXPECT_FALSE(e_.HasUnsavedChanges());
+}
+
+// A front end whose dialogs answer later: other operations may run between the prompt and its
+// answer, and a new command drops one left unanswered.
+TEST_F(FileCommandsTest, APromptMayBeAnsweredLaterOrAbandoned) {
+    PutDump("s45.bin", Letters());
+    ASSERT_EQ(files_.Start(FileCommand::SaveFlash).kind, Kind::ChooseFile);
+    ASSERT_EQ(files_.Start(FileCommand::LoadFlash).kind, Kind::ChooseFile);
+    e_.PressThumbnail(3);
+    EXPECT_TRUE(files_.Resume(FileAnswer::File("s45.bin")).done());
+    EXPECT_EQ(e_.last_fullflash(), "s45.bin");
+    EXPECT_EQ(e_.state().selected_slot(), 3);
+    EXPECT_TRUE(files_.Resume(FileAnswer::File("other.bin")).done()) << "nothing is pending";
+    EXPECT_EQ(e_.last_fullflash(), "s45.bin");
+}
+
+TEST_F(FileCommandsTest, AGivenFileIsLoadedByWhatItIsOrRefusedNamingIt) {
+    PutDump("s45.bin", Letters());
+    ASSERT_TRUE(WriteFontFile("mine.sft", FontFileFormat::Sft, Letters(), fs_).ok());
+    fs_.Put("notes.txt", std::vector<uint8_t>(100, 'x'));
+
+    EXPECT_TRUE(editor_testing::Finish(files_, files_.OpenGiven("s45.bin"), {}).empty());
+    EXPECT_EQ(e_.last_fullflash(), "s45.bin");
+    EXPECT_EQ(e_.view().Controls().undo_caption, "Отменить: Загрузить шрифт из fullflash");
+
+    EXPECT_TRUE(editor_testing::Finish(files_, files_.OpenGiven("mine.sft"), {}).empty());
+    EXPECT_EQ(e_.state().file_name, "mine.sft");
+    EXPECT_EQ(e_.last_fullflash(), "s45.bin");
+
+    const auto refused = editor_testing::Finish(files_, files_.OpenGiven("notes.txt"), {});
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_EQ(refused[0].kind, Kind::Error);
+    EXPECT_EQ(refused[0].text.rfind("notes.txt: ", 0), 0u) << refused[0].text;
+    EXPECT_EQ(e_.state().file_name, "mine.sft");
+}
+
+TEST_F(FileCommandsTest, APatchOfAnUnchangedFontIsNotNeeded) {
+    PutDump("s45.bin", Letters());
+    Run(FileCommand::LoadFlash, {FileAnswer::File("s45.bin")});
+    const auto shown = Run(FileCommand::ExportPatch, {});
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].kind, Kind::Notice);
+    EXPECT_EQ(shown[0].title, "Сохранение патча");
+    EXPECT_EQ(shown[0].text, Render(Message{MessageId::PatchNotNeeded, {}}, kRussian));
+}
+
+// A patch that fills one byte of the first glyph's record after a comment of two megabytes, long
+// enough for the reader to report its progress.
+void PutLongPatch(MemoryFileSystem& fs, const std::string& name, const FontLayout& layout) {
+    char line[64];
+    std::snprintf(line, sizeof line, "%06X: FF\r\n", layout.normal_base + 1);
+    const std::string text = "; " + std::string(2 << 20, 'x') + "\r\n" + line;
+    fs.Put(name, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+TEST_F(FileCommandsTest, APatchImportCancelledWhileReadingChangesNothingAndSaysNothing) {
+    PutDump("s45.bin", Letters());
+    PutLongPatch(fs_, "friend.vkp", layout_);
+    Run(FileCommand::LoadFlash, {FileAnswer::File("s45.bin")});
+    const FontImage before = e_.font();
+    int reports = 0;
+    files_.SetReadProgress([&reports](double) {
+        ++reports;
+        return false;
+    });
+    const auto shown = Run(FileCommand::ImportPatch, {FileAnswer::File("friend.vkp")});
+    EXPECT_GT(reports, 0);
+    // The patch's file dialog, and after it nothing: no error, no notice.
+    ASSERT_EQ(shown.size(), 1u) << shown.back().text;
+    EXPECT_EQ(shown[0].kind, Kind::ChooseFile);
+    EXPECT_EQ(e_.font(), before);
+    EXPECT_FALSE(e_.HasUnsavedChanges());
+
+    // Let through, the same patch lands.
+    files_.SetReadProgress([](double) { return true; });
+    Run(FileCommand::ImportPatch, {FileAnswer::File("friend.vkp")});
+    EXPECT_NE(e_.font(), before);
+}
+
+// Faces that draw every character as one ink pixel; or none at all.
+class DotFaces : public FaceOpener {
+  public:
+    class Dot : public GlyphSource {
+      public:
+        std::optional<MonoBitmap> Render(char32_t) override {
+            return MonoBitmap{1, 1, 0, 1, {1}, false};
+        }
+    };
+    bool fail = false;
+    FontImportRequest asked;
+    Status Open(const FontImportRequest& request, GlyphCell, OpenedFaces& faces) override {
+        asked = request;
+        if (fail) return Status::Failure(request.font, "no such face");
+        faces.normal = std::make_unique<Dot>();
+        faces.baseline = 5;
+        return Status::Ok();
+    }
+};
+
+TEST_F(FileCommandsTest, AnImportFromAFontAsksForFacesAndLandsAsOneStep) {
+    DotFaces faces;
+    FileCommands files(e_, fs_, nullptr, &faces);
+    const FilePrompt choice = files.Start(FileCommand::ImportFont);
+    ASSERT_EQ(choice.kind, Kind::ChooseFaces);
+    EXPECT_EQ(choice.faces.target.blocks, BlockSet::FirstN(4));
+    EXPECT_EQ(choice.faces.font_file_dialog.title, "Импорт из шрифта");
+
+    faces.fail = true;
+    const auto failed = editor_testing::Finish(
+        files, files.Resume(FileAnswer::Faces({"Nowhere Sans", {}, false, {}, {}})), {});
+    ASSERT_EQ(failed.size(), 1u);
+    EXPECT_EQ(failed[0].text, "Nowhere Sans: no such face");
+    EXPECT_FALSE(e_.history().CanUndo());
+
+    faces.fail = false;
+    RunFileCommand(files, FileCommand::ImportFont, {FileAnswer::Faces({"Dots", {}, false, 9, {}})});
+    EXPECT_EQ(faces.asked.pixel_size, 9);
+    EXPECT_NE(e_.font(), FontImage{});
+    EXPECT_EQ(e_.view().Controls().undo_caption, "Отменить: Импорт из шрифта...");
+    EXPECT_TRUE(e_.HasUnsavedChanges());
+    EXPECT_EQ(e_.base_font(), FontImage{}) << "an import is the user's own change";
+}
+
+// Undoing a fullflash load brings back the base from before it; undoing a font-file load keeps
+// the base of the fullflash.
+TEST_F(FileCommandsTest, OnlyTheUndoOfAFullflashLoadMovesTheBase) {
+    PutDump("s45.bin", Letters());
+    ASSERT_TRUE(WriteFontFile("mine.sft", FontFileFormat::Sft, FontImage{}, fs_).ok());
+    Run(FileCommand::LoadFlash, {FileAnswer::File("s45.bin")});
+    const FontImage base = e_.base_font();
+    Run(FileCommand::LoadFontFile, {FileAnswer::File("mine.sft")});
+    e_.Undo();
+    EXPECT_EQ(e_.base_font(), base);
+    e_.Undo();
+    EXPECT_EQ(e_.base_font(), FontImage{});
+    e_.Redo();
+    EXPECT_EQ(e_.base_font(), base);
+}
+
+}  // namespace
+}  // namespace rw
