@@ -26,6 +26,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     return line;
 }
 
+int WordsForQt(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--") return i;
+    }
+    return argc;
+}
+
 std::string UsageText(const std::string& program, bool latin) {
     const std::string formats = latin ? "an .sfe font file" : "an .sft or .sbf font file";
     return "usage: " + program + " [FILE]\n" + "       " + program + " --help | --version\n" +

@@ -7,8 +7,8 @@
 #include <system_error>
 #include <vector>
 
-#include "cli/terminal_text.h"
 #include "command_line.h"
+#include "edition/terminal_text.h"
 #include "model/edition.h"
 #include "ui/app_look.h"
 #include "ui/info_windows.h"
@@ -57,15 +57,16 @@ int main(int argc, char* argv[]) {
         case rw::app::CommandLine::Action::UsageError:
             // The words come from the command line: no control byte of theirs reaches the terminal.
             Print(stderr,
-                  std::string(kProgram) + ": " + rw::cli::EscapeControlBytes(line.error) + "\n" +
-                      usage,
+                  std::string(kProgram) + ": " + rw::EscapeControlBytes(line.error) + "\n" + usage,
                   kExitUsage);
             return kExitUsage;
         case rw::app::CommandLine::Action::OpenWindow:
             break;
     }
 
-    QApplication application(argc, argv);
+    // Qt reads its own options (-reverse, -stylesheet, ...) only before "--".
+    int qt_words = rw::app::WordsForQt(argc, argv);
+    QApplication application(qt_words, argv);
     application.setApplicationName(QString::fromLatin1(kProgram));
     // Lets the desktop match the window to its .desktop entry and icon.
     application.setDesktopFileName(kEdition == rw::Edition::Latin

@@ -1,6 +1,8 @@
 // The file commands: what each one shows, reads, asks, writes and tells, as prompts.
 #include "editor/file_commands.h"
 
+#include "edition/terminal_text.h"
+
 #include "edition/status_messages.h"
 #include "editor/font_sheet.h"
 #include "io/file_classification.h"
@@ -34,8 +36,8 @@ FontImportTarget ImportTargetOf(const EditorState& state) {
 
 // A failure after an interrupted save was rolled back tells both in the one box.
 std::string FailureText(const Status& status, Language language) {
-    const std::string line = status.Line(language);
-    return status.note().empty() ? line : Render(status.note(), language) + "\n" + line;
+    const std::string line = status.ShownLine(language);
+    return status.note().empty() ? line : ShownText(status.note(), language) + "\n" + line;
 }
 
 }  // namespace
@@ -128,7 +130,7 @@ void FileCommands::TellNote(const Message& note) {
     FilePrompt prompt;
     prompt.kind = FilePrompt::Kind::Notice;
     prompt.title = "Runewright";
-    prompt.text = Render(note, session_.state().language);
+    prompt.text = ShownText(note, session_.state().language);
     Tell(std::move(prompt));
 }
 
@@ -515,7 +517,9 @@ void FileCommands::ExportPatch(const std::string& flash) {
 // current layout and load scope; the fullflash stays as it is.
 void FileCommands::ImportPatch(const std::string& path) {
     auto patch = std::make_shared<Patch>();
-    const Status read = ReadPatchFile(path, patch.get(), fs_);
+    const Status read = ReadPatchFile(path, patch.get(), fs_, progress_);
+    // Cancelled by the user while reading: nothing was changed, nothing to tell.
+    if (IsCancelledRead(read)) return;
     if (!read.ok()) {
         TellFailure(read);
         return;

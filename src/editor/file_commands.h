@@ -43,6 +43,9 @@ class FileCommands {
     // else the one the fullflash dialog asks for); anything else fails naming the file and why.
     FilePrompt OpenGiven(const std::string& path);
     FilePrompt Resume(const FileAnswer& answer);
+    // Told how far a long read has come (a patch of millions of lines takes seconds); when it
+    // returns false the command ends there and nothing changes.
+    void SetReadProgress(ReadProgress progress) { progress_ = std::move(progress); }
 
   private:
     enum class LoadSource { Fullflash, FontFile, ThinSft, BoldSft };
@@ -95,6 +98,7 @@ class FileCommands {
     FileSystem& fs_;
     PictureCodec* pictures_;
     FaceOpener* faces_;
+    ReadProgress progress_;
     std::deque<FilePrompt> queue_;
     Continuation next_;
     bool awaiting_ = false;

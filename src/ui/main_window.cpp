@@ -86,6 +86,7 @@ TForm1::TForm1(Edition edition, QWidget* parent)
       menus_(std::make_unique<Menus>()) {
     setObjectName(QStringLiteral("Form1"));
     setAcceptDrops(true);
+    files_.SetReadProgress([this](double done) { return ReportReadProgress(done); });
     qt_translations_.Use(editor_.state().language);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -22,6 +22,7 @@
 #include "ui/menu_table.h"
 #include "ui/pictures.h"
 #include "ui/qt_translations.h"
+#include "ui/read_progress_dialog.h"
 #include "ui/scaled_places.h"
 
 class QAction;
@@ -165,6 +166,7 @@ class TForm1 : public QMainWindow {
     // the views shown after every step.
     void RunFile(FileCommand command);
     void Drive(FilePrompt prompt);
+    bool ReportReadProgress(double done);
     FileAnswer AnswerOf(const FilePrompt& prompt);
     std::optional<FontImportRequest> ChooseFaces(const FaceChoice& choice);
     // A question with the answer `go_on` and "Отмена"; true to go on.
@@ -209,6 +211,7 @@ class TForm1 : public QMainWindow {
     PngCodec pictures_;
     FreeTypeFaceOpener faces_;
     FileCommands files_;
+    ReadProgressDialog read_progress_{this};
     std::unique_ptr<FileDialogs> dialogs_;
     ArrowPictures arrows_;
     std::unique_ptr<Menus> menus_;

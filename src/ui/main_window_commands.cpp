@@ -25,13 +25,22 @@ void TForm1::RunFile(FileCommand command) {
     Drive(files_.Start(command));
 }
 
+// The core's report of a long read: the dialog, titled as the patch import's file dialog.
+bool TForm1::ReportReadProgress(double done) {
+    return read_progress_.Report(
+        done, Text(UiText::LoadPatchTitle),
+        Q(Render(Message{MessageId::AnswerCancel, {}}, editor_.state().language)));
+}
+
 // A command that read or wrote a file ends naming it: it goes to the front of the recent files,
 // and the dialog of its kind offers it next.
 void TForm1::Drive(FilePrompt prompt) {
     for (;;) {
         Refresh();
         if (prompt.done()) break;
-        prompt = files_.Resume(AnswerOf(prompt));
+        const FileAnswer answer = AnswerOf(prompt);
+        prompt = files_.Resume(answer);
+        read_progress_.Close();
     }
     if (prompt.file.empty()) return;
     RememberFile(prompt.file_role, prompt.file);

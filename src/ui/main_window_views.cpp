@@ -8,6 +8,7 @@
 #include <span>
 
 #include "edition/letter_sets.h"
+#include "edition/terminal_text.h"
 #include "edition/texts.h"
 #include "ui/button_tables.h"
 #include "ui/form_geometry.h"
@@ -231,7 +232,7 @@ void TForm1::ShowTexts() {
 
 // The status line names what a file command did until the pointer next shows a hint.
 void TForm1::ShowNotice() {
-    ShowHint(Q(Render(editor_.view().Notice(), editor_.state().language)));
+    ShowHint(Q(ShownText(editor_.view().Notice(), editor_.state().language)));
 }
 
 }  // namespace rw::ui

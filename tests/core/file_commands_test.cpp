@@ -2,6 +2,8 @@
 // the files afterwards. Everything goes through a file system in memory.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "editor/file_commands.h"
 #include "editor/session.h"
 #include "editor_test_support.h"
@@ -243,6 +245,39 @@ TEST_F(FileCommandsTest, APatchOfAnUnchangedFontIsNotNeeded) {
     EXPECT_EQ(shown[0].kind, Kind::Notice);
     EXPECT_EQ(shown[0].title, "Сохранение патча");
     EXPECT_EQ(shown[0].text, Render(Message{MessageId::PatchNotNeeded, {}}, kRussian));
+}
+
+// A patch that fills one byte of the first glyph's record after a comment of two megabytes, long
+// enough for the reader to report its progress.
+void PutLongPatch(MemoryFileSystem& fs, const std::string& name, const FontLayout& layout) {
+    char line[64];
+    std::snprintf(line, sizeof line, "%06X: FF\r\n", layout.normal_base + 1);
+    const std::string text = "; " + std::string(2 << 20, 'x') + "\r\n" + line;
+    fs.Put(name, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+TEST_F(FileCommandsTest, APatchImportCancelledWhileReadingChangesNothingAndSaysNothing) {
+    PutDump("s45.bin", Letters());
+    PutLongPatch(fs_, "friend.vkp", layout_);
+    Run(FileCommand::LoadFlash, {FileAnswer::File("s45.bin")});
+    const FontImage before = e_.font();
+    int reports = 0;
+    files_.SetReadProgress([&reports](double) {
+        ++reports;
+        return false;
+    });
+    const auto shown = Run(FileCommand::ImportPatch, {FileAnswer::File("friend.vkp")});
+    EXPECT_GT(reports, 0);
+    // The patch's file dialog, and after it nothing: no error, no notice.
+    ASSERT_EQ(shown.size(), 1u) << shown.back().text;
+    EXPECT_EQ(shown[0].kind, Kind::ChooseFile);
+    EXPECT_EQ(e_.font(), before);
+    EXPECT_FALSE(e_.HasUnsavedChanges());
+
+    // Let through, the same patch lands.
+    files_.SetReadProgress([](double) { return true; });
+    Run(FileCommand::ImportPatch, {FileAnswer::File("friend.vkp")});
+    EXPECT_NE(e_.font(), before);
 }
 
 // Faces that draw every character as one ink pixel; or none at all.
