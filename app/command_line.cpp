@@ -39,7 +39,8 @@ std::string UsageText(const std::string& program, bool latin) {
            "\n" + "Opens the " + (latin ? "Latin" : "Cyrillic") +
            " font editor for Siemens C/M/S 35, S/ME 45, S/ME 45i, C 45 and M 50\n" +
            "fullflash dumps. FILE, a fullflash or " + formats + ", is loaded as the\n" +
-           "File menu loads it. \"--\" ends the options.\n";
+           "File menu loads it; a PNG sheet or a .vkp patch is imported as the Tools menu\n" +
+           "imports it. \"--\" ends the options.\n";
 }
 
 }  // namespace rw::app

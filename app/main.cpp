@@ -13,6 +13,7 @@
 #include "ui/app_look.h"
 #include "ui/info_windows.h"
 #include "ui/main_window.h"
+#include "ui/settings_store.h"
 #include "version.h"
 
 #ifndef RUNEWRIGHT_EDITION
@@ -73,6 +74,7 @@ int main(int argc, char* argv[]) {
                                        : QStringLiteral("org.runewright.RunewrightRus"));
     rw::ui::ApplyClassicLook(application);
     rw::ui::TForm1 form1(kEdition);
+    form1.UseSettings(std::make_unique<rw::ui::SettingsStore>(kEdition));
     // Form3, Form4 and Form5, hidden until the Info menu shows them.
     rw::ui::InfoWindows info_windows(kEdition);
     form1.SetInfoWindows(&info_windows.form3, &info_windows.form4, &info_windows.form5);

@@ -187,6 +187,13 @@ constexpr TextRow kTexts[] = {
     {UiText::KeyPaintDown, "Сетка: рисовать вниз", "Grid: paint downwards"},
     {UiText::KeyFlipCell, "Сетка: сменить цвет точки под курсором",
      "Grid: flip the pixel under the cursor"},
+    {UiText::MenuZoom, "Масштаб", "Zoom"},
+    {UiText::MenuZoomFit, "По размеру окна", "Fit to window"},
+    {UiText::KeyZoomIn, "Крупнее: следующий масштаб", "Zoom in: the next zoom level"},
+    {UiText::KeyZoomOut, "Мельче: предыдущий масштаб", "Zoom out: the previous zoom level"},
+    {UiText::KeyZoomReset, "Масштаб 100 %", "Zoom 100 %"},
+    {UiText::MenuRecentFiles, "Последние файлы", "Recent files"},
+    {UiText::MenuClearRecentFiles, "Очистить список", "Clear list"},
 };
 static_assert(std::size(kTexts) == static_cast<std::size_t>(kLastUiText) + 1);
 

@@ -50,7 +50,12 @@ FileCommands::FileCommands(Session& session, FileSystem& fs, PictureCodec* pictu
 // The prompt queue
 
 FilePrompt FileCommands::Next() {
-    if (queue_.empty()) return {};
+    if (queue_.empty()) {
+        FilePrompt done;
+        done.file = std::exchange(finished_file_, std::string());
+        done.file_role = finished_role_;
+        return done;
+    }
     FilePrompt prompt = std::move(queue_.front());
     queue_.pop_front();
     awaiting_ = prompt.awaits_answer();
@@ -94,6 +99,11 @@ void FileCommands::AwaitYes(const std::vector<Message>& question, MessageId go_o
     Await(std::move(prompt), [yes = std::move(yes)](const FileAnswer& answer) {
         if (answer.go_on) yes();
     });
+}
+
+void FileCommands::Finished(FileRole role, const std::string& path) {
+    finished_role_ = role;
+    finished_file_ = path;
 }
 
 void FileCommands::Tell(FilePrompt prompt) {
@@ -147,6 +157,7 @@ FilePrompt FileCommands::Start(FileCommand command) {
     queue_.clear();
     next_ = nullptr;
     awaiting_ = false;
+    finished_file_.clear();
     const EditorState& state = session_.state();
     const FontFileFormat format = FontFileFormatFor(state.edition, state.wide());
     const std::string extension = FontFileExtension(format);
@@ -158,12 +169,12 @@ FilePrompt FileCommands::Start(FileCommand command) {
         // the fullflash last loaded or saved.
         case FileCommand::SaveFlash:
             SaveCommand({true, T(UiText::SaveFlashTitle), T(UiText::FullflashFilter), std::nullopt,
-                         session_.last_fullflash(), ""},
+                         session_.last_fullflash(), "", FileRole::Fullflash},
                         SaveTarget::Fullflash);
             break;
         case FileCommand::LoadFontFile:
             LoadCommand({false, T(UiText::LoadFontFileTitle), FontFileFilter(), std::nullopt, "",
-                         extension},
+                         extension, FileRole::FontFile},
                         LoadSource::FontFile);
             break;
         // A name typed without extension gets the one of the format that is written, so a wide
@@ -171,17 +182,17 @@ FilePrompt FileCommands::Start(FileCommand command) {
         // never under a fullflash's own name.
         case FileCommand::SaveFontFile:
             SaveCommand({true, T(UiText::SaveFontFileTitle), FontFileFilter(), extension,
-                         FontFileNameFor(state.file_name, format), extension},
+                         FontFileNameFor(state.file_name, format), extension, FileRole::FontFile},
                         SaveTarget::FontFile);
             break;
         case FileCommand::LoadThinSft:
             LoadCommand({false, T(UiText::LoadThinSftTitle), T(UiText::SftFilter), std::nullopt, "",
-                         ".sft"},
+                         ".sft", FileRole::FontFile},
                         LoadSource::ThinSft);
             break;
         case FileCommand::LoadBoldSft:
             LoadCommand({false, T(UiText::LoadBoldSftTitle), T(UiText::SftFilter), std::nullopt, "",
-                         ".sft"},
+                         ".sft", FileRole::FontFile},
                         LoadSource::BoldSft);
             break;
         case FileCommand::ImportFont:
@@ -189,22 +200,23 @@ FilePrompt FileCommands::Start(FileCommand command) {
             break;
         case FileCommand::ImportPng:
             if (pictures_ == nullptr) break;
-            AwaitFile(
-                {false, T(UiText::ImportPngTitle), T(UiText::PngFilter), std::nullopt, "", ""},
-                [this](const std::string& path) { ImportPng(path); });
+            AwaitFile({false, T(UiText::ImportPngTitle), T(UiText::PngFilter), std::nullopt, "", "",
+                       FileRole::Png},
+                      [this](const std::string& path) { ImportPng(path); });
             break;
         case FileCommand::ExportPng:
             if (pictures_ == nullptr) break;
-            AwaitFile({true, T(UiText::ExportPngTitle), T(UiText::PngFilter), "png", "", ""},
+            AwaitFile({true, T(UiText::ExportPngTitle), T(UiText::PngFilter), "png", "", "",
+                       FileRole::Png},
                       [this](const std::string& path) { ExportPng(path); });
             break;
         case FileCommand::ExportPatch:
             WithFullflash([this](const std::string& flash) { ExportPatch(flash); });
             break;
         case FileCommand::ImportPatch:
-            AwaitFile(
-                {false, T(UiText::LoadPatchTitle), T(UiText::PatchFilter), std::nullopt, "", ""},
-                [this](const std::string& path) { ImportPatch(path); });
+            AwaitFile({false, T(UiText::LoadPatchTitle), T(UiText::PatchFilter), std::nullopt, "",
+                       "", FileRole::Patch},
+                      [this](const std::string& path) { ImportPatch(path); });
             break;
     }
     return Next();
@@ -214,6 +226,7 @@ FilePrompt FileCommands::OpenGiven(const std::string& path) {
     queue_.clear();
     next_ = nullptr;
     awaiting_ = false;
+    finished_file_.clear();
     const EditorState& state = session_.state();
     FileClassification given;
     const Status status = ClassifyFile(path, state.edition, {state.model, state.kind}, &given, fs_);
@@ -222,14 +235,28 @@ FilePrompt FileCommands::OpenGiven(const std::string& path) {
         return Next();
     }
     TellNote(status.note());
-    LoadAndTell(path,
-                given.load == FileLoad::Fullflash ? LoadSource::Fullflash : LoadSource::FontFile);
+    switch (given.load) {
+        case FileLoad::Fullflash:
+            LoadAndTell(path, LoadSource::Fullflash);
+            break;
+        case FileLoad::FontFile:
+            LoadAndTell(path, LoadSource::FontFile);
+            break;
+        // Without a picture port no sheet is taken, as "Импорт из PNG" is not offered then.
+        case FileLoad::PngSheet:
+            if (pictures_ != nullptr) ImportPng(path);
+            break;
+        case FileLoad::Patch:
+            ImportPatch(path);
+            break;
+    }
     return Next();
 }
 
 // The open dialog of "Загрузить шрифт из fullflash", which patches ask for a fullflash too.
 FileDialogSpec FileCommands::FlashLoadDialog() const {
-    return {false, T(UiText::LoadFlashTitle), T(UiText::FullflashFilter), std::nullopt, "", ""};
+    return {false, T(UiText::LoadFlashTitle), T(UiText::FullflashFilter), std::nullopt, "",
+            "",    FileRole::Fullflash};
 }
 
 std::string FileCommands::FontFileFilter() const {
@@ -299,7 +326,10 @@ Status FileCommands::Load(const std::string& path, LoadSource source) {
             name = UiText::MenuLoadBoldSft;
             break;
     }
-    if (status.ok()) session_.LoadedFile({kind, path, scratch, name, glyphs});
+    if (status.ok()) {
+        session_.LoadedFile({kind, path, scratch, name, glyphs});
+        Finished(source == LoadSource::Fullflash ? FileRole::Fullflash : FileRole::FontFile, path);
+    }
     return status;
 }
 
@@ -325,18 +355,20 @@ Status FileCommands::Save(const std::string& path, SaveTarget target) {
     const Edition edition = state.edition;
     if (target == SaveTarget::Fullflash) {
         const FontLayout layout = state.layout();
-        const Status status = WriteFlashFont(path, edition, layout, session_.font(), fs_);
+        Status status = WriteFlashFont(path, edition, layout, session_.font(), fs_);
         if (status.ok()) {
             session_.SavedFile(FileKind::Fullflash, path,
                                static_cast<int>(RecordsToWrite(edition, layout).size()));
+            Finished(FileRole::Fullflash, path);
         }
         return status;
     }
-    const Status status =
+    Status status =
         WriteFontFile(path, FontFileFormatFor(edition, state.wide()), session_.font(), fs_);
     if (status.ok()) {
         session_.SavedFile(FileKind::FontFile, path,
                            GlyphsInBlocks(edition, ScopeBlocks(LoadScope::WholeFont, edition)));
+        Finished(FileRole::FontFile, path);
     }
     return status;
 }
@@ -359,12 +391,12 @@ void FileCommands::ImportFont() {
     const EditorState& state = session_.state();
     FilePrompt prompt;
     prompt.kind = FilePrompt::Kind::ChooseFaces;
-    prompt.faces = {
-        ImportTargetOf(state),
-        session_.font(),
-        state.block(),
-        state.language,
-        {false, T(UiText::ImportFontTitle), T(UiText::ImportFontFilter), std::nullopt, "", ""}};
+    prompt.faces = {ImportTargetOf(state),
+                    session_.font(),
+                    state.block(),
+                    state.language,
+                    {false, T(UiText::ImportFontTitle), T(UiText::ImportFontFilter), std::nullopt,
+                     "", "", FileRole::OutlineFont}};
     Await(std::move(prompt), [this](const FileAnswer& answer) {
         if (answer.faces) ImportFaces(*answer.faces);
     });
@@ -419,6 +451,7 @@ void FileCommands::ImportPng(const std::string& path) {
         return;
     }
     session_.ImportedSheet(scratch, path);
+    Finished(FileRole::Png, path);
 }
 
 // The whole font, replacing any file of that name atomically.
@@ -436,6 +469,7 @@ void FileCommands::ExportPng(const std::string& path) {
         return;
     }
     session_.ExportedSheet(path);
+    Finished(FileRole::Png, path);
 }
 
 // --- Patches -----------------------------------------------------------------------------------
@@ -466,7 +500,7 @@ void FileCommands::ExportPatch(const std::string& flash) {
     }
     ConfirmFlashSave(flash, [this, flash, patch] {
         AwaitFile({true, T(UiText::SavePatchTitle), T(UiText::PatchFilter), "vkp",
-                   PatchNameFor(flash), ".vkp"},
+                   PatchNameFor(flash), ".vkp", FileRole::Patch},
                   [this, patch](const std::string& path) {
                       const Status written = WritePatchFile(path, *patch, fs_);
                       if (!written.ok()) {
@@ -474,6 +508,7 @@ void FileCommands::ExportPatch(const std::string& flash) {
                           return;
                       }
                       session_.SavedPatch(path, static_cast<int>(patch->glyphs.size()));
+                      Finished(FileRole::Patch, path);
                   });
     });
 }
@@ -489,10 +524,12 @@ void FileCommands::ImportPatch(const std::string& path) {
         TellFailure(read);
         return;
     }
-    WithFullflash([this, patch](const std::string& flash) { ApplyPatch(*patch, flash); });
+    WithFullflash(
+        [this, patch, path](const std::string& flash) { ApplyPatch(*patch, path, flash); });
 }
 
-void FileCommands::ApplyPatch(const Patch& patch, const std::string& flash) {
+void FileCommands::ApplyPatch(const Patch& patch, const std::string& path,
+                              const std::string& flash) {
     const EditorState& state = session_.state();
     const FontPlace place = session_.place();
     PatchedFont imported;
@@ -504,6 +541,7 @@ void FileCommands::ApplyPatch(const Patch& patch, const std::string& flash) {
         return;
     }
     session_.ImportedFromPatch(imported, flash);
+    Finished(FileRole::Patch, path);
     TellNote(status.note());
     TellNotice(UiText::LoadPatchTitle, DescribePatchImport(imported.effect, place.id));
 }

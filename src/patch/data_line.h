@@ -39,6 +39,8 @@ struct DataLine {
     // or FF bytes under old_equal_ff. Only for a line that HasOldData().
     PatchBytes ExpectedOld() const;
 };
+// A patch may hold millions of lines: every byte of a line counts many times over.
+static_assert(sizeof(DataLine) <= 32, "a data line stays compact");
 
 // Something a patch author should look at that does not stop the patch from being used.
 struct PatchWarning {

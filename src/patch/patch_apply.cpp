@@ -38,17 +38,17 @@ Status CheckUndoable(const Patch& patch) {
     return Status::Ok();
 }
 
-// The stretches written so far, in the order the lines came; a line that touches or overlaps
-// the last stretch, before or after it, joins it: a patch of a million adjacent one-byte lines,
-// applied or undone (last line first), is one stretch.
-void AddWritten(std::vector<ByteRange>& written, ByteRange range) {
-    if (!written.empty() && range.begin <= written.back().end &&
-        range.end >= written.back().begin) {
-        written.back().begin = std::min(written.back().begin, range.begin);
-        written.back().end = std::max(written.back().end, range.end);
+// Stretches in the order the lines came; a line that touches or overlaps the last stretch, before
+// or after it, joins it: a patch of a million adjacent one-byte lines, applied or undone (last
+// line first), is one stretch and not a million.
+void AddStretch(std::vector<ByteRange>& stretches, ByteRange range) {
+    if (!stretches.empty() && range.begin <= stretches.back().end &&
+        range.end >= stretches.back().begin) {
+        stretches.back().begin = std::min(stretches.back().begin, range.begin);
+        stretches.back().end = std::max(stretches.back().end, range.end);
         return;
     }
-    written.push_back(range);
+    stretches.push_back(range);
 }
 
 // One line: what it expects to find, what it leaves, and whether it may write over the rest.
@@ -67,7 +67,7 @@ Status PlanLine(const Patch& patch, const DataLine& line, PatchOptions options, 
     if (!expected && !options.force) return OtherBytes(patch, line);
     if (!expected) ++outcome->lines_forced;
     std::copy(wanted.begin(), wanted.end(), here.begin());
-    AddWritten(written, {line.address, line.End()});
+    AddStretch(written, {line.address, line.End()});
     ++outcome->lines_written;
     outcome->bytes_written += static_cast<int64_t>(wanted.size());
     return Status::Ok();
@@ -86,8 +86,7 @@ void CollectWrites(std::vector<ByteRange> written, ImageExcerpt& bytes, PatchOut
 
 std::vector<ByteRange> PatchFootprint(const Patch& patch) {
     std::vector<ByteRange> ranges;
-    ranges.reserve(patch.lines.size());
-    for (const DataLine& line : patch.lines) ranges.push_back({line.address, line.End()});
+    for (const DataLine& line : patch.lines) AddStretch(ranges, {line.address, line.End()});
     return MergeRanges(std::move(ranges));
 }
 

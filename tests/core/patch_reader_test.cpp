@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "patch/hex_text.h"
 #include "patch/patch_problems.h"
 #include "patch/patch_reader.h"
 #include "patch_text.h"
@@ -415,6 +416,35 @@ TEST(PatchReader, WarningsOfAKindStopAtTwentyAndTheRestAreCounted) {
               "t.vkp:20: warning: no old data: the line is not checked before it is written and "
               "cannot be undone");
     EXPECT_EQ(lines[20], "\u2026 and 980 more lines without old data");
+}
+
+// Short groups are kept inside the line, long ones apart: every length reads back whole, the old
+// as well as the new, and survives copies and moves of the patch.
+TEST(PatchReader, GroupsOfEveryLengthKeepTheirBytes) {
+    for (const size_t length :
+         {size_t{1}, size_t{8}, size_t{9}, size_t{255}, size_t{256}, size_t{1000}}) {
+        Bytes old_bytes(length);
+        Bytes new_bytes(length);
+        for (size_t i = 0; i < length; ++i) {
+            old_bytes[i] = static_cast<uint8_t>(i * 7 + 3);
+            new_bytes[i] = static_cast<uint8_t>(255 - i);
+        }
+        const Patch patch =
+            ReadTextPatch("100: " + HexBytes(old_bytes) + " " + HexBytes(new_bytes) + "\r\n");
+        ASSERT_EQ(patch.lines.size(), 1u) << length;
+        EXPECT_EQ(patch.lines[0].old_bytes, old_bytes) << length;
+        EXPECT_EQ(patch.lines[0].new_bytes, new_bytes) << length;
+        EXPECT_EQ(patch.lines[0].End(), 0x100 + static_cast<int64_t>(length));
+
+        Patch copy = patch;
+        const Patch moved = std::move(copy);
+        EXPECT_EQ(moved.lines[0].old_bytes, old_bytes) << length;
+        EXPECT_EQ(moved.lines[0].new_bytes.ToVector(), new_bytes) << length;
+        DataLine assigned;
+        assigned = moved.lines[0];
+        assigned = DataLine(assigned);
+        EXPECT_EQ(assigned.new_bytes, new_bytes) << length;
+    }
 }
 
 }  // namespace
