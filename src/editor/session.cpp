@@ -426,8 +426,11 @@ void Session::PasteBlock() {
 
 void Session::CopyLetter() {
     Apply(Step::None(), [&] {
+        // The letter as the grid shows it: what the user sees is what is copied.
         const int slot = state_.selected_slot();
-        clipboard_.Put(slot, document_.font().At(state_.form(), state_.selected_glyph()));
+        Glyph shown = document_.font().At(state_.form(), state_.selected_glyph());
+        std::copy_n(working().elements.begin(), ElementsUpToH(), shown.elements.begin());
+        clipboard_.Put(slot, shown);
         clipboard_.slot = slot;
     });
 }
@@ -492,6 +495,16 @@ void Session::SetLanguage(Language language) {
 
 bool Session::HasUnsavedChanges() const {
     return !history_.AtSavedMark() || HasUnwrittenEdits();
+}
+
+std::vector<Message> Session::QuitQuestion() const {
+    if (history_.AtSavedMark() && HasUnwrittenEdits())
+        return {UnwrittenEditsNote(), {MessageId::QuitWithoutSaving, {}}};
+    return {{MessageId::QuitUnsaved, {}}};
+}
+
+Message Session::UnwrittenEditsNote() const {
+    return {MessageId::GridEditsUnwritten, {LetterLabelText(state_.edition, LetterHeld())}};
 }
 
 bool Session::HasUnwrittenEdits() const {

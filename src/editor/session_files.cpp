@@ -30,6 +30,7 @@ void Session::LoadedFile(const LoadedFont& loaded) {
     const bool fullflash = loaded.kind == FileKind::Fullflash;
     Step step = LoadStep(loaded.font, loaded.name);
     step.moves_base = fullflash;
+    step.moves_file = true;
     Apply(step, [&] {
         document_.Replace(loaded.font);
         if (fullflash) guard_.Rebase(loaded.font, loaded.path);

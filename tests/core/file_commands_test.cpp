@@ -170,7 +170,9 @@ TEST_F(FileCommandsTest, APatchOfAnUnchangedFontIsNotNeeded) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].kind, Kind::Notice);
     EXPECT_EQ(shown[0].title, "Сохранение патча");
-    EXPECT_EQ(shown[0].text, Render(Message{MessageId::PatchNotNeeded, {}}, kRussian));
+    EXPECT_EQ(shown[0].text,
+              "Шрифт не отличается от fullflash: патч не нужен. Чтобы получить патч для других "
+              "телефонов, выберите нетронутую копию дампа.");
 }
 
 // Faces that draw every character as one ink pixel; or none at all.
