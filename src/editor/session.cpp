@@ -498,7 +498,7 @@ bool Session::HasUnsavedChanges() const {
 }
 
 std::vector<Message> Session::QuitQuestion() const {
-    if (history_.AtSavedMark() && HasUnwrittenEdits())
+    if (document_.font() == saved_font_ && HasUnwrittenEdits())
         return {UnwrittenEditsNote(), {MessageId::QuitWithoutSaving, {}}};
     return {{MessageId::QuitUnsaved, {}}};
 }

@@ -217,6 +217,8 @@ class Session {
     void ImportedSheet(const FontImage& font, const std::string& path);
     // "Экспорт в PNG...": the whole font was written to the sheet `path`; the status line says so.
     void ExportedSheet(const std::string& path);
+    // The font now stands as the file last loaded or saved holds it.
+    void MarkSaved();
 
     // How an operation treats the undo history and the letter on the grid (see Apply).
     struct Step {
@@ -287,6 +289,9 @@ class Session {
     // The base font and the fullflash last loaded or saved.
     FlashSaveGuard guard_;
     History history_;
+    // The font as the last load or save left it: whether the grid's edits are all that quitting
+    // would lose.
+    FontImage saved_font_;
     WorkingGlyphs working_;
     Clipboard clipboard_;
     Stroke stroke_;
