@@ -51,6 +51,7 @@ constexpr KeyRow kKeyRows[] = {
     {PaintUp,        kGrid,       {"Shift+Up"},                  UiText::KeyPaintUp},
     {PaintDown,      kGrid,       {"Shift+Down"},                UiText::KeyPaintDown},
     {FlipCell,       kGrid,       {"Space", "Return"},           UiText::KeyFlipCell},
+    {ShowOriginal,   kWindow,     {"Ctrl+G"},                    UiText::MenuShowOriginal},
 };
 // clang-format on
 

@@ -48,6 +48,8 @@ enum class KeyCommand {
     PaintUp,
     PaintDown,
     FlipCell,
+    // Anywhere in the window again.
+    ShowOriginal,
 };
 
 // Where a key acts: anywhere in the window, or only in the control that has the focus.

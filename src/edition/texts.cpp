@@ -184,6 +184,7 @@ constexpr TextRow kTexts[] = {
     {UiText::KeyPaintDown, "Сетка: рисовать вниз", "Grid: paint downwards"},
     {UiText::KeyFlipCell, "Сетка: сменить цвет точки под курсором",
      "Grid: flip the pixel under the cursor"},
+    {UiText::MenuShowOriginal, "Показывать исходную букву", "Show the original letter"},
 };
 static_assert(std::size(kTexts) == static_cast<std::size_t>(kLastUiText) + 1);
 

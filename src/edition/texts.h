@@ -169,9 +169,10 @@ enum class UiText {
     KeyPaintUp,
     KeyPaintDown,
     KeyFlipCell,
+    MenuShowOriginal,
 };
 // The last row of the table; the table's size follows from it.
-inline constexpr UiText kLastUiText = UiText::KeyFlipCell;
+inline constexpr UiText kLastUiText = UiText::MenuShowOriginal;
 
 // The text of an element in a language for an edition: the Cyrillic edition is always Russian
 // and has its own texts where the editions differ (the block clipboard buttons, the load scopes).

@@ -82,6 +82,9 @@ Session::Session(Edition edition) : state_(EditorState::AtStart(edition)), view_
 
 void Session::Draw() {
     const std::string letter = LetterHeld();
+    std::optional<Glyph> original;
+    if (state_.show_original && state_.selection.active())
+        original = guard_.base().At(state_.form(), state_.selected_glyph());
     view_.Draw({.state = state_,
                 .font = document_.font(),
                 .font_revision = document_.revision(),
@@ -94,7 +97,8 @@ void Session::Draw() {
                 .notices = notices_,
                 .letter_shown = letter_shown_,
                 .edit_image_cleared = edit_image_cleared_,
-                .cursor = cursor_});
+                .cursor = cursor_,
+                .original = original ? &*original : nullptr});
     letter_shown_ = false;
     edit_image_cleared_ = false;
 }
@@ -495,6 +499,10 @@ void Session::SetLanguage(Language language) {
 
 bool Session::HasUnsavedChanges() const {
     return !history_.AtSavedMark() || HasUnwrittenEdits();
+}
+
+void Session::ToggleOriginal() {
+    Apply(Step::None(), [&] { state_.show_original = !state_.show_original; });
 }
 
 std::vector<Message> Session::QuitQuestion() const {

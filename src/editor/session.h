@@ -174,6 +174,11 @@ class Session {
     // Before a save or a patch export with edits on the grid: the sentence naming their letter.
     Message UnwrittenEditsNote() const;
 
+    // --- The original letter ------------------------------------------------------------------
+    // "Показывать исходную букву": the base font's glyph of the selected letter shows faintly in
+    // the grid's white cells, or no longer does.
+    void ToggleOriginal();
+
     // --- Undo and redo ------------------------------------------------------------------------
     void Undo();
     void Redo();

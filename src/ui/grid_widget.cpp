@@ -24,6 +24,8 @@ void PaintRaisedCell(QPainter& painter, const QRect& cell, const QColor& face) {
 // The cursor's frame: one pixel wide, two pixels inside the cell's edges, so the bevel and a
 // ring of the cell's own colour stay around it; orange shows on white and on black cells alike.
 const QColor kCursorFrame(255, 128, 0);
+// The original letter under the grid: faint enough that the user's ink stands out.
+const QColor kGhost(200, 214, 240);
 constexpr int kCursorInset = 2;
 
 void PaintCursorFrame(QPainter& painter, const QRect& cell) {
@@ -149,7 +151,7 @@ void GridWidget::paintEvent(QPaintEvent* event) {
             const QRect cell(CellOrigin(row, column), QSize(kCellSize, kCellSize));
             if (!event->rect().intersects(cell)) continue;
             const GridCellLook& look = Cell(row, column);
-            PaintRaisedCell(painter, cell, look.colour.value_or(face));
+            PaintRaisedCell(painter, cell, look.ghost ? kGhost : look.colour.value_or(face));
         }
     }
     if (CursorFramed()) PaintCursorFrame(painter, CellRect(cursor_));

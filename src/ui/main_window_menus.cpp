@@ -176,6 +176,7 @@ std::function<void(Session&)> TForm1::OperationOf(KeyCommand command) {
         case KeyCommand::Quit:
         case KeyCommand::Undo:
         case KeyCommand::Redo:
+        case KeyCommand::ShowOriginal:
             break;
         case KeyCommand::WriteBack:
             return [](Session& s) { s.WriteBack(); };

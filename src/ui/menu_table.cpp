@@ -224,6 +224,13 @@ constexpr MenuRow kMenuRows[] = {
     Separator("PatchSeparator1", "Service1"),
     FileItem("ExportPatch1", "Service1", UiText::MenuExportPatch, F::ExportPatch),
     FileItem("ImportPatch1", "Service1", UiText::MenuImportPatch, F::ImportPatch),
+    {.name = "ShowOriginal1",
+     .parent = "Service1",
+     .entry = E::Item,
+     .text = UiText::MenuShowOriginal,
+     .operation = [](Session& s) { s.ToggleOriginal(); },
+     .key = K::ShowOriginal,
+     .checked = [](const ControlStates& c) { return c.show_original; }},
     Separator("KeysSeparator1", "Service1"),
     WindowItem("Keys1", "Service1", UiText::MenuKeys, W::Keys),
 

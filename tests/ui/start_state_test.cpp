@@ -124,8 +124,8 @@ class StartStateTest : public QObject {
         QCOMPARE(w.Menu("Service1")->title(), Q("Сервис"));
         QCOMPARE(EntryNames(w.Menu("Service1")),
                  QStringList({"ImportFont1", "ImportPng1", "ExportPng1", "TextPreview1",
-                              "PatchSeparator1", "ExportPatch1", "ImportPatch1", "KeysSeparator1",
-                              "Keys1"}));
+                              "PatchSeparator1", "ExportPatch1", "ImportPatch1", "ShowOriginal1",
+                              "KeysSeparator1", "Keys1"}));
         QCOMPARE(
             EntryTexts(w.Menu("Service1")),
             QStringList({Q("Импорт из шрифта..."), Q("Импорт из PNG..."), Q("Экспорт в PNG..."),
