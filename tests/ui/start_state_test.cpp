@@ -126,11 +126,11 @@ class StartStateTest : public QObject {
                  QStringList({"ImportFont1", "ImportPng1", "ExportPng1", "TextPreview1",
                               "PatchSeparator1", "ExportPatch1", "ImportPatch1", "ShowOriginal1",
                               "KeysSeparator1", "Keys1"}));
-        QCOMPARE(
-            EntryTexts(w.Menu("Service1")),
-            QStringList({Q("Импорт из шрифта..."), Q("Импорт из PNG..."), Q("Экспорт в PNG..."),
-                         Q("Просмотр текста..."), Q("Экспорт патча (.vkp)..."),
-                         Q("Импорт из патча (.vkp)..."), Q("Клавиши")}));
+        QCOMPARE(EntryTexts(w.Menu("Service1")),
+                 QStringList({Q("Импорт из шрифта..."), Q("Импорт из PNG..."),
+                              Q("Экспорт в PNG..."), Q("Просмотр текста..."),
+                              Q("Экспорт патча (.vkp)..."), Q("Импорт из патча (.vkp)..."),
+                              Q("Показывать исходную букву"), Q("Клавиши")}));
     }
 
     // One check mark beside the chosen item and nothing beside the others, as in the phone,
