@@ -331,5 +331,41 @@ TEST_F(FileCommandsTest, UndoingAnEditKeepsTheFileLastSaved) {
     EXPECT_EQ(e_.last_fullflash(), "a.bin");
 }
 
+// --- The original letter -----------------------------------------------------------------------
+
+TEST_F(FileCommandsTest, TheOriginalLetterShowsInWhiteCellsOnlyWhileAskedFor) {
+    PutDump("a.bin", Letters());
+    Run(FileCommand::LoadFlash, {FileAnswer::File("a.bin")});
+    const auto ghosts = [this] {
+        int n = 0;
+        for (int row = 0; row < kGridSize; ++row)
+            for (int col = 0; col < kGridSize; ++col) n += e_.view().Cell(row, col).ghost ? 1 : 0;
+        return n;
+    };
+    const Glyph original = e_.base_font().At(GlyphForm::Narrow, e_.state().selected_glyph());
+    e_.ClearLetter();
+    EXPECT_EQ(ghosts(), 0) << "off at start";
+    e_.ToggleOriginal();
+    EXPECT_TRUE(e_.view().Controls().show_original);
+    for (int row = 1; row <= 11; ++row) {
+        for (int col = 1; col < 8; ++col) {
+            EXPECT_EQ(e_.view().Cell(row, col).ghost, original.Ink(row, col)) << row << "," << col;
+        }
+    }
+    EXPECT_GT(ghosts(), 0);
+    // An inked cell shows the user's ink, not the ghost.
+    const int inked = ghosts();
+    for (int col = 1; col < 8; ++col) {
+        if (!original.Ink(2, col)) continue;
+        e_.ClickCell(2, col);
+        EXPECT_FALSE(e_.view().Cell(2, col).ghost);
+        EXPECT_EQ(ghosts(), inked - 1);
+        break;
+    }
+    e_.ToggleOriginal();
+    EXPECT_EQ(ghosts(), 0);
+    EXPECT_EQ(e_.history().undo_count(), 3u) << "the toggle is no step";
+}
+
 }  // namespace
 }  // namespace rw

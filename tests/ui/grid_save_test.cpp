@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdlib>
 
 #include "io/flash_codec.h"
 #include "ui/app_look.h"
@@ -118,6 +119,33 @@ class GridSaveTest : public QObject {
                  Q("Отменено: Загрузить шрифт из fullflash"));
         w.Action("EditRedo")->trigger();
         QVERIFY(w.form->windowTitle().contains(Q("other.bin")));
+    }
+
+    // Ctrl+G shows the base font's letter faintly in the white cells, and only while it is on.
+    void TheOriginalLetterShowsFaintlyOnlyWhileOn() {
+        FontImage font = grid_save::DistinctFont();
+        for (int row = 1; row <= 11; ++row) font.narrow[0][0][row] = 0x3C;  // columns 2..5
+        QVERIFY(!Dump(flash_, font).isEmpty());
+        Window w(Edition::Cyrillic);
+        Load(w, flash_);
+        w.Action("N16")->trigger();  // the letter cleared: every pixel white
+        const QPoint grid = w.Find("EditGrid")->mapTo(w.form->ClientArea(), QPoint(0, 0));
+        const QPoint inked = grid + CellCentre(4, 3);
+        const QPoint blank = grid + CellCentre(4, 6);
+        const QImage off = w.Client();
+        QCOMPARE(Pixel(off, inked), kWhitePixel);
+
+        QVERIFY(!w.Action("ShowOriginal1")->isChecked());
+        QTest::keyClick(w.form.get(), Qt::Key_G, Qt::ControlModifier);
+        QVERIFY(w.Action("ShowOriginal1")->isChecked());
+        const QImage on = w.Client();
+        QVERIFY(Pixel(on, inked) != kWhitePixel);
+        QCOMPARE(Pixel(on, blank), kWhitePixel);
+        if (const char* folder = std::getenv("RUNEWRIGHT_SCREENSHOT_DIR"))
+            QVERIFY(w.form->grab().save(QString::fromLocal8Bit(folder) + Q("/ghost-rus.png")));
+
+        w.Action("ShowOriginal1")->trigger();
+        QCOMPARE(w.Client(), off);
     }
 };
 
