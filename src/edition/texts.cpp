@@ -185,6 +185,8 @@ constexpr TextRow kTexts[] = {
     {UiText::KeyFlipCell, "Сетка: сменить цвет точки под курсором",
      "Grid: flip the pixel under the cursor"},
     {UiText::MenuShowOriginal, "Показывать исходную букву", "Show the original letter"},
+    {UiText::MenuRevertLetter, "Вернуть букву из fullflash", "Revert letter to the fullflash"},
+    {UiText::MenuRevertFont, "Вернуть шрифт из fullflash", "Revert font to the fullflash"},
 };
 static_assert(std::size(kTexts) == static_cast<std::size_t>(kLastUiText) + 1);
 

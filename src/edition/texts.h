@@ -170,9 +170,11 @@ enum class UiText {
     KeyPaintDown,
     KeyFlipCell,
     MenuShowOriginal,
+    MenuRevertLetter,
+    MenuRevertFont,
 };
 // The last row of the table; the table's size follows from it.
-inline constexpr UiText kLastUiText = UiText::MenuShowOriginal;
+inline constexpr UiText kLastUiText = UiText::MenuRevertFont;
 
 // The text of an element in a language for an edition: the Cyrillic edition is always Russian
 // and has its own texts where the editions differ (the block clipboard buttons, the load scopes).

@@ -75,7 +75,9 @@ struct ControlStates {
     bool english_checked = false;
     // The edit menu's first two items: "Отменить: Очистить блок", or the bare caption when there
     // is nothing to undo (redo).
-    bool show_original = false;  // "Показывать исходную букву"
+    bool show_original = false;          // "Показывать исходную букву"
+    bool revert_letter_enabled = false;  // "Вернуть букву из fullflash"
+    bool revert_font_enabled = false;    // "Вернуть шрифт из fullflash"
     bool undo_enabled = false;
     std::string undo_caption;
     bool redo_enabled = false;

@@ -98,7 +98,9 @@ void Session::Draw() {
                 .letter_shown = letter_shown_,
                 .edit_image_cleared = edit_image_cleared_,
                 .cursor = cursor_,
-                .original = original ? &*original : nullptr});
+                .original = original ? &*original : nullptr,
+                .letter_differs_from_base = LetterDiffersFromBase(),
+                .font_differs_from_base = FontDiffersFromBase()});
     letter_shown_ = false;
     edit_image_cleared_ = false;
 }
@@ -499,6 +501,36 @@ void Session::SetLanguage(Language language) {
 
 bool Session::HasUnsavedChanges() const {
     return !history_.AtSavedMark() || HasUnwrittenEdits();
+}
+
+bool Session::HasBase() const {
+    return !guard_.last_fullflash().empty();
+}
+
+bool Session::LetterDiffersFromBase() const {
+    if (!HasBase() || !state_.selection.active()) return false;
+    const GlyphSlot slot = state_.selected_glyph();
+    return document_.font().At(state_.form(), slot) != guard_.base().At(state_.form(), slot) ||
+           HasUnwrittenEdits();
+}
+
+bool Session::FontDiffersFromBase() const {
+    return HasBase() && document_.font() != guard_.base();
+}
+
+bool Session::RevertLetter() {
+    if (!LetterDiffersFromBase()) return false;
+    Apply(Step::FontChange(UiText::MenuRevertLetter), [&] {
+        const GlyphSlot slot = state_.selected_glyph();
+        document_.PutGlyph(slot, guard_.base().At(state_.form(), slot));
+    });
+    return true;
+}
+
+bool Session::RevertFont() {
+    if (!FontDiffersFromBase()) return false;
+    Apply(Step::FontChange(UiText::MenuRevertFont), [&] { document_.Replace(guard_.base()); });
+    return true;
 }
 
 void Session::ToggleOriginal() {

@@ -178,6 +178,11 @@ class Session {
     // "Показывать исходную букву": the base font's glyph of the selected letter shows faintly in
     // the grid's white cells, or no longer does.
     void ToggleOriginal();
+    // "Вернуть букву из fullflash": the selected letter as the base font holds it, grid and font,
+    // as one step. False, and nothing changes, without a base or when it equals the base already.
+    bool RevertLetter();
+    // "Вернуть шрифт из fullflash": the whole font as the base, one step; false as above.
+    bool RevertFont();
 
     // --- Undo and redo ------------------------------------------------------------------------
     void Undo();
@@ -269,6 +274,10 @@ class Session {
     void RestoreBlock(Block block);
 
     // Workers.
+    // A fullflash was loaded or saved: the base is its font.
+    bool HasBase() const;
+    bool LetterDiffersFromBase() const;
+    bool FontDiffersFromBase() const;
     Glyph& Working() { return working_[state_.form()]; }
     // Elements 0..H of the live form: what a letter load and a write-back move.
     int ElementsUpToH() const;

@@ -160,6 +160,8 @@ void WindowModel::DrawControls(const ViewFacts& facts, uint32_t& changes) {
     c.russian_checked = language == kRussian;
     c.english_checked = language == kEnglish;
     c.show_original = facts.state.show_original;
+    c.revert_letter_enabled = facts.letter_differs_from_base;
+    c.revert_font_enabled = facts.font_differs_from_base;
     c.undo_enabled = facts.history.CanUndo();
     c.undo_caption = StepCaption(UiText::MenuUndo, facts.history.UndoName(), language, edition_);
     c.redo_enabled = facts.history.CanRedo();

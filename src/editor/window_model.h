@@ -38,6 +38,10 @@ struct ViewFacts {
     // The base font's glyph of the selected letter, while the original letter is shown; else
     // null.
     const Glyph* original;
+    // What the revert items would change: the selected letter (in the font or on the grid), the
+    // font; both false while there is no base.
+    bool letter_differs_from_base;
+    bool font_differs_from_base;
 };
 
 // Everything the main window shows, as plain data the window pulls: cells, labels, pictures,
