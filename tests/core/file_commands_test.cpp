@@ -367,5 +367,46 @@ TEST_F(FileCommandsTest, TheOriginalLetterShowsInWhiteCellsOnlyWhileAskedFor) {
     EXPECT_EQ(e_.history().undo_count(), 3u) << "the toggle is no step";
 }
 
+// --- Reverting to the fullflash -----------------------------------------------------------------
+
+TEST_F(GridSaveTest, RevertingTheLetterIsOneStepThatTheUndoTakesBack) {
+    EXPECT_TRUE(e_.view().Controls().revert_letter_enabled) << "the grid holds an edit";
+    EXPECT_FALSE(e_.view().Controls().revert_font_enabled) << "the font equals the base";
+    EXPECT_FALSE(e_.RevertFont());
+    const Glyph edited = e_.working();
+    ASSERT_TRUE(e_.RevertLetter());
+    EXPECT_FALSE(e_.HasUnwrittenEdits());
+    EXPECT_EQ(e_.font(), e_.base_font());
+    EXPECT_FALSE(e_.view().Controls().revert_letter_enabled);
+    EXPECT_EQ(e_.view().Controls().undo_caption, "Отменить: Вернуть букву из fullflash");
+    e_.Undo();
+    EXPECT_EQ(e_.working(), edited);
+    EXPECT_EQ(Render(e_.view().Notice(), kRussian), "Отменено: Вернуть букву из fullflash");
+}
+
+TEST_F(GridSaveTest, RevertingTheFontBringsEveryGlyphBack) {
+    e_.WriteBack();
+    e_.ClearBlock();
+    EXPECT_TRUE(e_.view().Controls().revert_font_enabled);
+    const size_t steps = e_.history().undo_count();
+    ASSERT_TRUE(e_.RevertFont());
+    EXPECT_EQ(e_.font(), e_.base_font());
+    EXPECT_EQ(e_.history().undo_count(), steps + 1);
+    EXPECT_FALSE(e_.view().Controls().revert_font_enabled);
+    EXPECT_FALSE(e_.view().Controls().revert_letter_enabled);
+}
+
+TEST(RevertWithoutBase, NothingToRevertBeforeAFullflash) {
+    Session e = Activated(Edition::Cyrillic);
+    e.ClickCell(3, 2);
+    e.WriteBack();
+    EXPECT_FALSE(e.view().Controls().revert_letter_enabled);
+    EXPECT_FALSE(e.view().Controls().revert_font_enabled);
+    const size_t steps = e.history().undo_count();
+    EXPECT_FALSE(e.RevertLetter());
+    EXPECT_FALSE(e.RevertFont());
+    EXPECT_EQ(e.history().undo_count(), steps);
+}
+
 }  // namespace
 }  // namespace rw

@@ -147,6 +147,22 @@ class GridSaveTest : public QObject {
         w.Action("ShowOriginal1")->trigger();
         QCOMPARE(w.Client(), off);
     }
+
+    void RevertingTheLetterIsOneUndoStep() {
+        Window w(Edition::Cyrillic);
+        QVERIFY2(!w.Action("EditRevertLetter")->isEnabled(), "no fullflash yet");
+        Load(w, flash_);
+        QVERIFY(!w.Action("EditRevertLetter")->isEnabled());
+        Draw(w);
+        QVERIFY(w.Action("EditRevertLetter")->isEnabled());
+        QVERIFY(!w.Action("EditRevertFont")->isEnabled());
+        w.Action("EditRevertLetter")->trigger();
+        QVERIFY(!w.form->editor().HasUnwrittenEdits());
+        QCOMPARE(w.Action("EditUndo")->text(), Q("Отменить: Вернуть букву из fullflash"));
+        w.Action("EditUndo")->trigger();
+        QVERIFY(w.form->editor().HasUnwrittenEdits());
+        QCOMPARE(w.Find<QLabel>("LabelOffcet")->text(), Q("Отменено: Вернуть букву из fullflash"));
+    }
 };
 
 RUNEWRIGHT_UI_TEST(GridSaveTest)
