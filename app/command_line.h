@@ -17,6 +17,11 @@ struct CommandLine {
 // begin with "-".
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
+// How many words of argv (the program's name first) Qt may read as its options: those before
+// "--". The words after it are file names whatever they look like ("-reverse",
+// "-stylesheet=FILE"), and Qt never sees them.
+int WordsForQt(int argc, const char* const* argv);
+
 // The help text, naming `program` and saying which edition it is.
 std::string UsageText(const std::string& program, bool latin);
 

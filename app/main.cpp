@@ -7,12 +7,13 @@
 #include <system_error>
 #include <vector>
 
-#include "cli/terminal_text.h"
 #include "command_line.h"
+#include "edition/terminal_text.h"
 #include "model/edition.h"
 #include "ui/app_look.h"
 #include "ui/info_windows.h"
 #include "ui/main_window.h"
+#include "ui/settings_store.h"
 #include "version.h"
 
 #ifndef RUNEWRIGHT_EDITION
@@ -56,15 +57,16 @@ int main(int argc, char* argv[]) {
         case rw::app::CommandLine::Action::UsageError:
             // The words come from the command line: no control byte of theirs reaches the terminal.
             Print(stderr,
-                  std::string(kProgram) + ": " + rw::cli::EscapeControlBytes(line.error) + "\n" +
-                      usage,
+                  std::string(kProgram) + ": " + rw::EscapeControlBytes(line.error) + "\n" + usage,
                   kExitUsage);
             return kExitUsage;
         case rw::app::CommandLine::Action::OpenWindow:
             break;
     }
 
-    QApplication application(argc, argv);
+    // Qt reads its own options (-reverse, -stylesheet, ...) only before "--".
+    int qt_words = rw::app::WordsForQt(argc, argv);
+    QApplication application(qt_words, argv);
     application.setApplicationName(QString::fromLatin1(kProgram));
     // Lets the desktop match the window to its .desktop entry and icon.
     application.setDesktopFileName(kEdition == rw::Edition::Latin
@@ -72,6 +74,7 @@ int main(int argc, char* argv[]) {
                                        : QStringLiteral("org.runewright.RunewrightRus"));
     rw::ui::ApplyClassicLook(application);
     rw::ui::TForm1 form1(kEdition);
+    form1.UseSettings(std::make_unique<rw::ui::SettingsStore>(kEdition));
     // Form3, Form4 and Form5, hidden until the Info menu shows them.
     rw::ui::InfoWindows info_windows(kEdition);
     form1.SetInfoWindows(&info_windows.form3, &info_windows.form4, &info_windows.form5);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the package's MIME types: the shared-mime-info file is well-formed and loads into a
-# MIME database of its own with the three font-file names, and the desktop entries pass the file
-# on and claim no type the package does not register.
+# MIME database of its own with the three font-file names and the patch (text, a kind of plain
+# text), and the desktop entries pass the file on and claim no type the package does not register.
 # usage: check_mime.sh MIME_XML DESKTOP_FILE...
 set -euo pipefail
 mime_xml="$1"
@@ -23,6 +23,10 @@ for pattern in '*.sft' '*.sbf' '*.sfe'; do
   grep -qxF "50:application/x-runewright-font:$pattern" "$work/globs2" ||
     { echo "$pattern is not application/x-runewright-font"; status=1; }
 done
+grep -qxF "50:text/x-vkp-patch:*.vkp" "$work/globs2" ||
+  { echo "*.vkp is not text/x-vkp-patch"; status=1; }
+grep -qxF "text/x-vkp-patch text/plain" "$work/subclasses" ||
+  { echo "text/x-vkp-patch is not a subclass of text/plain"; status=1; }
 
 registered=$(cat "$work/types")
 for desktop in "$@"; do

@@ -51,6 +51,18 @@ constexpr KeyRow kKeyRows[] = {
     {PaintUp,        kGrid,       {"Shift+Up"},                  UiText::KeyPaintUp},
     {PaintDown,      kGrid,       {"Shift+Down"},                UiText::KeyPaintDown},
     {FlipCell,       kGrid,       {"Space", "Return"},           UiText::KeyFlipCell},
+    {CopyLetter,     kWindow,     {"Ctrl+C"},                    UiText::CopyLetterCaption},
+    {PasteLetter,    kWindow,     {"Ctrl+V"},                    UiText::PasteLetterCaption},
+    {CopyBlock,      kWindow,     {"Ctrl+Shift+C"},              UiText::CopyBlockCaption},
+    {PasteBlock,     kWindow,     {"Ctrl+Shift+V"},              UiText::PasteBlockCaption},
+    {FlipHorizontal, kWindow,     {"Ctrl+H"},                    UiText::MenuFlipHorizontal},
+    {FlipVertical,   kWindow,     {"Ctrl+J"},                    UiText::MenuFlipVertical},
+    {Invert,         kWindow,     {"Ctrl+I"},                    UiText::MenuInvert},
+    {Embolden,       kWindow,     {"Ctrl+E"},                    UiText::MenuEmbolden},
+    // Ctrl+Plus is Ctrl+Shift+= on most keyboards; Ctrl+= spares the Shift.
+    {ZoomIn,         kWindow,     {"Ctrl++", "Ctrl+="},          UiText::KeyZoomIn},
+    {ZoomOut,        kWindow,     {"Ctrl+-"},                    UiText::KeyZoomOut},
+    {ZoomReset,      kWindow,     {"Ctrl+0"},                    UiText::KeyZoomReset},
     {ShowOriginal,   kWindow,     {"Ctrl+G"},                    UiText::MenuShowOriginal},
 };
 // clang-format on

@@ -48,6 +48,20 @@ enum class KeyCommand {
     PaintUp,
     PaintDown,
     FlipCell,
+    // The current letter and block through the clipboard (the clipboard buttons).
+    CopyLetter,
+    PasteLetter,
+    CopyBlock,
+    PasteBlock,
+    // The edit menu's transforms.
+    FlipHorizontal,
+    FlipVertical,
+    Invert,
+    Embolden,
+    // "Масштаб".
+    ZoomIn,
+    ZoomOut,
+    ZoomReset,
     // Anywhere in the window again.
     ShowOriginal,
 };

@@ -27,8 +27,8 @@ constexpr MessageRow kMessages[] = {
      "the input and the output are the same file"},
     {MessageId::FilePartlyWritten, "{m0}; файл записан частично",
      "{m0}; the file is partly written"},
-    {MessageId::ImageReadOnly, "{0} только для чтения: ничего не записано",
-     "{0} is read-only: nothing written"},
+    {MessageId::ImageReadOnly, "только для чтения: ничего не записано",
+     "read-only: nothing written"},
     {MessageId::ImageTooShortToSave,
      "Файл слишком короткий для этой модели телефона и типа шрифта: в нём "
      "{0|байт|байта|байт}, шрифту нужно {1|байт|байта|байт}",
@@ -57,23 +57,31 @@ constexpr MessageRow kMessages[] = {
      "{0} is a {1} font file, while the chosen font, {2}, is kept in {3} files. {1} files fit "
      "the fonts {4}: choose such a phone and font type, then «Load font from fontfile»."},
     {MessageId::JournalIsASymbolicLink,
-     "{0} — символическая ссылка: журналу нет доверия, ничего не записано; чтобы продолжить, "
-     "уберите его",
-     "{0} is a symbolic link: it is not trusted and nothing is written; move it away to go on"},
+     "{0} — символическая ссылка: журналу нет доверия, ничего не прочитано и не записано; файл "
+     "может быть записан наполовину, и если убрать {0}, он таким и останется",
+     "{0} is a symbolic link: it is not trusted, nothing is read or written; the image may be "
+     "half-written, and moving {0} away leaves it so"},
     {MessageId::JournalNotRegularFile,
-     "{0} — не обычный файл: журналу нет доверия, ничего не записано; чтобы продолжить, уберите "
-     "его",
-     "{0} is not a regular file: it is not trusted and nothing is written; move it away to go on"},
+     "{0} — не обычный файл: журналу нет доверия, ничего не прочитано и не записано; файл может "
+     "быть записан наполовину, и если убрать {0}, он таким и останется",
+     "{0} is not a regular file: it is not trusted, nothing is read or written; the image may be "
+     "half-written, and moving {0} away leaves it so"},
     {MessageId::JournalOfAnotherUser,
-     "{0} принадлежит другому пользователю: журналу нет доверия, ничего не записано; чтобы "
-     "продолжить, уберите его",
-     "{0} belongs to another user: it is not trusted and nothing is written; move it away to go "
-     "on"},
+     "{0} оставлен пользователем {1}, который не может изменять этот файл: журналу нет доверия, "
+     "ничего не прочитано и не записано; файл может быть записан наполовину: откат завершит "
+     "«runewright-cli recover», запущенный {1} или root (если убрать {0}, файл останется "
+     "таким, как есть)",
+     "{0} was left by {1}, who may not write this image: it is not trusted, nothing is read or "
+     "written; the image may be half-written: \"runewright-cli recover\" run by {1} or root "
+     "finishes the rollback (moving {0} away leaves the image as it is)"},
     {MessageId::JournalWritableByOthers,
-     "{0} могут изменять другие пользователи: журналу нет доверия, ничего не записано; чтобы "
-     "продолжить, уберите его",
-     "{0} may be written by other users: it is not trusted and nothing is written; move it away "
-     "to go on"},
+     "{0} (пользователя {1}) могут изменять те, кто не может изменять этот файл: журналу нет "
+     "доверия, ничего не прочитано и не записано; файл может быть записан наполовину: откат "
+     "завершит «runewright-cli recover», запущенный {1} или root (если убрать {0}, файл "
+     "останется таким, как есть)",
+     "{0} (of {1}) may be written by users who may not write this image: it is not trusted, "
+     "nothing is read or written; the image may be half-written: \"runewright-cli recover\" run "
+     "by {1} or root finishes the rollback (moving {0} away leaves the image as it is)"},
     {MessageId::JournalOfAnotherFile,
      "{0} — журнал другого файла (файл переименован или заменён): чтобы продолжить, уберите его",
      "{0} belongs to another file (it was renamed or replaced): move it away to go on"},
@@ -106,10 +114,16 @@ constexpr MessageRow kMessages[] = {
     {MessageId::ImagePartlyWrittenJournalKept,
      "файл записан частично; его прежние байты сохранены в {0}; не прошивайте его в телефон",
      "the image is partly written; its original bytes are kept in {0}; do not flash it"},
+    {MessageId::CancelledNothingWritten, "отменено: ничего не записано",
+     "cancelled: nothing written"},
     {MessageId::RolledBackInterruptedSave,
      "{0}: запись в этот файл была прервана; его байты до той записи возвращены из {1}",
      "{0}: a save into it was interrupted; its bytes from before that save were put back from "
      "{1}"},
+    {MessageId::CutOffJournalRemoved,
+     "{0}: журнал {1} оборван при записи, до того как файл изменился: файл цел, журнал удалён",
+     "{0}: {1} was cut off while it was written, before the image changed: the image is whole, "
+     "the journal is removed"},
     {MessageId::SavedTo, "Записано в {0}: {1|буква|буквы|букв}", "Saved to {0}: {1|glyph|glyphs}"},
     {MessageId::LoadedFrom, "Загружено из {0}: {1|буква|буквы|букв}",
      "Loaded from {0}: {1|glyph|glyphs}"},
@@ -197,6 +211,18 @@ constexpr MessageRow kMessages[] = {
      "unterminated comment: /* without */"},
     {MessageId::PatchRtfDocument, "документ RTF: сохраните его как обычный текст",
      "an RTF document: save it as plain text"},
+    {MessageId::PatchUtf16Text, "текст в UTF-16: сохраните его в Windows-1251 или UTF-8",
+     "a UTF-16 text: save it as Windows-1251 or UTF-8"},
+    {MessageId::PatchLoneCarriageReturn,
+     "строки разделены одиночным CR: сохраните патч с концами строк CR LF или LF",
+     "line ends of a lone CR: save the patch with CR LF or LF"},
+    {MessageId::PatchNotUtf8, "в строке байты не UTF-8, а файл начинается с метки UTF-8",
+     "bytes that are not UTF-8 in a string of a file that starts with a UTF-8 mark"},
+    {MessageId::PatchNotInWindows1251, "символа «{0}» нет в Windows-1251",
+     "the character \"{0}\" has no Windows-1251 byte"},
+    {MessageId::PatchPragmaInData,
+     "#pragma после продолжения строки данных «\\»: завершите строку данных перед ней",
+     "#pragma after a \"\\\" continuation of a data line: end the data line before it"},
     {MessageId::PatchPragmaWithoutSwitch, "после #pragma нужны enable или disable и имя",
      "#pragma takes enable or disable and a name"},
     {MessageId::PatchUnknownPragma, "неизвестное имя в #pragma: {0}", "unknown #pragma name {0}"},
@@ -221,10 +247,13 @@ constexpr MessageRow kMessages[] = {
     {MessageId::PatchNoDataLine, "в патче нет ни одной строки данных", "no data line in the patch"},
     {MessageId::PatchFileTooLarge, "слишком большой для патча файл ({0|байт|байта|байт})",
      "too large for a patch ({0|byte|bytes})"},
+    {MessageId::PatchReadCancelled, "отменено: ничего не изменено", "cancelled: nothing changed"},
     {MessageId::PatchWarning, "предупреждение: {m0}", "warning: {m0}"},
     {MessageId::PatchWarningNoOldData,
      "нет старых данных: строка не проверяется перед записью, и её нельзя отменить",
      "no old data: the line is not checked before it is written and cannot be undone"},
+    {MessageId::PatchWarningMoreWithoutOldData, "… и ещё {0|строка|строки|строк} без старых данных",
+     "… and {0} more lines without old data"},
     {MessageId::PatchWarningCorrectorLeft, "поправка адресов {0} не сброшена через +0",
      "the corrector {0} is not ended with +0"},
     {MessageId::PatchWarningPragmaEnabledLeft, "#pragma enable {0} не отменена до конца файла",
@@ -245,6 +274,11 @@ constexpr MessageRow kMessages[] = {
     {MessageId::PatchImageChangedMeanwhile,
      "другая программа изменила fullflash, пока проверялся патч; ничего не записано",
      "another program changed the fullflash while the patch was checked; nothing was written"},
+    {MessageId::ImageSizeChangedMeanwhile,
+     "другая программа изменила fullflash во время записи (теперь в нём {0|байт|байта|байт}, "
+     "было {1}); ничего не записано",
+     "another program changed the fullflash during the save (it now holds {0|byte|bytes}, it "
+     "held {1}); nothing was written"},
     {MessageId::PatchNotNeeded, "Шрифт не отличается от fullflash: патч не нужен.",
      "The font equals the fullflash's: no patch is needed."},
     {MessageId::PatchSaved, "Записан патч {0}: {1|буква|буквы|букв}",

@@ -169,6 +169,15 @@ enum class UiText {
     KeyPaintUp,
     KeyPaintDown,
     KeyFlipCell,
+    // "Сервис" → "Масштаб" and its keys.
+    MenuZoom,
+    MenuZoomFit,
+    KeyZoomIn,
+    KeyZoomOut,
+    KeyZoomReset,
+    // "Файл" → "Последние файлы".
+    MenuRecentFiles,
+    MenuClearRecentFiles,
     MenuShowOriginal,
     MenuRevertLetter,
     MenuRevertFont,

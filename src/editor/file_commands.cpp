@@ -1,6 +1,8 @@
 // The file commands: what each one shows, reads, asks, writes and tells, as prompts.
 #include "editor/file_commands.h"
 
+#include "edition/terminal_text.h"
+
 #include "edition/status_messages.h"
 #include "editor/font_sheet.h"
 #include "io/file_classification.h"
@@ -34,8 +36,8 @@ FontImportTarget ImportTargetOf(const EditorState& state) {
 
 // A failure after an interrupted save was rolled back tells both in the one box.
 std::string FailureText(const Status& status, Language language) {
-    const std::string line = status.Line(language);
-    return status.note().empty() ? line : Render(status.note(), language) + "\n" + line;
+    const std::string line = status.ShownLine(language);
+    return status.note().empty() ? line : ShownText(status.note(), language) + "\n" + line;
 }
 
 }  // namespace
@@ -48,7 +50,12 @@ FileCommands::FileCommands(Session& session, FileSystem& fs, PictureCodec* pictu
 // The prompt queue
 
 FilePrompt FileCommands::Next() {
-    if (queue_.empty()) return {};
+    if (queue_.empty()) {
+        FilePrompt done;
+        done.file = std::exchange(finished_file_, std::string());
+        done.file_role = finished_role_;
+        return done;
+    }
     FilePrompt prompt = std::move(queue_.front());
     queue_.pop_front();
     awaiting_ = prompt.awaits_answer();
@@ -94,6 +101,11 @@ void FileCommands::AwaitYes(const std::vector<Message>& question, MessageId go_o
     });
 }
 
+void FileCommands::Finished(FileRole role, const std::string& path) {
+    finished_role_ = role;
+    finished_file_ = path;
+}
+
 void FileCommands::Tell(FilePrompt prompt) {
     queue_.push_back(std::move(prompt));
 }
@@ -118,7 +130,7 @@ void FileCommands::TellNote(const Message& note) {
     FilePrompt prompt;
     prompt.kind = FilePrompt::Kind::Notice;
     prompt.title = "Runewright";
-    prompt.text = Render(note, session_.state().language);
+    prompt.text = ShownText(note, session_.state().language);
     Tell(std::move(prompt));
 }
 
@@ -145,6 +157,7 @@ FilePrompt FileCommands::Start(FileCommand command) {
     queue_.clear();
     next_ = nullptr;
     awaiting_ = false;
+    finished_file_.clear();
     const EditorState& state = session_.state();
     const FontFileFormat format = FontFileFormatFor(state.edition, state.wide());
     const std::string extension = FontFileExtension(format);
@@ -157,13 +170,13 @@ FilePrompt FileCommands::Start(FileCommand command) {
         case FileCommand::SaveFlash:
             WithGridWritten([this] {
                 SaveCommand({true, T(UiText::SaveFlashTitle), T(UiText::FullflashFilter),
-                             std::nullopt, session_.last_fullflash(), ""},
+                             std::nullopt, session_.last_fullflash(), "", FileRole::Fullflash},
                             SaveTarget::Fullflash);
             });
             break;
         case FileCommand::LoadFontFile:
             LoadCommand({false, T(UiText::LoadFontFileTitle), FontFileFilter(), std::nullopt, "",
-                         extension},
+                         extension, FileRole::FontFile},
                         LoadSource::FontFile);
             break;
         // A name typed without extension gets the one of the format that is written, so a wide
@@ -172,18 +185,19 @@ FilePrompt FileCommands::Start(FileCommand command) {
         case FileCommand::SaveFontFile:
             WithGridWritten([this, extension, format] {
                 SaveCommand({true, T(UiText::SaveFontFileTitle), FontFileFilter(), extension,
-                             FontFileNameFor(session_.state().file_name, format), extension},
+                             FontFileNameFor(session_.state().file_name, format), extension,
+                             FileRole::FontFile},
                             SaveTarget::FontFile);
             });
             break;
         case FileCommand::LoadThinSft:
             LoadCommand({false, T(UiText::LoadThinSftTitle), T(UiText::SftFilter), std::nullopt, "",
-                         ".sft"},
+                         ".sft", FileRole::FontFile},
                         LoadSource::ThinSft);
             break;
         case FileCommand::LoadBoldSft:
             LoadCommand({false, T(UiText::LoadBoldSftTitle), T(UiText::SftFilter), std::nullopt, "",
-                         ".sft"},
+                         ".sft", FileRole::FontFile},
                         LoadSource::BoldSft);
             break;
         case FileCommand::ImportFont:
@@ -191,13 +205,14 @@ FilePrompt FileCommands::Start(FileCommand command) {
             break;
         case FileCommand::ImportPng:
             if (pictures_ == nullptr) break;
-            AwaitFile(
-                {false, T(UiText::ImportPngTitle), T(UiText::PngFilter), std::nullopt, "", ""},
-                [this](const std::string& path) { ImportPng(path); });
+            AwaitFile({false, T(UiText::ImportPngTitle), T(UiText::PngFilter), std::nullopt, "", "",
+                       FileRole::Png},
+                      [this](const std::string& path) { ImportPng(path); });
             break;
         case FileCommand::ExportPng:
             if (pictures_ == nullptr) break;
-            AwaitFile({true, T(UiText::ExportPngTitle), T(UiText::PngFilter), "png", "", ""},
+            AwaitFile({true, T(UiText::ExportPngTitle), T(UiText::PngFilter), "png", "", "",
+                       FileRole::Png},
                       [this](const std::string& path) { ExportPng(path); });
             break;
         case FileCommand::ExportPatch:
@@ -206,9 +221,9 @@ FilePrompt FileCommands::Start(FileCommand command) {
             });
             break;
         case FileCommand::ImportPatch:
-            AwaitFile(
-                {false, T(UiText::LoadPatchTitle), T(UiText::PatchFilter), std::nullopt, "", ""},
-                [this](const std::string& path) { ImportPatch(path); });
+            AwaitFile({false, T(UiText::LoadPatchTitle), T(UiText::PatchFilter), std::nullopt, "",
+                       "", FileRole::Patch},
+                      [this](const std::string& path) { ImportPatch(path); });
             break;
     }
     return Next();
@@ -218,6 +233,7 @@ FilePrompt FileCommands::OpenGiven(const std::string& path) {
     queue_.clear();
     next_ = nullptr;
     awaiting_ = false;
+    finished_file_.clear();
     const EditorState& state = session_.state();
     FileClassification given;
     const Status status = ClassifyFile(path, state.edition, {state.model, state.kind}, &given, fs_);
@@ -226,14 +242,28 @@ FilePrompt FileCommands::OpenGiven(const std::string& path) {
         return Next();
     }
     TellNote(status.note());
-    LoadAndTell(path,
-                given.load == FileLoad::Fullflash ? LoadSource::Fullflash : LoadSource::FontFile);
+    switch (given.load) {
+        case FileLoad::Fullflash:
+            LoadAndTell(path, LoadSource::Fullflash);
+            break;
+        case FileLoad::FontFile:
+            LoadAndTell(path, LoadSource::FontFile);
+            break;
+        // Without a picture port no sheet is taken, as "Импорт из PNG" is not offered then.
+        case FileLoad::PngSheet:
+            if (pictures_ != nullptr) ImportPng(path);
+            break;
+        case FileLoad::Patch:
+            ImportPatch(path);
+            break;
+    }
     return Next();
 }
 
 // The open dialog of "Загрузить шрифт из fullflash", which patches ask for a fullflash too.
 FileDialogSpec FileCommands::FlashLoadDialog() const {
-    return {false, T(UiText::LoadFlashTitle), T(UiText::FullflashFilter), std::nullopt, "", ""};
+    return {false, T(UiText::LoadFlashTitle), T(UiText::FullflashFilter), std::nullopt, "",
+            "",    FileRole::Fullflash};
 }
 
 std::string FileCommands::FontFileFilter() const {
@@ -323,7 +353,10 @@ Status FileCommands::Load(const std::string& path, LoadSource source) {
             name = UiText::MenuLoadBoldSft;
             break;
     }
-    if (status.ok()) session_.LoadedFile({kind, path, scratch, name, glyphs});
+    if (status.ok()) {
+        session_.LoadedFile({kind, path, scratch, name, glyphs});
+        Finished(source == LoadSource::Fullflash ? FileRole::Fullflash : FileRole::FontFile, path);
+    }
     return status;
 }
 
@@ -349,18 +382,20 @@ Status FileCommands::Save(const std::string& path, SaveTarget target) {
     const Edition edition = state.edition;
     if (target == SaveTarget::Fullflash) {
         const FontLayout layout = state.layout();
-        const Status status = WriteFlashFont(path, edition, layout, session_.font(), fs_);
+        Status status = WriteFlashFont(path, edition, layout, session_.font(), fs_);
         if (status.ok()) {
             session_.SavedFile(FileKind::Fullflash, path,
                                static_cast<int>(RecordsToWrite(edition, layout).size()));
+            Finished(FileRole::Fullflash, path);
         }
         return status;
     }
-    const Status status =
+    Status status =
         WriteFontFile(path, FontFileFormatFor(edition, state.wide()), session_.font(), fs_);
     if (status.ok()) {
         session_.SavedFile(FileKind::FontFile, path,
                            GlyphsInBlocks(edition, ScopeBlocks(LoadScope::WholeFont, edition)));
+        Finished(FileRole::FontFile, path);
     }
     return status;
 }
@@ -383,12 +418,12 @@ void FileCommands::ImportFont() {
     const EditorState& state = session_.state();
     FilePrompt prompt;
     prompt.kind = FilePrompt::Kind::ChooseFaces;
-    prompt.faces = {
-        ImportTargetOf(state),
-        session_.font(),
-        state.block(),
-        state.language,
-        {false, T(UiText::ImportFontTitle), T(UiText::ImportFontFilter), std::nullopt, "", ""}};
+    prompt.faces = {ImportTargetOf(state),
+                    session_.font(),
+                    state.block(),
+                    state.language,
+                    {false, T(UiText::ImportFontTitle), T(UiText::ImportFontFilter), std::nullopt,
+                     "", "", FileRole::OutlineFont}};
     Await(std::move(prompt), [this](const FileAnswer& answer) {
         if (answer.faces) ImportFaces(*answer.faces);
     });
@@ -443,6 +478,7 @@ void FileCommands::ImportPng(const std::string& path) {
         return;
     }
     session_.ImportedSheet(scratch, path);
+    Finished(FileRole::Png, path);
 }
 
 // The whole font, replacing any file of that name atomically.
@@ -460,6 +496,7 @@ void FileCommands::ExportPng(const std::string& path) {
         return;
     }
     session_.ExportedSheet(path);
+    Finished(FileRole::Png, path);
 }
 
 // --- Patches -----------------------------------------------------------------------------------
@@ -491,7 +528,7 @@ void FileCommands::ExportPatch(const std::string& flash) {
     }
     ConfirmFlashSave(flash, [this, flash, patch] {
         AwaitFile({true, T(UiText::SavePatchTitle), T(UiText::PatchFilter), "vkp",
-                   PatchNameFor(flash), ".vkp"},
+                   PatchNameFor(flash), ".vkp", FileRole::Patch},
                   [this, patch](const std::string& path) {
                       const Status written = WritePatchFile(path, *patch, fs_);
                       if (!written.ok()) {
@@ -499,6 +536,7 @@ void FileCommands::ExportPatch(const std::string& flash) {
                           return;
                       }
                       session_.SavedPatch(path, static_cast<int>(patch->glyphs.size()));
+                      Finished(FileRole::Patch, path);
                   });
     });
 }
@@ -507,15 +545,19 @@ void FileCommands::ExportPatch(const std::string& flash) {
 // current layout and load scope; the fullflash stays as it is.
 void FileCommands::ImportPatch(const std::string& path) {
     auto patch = std::make_shared<Patch>();
-    const Status read = ReadPatchFile(path, patch.get(), fs_);
+    const Status read = ReadPatchFile(path, patch.get(), fs_, progress_);
+    // Cancelled by the user while reading: nothing was changed, nothing to tell.
+    if (IsCancelledRead(read)) return;
     if (!read.ok()) {
         TellFailure(read);
         return;
     }
-    WithFullflash([this, patch](const std::string& flash) { ApplyPatch(*patch, flash); });
+    WithFullflash(
+        [this, patch, path](const std::string& flash) { ApplyPatch(*patch, path, flash); });
 }
 
-void FileCommands::ApplyPatch(const Patch& patch, const std::string& flash) {
+void FileCommands::ApplyPatch(const Patch& patch, const std::string& path,
+                              const std::string& flash) {
     const EditorState& state = session_.state();
     const FontPlace place = session_.place();
     PatchedFont imported;
@@ -527,6 +569,7 @@ void FileCommands::ApplyPatch(const Patch& patch, const std::string& flash) {
         return;
     }
     session_.ImportedFromPatch(imported, flash);
+    Finished(FileRole::Patch, path);
     TellNote(status.note());
     TellNotice(UiText::LoadPatchTitle, DescribePatchImport(imported.effect, place.id));
 }

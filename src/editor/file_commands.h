@@ -35,11 +35,17 @@ class FileCommands {
                  PictureCodec* pictures = nullptr, FaceOpener* faces = nullptr);
 
     FilePrompt Start(FileCommand command);
-    // A file named on the command line. It is judged before anything of it is read into the
-    // font: a fullflash is loaded as "Загрузить шрифт из fullflash" loads it, a font file of the
-    // edition as "Загрузить шрифт из файла" does; anything else fails naming the file and why.
+    // A file named outside the file dialogs: on the command line, dropped on the window, chosen
+    // among the recent files. It is judged before anything of it is read into the font: a
+    // fullflash is loaded as "Загрузить шрифт из fullflash" loads it, a font file of the edition
+    // as "Загрузить шрифт из файла" does; a PNG sheet is imported as "Импорт из PNG..." imports
+    // one, a patch as "Импорт из патча (.vkp)..." does (into the fullflash last loaded or saved,
+    // else the one the fullflash dialog asks for); anything else fails naming the file and why.
     FilePrompt OpenGiven(const std::string& path);
     FilePrompt Resume(const FileAnswer& answer);
+    // Told how far a long read has come (a patch of millions of lines takes seconds); when it
+    // returns false the command ends there and nothing changes.
+    void SetReadProgress(ReadProgress progress) { progress_ = std::move(progress); }
 
   private:
     enum class LoadSource { Fullflash, FontFile, ThinSft, BoldSft };
@@ -53,6 +59,8 @@ class FileCommands {
     void AwaitFile(FileDialogSpec dialog, std::function<void(const std::string&)> chosen);
     void AwaitYes(const std::vector<Message>& question, MessageId go_on, std::function<void()> yes);
     void Tell(FilePrompt prompt);
+    // The command read or wrote `path`: its Done prompt names the file.
+    void Finished(FileRole role, const std::string& path);
     // A failure in the error box, else the note of an interrupted save rolled back first.
     void TellOutcome(const Status& status);
     void TellFailure(const Status& status);
@@ -79,8 +87,8 @@ class FileCommands {
     void WithFullflash(std::function<void(const std::string&)> flash);
     void ExportPatch(const std::string& flash);
     void ImportPatch(const std::string& path);
-    // The patch applied in memory to `flash`, the font read from the result.
-    void ApplyPatch(const Patch& patch, const std::string& flash);
+    // The patch read from `path` applied in memory to `flash`, the font read from the result.
+    void ApplyPatch(const Patch& patch, const std::string& path, const std::string& flash);
 
     // Dialogs and texts.
     std::string T(UiText id) const;
@@ -92,9 +100,12 @@ class FileCommands {
     FileSystem& fs_;
     PictureCodec* pictures_;
     FaceOpener* faces_;
+    ReadProgress progress_;
     std::deque<FilePrompt> queue_;
     Continuation next_;
     bool awaiting_ = false;
+    std::string finished_file_;
+    FileRole finished_role_ = FileRole::Fullflash;
 };
 
 }  // namespace rw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -25,6 +26,11 @@ enum class FileCommand {
     ImportPatch,   // "Импорт из патча (.vkp)..."
 };
 
+// The kinds of file the file dialogs ask for; each dialog offers the file last chosen for its
+// kind, never one of another kind.
+enum class FileRole { Fullflash, FontFile, Png, Patch, OutlineFont };
+inline constexpr std::size_t kFileRoleCount = 5;
+
 // What a file dialog shows. Texts are in the interface language; a filter reads
 // "Description (*.ext)|*.ext".
 struct FileDialogSpec {
@@ -39,6 +45,9 @@ struct FileDialogSpec {
     // ".sft": the dialog offers only a name with this extension, else just its folder; empty for
     // any name.
     std::string name_extension;
+    // The kind of file it asks for: a front end that remembers files offers the last one chosen
+    // for this kind where `suggested_path` is empty.
+    FileRole role = FileRole::Fullflash;
 };
 
 // What the import-from-a-font dialog previews on: where the import goes, the font as it is, the
@@ -74,6 +83,10 @@ struct FilePrompt {
     // A second way on, which a question offers beside `go_on`; empty for none.
     std::string other;
     std::string stop;
+    // Done: the file the command read or wrote, and its kind, for the recent files and the
+    // dialogs' memory; empty when the command failed or was cancelled.
+    std::string file;
+    FileRole file_role = FileRole::Fullflash;
 
     bool done() const { return kind == Kind::Done; }
     // A choice or a question waits for its answer; the rest only wait to be seen.

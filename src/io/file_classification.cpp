@@ -1,5 +1,6 @@
 #include "io/file_classification.h"
 
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -62,6 +63,19 @@ Status CheckFontFile(const std::string& path, FontFileFormat format, Edition edi
                        FontsOfForm(edition, FontFileIsWide(format))}});
 }
 
+// True when the name of `path` ends in `extension` (".png"), in any case.
+bool HasExtension(const std::string& path, std::string_view extension) {
+    const std::string name = BaseNameOf(path);
+    if (name.size() <= extension.size()) return false;
+    const std::string_view tail = std::string_view(name).substr(name.size() - extension.size());
+    for (std::size_t i = 0; i < tail.size(); ++i) {
+        const char c = tail[i];
+        const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        if (lower != extension[i]) return false;
+    }
+    return true;
+}
+
 // A dump of unusual size still counts when some layout finds a font in it.
 Status ClassifyByScore(const std::string& path, Edition edition, int64_t size, FileSystem& fs) {
     std::vector<LayoutScore> scores;
@@ -81,6 +95,16 @@ Status ClassifyFile(const std::string& path, Edition edition, LayoutId current,
         return Status::Failure(path, ErrorText(-error));
     if (info.folder()) return FolderFailure(path);
     if (!info.regular()) return Status::Failure(path, kNotRegularFile);
+
+    // The sheet and the patch are read by their own commands, which check them as they read.
+    if (HasExtension(path, ".png")) {
+        *result = {FileLoad::PngSheet, FontFileFormat::Sft};
+        return Status::Ok();
+    }
+    if (HasExtension(path, ".vkp")) {
+        *result = {FileLoad::Patch, FontFileFormat::Sft};
+        return Status::Ok();
+    }
 
     if (info.size > kLargestFontFile) {
         if (info.size % kFlashSizeUnit == 0) {

@@ -9,9 +9,10 @@
 
 namespace rw {
 
-// Which of the two loads takes a file the user named outside the file dialogs (on the command
-// line, or through the desktop's "Open with").
-enum class FileLoad { Fullflash, FontFile };
+// Which command takes a file the user named outside the file dialogs (on the command line, by
+// dropping it on the window, from the recent files or through the desktop's "Open with"): one of
+// the two loads, "Импорт из PNG" or "Импорт из патча".
+enum class FileLoad { Fullflash, FontFile, PngSheet, Patch };
 
 struct FileClassification {
     FileLoad load = FileLoad::Fullflash;
@@ -23,6 +24,7 @@ inline constexpr int64_t kFlashSizeUnit = 1 << 20;
 
 // Decides what the file at `path` is for an edition whose chosen font is `current`, before any
 // of it is loaded:
+//  - a PNG sheet or a patch: named "*.png" or "*.vkp", in any case;
 //  - a fullflash: larger than any font file, and a whole number of MiB or holding a font at the
 //    places of some model and kind (identify's score);
 //  - a font file: at most 64 KiB, of the format its extension names ("x.sft", in any case) or,

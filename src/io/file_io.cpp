@@ -1,15 +1,23 @@
 #include "io/file_io.h"
 
 #include <fcntl.h>
+#include <grp.h>
+#include <linux/fs.h>
+#include <pwd.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
+#include <vector>
 
 namespace rw {
 namespace {
@@ -31,6 +39,26 @@ FileInfo InfoOf(const struct stat& st) {
     info.links = st.st_nlink;
     info.size = st.st_size;
     return info;
+}
+
+// The birth time by statx where the file system keeps one, else the generation by ioctl where it
+// gives one; `path` is "" for an open file `fd`.
+FileOrigin OriginOf(int fd, const char* path) {
+    FileOrigin origin;
+    struct statx stx {};
+    const int flags = *path == '\0' ? AT_EMPTY_PATH : 0;
+    if (::statx(fd, path, flags, STATX_BTIME, &stx) == 0 && (stx.stx_mask & STATX_BTIME) != 0) {
+        origin.birth_ns =
+            int64_t{stx.stx_btime.tv_sec} * 1'000'000'000 + int64_t{stx.stx_btime.tv_nsec};
+        return origin;
+    }
+    const int own = *path == '\0' ? -1 : ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    int generation = 0;
+    if (::ioctl(own >= 0 ? own : fd, FS_IOC_GETVERSION, &generation) == 0) {
+        origin.generation = static_cast<uint32_t>(generation);
+    }
+    if (own >= 0) ::close(own);
+    return origin;
 }
 
 // Opens never wait: O_NONBLOCK keeps a FIFO from hanging the open, and File checks the type
@@ -75,12 +103,14 @@ class PosixFileSystem final : public FileSystem {
         struct stat st {};
         if (::fstat(fd, &st) < 0) return -errno;
         *info = InfoOf(st);
+        info->origin = OriginOf(fd, "");
         return 0;
     }
     int StatPath(const std::string& path, FileInfo* info) override {
         struct stat st {};
         if (::stat(path.c_str(), &st) < 0) return -errno;
         *info = InfoOf(st);
+        if (S_ISREG(st.st_mode)) info->origin = OriginOf(AT_FDCWD, path.c_str());
         return 0;
     }
     int ResolvePath(const std::string& path, std::string* resolved) override {
@@ -131,6 +161,66 @@ class PosixFileSystem final : public FileSystem {
 
 }  // namespace
 
+bool FileSystem::UserInGroup(uint32_t user, uint32_t group) {
+    std::vector<char> buffer(16384);
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr)
+        return false;
+    if (entry.pw_gid == group) return true;
+    int count = 64;
+    std::vector<gid_t> groups(static_cast<size_t>(count));
+    if (::getgrouplist(entry.pw_name, entry.pw_gid, groups.data(), &count) < 0) {
+        groups.resize(static_cast<size_t>(count));
+        if (::getgrouplist(entry.pw_name, entry.pw_gid, groups.data(), &count) < 0) return false;
+    }
+    groups.resize(static_cast<size_t>(count));
+    return std::find(groups.begin(), groups.end(), group) != groups.end();
+}
+
+int FileSystem::LockHolders(int fd, std::vector<uint32_t>* users) {
+    struct stat st {};
+    if (::fstat(fd, &st) < 0) return -errno;
+    std::FILE* locks = std::fopen("/proc/locks", "re");
+    if (locks == nullptr) return -errno;
+    // "1: FLOCK  ADVISORY  READ  1234 fd:01:5678 0 EOF"
+    char line[256];
+    char device[64];
+    const std::string inode = ":" + std::to_string(st.st_ino);
+    char wanted[64];
+    std::snprintf(wanted, sizeof wanted, "%02x:%02x", major(st.st_dev), minor(st.st_dev));
+    users->clear();
+    while (std::fgets(line, sizeof line, locks) != nullptr) {
+        char kind[16];
+        long pid = 0;
+        if (std::sscanf(line, "%*s %15s %*s %*s %ld %63s", kind, &pid, device) != 3) continue;
+        const std::string place = device;
+        if (std::string(kind) != "FLOCK" || !place.starts_with(wanted) || !place.ends_with(inode))
+            continue;
+        struct stat process {};
+        const std::string proc = "/proc/" + std::to_string(pid);
+        // The owner of /proc/PID is the process's effective user.
+        if (::stat(proc.c_str(), &process) == 0) users->push_back(process.st_uid);
+    }
+    std::fclose(locks);
+    return 0;
+}
+
+bool MayWriteFile(FileSystem& fs, uint32_t user, const FileInfo& info) {
+    if (user == 0 || user == info.owner || user == fs.EffectiveUser()) return true;
+    if ((info.mode & S_IWOTH) != 0) return true;
+    return (info.mode & S_IWGRP) != 0 && fs.UserInGroup(user, info.group);
+}
+
+std::string UserName(uint32_t user) {
+    std::vector<char> buffer(16384);
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr)
+        return std::to_string(user);
+    return entry.pw_name;
+}
+
 bool FileInfo::regular() const {
     return S_ISREG(mode);
 }
@@ -158,6 +248,8 @@ std::string ErrorText(int error) {
         case ENOSPC:
         case EDQUOT:
             return kDiskFull;
+        case EFBIG:  // a file size limit (ulimit -f) or the file system's largest file
+            return kFileTooLarge;
         default:
             return "I/O error " + std::to_string(error);
     }
@@ -226,9 +318,23 @@ Status File::Lock(LockMode mode) {
         const int result = fs_.TryLock(fd_, mode);
         if (result == 0) return Status::Ok();
         if (result != -EWOULDBLOCK) return Failure(-result);
-        if (std::chrono::steady_clock::now() >= deadline) return Status::Failure(path_, kInUse);
+        if (std::chrono::steady_clock::now() >= deadline) {
+            if (mode == LockMode::Exclusive && HeldOnlyByReaders()) return Status::Ok();
+            return Status::Failure(path_, kInUse);
+        }
         std::this_thread::sleep_for(kStep);
     }
+}
+
+// Whether every process that holds a lock on the file is of a user who may not write it: no save
+// of theirs can be under way, and their lock is a reader's (or a squatter's).
+bool File::HeldOnlyByReaders() {
+    FileInfo info;
+    std::vector<uint32_t> holders;
+    if (fs_.Stat(fd_, &info) < 0 || fs_.LockHolders(fd_, &holders) < 0 || holders.empty())
+        return false;
+    return std::none_of(holders.begin(), holders.end(),
+                        [&](uint32_t user) { return MayWriteFile(fs_, user, info); });
 }
 
 Status File::ReadAt(int64_t position, std::span<uint8_t> buffer) {

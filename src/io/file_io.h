@@ -2,12 +2,25 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "io/status.h"
 
 namespace rw {
+
+// What tells a file from a later one to which the file system gave the same inode number (ext4
+// hands a freed number to the next new file): its birth time where the file system keeps one,
+// else the inode's generation where it gives one. Neither known: only device, inode and size
+// tell files apart (see docs/architecture.md).
+struct FileOrigin {
+    std::optional<int64_t> birth_ns;  // nanoseconds since the epoch
+    std::optional<uint64_t> generation;
+
+    friend bool operator==(const FileOrigin&, const FileOrigin&) = default;
+};
 
 // What the system knows of an open file or a name: enough to tell two names of one file apart,
 // to refuse devices and pipes, and to give a replacement the old file's mode and owner.
@@ -19,6 +32,7 @@ struct FileInfo {
     uint32_t group = 0;
     uint64_t links = 1;
     int64_t size = 0;
+    FileOrigin origin;
 
     bool regular() const;
     bool folder() const;
@@ -74,7 +88,21 @@ class FileSystem {
     virtual int Truncate(int fd, int64_t size) = 0;
     // The user the program acts as.
     virtual uint32_t EffectiveUser() = 0;
+    // Whether `user` is a member of `group` (its primary group or a supplementary one). Not
+    // pure: every file system asks the system's user database.
+    virtual bool UserInGroup(uint32_t user, uint32_t group);
+    // The users (effective ids) of the processes holding a flock on the open file `fd`; fails
+    // where the system does not tell (no /proc). Not pure, as UserInGroup.
+    virtual int LockHolders(int fd, std::vector<uint32_t>* users);
 };
+
+// Whether `user` may write the file `info` describes by its permission bits: its owner, root,
+// the user running the program, a member of its group where the group may write it, anyone
+// where others may.
+bool MayWriteFile(FileSystem& fs, uint32_t user, const FileInfo& info);
+
+// The login name of a user, or its number when it has none.
+std::string UserName(uint32_t user);
 
 FileSystem& SystemFileSystem();
 
@@ -98,7 +126,9 @@ class File {
     Status Size(int64_t* size);
     Status Stat(FileInfo* info);
     // Waits briefly for another program's lock, then fails with kInUse. A save holds the file
-    // alone; loads share it, so they never see a save half done.
+    // alone; loads share it, so they never see a save half done. A lock held only by users who
+    // may not write the file stops no save: anyone who may read a file can lock it, and would
+    // otherwise make every save of its owner fail.
     Status LockExclusive() { return Lock(LockMode::Exclusive); }
     Status LockShared() { return Lock(LockMode::Shared); }
     // Reads exactly buffer.size() bytes; a short read is "Read beyond end of file".
@@ -116,6 +146,7 @@ class File {
     Status Opened(int fd);
     Status OpenedRegular(int fd);
     Status Lock(LockMode mode);
+    bool HeldOnlyByReaders();
 
     FileSystem& fs_;
     std::string path_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "io/interruption.h"
 #include "io/read_only_guard.h"
 #include "io/signal_shield.h"
 
@@ -73,6 +74,16 @@ Status ReadOriginals(File& image, std::vector<JournalChange>& changes) {
     return Status::Ok();
 }
 
+// Fails when the image's size is no longer the one checked.
+Status CheckSizeUnchanged(File& image, int64_t checked) {
+    FileInfo now;
+    Status status = image.Stat(&now);
+    if (!status.ok() || now.size == checked) return status;
+    return Status::Failure(image.path(),
+                           Message{MessageId::ImageSizeChangedMeanwhile,
+                                   {std::to_string(now.size), std::to_string(checked)}});
+}
+
 // Writes the changes in order; *written counts those that went in whole.
 Status WriteChanges(File& image, const std::vector<JournalChange>& changes, size_t* written) {
     for (*written = 0; *written < changes.size(); ++*written) {
@@ -114,7 +125,7 @@ Status OpenForSave(FileSystem& fs, File& image, std::string* journal_path) {
 }  // namespace
 
 Status PatchImage(FileSystem& fs, const std::string& path, const std::vector<JournalEntry>& patches,
-                  const ImageSizeCheck& check_size) {
+                  const ImageSizeCheck& check_size, const BeforeTheWrite& before_write) {
     if (Status refused = RefuseReadOnlyImage(fs, path); !refused.ok()) return refused;
     File image(fs, path);
     std::string journal_path;
@@ -125,14 +136,28 @@ Status PatchImage(FileSystem& fs, const std::string& path, const std::vector<Jou
     FileInfo info;
     Status status = image.Stat(&info);
     if (status.ok()) status = check_size(info.size);
-    RollbackJournal journal{{info.device, info.inode, info.size}, ChangesOf(patches)};
+    RollbackJournal journal{IdentityOf(info), ChangesOf(patches)};
     if (status.ok()) status = ReadOriginals(image, journal.changes);
+    if (status.ok() && before_write) status = before_write(journal.changes);
     if (!status.ok()) return with_note(status);
 
     const SignalShield shield;
-    status = WriteJournal(fs, journal_path, journal);
+    // A signal that came while the patch was read and checked stops the save here, before any
+    // file changes.
+    if (const int signal = PendingInterruption()) return with_note(Status::Cancelled(path, signal));
+    status = WriteJournal(fs, journal_path, journal, info);
     // Nothing of the image changed; the message names the image the user chose.
     if (!status.ok()) return with_note(JournalNotWritten(path, journal_path, status));
+    // A program that ignores the lock may have cut the file meanwhile: a write past its new end
+    // would lengthen it back.
+    status = CheckSizeUnchanged(image, info.size);
+    // The last moment a signal may cancel: from the first byte on, it waits for the whole write.
+    if (const int signal = PendingInterruption(); status.ok() && signal != 0)
+        status = Status::Cancelled(path, signal);
+    if (!status.ok()) {
+        IgnoreFailure(RemoveJournal(fs, journal_path));  // nothing of the image changed
+        return with_note(status);
+    }
     size_t written = 0;
     status = WriteChanges(image, journal.changes, &written);
     if (!status.ok()) {

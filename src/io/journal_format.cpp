@@ -6,13 +6,18 @@
 namespace rw {
 namespace {
 
-constexpr char kFirstMagic[4] = {'R', 'W', 'J', '1'};
-constexpr char kMagic[4] = {'R', 'W', 'J', '2'};
+// The three formats, by the fourth byte of their magic.
+enum class Format { First = '1', Second = '2', Third = '3' };
+constexpr char kMagic[3] = {'R', 'W', 'J'};
 // Magic, image size, change count.
 constexpr uint64_t kFirstHeaderBytes = 4 + 8 + 4;
 // Magic, device, inode, image size, change count.
-constexpr uint64_t kHeaderBytes = 4 + 8 + 8 + 8 + 4;
-static_assert(kHeaderBytes == kJournalHeaderBytes);
+constexpr uint64_t kSecondHeaderBytes = 4 + 8 + 8 + 8 + 4;
+// The same with the origin: flags, birth time, generation.
+constexpr uint64_t kHeaderBytes = kSecondHeaderBytes + 4 + 8 + 8;
+static_assert(kHeaderBytes <= kJournalHeaderBytes);
+constexpr uint32_t kBirthKnown = 1;
+constexpr uint32_t kGenerationKnown = 2;
 // Position and length before each change's bytes.
 constexpr uint64_t kChangeHeaderBytes = 8 + 4;
 constexpr uint64_t kChecksumBytes = 8;
@@ -66,22 +71,36 @@ class Reader {
     bool torn_ = false;
 };
 
-std::optional<bool> IsFirstFormat(std::span<const uint8_t> bytes) {
-    if (bytes.size() < sizeof kMagic) return std::nullopt;
-    if (std::memcmp(bytes.data(), kMagic, sizeof kMagic) == 0) return false;
-    if (std::memcmp(bytes.data(), kFirstMagic, sizeof kFirstMagic) == 0) return true;
+constexpr size_t kMagicBytes = sizeof kMagic + 1;
+static_assert(kMagicBytes == kJournalMagicBytes);
+
+std::optional<Format> FormatOf(std::span<const uint8_t> bytes) {
+    if (bytes.size() < kMagicBytes || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0)
+        return std::nullopt;
+    const auto format = static_cast<Format>(bytes[sizeof kMagic]);
+    if (format == Format::First || format == Format::Second || format == Format::Third)
+        return format;
     return std::nullopt;
 }
 
 // The header's fields after the magic.
-JournalHeader ReadHeader(Reader& in, bool first_format) {
+JournalHeader ReadHeader(Reader& in, Format format) {
     JournalHeader header;
-    header.first_format = first_format;
-    if (!first_format) {
+    header.first_format = format == Format::First;
+    if (format != Format::First) {
         header.image.device = in.Number(8);
         header.image.inode = in.Number(8);
     }
     header.image.size = static_cast<int64_t>(in.Number(8));
+    if (format == Format::Third) {
+        const uint64_t flags = in.Number(4);
+        const uint64_t birth = in.Number(8);
+        const uint64_t generation = in.Number(8);
+        FileOrigin origin;
+        if ((flags & kBirthKnown) != 0) origin.birth_ns = static_cast<int64_t>(birth);
+        if ((flags & kGenerationKnown) != 0) origin.generation = generation;
+        header.image.origin = origin;
+    }
     header.change_count = in.Number(4);
     return header;
 }
@@ -100,11 +119,28 @@ bool WellPlaced(const RollbackJournal& journal) {
 
 }  // namespace
 
+FileIdentity IdentityOf(const FileInfo& info) {
+    return {info.device, info.inode, info.size, info.origin};
+}
+
+bool SameFile(const FileIdentity& recorded, const FileInfo& now) {
+    if (recorded.device != now.device || recorded.inode != now.inode || recorded.size != now.size)
+        return false;
+    // A journal of the second format knew no origin: device, inode and size are all it has.
+    return !recorded.origin || *recorded.origin == now.origin;
+}
+
 std::vector<uint8_t> EncodeJournal(const RollbackJournal& journal) {
     std::vector<uint8_t> out(std::begin(kMagic), std::end(kMagic));
+    out.push_back(static_cast<uint8_t>(Format::Third));
     PutNumber(out, journal.image.device, 8);
     PutNumber(out, journal.image.inode, 8);
     PutNumber(out, static_cast<uint64_t>(journal.image.size), 8);
+    const FileOrigin origin = journal.image.origin.value_or(FileOrigin{});
+    PutNumber(out, (origin.birth_ns ? kBirthKnown : 0) | (origin.generation ? kGenerationKnown : 0),
+              4);
+    PutNumber(out, static_cast<uint64_t>(origin.birth_ns.value_or(0)), 8);
+    PutNumber(out, origin.generation.value_or(0), 8);
     PutNumber(out, journal.changes.size(), 4);
     for (const JournalChange& change : journal.changes) {
         PutNumber(out, static_cast<uint64_t>(change.position), 8);
@@ -117,10 +153,10 @@ std::vector<uint8_t> EncodeJournal(const RollbackJournal& journal) {
 }
 
 std::optional<JournalHeader> DecodeJournalHeader(std::span<const uint8_t> start) {
-    const std::optional<bool> first_format = IsFirstFormat(start);
-    if (!first_format) return std::nullopt;
-    Reader in(start.subspan(sizeof kMagic));
-    const JournalHeader header = ReadHeader(in, *first_format);
+    const std::optional<Format> format = FormatOf(start);
+    if (!format) return std::nullopt;
+    Reader in(start.subspan(kMagicBytes));
+    const JournalHeader header = ReadHeader(in, *format);
     if (in.torn() || header.image.size < 0) return std::nullopt;
     return header;
 }
@@ -130,19 +166,19 @@ std::optional<uint64_t> MaxJournalSize(const JournalHeader& header, int64_t imag
     const auto size = static_cast<uint64_t>(image_size);
     if (header.change_count > size) return std::nullopt;
     const uint64_t copies = header.first_format ? 1 : 2;
-    const uint64_t head = header.first_format ? kFirstHeaderBytes : kHeaderBytes;
+    const uint64_t head = header.first_format ? kFirstHeaderBytes : kHeaderBytes;  // the larger
     return head + header.change_count * kChangeHeaderBytes + copies * size + kChecksumBytes;
 }
 
 std::optional<RollbackJournal> DecodeJournal(std::span<const uint8_t> bytes) {
-    const std::optional<bool> first_format = IsFirstFormat(bytes);
-    if (!first_format || bytes.size() < sizeof kMagic + kChecksumBytes) return std::nullopt;
+    const std::optional<Format> format = FormatOf(bytes);
+    if (!format || bytes.size() < kMagicBytes + kChecksumBytes) return std::nullopt;
     const auto body = bytes.first(bytes.size() - kChecksumBytes);
     Reader checksum(bytes.last(kChecksumBytes));
     if (checksum.Number(kChecksumBytes) != Fnv1a(body)) return std::nullopt;
 
-    Reader in(body.subspan(sizeof kMagic));
-    const JournalHeader header = ReadHeader(in, *first_format);
+    Reader in(body.subspan(kMagicBytes));
+    const JournalHeader header = ReadHeader(in, *format);
     // Each change takes at least its header and one byte: a count beyond that is damage, and
     // nothing is reserved for it.
     if (in.torn() || header.image.size < 0 ||
@@ -169,6 +205,20 @@ std::optional<RollbackJournal> DecodeJournal(std::span<const uint8_t> bytes) {
     }
     if (!WellPlaced(journal)) return std::nullopt;
     return journal;
+}
+
+std::vector<uint8_t> UnsealedJournal(std::vector<uint8_t> encoded) {
+    std::fill_n(encoded.begin(), kJournalMagicBytes, uint8_t{0});
+    return encoded;
+}
+
+std::span<const uint8_t> JournalSeal(std::span<const uint8_t> encoded) {
+    return encoded.first(kJournalMagicBytes);
+}
+
+bool JournalCutOff(std::span<const uint8_t> bytes) {
+    const auto start = bytes.first(std::min(bytes.size(), kJournalMagicBytes));
+    return std::all_of(start.begin(), start.end(), [](uint8_t b) { return b == 0; });
 }
 
 }  // namespace rw

@@ -29,8 +29,9 @@ Status AboutJournal(const std::string& image, MessageId id, const std::string& j
 
 }  // namespace
 
-Status UntrustedJournal(const std::string& image, const std::string& journal, JournalDistrust why) {
-    return AboutJournal(image, Refusal(why), journal);
+Status UntrustedJournal(const std::string& image, const std::string& journal, JournalDistrust why,
+                        const std::string& owner) {
+    return Status::Failure(image, Message{Refusal(why), {BaseNameOf(journal), owner}});
 }
 
 Status JournalOfAnotherFile(const std::string& image, const std::string& journal) {
@@ -76,6 +77,10 @@ Status JournalWaitsForAWritableImage(const std::string& image, const std::string
 Status PartlyWrittenFailure(const std::string& image, const std::string& journal) {
     return Status::PartlyWritten(
         image, Message{MessageId::ImagePartlyWrittenJournalKept, {BaseNameOf(journal)}});
+}
+
+Message CutOffJournalNote(const std::string& image, const std::string& journal) {
+    return {MessageId::CutOffJournalRemoved, {image, BaseNameOf(journal)}};
 }
 
 Message RolledBackNote(const std::string& image, const std::string& journal) {

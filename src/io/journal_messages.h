@@ -15,7 +15,9 @@ namespace rw {
 // Why a journal found beside an image is not used.
 enum class JournalDistrust { SymbolicLink, NotRegularFile, AnotherUsers, WritableByOthers };
 
-Status UntrustedJournal(const std::string& image, const std::string& journal, JournalDistrust why);
+// `owner` is the journal's owner by name.
+Status UntrustedJournal(const std::string& image, const std::string& journal, JournalDistrust why,
+                        const std::string& owner);
 Status JournalOfAnotherFile(const std::string& image, const std::string& journal);
 Status DamagedJournal(const std::string& image, const std::string& journal);
 // Bytes of the image that hold neither their old nor their new value: something else wrote there
@@ -36,6 +38,8 @@ Status JournalWaitsForAWritableImage(const std::string& image, const std::string
                                      const Status& failure);
 // A failed save that could not put the old bytes back.
 Status PartlyWrittenFailure(const std::string& image, const std::string& journal);
+// The note of a journal cut off while it was written, removed: the image never changed.
+Message CutOffJournalNote(const std::string& image, const std::string& journal);
 // The note of a rollback that put the image back whole.
 Message RolledBackNote(const std::string& image, const std::string& journal);
 

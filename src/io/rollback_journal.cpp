@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <optional>
 
+#include "io/flash_codec.h"
+
 namespace rw {
 namespace {
 
@@ -13,49 +15,100 @@ namespace {
 // a file in use after this many rounds.
 constexpr int kLoadRounds = 3;
 
-FileIdentity IdentityOf(const FileInfo& info) {
-    return {info.device, info.inode, info.size};
+// Whether someone who may not write the image may write the journal: its group, where the
+// image's group may not write the image or is another group, or others.
+bool WritableByOthersThanWriters(const FileInfo& journal, const FileInfo& image) {
+    if ((image.mode & S_IWOTH) != 0) return false;
+    if ((journal.mode & S_IWOTH) != 0) return true;
+    const bool group_writes_image = (image.mode & S_IWGRP) != 0 && journal.group == image.group;
+    return (journal.mode & S_IWGRP) != 0 && !group_writes_image;
 }
 
-// A journal may write into the image, so only someone who could write the image anyway may
-// have made it: its owner, root, or the user running the program now.
+// A journal writes into the image, so only bytes that someone who could write the image anyway
+// wrote may be trusted: its owner must be able to write the image, and nobody who may not write
+// the image may write the journal. `vouched`: the journal's owner or root asked for the rollback
+// by name (recover), and takes the journal for theirs.
 std::optional<JournalDistrust> Distrust(FileSystem& fs, const FileInfo& journal,
-                                        const FileInfo& image) {
+                                        const FileInfo& image, bool vouched) {
     if (!journal.regular()) return JournalDistrust::NotRegularFile;
-    if (journal.owner != image.owner && journal.owner != 0 && journal.owner != fs.EffectiveUser())
-        return JournalDistrust::AnotherUsers;
-    if ((journal.mode & (S_IWGRP | S_IWOTH)) != 0) return JournalDistrust::WritableByOthers;
+    const uint32_t runner = fs.EffectiveUser();
+    if (vouched && (runner == 0 || runner == journal.owner)) return std::nullopt;
+    if (!MayWriteFile(fs, journal.owner, image)) return JournalDistrust::AnotherUsers;
+    if (WritableByOthersThanWriters(journal, image)) return JournalDistrust::WritableByOthers;
     return std::nullopt;
 }
 
 bool BelongsTo(const JournalHeader& header, const FileInfo& image) {
-    // The first format knew only the size.
+    // The first format knew only the size; the records are checked once read (FitsFontRecords).
     if (header.first_format) return header.image.size == image.size;
-    return header.image == IdentityOf(image);
+    return SameFile(header.image, image);
 }
 
-// Reads the journal at `journal_path` when there is one (*journal stays empty otherwise), having
-// checked, before reading more than its header, that it may be trusted, belongs to this image
-// and is no larger than a journal of it can be.
+// Whether every change lies inside the records of one font layout, the only places the first
+// version wrote. Its journals name no file, so one left beside any dump of that size would
+// otherwise write wherever its records say.
+bool FitsFontRecords(const RollbackJournal& journal) {
+    for (const Edition edition : {Edition::Cyrillic, Edition::Latin}) {
+        for (const PhoneModelRow& model : kPhoneModels) {
+            for (const FontKindRow& kind : kFontKinds) {
+                const FontLayout& layout = LookupLayout(edition, model.model, kind.kind);
+                std::vector<ByteRange> records;
+                for (const FlashRecord& r : RecordsToWrite(edition, layout)) {
+                    records.push_back({r.position, r.position + RecordPayloadLength(layout)});
+                }
+                std::sort(records.begin(), records.end(),
+                          [](ByteRange a, ByteRange b) { return a.begin < b.begin; });
+                const auto inside = [&records](const JournalChange& c) {
+                    const auto after = std::upper_bound(
+                        records.begin(), records.end(), c.position,
+                        [](int64_t position, ByteRange r) { return position < r.begin; });
+                    return after != records.begin() && c.end() <= std::prev(after)->end;
+                };
+                if (std::all_of(journal.changes.begin(), journal.changes.end(), inside))
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
+// What lies at a journal's path.
+enum class JournalFound { None, Whole, CutOff };
+
+// Reads the journal at `journal_path` when there is one, having checked, before reading more
+// than its header, that it may be trusted, belongs to this image and is no larger than a journal
+// of it can be. *found says whether there was one, and whether it was cut off before it was
+// sealed (*journal is then empty).
 Status ReadTrustedJournal(FileSystem& fs, const std::string& image_path, const FileInfo& image,
-                          const std::string& journal_path,
-                          std::optional<RollbackJournal>* journal) {
+                          const std::string& journal_path, bool vouched,
+                          std::optional<RollbackJournal>* journal, JournalFound* found) {
+    *found = JournalFound::None;
     const int fd = fs.OpenForReadingNoFollow(journal_path);
     if (fd == -ENOENT) return Status::Ok();
+    FileInfo info;
+    const auto owner_name = [&info] { return UserName(info.owner); };
     if (fd == -ELOOP)
-        return UntrustedJournal(image_path, journal_path, JournalDistrust::SymbolicLink);
+        return UntrustedJournal(image_path, journal_path, JournalDistrust::SymbolicLink, "");
+    // One the user may not read is another user's: what it holds cannot be checked here.
+    if (fd == -EACCES && fs.StatPath(journal_path, &info) == 0) {
+        return UntrustedJournal(image_path, journal_path, JournalDistrust::AnotherUsers,
+                                owner_name());
+    }
     File file(fs, journal_path);
     Status status = file.Adopt(fd);
-    FileInfo info;
     if (status.ok()) status = file.Stat(&info);
     if (!status.ok()) return JournalUnreadable(image_path, journal_path, status);
-    if (const auto why = Distrust(fs, info, image))
-        return UntrustedJournal(image_path, journal_path, *why);
+    if (const auto why = Distrust(fs, info, image, vouched))
+        return UntrustedJournal(image_path, journal_path, *why, owner_name());
 
     std::vector<uint8_t> bytes(
         std::min(static_cast<size_t>(std::max<int64_t>(info.size, 0)), kJournalHeaderBytes));
     status = file.ReadAt(0, bytes);
     if (!status.ok()) return JournalUnreadable(image_path, journal_path, status);
+    if (JournalCutOff(bytes)) {
+        *found = JournalFound::CutOff;
+        return Status::Ok();
+    }
     const std::optional<JournalHeader> header = DecodeJournalHeader(bytes);
     if (!header) return DamagedJournal(image_path, journal_path);
     if (!BelongsTo(*header, image)) return JournalOfAnotherFile(image_path, journal_path);
@@ -68,7 +121,19 @@ Status ReadTrustedJournal(FileSystem& fs, const std::string& image_path, const F
     if (!status.ok()) return JournalUnreadable(image_path, journal_path, status);
     *journal = DecodeJournal(bytes);
     if (!*journal) return DamagedJournal(image_path, journal_path);
+    if ((*journal)->first_format && !FitsFontRecords(**journal))
+        return JournalOfAnotherFile(image_path, journal_path);
+    *found = JournalFound::Whole;
     return Status::Ok();
+}
+
+// A journal cut off before it was sealed: WriteJournal seals it only once the rest is on the
+// disk, and the image changes only after the seal is, so the image never changed. It goes, with
+// a note; should it not go, the image is still whole and the command goes on.
+Status RemoveCutOffJournal(FileSystem& fs, const std::string& image_path,
+                           const std::string& journal_path) {
+    IgnoreFailure(RemoveJournal(fs, journal_path));
+    return Status::Ok().WithNote(CutOffJournalNote(image_path, journal_path));
 }
 
 // Every byte the journal covers must still hold its old value or the one the save wrote: the
@@ -106,7 +171,7 @@ Status LookForJournal(FileSystem& fs, const std::string& image, const std::strin
 }
 
 Status RecoverWithJournal(FileSystem& fs, const std::string& image_path,
-                          const std::string& journal_path) {
+                          const std::string& journal_path, bool vouched = false) {
     File image(fs, image_path);
     Status opened = image.OpenExistingForWriting();
     if (!opened.ok()) {
@@ -117,15 +182,17 @@ Status RecoverWithJournal(FileSystem& fs, const std::string& image_path,
         if (read.ok()) read = reader.Stat(&info);
         if (!read.ok()) return opened;
         std::optional<RollbackJournal> journal;
-        read = ReadTrustedJournal(fs, image_path, info, journal_path, &journal);
+        JournalFound found = JournalFound::None;
+        read = ReadTrustedJournal(fs, image_path, info, journal_path, vouched, &journal, &found);
         if (!read.ok()) return read;
+        if (found == JournalFound::CutOff) return RemoveCutOffJournal(fs, image_path, journal_path);
         // Gone in the meantime: another program rolled it back.
-        if (!journal) return Status::Ok();
+        if (found == JournalFound::None) return Status::Ok();
         return JournalWaitsForAWritableImage(image_path, journal_path, opened);
     }
     Status locked = image.LockExclusive();
     if (!locked.ok()) return locked;
-    return RollBackInterruptedSave(fs, image, journal_path);
+    return RollBackInterruptedSave(fs, image, journal_path, vouched);
 }
 
 }  // namespace
@@ -142,8 +209,8 @@ Status LocateJournal(FileSystem& fs, const std::string& image, std::string* jour
     return Status::Ok();
 }
 
-Status WriteJournal(FileSystem& fs, const std::string& journal_path,
-                    const RollbackJournal& journal) {
+Status WriteJournal(FileSystem& fs, const std::string& journal_path, const RollbackJournal& journal,
+                    const FileInfo& image) {
     const std::vector<uint8_t> bytes = EncodeJournal(journal);
     Status status;
     {
@@ -151,7 +218,21 @@ Status WriteJournal(FileSystem& fs, const std::string& journal_path,
         const int fd = fs.CreateNewPrivate(journal_path);
         status = file.Adopt(fd);
         if (!status.ok()) return status;
-        status = file.WriteAt(0, bytes);
+        // Where the image's group may write it, its members may finish a rollback: they read
+        // the journal, and none may write it but its owner.
+        if ((image.mode & S_IWGRP) != 0) {
+            FileInfo shared;
+            shared.owner = fs.EffectiveUser();
+            shared.group = image.group;
+            shared.mode = S_IFREG | S_IRUSR | S_IWUSR | S_IRGRP;
+            // Should that fail, it stays private: its owner and root can still roll it back.
+            (void)fs.CopyOwnerAndMode(fd, shared);
+        }
+        // The magic goes last, once the rest is on the disk: a journal found without it was cut
+        // off while it was written, before anything of the image changed (JournalCutOff).
+        status = file.WriteAt(0, UnsealedJournal(bytes));
+        if (status.ok()) status = file.Flush();
+        if (status.ok()) status = file.WriteAt(0, JournalSeal(bytes));
         if (status.ok()) status = file.Flush();
         const Status closed = file.Close();
         if (status.ok()) status = closed;
@@ -193,14 +274,18 @@ Status RestoreImage(File& image, const std::vector<JournalChange>& changes) {
     return Status::Ok();
 }
 
-Status RollBackInterruptedSave(FileSystem& fs, File& image, const std::string& journal_path) {
+Status RollBackInterruptedSave(FileSystem& fs, File& image, const std::string& journal_path,
+                               bool vouched) {
     FileInfo info;
     Status status = image.Stat(&info);
     if (!status.ok()) return status;
     std::optional<RollbackJournal> journal;
-    status = ReadTrustedJournal(fs, image.path(), info, journal_path, &journal);
+    JournalFound found = JournalFound::None;
+    status = ReadTrustedJournal(fs, image.path(), info, journal_path, vouched, &journal, &found);
+    if (!status.ok()) return status;
+    if (found == JournalFound::CutOff) return RemoveCutOffJournal(fs, image.path(), journal_path);
     // No journal: the last save ended well (or another program's recovery came first).
-    if (!status.ok() || !journal) return status;
+    if (found == JournalFound::None) return status;
     status = CheckJournalFits(image, *journal, journal_path);
     if (!status.ok()) return status;
     if (!RestoreImage(image, journal->changes).ok())
@@ -213,13 +298,13 @@ Status RollBackInterruptedSave(FileSystem& fs, File& image, const std::string& j
     return Status::Ok().WithNote(note);
 }
 
-Status RecoverInterruptedSave(FileSystem& fs, const std::string& image) {
+Status RecoverInterruptedSave(FileSystem& fs, const std::string& image, bool vouched) {
     std::string journal;
     Status status = LocateJournal(fs, image, &journal);
     bool there = false;
     if (status.ok()) status = LookForJournal(fs, image, journal, &there);
     if (!status.ok()) return status;
-    if (there) return RecoverWithJournal(fs, image, journal);
+    if (there) return RecoverWithJournal(fs, image, journal, vouched);
     // Nothing to undo, but a folder or a device given as the image is still told so.
     File file(fs, image);
     return file.OpenForReading();

@@ -15,9 +15,11 @@ namespace rw {
 // that save.
 //
 // A journal is trusted only for its own file: it lies beside the image's real path, names the
-// image's device, inode and size, must be a regular file of the image's owner (or of root, or of
-// the user running the program) that nobody else may write, and is put back only where every
-// byte still holds its old or its new value.
+// image's device, inode, birth time (or generation) and size, must be a regular file whose owner
+// may write the image and that nobody who may not write the image may write, and is put back
+// only where every byte still holds its old or its new value. A journal refused leaves the
+// image as the cut-off save left it, possibly half-written: every command that reads it refuses
+// it, naming the journal's owner, until `runewright-cli recover` by that owner or root.
 
 // The journal of a path with its symbolic links resolved: "/home/u/dump.bin.rwj".
 std::string JournalPathFor(const std::string& resolved_image);
@@ -27,8 +29,9 @@ Status LocateJournal(FileSystem& fs, const std::string& image, std::string* jour
 
 // Creates the journal (never over an existing name), readable by its owner alone, flushes it and
 // then its folder, so it is on the disk before the first byte of the image changes.
-Status WriteJournal(FileSystem& fs, const std::string& journal_path,
-                    const RollbackJournal& journal);
+// Where the image's group may write it, the journal is readable by that group too.
+Status WriteJournal(FileSystem& fs, const std::string& journal_path, const RollbackJournal& journal,
+                    const FileInfo& image);
 // Removes the journal of a save that ended or was undone, and flushes the folder; fails only
 // when the journal stays.
 Status RemoveJournal(FileSystem& fs, const std::string& journal_path);
@@ -41,11 +44,14 @@ Status RestoreImage(File& image, const std::vector<JournalChange>& changes);
 // journal; the result then carries a note saying so. A journal that is not trusted, belongs to
 // another file, is damaged or does not fit the image's bytes is left alone, nothing is written,
 // and the result says which and what to do.
-Status RollBackInterruptedSave(FileSystem& fs, File& image, const std::string& journal_path);
+// `vouched`: the journal's owner or root asked for it by name (recover) and takes the journal for
+// theirs, whoever else could have written it.
+Status RollBackInterruptedSave(FileSystem& fs, File& image, const std::string& journal_path,
+                               bool vouched = false);
 
 // The same for an image by name: opens and locks it only when a journal is there. A missing image
 // is "File not found", a folder "NAME is a folder".
-Status RecoverInterruptedSave(FileSystem& fs, const std::string& image);
+Status RecoverInterruptedSave(FileSystem& fs, const std::string& image, bool vouched = false);
 
 // Opens an image for a load: an interrupted save is rolled back first, and the image is held
 // under a shared lock, so no save into it is half done while it is read. The result carries the

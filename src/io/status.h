@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "edition/message.h"
+#include "edition/terminal_text.h"
 #include "model/edition.h"
 
 namespace rw {
@@ -36,6 +37,12 @@ class [[nodiscard]] Status {
     static Status PartlyWritten(std::string path, std::string text) {
         return PartlyWritten(std::move(path), Message::AsIs(std::move(text)));
     }
+    // A command stopped by signal `signal` before anything was written.
+    static Status Cancelled(std::string path, int signal) {
+        Status s = Failure(std::move(path), Message{MessageId::CancelledNothingWritten, {}});
+        s.signal_ = signal;
+        return s;
+    }
     // The same outcome with a note the user should read even on success (a rolled-back save).
     Status WithNote(Message note) const {
         Status s = *this;
@@ -46,6 +53,8 @@ class [[nodiscard]] Status {
 
     bool ok() const { return ok_; }
     bool partly_written() const { return partly_written_; }
+    // The signal that cancelled the command, 0 when none did.
+    int cancelled_by() const { return signal_; }
     // Empty when there is none.
     const rw::Message& note() const { return note_; }
     const std::string& path() const { return path_; }
@@ -57,9 +66,17 @@ class [[nodiscard]] Status {
         return ok_ ? std::string() : path_ + ": " + Render(message_, language);
     }
 
+    // The same as the window shows it: the path and the text escaped as the command-line tool
+    // prints them (see terminal_text.h).
+    std::string ShownLine(Language language) const {
+        return ok_ ? std::string()
+                   : EscapeControlBytes(path_) + ": " + ShownText(message_, language);
+    }
+
   private:
     bool ok_ = true;
     bool partly_written_ = false;
+    int signal_ = 0;
     std::string path_;
     rw::Message message_;
     rw::Message note_;
@@ -74,6 +91,7 @@ inline constexpr const char* kFileNotFound = "File not found";
 inline constexpr const char* kFileAccessDenied = "File access denied";
 inline constexpr const char* kReadBeyondEnd = "Read beyond end of file";
 inline constexpr const char* kDiskFull = "Disk full";
+inline constexpr const char* kFileTooLarge = "File too large";
 
 // Failures of the program's own, in the interface language.
 inline const Message kNotRegularFile{MessageId::NotRegularFile, {}};

@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "edition/utf8.h"
 #include "edition/windows1251.h"
 #include "patch/hex_text.h"
 
@@ -56,8 +57,8 @@ int DecimalSize(size_t digits) {
 // Reads the numbers and strings of one group.
 class GroupReader {
   public:
-    GroupReader(PatchCursor& cursor, std::vector<uint8_t>* bytes)
-        : cursor_(cursor), bytes_(bytes) {}
+    GroupReader(PatchCursor& cursor, PatchEncoding encoding, std::vector<uint8_t>* bytes)
+        : cursor_(cursor), encoding_(encoding), bytes_(bytes) {}
 
     bool Read() {
         bool after_comma = false;
@@ -193,8 +194,8 @@ class GroupReader {
         return cursor_.Fail({kind, {cursor_.TextSince(begin)}});
     }
 
-    // "..." (bytes as they stand) or '...' (UTF-16LE of each Windows-1251 character). A "\" at
-    // the end of a line continues the string on the next one.
+    // "..." (Windows-1251 bytes) or '...' (UTF-16LE of each character). A "\" at the end of a
+    // line continues the string on the next one.
     bool ReadString(bool wide) {
         const int quote = cursor_.Peek();
         const int start_line = cursor_.line();
@@ -220,13 +221,46 @@ class GroupReader {
                     continue;
                 }
                 if (!ReadEscape(wide, &unit)) return false;
-            } else {
-                cursor_.Advance();
-                unit = wide ? FromWindows1251(static_cast<uint8_t>(c)) : static_cast<uint32_t>(c);
+            } else if (!ReadCharacter(wide, &unit)) {
+                return false;
             }
-            bytes_->push_back(static_cast<uint8_t>(unit));
-            if (wide) bytes_->push_back(static_cast<uint8_t>(unit >> 8));
+            if (wide && unit > 0xFFFF) {
+                // Beyond the first plane UTF-16 takes a surrogate pair.
+                PutUnit(wide, 0xD800 + ((unit - 0x10000) >> 10));
+                unit = 0xDC00 + ((unit - 0x10000) & 0x3FF);
+            }
+            PutUnit(wide, unit);
         }
+    }
+
+    void PutUnit(bool wide, uint32_t unit) {
+        bytes_->push_back(static_cast<uint8_t>(unit));
+        if (wide) bytes_->push_back(static_cast<uint8_t>(unit >> 8));
+    }
+
+    // One character of a string as it is written in the file: a byte of "..." (Windows-1251) or
+    // the code of a character of '...'.
+    bool ReadCharacter(bool wide, uint32_t* unit) {
+        if (encoding_ == PatchEncoding::Windows1251) {
+            const auto byte = static_cast<uint8_t>(cursor_.Peek());
+            cursor_.Advance();
+            *unit = wide ? FromWindows1251(byte) : byte;
+            return true;
+        }
+        size_t length = 1;
+        const std::optional<char32_t> c = DecodeUtf8Character(cursor_.Rest(), &length);
+        if (!c) return cursor_.Fail({MessageId::PatchNotUtf8, {}});
+        const std::string_view written = cursor_.Take(length);
+        if (wide) {
+            *unit = *c;
+            return true;
+        }
+        const std::optional<uint8_t> byte = ToWindows1251(*c);
+        if (!byte) {
+            return cursor_.Fail({MessageId::PatchNotInWindows1251, {std::string(written)}});
+        }
+        *unit = *byte;
+        return true;
     }
 
     // The escape after a "\": one byte in "...", one UTF-16 unit in '...'.
@@ -278,13 +312,14 @@ class GroupReader {
     }
 
     PatchCursor& cursor_;
+    PatchEncoding encoding_;
     std::vector<uint8_t>* bytes_;
 };
 
 }  // namespace
 
-bool ReadDataGroup(PatchCursor& cursor, std::vector<uint8_t>* bytes) {
-    return GroupReader(cursor, bytes).Read();
+bool ReadDataGroup(PatchCursor& cursor, PatchEncoding encoding, std::vector<uint8_t>* bytes) {
+    return GroupReader(cursor, encoding, bytes).Read();
 }
 
 }  // namespace rw

@@ -4,12 +4,12 @@
 
 namespace rw {
 
-std::vector<uint8_t> DataLine::ExpectedOld() const {
+PatchBytes DataLine::ExpectedOld() const {
     if (!old_bytes) return std::vector<uint8_t>(new_bytes.size(), 0xFF);
     // The reader keeps old data at least as long as the new; a line made otherwise gets what
     // there is, which then matches no image.
     const size_t count = std::min(old_bytes->size(), new_bytes.size());
-    return std::vector<uint8_t>(old_bytes->begin(), old_bytes->begin() + static_cast<long>(count));
+    return old_bytes->span().first(count);
 }
 
 }  // namespace rw

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "edition/message.h"
+#include "patch/patch_bytes.h"
 
 namespace rw {
 
@@ -25,8 +27,8 @@ struct PatchPragmas {
 struct DataLine {
     uint32_t address = 0;  // after the corrector
     // As the patch gives them: absent, or at least as long as the new bytes.
-    std::optional<std::vector<uint8_t>> old_bytes;
-    std::vector<uint8_t> new_bytes;
+    std::optional<PatchBytes> old_bytes;
+    PatchBytes new_bytes;
     PatchPragmas pragmas;
     int line = 0;  // where the data line begins in the file, counted from 1
 
@@ -35,7 +37,7 @@ struct DataLine {
     bool HasOldData() const { return old_bytes.has_value() || pragmas.old_equal_ff; }
     // The bytes the line expects under the new ones: the first new_bytes.size() of the old data,
     // or FF bytes under old_equal_ff. Only for a line that HasOldData().
-    std::vector<uint8_t> ExpectedOld() const;
+    PatchBytes ExpectedOld() const;
 };
 
 // Something a patch author should look at that does not stop the patch from being used.
@@ -44,11 +46,18 @@ struct PatchWarning {
     Message message;
 };
 
-// A patch as read: its data lines in file order and the warnings found on the way.
+// A patch as read: its data lines in file order and the warnings found on the way. A patch may
+// hold millions of lines: they are kept in blocks, never moved to grow, so reading one needs
+// no second copy of them.
 struct Patch {
+    // Warnings of one kind kept (and shown) at most; the rest are counted.
+    static constexpr int kWarningsOfAKind = 20;
+
     std::string name;  // the file, as messages name it
-    std::vector<DataLine> lines;
+    std::deque<DataLine> lines;
     std::vector<PatchWarning> warnings;
+    // Lines without old data beyond the first kWarningsOfAKind, which have a warning each.
+    int64_t more_lines_without_old_data = 0;
 };
 
 }  // namespace rw

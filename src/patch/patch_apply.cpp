@@ -7,6 +7,7 @@
 #include "patch/byte_ranges.h"
 #include "patch/hex_text.h"
 #include "patch/patch_problems.h"
+#include "patch/restoring_patch.h"
 
 namespace rw {
 namespace {
@@ -36,13 +37,25 @@ Status CheckUndoable(const Patch& patch) {
     return Status::Ok();
 }
 
+// The stretches written so far, in the order the lines came; a line that touches or overlaps
+// the last stretch, before or after it, joins it: a patch of a million adjacent one-byte lines,
+// applied or undone (last line first), is one stretch.
+void AddWritten(std::vector<ByteRange>& written, ByteRange range) {
+    if (!written.empty() && range.begin <= written.back().end &&
+        range.end >= written.back().begin) {
+        written.back().begin = std::min(written.back().begin, range.begin);
+        written.back().end = std::max(written.back().end, range.end);
+        return;
+    }
+    written.push_back(range);
+}
+
 // One line: what it expects to find, what it leaves, and whether it may write over the rest.
 Status PlanLine(const Patch& patch, const DataLine& line, PatchOptions options, ImageExcerpt* bytes,
-                PatchOutcome* outcome) {
+                PatchOutcome* outcome, std::vector<ByteRange>& written) {
     const bool undo = options.direction == PatchDirection::Undo;
-    const std::vector<uint8_t> old_bytes =
-        line.HasOldData() ? line.ExpectedOld() : std::vector<uint8_t>();
-    const std::vector<uint8_t>& wanted = undo ? old_bytes : line.new_bytes;
+    const PatchBytes old_bytes = line.HasOldData() ? line.ExpectedOld() : PatchBytes();
+    const std::span<const uint8_t> wanted = undo ? old_bytes.span() : line.new_bytes.span();
     const std::span<uint8_t> here = bytes->At(line.address, line.new_bytes.size());
     if (Holds(here, wanted)) {
         ++outcome->lines_in_place;
@@ -51,11 +64,21 @@ Status PlanLine(const Patch& patch, const DataLine& line, PatchOptions options, 
     const bool expected =
         undo ? Holds(here, line.new_bytes) : !line.HasOldData() || Holds(here, old_bytes);
     if (!expected && !options.force) return OtherBytes(patch, line);
+    if (!expected) ++outcome->lines_forced;
     std::copy(wanted.begin(), wanted.end(), here.begin());
-    outcome->writes.push_back({line.address, wanted});
+    AddWritten(written, {line.address, line.End()});
     ++outcome->lines_written;
     outcome->bytes_written += static_cast<int64_t>(wanted.size());
     return Status::Ok();
+}
+
+// The writes of a plan: every stretch a line wrote, merged, with the bytes the plan left there.
+// Where lines overlap, the excerpt holds what the last of them wrote.
+void CollectWrites(std::vector<ByteRange> written, ImageExcerpt& bytes, PatchOutcome* outcome) {
+    for (const ByteRange& r : MergeRanges(std::move(written))) {
+        const std::span<uint8_t> stretch = bytes.At(r.begin, static_cast<size_t>(r.end - r.begin));
+        outcome->writes.push_back({r.begin, std::vector<uint8_t>(stretch.begin(), stretch.end())});
+    }
 }
 
 }  // namespace
@@ -87,20 +110,22 @@ Status ReadPatchFootprint(File& image, const Patch& patch, int64_t image_size,
 Status PlanPatch(const Patch& patch, PatchOptions options, ImageExcerpt* bytes,
                  PatchOutcome* outcome) {
     *outcome = PatchOutcome();
+    std::vector<ByteRange> written;
     if (options.direction == PatchDirection::Apply) {
         for (const DataLine& line : patch.lines) {
-            Status status = PlanLine(patch, line, options, bytes, outcome);
+            Status status = PlanLine(patch, line, options, bytes, outcome, written);
             if (!status.ok()) return status;
         }
-        return Status::Ok();
+    } else {
+        Status undoable = CheckUndoable(patch);
+        if (!undoable.ok()) return undoable;
+        // Later lines may have written over earlier ones: they come off first.
+        for (auto line = patch.lines.rbegin(); line != patch.lines.rend(); ++line) {
+            Status status = PlanLine(patch, *line, options, bytes, outcome, written);
+            if (!status.ok()) return status;
+        }
     }
-    Status undoable = CheckUndoable(patch);
-    if (!undoable.ok()) return undoable;
-    // Later lines may have written over earlier ones: they come off first.
-    for (auto line = patch.lines.rbegin(); line != patch.lines.rend(); ++line) {
-        Status status = PlanLine(patch, *line, options, bytes, outcome);
-        if (!status.ok()) return status;
-    }
+    CollectWrites(std::move(written), *bytes, outcome);
     return Status::Ok();
 }
 
@@ -120,7 +145,8 @@ Status ApplyPatchToImage(const Patch& patch, const std::string& image_name, Patc
 }
 
 Status ApplyPatchToFlash(const std::string& path, const Patch& patch, PatchOptions options,
-                         PatchOutcome* outcome, FileSystem& fs) {
+                         PatchOutcome* outcome, FileSystem& fs,
+                         const std::string& restoring_patch) {
     // A dump its owner protected stays as it is, as with every save into one.
     if (Status refused = RefuseReadOnlyImage(fs, path); !refused.ok()) return refused;
 
@@ -162,7 +188,12 @@ Status ApplyPatchToFlash(const std::string& path, const Patch& patch, PatchOptio
         if (!s.ok()) return s;
         return now.SameBytesAs(seen) ? Status::Ok() : changed;
     };
-    status = PatchImage(fs, path, planned.writes, still_as_seen);
+    const auto save_restoring_patch = [&](const std::vector<JournalChange>& changes) {
+        return WriteRestoringPatch(fs, restoring_patch, path, changes);
+    };
+    status = PatchImage(
+        fs, path, planned.writes, still_as_seen,
+        restoring_patch.empty() ? BeforeTheWrite() : BeforeTheWrite(save_restoring_patch));
     if (status.ok()) *outcome = std::move(planned);
     return with_note(status);
 }

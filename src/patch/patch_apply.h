@@ -22,9 +22,16 @@ struct PatchOptions {
 
 // What applying or undoing a patch does to one image.
 struct PatchOutcome {
-    std::vector<JournalEntry> writes;  // in the order they go in
+    // Sorted, apart from each other, with the bytes the whole patch leaves there.
+    std::vector<JournalEntry> writes;
     int lines_written = 0;
     int lines_in_place = 0;  // lines whose bytes were there already
+    int lines_forced = 0;    // lines written, under force, over bytes that were neither
+
+    // Lines whose bytes an undo of the patch would not put back as they were: an undo writes
+    // the patch's old data, not the bytes a forced line replaced, and changes the bytes of a
+    // line found already in place.
+    int LinesUndoWouldNotRestore() const { return lines_forced + lines_in_place; }
     int64_t bytes_written = 0;
 };
 
@@ -59,8 +66,11 @@ Status ApplyPatchToImage(const Patch& patch, const std::string& image_name, Patc
 // as a save writes: a read-only dump is refused, an interrupted save is rolled back first, the
 // bytes are checked as a load reads them (under the shared lock), and the writes go in through
 // the rollback journal under the lock (see PatchImage), after checking under the lock that the
-// image is still what was checked. Reads only the bytes the patch covers.
+// image is still what was checked. Reads only the bytes the patch covers. With
+// `restoring_patch`, the patch that restores the dump byte for byte (see restoring_patch.h) is
+// written there under the same lock, before the first byte; when that fails nothing is written.
 Status ApplyPatchToFlash(const std::string& path, const Patch& patch, PatchOptions options,
-                         PatchOutcome* outcome, FileSystem& fs = SystemFileSystem());
+                         PatchOutcome* outcome, FileSystem& fs = SystemFileSystem(),
+                         const std::string& restoring_patch = {});
 
 }  // namespace rw

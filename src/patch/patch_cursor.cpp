@@ -56,7 +56,7 @@ void PatchCursor::SkipRestOfLine() {
 
 bool PatchCursor::AtBlank() const {
     const int c = Peek();
-    return IsSpaceOrTab(c) || (c == '\r' && Peek(1) != '\n') || (c == '/' && Peek(1) == '*');
+    return IsSpaceOrTab(c) || (c == '/' && Peek(1) == '*');
 }
 
 // A "\" followed by nothing but blanks or a comment up to the end of its line.

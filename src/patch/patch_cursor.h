@@ -16,7 +16,8 @@ struct PatchFault {
 };
 
 // Walks the text of a patch byte by byte, counting lines, and keeps the first fault found.
-// Lines end in LF or CR LF. Comments run from ";", "//" or "#" to the end of the line; a
+// Lines end in LF or CR LF (a lone CR is refused before the walk, see the reader). Comments run
+// from ";", "//" or "#" to the end of the line; a
 // "/* ... */" comment may stand anywhere, also across lines, and counts as a blank.
 class PatchCursor {
   public:
@@ -29,7 +30,11 @@ class PatchCursor {
     int Peek(size_t ahead = 0) const {
         return pos_ + ahead < text_.size() ? static_cast<unsigned char>(text_[pos_ + ahead]) : kEnd;
     }
-    bool LooksAt(std::string_view word) const { return text_.substr(pos_).starts_with(word); }
+    bool LooksAt(std::string_view word) const { return Rest().starts_with(word); }
+    // The text from here to its end.
+    std::string_view Rest() const {
+        return pos_ < text_.size() ? text_.substr(pos_) : std::string_view();
+    }
     void Advance(size_t count = 1) { pos_ += count; }
     // The next `length` bytes, stepped over.
     std::string_view Take(size_t length) {
@@ -54,7 +59,7 @@ class PatchCursor {
     bool AtLineComment() const;
     // Steps up to the line end, not over it.
     void SkipRestOfLine();
-    // At a space, a tab, a CR that ends no line, or a "/*".
+    // At a space, a tab or a "/*".
     bool AtBlank() const;
 
     // Steps over blanks and /* */ comments. In data, a "\" that ends a line (a comment may follow

@@ -16,4 +16,17 @@ std::string WarningMessage(const std::string& name, const PatchWarning& warning,
            Render(Message{MessageId::PatchWarning, {}, {warning.message}}, language);
 }
 
+std::vector<std::string> WarningLines(const Patch& patch, Language language) {
+    std::vector<std::string> lines;
+    for (const PatchWarning& warning : patch.warnings) {
+        lines.push_back(WarningMessage(patch.name, warning, language));
+    }
+    if (patch.more_lines_without_old_data > 0) {
+        lines.push_back(Render(Message{MessageId::PatchWarningMoreWithoutOldData,
+                                       {std::to_string(patch.more_lines_without_old_data)}},
+                               language));
+    }
+    return lines;
+}
+
 }  // namespace rw

@@ -19,4 +19,8 @@ Status PatchFailure(const std::string& name, int line, Message reason);
 // "s45.vkp:3: warning: no old data: ..." in a language.
 std::string WarningMessage(const std::string& name, const PatchWarning& warning, Language language);
 
+// Every warning a patch keeps, one a line, then "… and N more lines without old data" for those
+// only counted.
+std::vector<std::string> WarningLines(const Patch& patch, Language language);
+
 }  // namespace rw

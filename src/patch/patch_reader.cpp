@@ -34,15 +34,31 @@ std::string SignedAddress(int64_t value) {
     return (value < 0 ? "-" : "+") + PatchAddress(value < 0 ? -value : value);
 }
 
+// Text read between two reports of progress.
+constexpr size_t kProgressStep = size_t{1} << 20;
+
 class PatchReader {
   public:
-    PatchReader(std::string_view text, Patch* patch) : cursor_(text), patch_(patch) {}
+    PatchReader(std::string_view text, Patch* patch, const ReadProgress& progress)
+        : cursor_(text), patch_(patch), progress_(progress), size_(text.size()) {}
 
     bool ReadAll() {
-        if (cursor_.LooksAt("\xEF\xBB\xBF")) cursor_.Advance(3);  // a UTF-8 byte order mark
+        if (cursor_.LooksAt("\xEF\xBB\xBF")) {  // a UTF-8 byte order mark
+            cursor_.Advance(3);
+            encoding_ = PatchEncoding::Utf8;
+        }
         if (cursor_.LooksAt("{\\rtf")) return cursor_.Fail({MessageId::PatchRtfDocument, {}});
+        if (LooksLikeUtf16(cursor_.Rest())) return cursor_.Fail({MessageId::PatchUtf16Text, {}});
+        if (!RefuseLoneCarriageReturn(cursor_.Rest())) return false;
+        size_t next_report = kProgressStep;
         while (!cursor_.AtEnd()) {
             if (!ReadStatement()) return false;
+            if (progress_ && cursor_.position() >= next_report) {
+                next_report = cursor_.position() + kProgressStep;
+                const double done =
+                    static_cast<double>(cursor_.position()) / static_cast<double>(size_);
+                if (!progress_(done)) return cursor_.FailAt(0, {MessageId::PatchReadCancelled, {}});
+            }
         }
         WarnAboutStateLeftOn();
         return true;
@@ -51,6 +67,25 @@ class PatchReader {
     const PatchCursor& cursor() const { return cursor_; }
 
   private:
+    // A byte order mark, or a zero byte among the first two: a character of ASCII in UTF-16.
+    static bool LooksLikeUtf16(std::string_view text) {
+        return text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF") ||
+               (text.size() >= 2 && (text[0] == '\0' || text[1] == '\0'));
+    }
+
+    // A CR that does not come before an LF ends no line here, while an editor shows a line
+    // break: read as a blank it would join two lines, in a comment it would hide the next line.
+    bool RefuseLoneCarriageReturn(std::string_view text) {
+        int line = cursor_.line();
+        for (size_t at = 0; at < text.size(); ++at) {
+            if (text[at] == '\n') ++line;
+            if (text[at] == '\r' && (at + 1 == text.size() || text[at + 1] != '\n')) {
+                return cursor_.FailAt(line, {MessageId::PatchLoneCarriageReturn, {}});
+            }
+        }
+        return true;
+    }
+
     // One line's worth: nothing, a comment, a pragma, a corrector or a data line.
     bool ReadStatement() {
         if (!cursor_.SkipBlanks()) return false;
@@ -58,7 +93,8 @@ class PatchReader {
             cursor_.SkipLineEnd();
             return true;
         }
-        if (cursor_.LooksAt("#pragma") && IsBlankOrLineEnd(7)) return ReadPragma();
+        // "#pragmaenable" is a pragma misspelt, not a comment that leaves the switch as it was.
+        if (cursor_.LooksAt("#pragma")) return ReadPragma();
         if (cursor_.AtLineComment()) {
             cursor_.SkipRestOfLine();
             return true;
@@ -84,6 +120,7 @@ class PatchReader {
 
     bool ReadPragma() {
         cursor_.Advance(7);
+        if (!IsBlankOrLineEnd(0)) return cursor_.Fail({MessageId::PatchPragmaWithoutSwitch, {}});
         if (!cursor_.SkipBlanks()) return false;
         const std::string_view action = cursor_.TakeWhile(IsNameByte);
         if (action != "enable" && action != "disable") {
@@ -164,32 +201,36 @@ class PatchReader {
                                  {PatchAddress(address), SignedAddress(corrector_)}});
         }
 
-        std::vector<std::vector<uint8_t>> groups;
+        size_t groups = 0;
         for (;;) {
             if (!cursor_.SkipBlanks(/*in_data=*/true)) return false;
+            // After a "\" the next line is data: a pragma there would pass for a comment.
+            if (cursor_.LooksAt("#pragma")) return cursor_.Fail({MessageId::PatchPragmaInData, {}});
             if (cursor_.AtLineEnd() || cursor_.AtLineComment()) break;
-            if (groups.size() == 2) {
+            if (groups == groups_.size()) {
                 return cursor_.Fail({MessageId::PatchThirdDataGroup, {cursor_.TokenHere()}});
             }
-            groups.emplace_back();
-            if (!ReadDataGroup(cursor_, &groups.back())) return false;
+            groups_[groups].clear();
+            if (!ReadDataGroup(cursor_, encoding_, &groups_[groups++])) return false;
         }
         if (!AddDataLine(line, static_cast<uint32_t>(corrected), groups)) return false;
         return EndOfStatement();
     }
 
-    bool AddDataLine(int line, uint32_t address, std::vector<std::vector<uint8_t>>& groups) {
-        if (groups.empty()) return cursor_.FailAt(line, {MessageId::PatchNoDataAfterAddress, {}});
-        for (const auto& group : groups) {
-            if (group.empty()) return cursor_.FailAt(line, {MessageId::PatchEmptyDataGroup, {}});
+    // The line of the first `groups` groups read.
+    bool AddDataLine(int line, uint32_t address, size_t groups) {
+        if (groups == 0) return cursor_.FailAt(line, {MessageId::PatchNoDataAfterAddress, {}});
+        for (size_t i = 0; i < groups; ++i) {
+            if (groups_[i].empty())
+                return cursor_.FailAt(line, {MessageId::PatchEmptyDataGroup, {}});
         }
         DataLine data;
         data.address = address;
         data.line = line;
         data.pragmas = pragmas_;
-        data.new_bytes = std::move(groups.back());
-        if (groups.size() == 2) {
-            data.old_bytes = std::move(groups.front());
+        data.new_bytes = groups_[groups - 1];
+        if (groups == 2) {
+            data.old_bytes = groups_[0];
             if (data.old_bytes->size() < data.new_bytes.size()) {
                 return cursor_.FailAt(line, {MessageId::PatchOldShorterThanNew,
                                              {std::to_string(data.old_bytes->size()),
@@ -200,7 +241,11 @@ class PatchReader {
             return cursor_.FailAt(line, {MessageId::PatchDataPast32Bits, {PatchAddress(address)}});
         }
         if (!data.HasOldData() && pragmas_.warn_no_old_on_apply) {
-            patch_->warnings.push_back({line, {MessageId::PatchWarningNoOldData, {}}});
+            if (lines_without_old_data_++ < Patch::kWarningsOfAKind) {
+                patch_->warnings.push_back({line, {MessageId::PatchWarningNoOldData, {}}});
+            } else {
+                ++patch_->more_lines_without_old_data;
+            }
         }
         patch_->lines.push_back(std::move(data));
         return true;
@@ -225,19 +270,26 @@ class PatchReader {
     }
 
     PatchCursor cursor_;
+    PatchEncoding encoding_ = PatchEncoding::Windows1251;
     Patch* patch_;
+    const ReadProgress& progress_;
+    size_t size_;
     PatchPragmas pragmas_;
     std::array<int, kPragmaNames.size()> pragma_lines_{};
     int64_t corrector_ = 0;
     int corrector_line_ = 0;
+    int64_t lines_without_old_data_ = 0;
+    // The old and the new data of the line being read, kept to spare an allocation a line.
+    std::array<std::vector<uint8_t>, 2> groups_;
 };
 
 }  // namespace
 
-Status ReadPatchText(std::string_view text, const std::string& name, Patch* patch) {
+Status ReadPatchText(std::string_view text, const std::string& name, Patch* patch,
+                     const ReadProgress& progress) {
     Patch read;
     read.name = name;
-    PatchReader reader(text, &read);
+    PatchReader reader(text, &read, progress);
     if (!reader.ReadAll()) {
         const PatchFault& fault = *reader.cursor().fault();
         return PatchFailure(name, fault.line, fault.reason);
@@ -247,7 +299,12 @@ Status ReadPatchText(std::string_view text, const std::string& name, Patch* patc
     return Status::Ok();
 }
 
-Status ReadPatchFile(const std::string& path, Patch* patch, FileSystem& fs) {
+bool IsCancelledRead(const Status& status) {
+    return !status.ok() && status.message().id == MessageId::PatchReadCancelled;
+}
+
+Status ReadPatchFile(const std::string& path, Patch* patch, FileSystem& fs,
+                     const ReadProgress& progress) {
     File file(fs, path);
     Status status = file.OpenForReading();
     int64_t size = 0;
@@ -262,7 +319,8 @@ Status ReadPatchFile(const std::string& path, Patch* patch, FileSystem& fs) {
     // Every byte is read; a close that complains takes nothing back.
     IgnoreFailure(file.Close());
     return ReadPatchText(
-        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path, patch);
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path, patch,
+        progress);
 }
 
 }  // namespace rw

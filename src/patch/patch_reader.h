@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -16,9 +17,19 @@ constexpr int64_t kLargestPatchFile = int64_t{64} << 20;
 // them, "#pragma enable|disable NAME" switches, and comments. The first fault fails the whole
 // patch, named "NAME:LINE: reason"; warnings (a line without old data, a corrector or pragma not
 // put back at the end) are kept with the patch.
-Status ReadPatchText(std::string_view text, const std::string& name, Patch* patch);
+//
+// `progress`, when given, is told now and then how much of the text is read (0 to 1); when it
+// returns false the reading stops: the read fails with "cancelled: nothing changed"
+// (IsCancelledRead) and `patch` is left alone.
+using ReadProgress = std::function<bool(double done)>;
+Status ReadPatchText(std::string_view text, const std::string& name, Patch* patch,
+                     const ReadProgress& progress = {});
 
 // Reads the patch file at `path`; messages name it by `path`.
-Status ReadPatchFile(const std::string& path, Patch* patch, FileSystem& fs = SystemFileSystem());
+Status ReadPatchFile(const std::string& path, Patch* patch, FileSystem& fs = SystemFileSystem(),
+                     const ReadProgress& progress = {});
+
+// Whether a read failed because its progress asked it to stop.
+bool IsCancelledRead(const Status& status);
 
 }  // namespace rw

@@ -61,8 +61,9 @@ std::optional<QString> QtFileDialogs::Run(const FileDialogRequest& request, bool
     QFileDialog dialog(owner_);
     ConfigureFileDialog(dialog, request, save, memory, start_directory_);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    memory.last_path = dialog.selectedFiles().constFirst();
-    return memory.last_path;
+    // The window remembers the file for the dialog of its kind and offers it there: a file of
+    // another kind never comes back here.
+    return dialog.selectedFiles().constFirst();
 }
 
 void ConfigureErrorBox(QMessageBox& box, const QString& message) {

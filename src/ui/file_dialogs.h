@@ -35,8 +35,8 @@ class FileDialogs {
     // The chosen path, or nullopt when the user cancels.
     virtual std::optional<QString> Open(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> Save(const FileDialogRequest& request) = 0;
-    // A file the window opened without the open dialog (named on the command line): the open
-    // dialog offers it next, as if it had been chosen there.
+    // A file the window opened without the open dialog (named on the command line, dropped). The
+    // window itself offers it in the next open dialog of its kind.
     virtual void RememberOpened(const QString& path) { (void)path; }
     // The standard error box of a failed file command.
     virtual void ShowError(const QString& message) = 0;
@@ -84,7 +84,6 @@ class QtFileDialogs : public FileDialogs {
 
     std::optional<QString> Open(const FileDialogRequest& request) override;
     std::optional<QString> Save(const FileDialogRequest& request) override;
-    void RememberOpened(const QString& path) override { open_.last_path = path; }
     void ShowError(const QString& message) override;
     void ShowWarning(const QString& message) override;
     bool Ask(const QString& question, const QString& go_on, const QString& stop) override;

@@ -4,6 +4,7 @@
 
 #include "editor/editor_views.h"
 #include "model/edition.h"
+#include "model/zoom.h"
 
 // Where the window definition puts the controls of the main window: client-area coordinates for
 // the window's own children, panel coordinates for the children of a panel. Every pixel position
@@ -34,23 +35,54 @@ struct Rect {
     friend constexpr bool operator==(Rect, Rect) = default;
 };
 
+// The window at a zoom. Rectangles of the window definition scale edge by edge, so controls
+// that touch stay touching; the letter pictures and what lies on them (markers, the selection
+// frame, the focus ring, the strip over the edit image's row 0) are counted in picture pixels
+// from their scaled corner, so they keep covering exactly the rows and columns they cover at
+// 100 %. At a whole-number zoom both ways agree: every rectangle is the 100 % one times the zoom.
+constexpr Point Scaled(Point p, Zoom zoom) {
+    return {rw::Scaled(p.x, zoom), rw::Scaled(p.y, zoom)};
+}
+constexpr Size Scaled(Size s, Zoom zoom) {
+    return {rw::Scaled(s.width, zoom), rw::Scaled(s.height, zoom)};
+}
+constexpr Rect Scaled(Rect r, Zoom zoom) {
+    const int left = rw::Scaled(r.x, zoom);
+    const int top = rw::Scaled(r.y, zoom);
+    return {left, top, rw::Scaled(r.x + r.width, zoom) - left,
+            rw::Scaled(r.y + r.height, zoom) - top};
+}
+// `pixels` counted in picture pixels from the scaled `corner`.
+constexpr Rect InPicturePixels(Point corner, Rect pixels, Zoom zoom) {
+    const int scale = PictureScale(zoom);
+    const Point at = Scaled(corner, zoom);
+    return {at.x + pixels.x * scale, at.y + pixels.y * scale, pixels.width * scale,
+            pixels.height * scale};
+}
+
 // Left edge of a panel moved off the window: how the original hides a cover or a text field.
 constexpr int kHiddenLeft = -1000;
 
 // The menu lies above the client area and is not part of it.
-constexpr Size ClientSize(Edition edition) {
-    return edition == Edition::Latin ? Size{641, 289} : Size{641, 290};
+constexpr Size ClientSize(Edition edition, Zoom zoom = {}) {
+    return Scaled(edition == Edition::Latin ? Size{641, 289} : Size{641, 290}, zoom);
+}
+
+// The 16 x 16 cells of 17 x 17 pixels, cell (r, c) at x = 80 + 17c, y = 8 + 17r. At a zoom a
+// cell is a whole number of pixels, so each font pixel is.
+constexpr Point kGridOrigin{80, 8};
+constexpr int kCellSize = 17;
+constexpr int CellSize(Zoom zoom = {}) {
+    return kCellSize * zoom.percent / 100;
 }
 
 // Row value labels: Panel108 with one 41 x 15 label per grid row, centred on the row.
 constexpr Rect kPanel108{8, 8, 65, 273};
-constexpr Rect RowLabelRect(int row) {
-    return {12, 1 + 17 * row, 41, 15};
+constexpr Rect RowLabelRect(int row, Zoom zoom = {}) {
+    Rect label = Scaled(Rect{12, 1, 41, 15}, zoom);
+    label.y += CellSize(zoom) * row;
+    return label;
 }
-
-// The 16 x 16 cells of 17 x 17 pixels, cell (r, c) at x = 80 + 17c, y = 8 + 17r.
-constexpr Point kGridOrigin{80, 8};
-constexpr int kCellSize = 17;
 
 // Thumbnail panel and its status line.
 constexpr Rect kPanel106{360, 8, 273, 135};
@@ -62,11 +94,18 @@ constexpr int kThumbnailsPerRow = rw::kThumbnailsPerRow;
 constexpr Rect ThumbnailRect(int slot) {
     return {8 + 24 * (slot % kThumbnailsPerRow), 36 + 24 * (slot / kThumbnailsPerRow), 16, 16};
 }
+constexpr Rect ThumbnailRect(int slot, Zoom zoom) {
+    return InPicturePixels(ThumbnailRect(slot).TopLeft(), {0, 0, 16, 16}, zoom);
+}
 
 // The white marker over row 0 of a thumbnail, which holds the width: as wide as the glyph form's
 // columns. The Latin edition's markers over thumbnails 35..37 are always 16 wide.
 constexpr int MarkerWidth(int glyph_columns, int slot = 0) {
     return slot >= 34 ? 16 : glyph_columns;
+}
+constexpr Rect MarkerRect(int slot, int glyph_columns, Zoom zoom = {}) {
+    return InPicturePixels(ThumbnailRect(slot).TopLeft(),
+                           {0, 0, MarkerWidth(glyph_columns, slot), 1}, zoom);
 }
 
 // The four orange labels around the selected thumbnail, in Panel106 coordinates: LabelBackLeft
@@ -80,27 +119,23 @@ struct SelectionFrame {
     bool on_screen = false;
 };
 constexpr int kFrameHiddenLeft = -300;
-constexpr SelectionFrame SelectionFrameOf(std::optional<int> slot) {
+constexpr SelectionFrame SelectionFrameOf(std::optional<int> slot, Zoom zoom = {}) {
     if (!slot) {
-        return {{kFrameHiddenLeft, 0, 1, 18},
-                {kFrameHiddenLeft, 0, 18, 1},
-                {kFrameHiddenLeft, 0, 1, 18},
-                {kFrameHiddenLeft, 0, 18, 1},
-                false};
+        return {Scaled(Rect{kFrameHiddenLeft, 0, 1, 18}, zoom),
+                Scaled(Rect{kFrameHiddenLeft, 0, 18, 1}, zoom),
+                Scaled(Rect{kFrameHiddenLeft, 0, 1, 18}, zoom),
+                Scaled(Rect{kFrameHiddenLeft, 0, 18, 1}, zoom), false};
     }
-    const Rect t = ThumbnailRect(*slot);
-    return {{t.x - 1, t.y - 1, 1, 18},
-            {t.x - 1, t.y - 1, 18, 1},
-            {t.x + 17, t.y - 1, 1, 18},
-            {t.x - 1, t.y + 17, 18, 1},
+    const Point t = ThumbnailRect(*slot).TopLeft();
+    return {InPicturePixels(t, {-1, -1, 1, 18}, zoom), InPicturePixels(t, {-1, -1, 18, 1}, zoom),
+            InPicturePixels(t, {17, -1, 1, 18}, zoom), InPicturePixels(t, {-1, 17, 18, 1}, zoom),
             true};
 }
 
 // The dotted ring that shows the thumbnail strip has the keyboard focus: one pixel outside the
 // selection frame, on the panel's face, where nothing else is drawn.
-constexpr Rect FocusRingRect(int slot) {
-    const Rect t = ThumbnailRect(slot);
-    return {t.x - 2, t.y - 2, 21, 21};
+constexpr Rect FocusRingRect(int slot, Zoom zoom = {}) {
+    return InPicturePixels(ThumbnailRect(slot).TopLeft(), {-2, -2, 21, 21}, zoom);
 }
 
 // The cover panels, at left 0 (CoverLefts moves them): Cyrillic Panel_YO1 over Ё and Panel_YO2
@@ -156,6 +191,14 @@ constexpr Rect kLabel0{8, 54, 56, 14};   // the width
 constexpr Rect kPanel105{80, 22, 20, 28};
 constexpr Point kPaintBoxEdit{2, 10};
 constexpr Rect kPanel109{1, 1, 18, 10};
+constexpr Rect PaintBoxEditRect(Zoom zoom = {}) {
+    return InPicturePixels(kPaintBoxEdit, {0, 0, 16, 16}, zoom);
+}
+constexpr Rect Panel109Rect(Zoom zoom = {}) {
+    constexpr Point kOverImage{kPanel109.x - kPaintBoxEdit.x, kPanel109.y - kPaintBoxEdit.y};
+    return InPicturePixels(kPaintBoxEdit,
+                           {kOverImage.x, kOverImage.y, kPanel109.width, kPanel109.height}, zoom);
+}
 constexpr Rect kButton1{8, 72, 113, 24};
 // The shift arrows ImageIO1 .. ImageIO4, in Panel107: right of, left of, above and below the
 // white frame of the edit image.

@@ -10,33 +10,39 @@
 namespace rw::ui {
 namespace {
 
-// The raised bevel of a panel: a light edge on the top and left, a shadow on the bottom and right.
-void PaintRaisedCell(QPainter& painter, const QRect& cell, const QColor& face) {
-    painter.fillRect(cell, face);
-    painter.setPen(QColor(255, 255, 255));
-    painter.drawLine(cell.topLeft(), cell.topRight() - QPoint(1, 0));
-    painter.drawLine(cell.topLeft(), cell.bottomLeft() - QPoint(0, 1));
-    painter.setPen(QColor(128, 128, 128));
-    painter.drawLine(cell.bottomLeft(), cell.bottomRight());
-    painter.drawLine(cell.topRight(), cell.bottomRight());
-}
-
-// The cursor's frame: one pixel wide, two pixels inside the cell's edges, so the bevel and a
-// ring of the cell's own colour stay around it; orange shows on white and on black cells alike.
+// The cursor's frame: one line wide, two lines inside the cell's edges, so the bevel and a ring
+// of the cell's own colour stay around it; orange shows on white and on black cells alike.
 const QColor kCursorFrame(255, 128, 0);
 // The original letter under the grid: faint enough that the user's ink stands out.
 const QColor kGhost(200, 214, 240);
 constexpr int kCursorInset = 2;
 
-void PaintCursorFrame(QPainter& painter, const QRect& cell) {
-    painter.setPen(kCursorFrame);
-    painter.setBrush(Qt::NoBrush);
-    // A pen of one pixel draws the rectangle's right and bottom edges one pixel outside it.
-    painter.drawRect(
-        cell.adjusted(kCursorInset, kCursorInset, -kCursorInset - 1, -kCursorInset - 1));
+// A frame `line` pixels wide along the inside of `rect`.
+void FillFrame(QPainter& painter, const QRect& rect, int line, const QColor& colour) {
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), line), colour);
+    painter.fillRect(QRect(rect.left(), rect.bottom() - line + 1, rect.width(), line), colour);
+    painter.fillRect(QRect(rect.left(), rect.top(), line, rect.height()), colour);
+    painter.fillRect(QRect(rect.right() - line + 1, rect.top(), line, rect.height()), colour);
 }
 
 }  // namespace
+
+// The raised bevel of a panel: a light edge on the top and left, a shadow on the bottom and right.
+void GridWidget::PaintRaisedCell(QPainter& painter, const QRect& cell, const QColor& face) const {
+    painter.fillRect(cell, face);
+    const QColor light(255, 255, 255);
+    const QColor shadow(128, 128, 128);
+    // The light edges stop one line short of the far corners; the shadow takes those.
+    painter.fillRect(QRect(cell.left(), cell.top(), cell.width() - line_, line_), light);
+    painter.fillRect(QRect(cell.left(), cell.top(), line_, cell.height() - line_), light);
+    painter.fillRect(QRect(cell.left(), cell.bottom() - line_ + 1, cell.width(), line_), shadow);
+    painter.fillRect(QRect(cell.right() - line_ + 1, cell.top(), line_, cell.height()), shadow);
+}
+
+void GridWidget::PaintCursorFrame(QPainter& painter, const QRect& cell) const {
+    const int inset = kCursorInset * line_;
+    FillFrame(painter, cell.adjusted(inset, inset, -inset, -inset), line_, kCursorFrame);
+}
 
 GridWidget::GridWidget(QWidget* parent) : QWidget(parent) {
     setFixedSize(kCellSize * kGridSide, kCellSize * kGridSide);
@@ -80,16 +86,23 @@ void GridWidget::keyReleaseEvent(QKeyEvent* event) {
     QWidget::keyReleaseEvent(event);
 }
 
+void GridWidget::SetCellSize(int cell, int line) {
+    cell_ = cell;
+    line_ = line;
+    setFixedSize(cell_ * kGridSide, cell_ * kGridSide);
+    update();
+}
+
 void GridWidget::SetCells(const Cells& cells) {
     cells_ = cells;
     update();
     if (hovered_ >= 0) ShowHintOf(hovered_);
 }
 
-int GridWidget::CellAt(QPoint point) {
+int GridWidget::CellAt(QPoint point) const {
     if (point.x() < 0 || point.y() < 0) return -1;
-    const int column = point.x() / kCellSize;
-    const int row = point.y() / kCellSize;
+    const int column = point.x() / cell_;
+    const int row = point.y() / cell_;
     if (column >= kGridSide || row >= kGridSide) return -1;
     return row * kGridSide + column;
 }
@@ -109,9 +122,9 @@ void GridWidget::mousePressEvent(QMouseEvent* event) {
     emit CellPressed(cell / kGridSide, cell % kGridSide);
 }
 
-QPoint GridWidget::CellCoordinates(QPointF point) {
-    return {static_cast<int>(std::floor(point.x() / kCellSize)),
-            static_cast<int>(std::floor(point.y() / kCellSize))};
+QPoint GridWidget::CellCoordinates(QPointF point) const {
+    return {static_cast<int>(std::floor(point.x() / cell_)),
+            static_cast<int>(std::floor(point.y() / cell_))};
 }
 
 void GridWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -148,7 +161,7 @@ void GridWidget::paintEvent(QPaintEvent* event) {
     const QColor face = palette().color(QPalette::Button);
     for (int row = 0; row < kGridSide; ++row) {
         for (int column = 0; column < kGridSide; ++column) {
-            const QRect cell(CellOrigin(row, column), QSize(kCellSize, kCellSize));
+            const QRect cell(CellOrigin(row, column), QSize(cell_, cell_));
             if (!event->rect().intersects(cell)) continue;
             const GridCellLook& look = Cell(row, column);
             PaintRaisedCell(painter, cell, look.ghost ? kGhost : look.colour.value_or(face));

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QString>
 #include <QWidget>
+
+class QPainter;
 #include <array>
 #include <optional>
 
@@ -21,9 +23,10 @@ struct GridCellLook {
 };
 
 inline constexpr int kGridSide = 16;
-inline constexpr int kCellSize = 17;
+inline constexpr int kCellSize = 17;  // at 100 %
 
-// The enlarged 16 x 16 pixel editor, drawn as one surface of raised 17 x 17 cells. It shows what
+// The enlarged 16 x 16 pixel editor, drawn as one surface of raised 17 x 17 cells (larger at a
+// zoom: the bevel and the cursor's frame grow with the picture scale). It shows what
 // it is given and reports presses on live cells and the strokes they start; it never changes a
 // cell by itself. It takes the keyboard focus (its keys are shortcuts of the window on it) and
 // then frames the cursor cell it is given, inside that cell's bevel.
@@ -36,9 +39,11 @@ class GridWidget : public QWidget {
     explicit GridWidget(QWidget* parent = nullptr);
 
     void SetCells(const Cells& cells);
+    // The side of a cell in pixels and the width of its lines (bevel, cursor frame).
+    void SetCellSize(int cell, int line);
     const GridCellLook& Cell(int row, int column) const { return cells_[row * kGridSide + column]; }
     // Top-left corner of a cell in the widget's own coordinates.
-    static QPoint CellOrigin(int row, int column) { return {kCellSize * column, kCellSize * row}; }
+    QPoint CellOrigin(int row, int column) const { return {cell_ * column, cell_ * row}; }
     // The cell of the keyboard cursor.
     void SetCursor(int row, int column);
     // The cursor's frame is on screen.
@@ -68,15 +73,19 @@ class GridWidget : public QWidget {
 
   private:
     // -1 when the point lies on no cell.
-    static int CellAt(QPoint point);
+    int CellAt(QPoint point) const;
     void ShowHintOf(int cell);
     // Row and column of a point, off the grid too.
-    static QPoint CellCoordinates(QPointF point);
-    static QRect CellRect(QPoint cell) {
-        return {CellOrigin(cell.y(), cell.x()), QSize(kCellSize, kCellSize)};
+    QPoint CellCoordinates(QPointF point) const;
+    QRect CellRect(QPoint cell) const {
+        return {CellOrigin(cell.y(), cell.x()), QSize(cell_, cell_)};
     }
+    void PaintRaisedCell(QPainter& painter, const QRect& cell, const QColor& face) const;
+    void PaintCursorFrame(QPainter& painter, const QRect& cell) const;
 
     Cells cells_;
+    int cell_ = kCellSize;
+    int line_ = 1;
     int hovered_ = -1;
     Qt::MouseButton stroke_button_ = Qt::NoButton;
     QPoint stroke_cell_;   // x column, y row

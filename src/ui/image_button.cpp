@@ -28,12 +28,18 @@ TImageIO::TImageIO(QWidget* parent) : QWidget(parent) {
 void TImageIO::SetPicture(const QImage& picture) {
     picture_ = picture;
     keyed_ = KeyedTransparent(picture);
-    resize(picture.size());  // AutoSize
+    resize(sizeHint());  // AutoSize
+    update();
+}
+
+void TImageIO::SetPictureScale(int scale) {
+    scale_ = scale;
+    resize(sizeHint());
     update();
 }
 
 QSize TImageIO::sizeHint() const {
-    return picture_.isNull() ? QSize(14, 14) : picture_.size();
+    return picture_.isNull() ? QSize(14, 14) * scale_ : picture_.size() * scale_;
 }
 
 void TImageIO::TriggerMouseIn() {
@@ -61,7 +67,7 @@ void TImageIO::mousePressEvent(QMouseEvent* event) {
 
 void TImageIO::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, keyed_);
+    painter.drawImage(QRect(QPoint(0, 0), keyed_.size() * scale_), keyed_);
 }
 
 }  // namespace rw::ui

@@ -18,6 +18,8 @@ class TImageIO : public QWidget {
 
     void SetPicture(const QImage& picture);
     const QImage& Picture() const { return picture_; }
+    // Screen pixels per picture pixel; the control takes the size of its picture at that scale.
+    void SetPictureScale(int scale);
 
     QSize sizeHint() const override;
 
@@ -40,7 +42,8 @@ class TImageIO : public QWidget {
 
   private:
     QImage picture_;
-    QImage keyed_;  // the picture with the key colour made transparent
+    QImage keyed_;
+    int scale_ = 1;  // the picture with the key colour made transparent
 };
 
 }  // namespace rw::ui

@@ -6,7 +6,6 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -20,30 +19,32 @@
 #include "ui/image_button.h"
 #include "ui/main_window_menus.h"
 #include "ui/qt_conversions.h"
+#include "ui/settings_store.h"
 #include "ui/speed_button.h"
 #include "ui/thumbnail.h"
 #include "ui/thumbnail_strip.h"
+#include "ui/zoom_area.h"
 
 namespace rw::ui {
 namespace {
 
 namespace geo = geometry;
 
+// The controls are made here and placed by the caller: most by their rectangle (ScaledPlaces),
+// the pictures and what lies on them in picture pixels (PlacePictures).
 template <typename Panel = QFrame>
-Panel* MakePanel(QWidget* parent, const char* name, geo::Rect rect, QFrame::Shadow bevel) {
+Panel* MakePanel(QWidget* parent, const char* name, QFrame::Shadow bevel) {
     auto* panel = new Panel(parent);
     panel->setObjectName(QLatin1String(name));
     panel->setFrameStyle(QFrame::Panel | bevel);
     panel->setLineWidth(1);
-    panel->setGeometry(ToQRect(rect));
     return panel;
 }
 
-QFrame* MakePlainPanel(QWidget* parent, const QString& name, geo::Rect rect, const QColor& colour) {
+QFrame* MakePlainPanel(QWidget* parent, const QString& name, const QColor& colour) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(name);
     panel->setFrameStyle(QFrame::NoFrame);
-    panel->setGeometry(ToQRect(rect));
     panel->setAutoFillBackground(true);
     QPalette palette = panel->palette();
     palette.setColor(QPalette::Window, colour);
@@ -51,11 +52,10 @@ QFrame* MakePlainPanel(QWidget* parent, const QString& name, geo::Rect rect, con
     return panel;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, geo::Rect rect, const QString& text,
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setGeometry(ToQRect(rect));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment);
     label->setText(text);
@@ -85,15 +85,18 @@ TForm1::TForm1(Edition edition, QWidget* parent)
       arrows_(ArrowPictures::Make()),
       menus_(std::make_unique<Menus>()) {
     setObjectName(QStringLiteral("Form1"));
+    setAcceptDrops(true);
+    files_.SetReadProgress([this](double done) { return ReportReadProgress(done); });
     qt_translations_.Use(editor_.state().language);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(WindowIcon());
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("ClientArea"));
-    client_->setFixedSize(ToQSize(geo::ClientSize(edition)));
-    setCentralWidget(client_);
+    zoom_area_ = new ZoomArea(client_, this);
+    zoom_area_->SetClientSize(ToQSize(geo::ClientSize(edition)));
+    setCentralWidget(zoom_area_);
     BuildMenus();
     BuildRowLabels();
     BuildGrid();
@@ -104,7 +107,8 @@ TForm1::TForm1(Edition edition, QWidget* parent)
     BuildShortcuts();
     OrderTabs();
     FormCreate();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    PlacePictures();
+    BuildZoom();
     PlaceOnScreen();
 }
 
@@ -139,17 +143,17 @@ void TForm1::PlaceOnScreen() {
 }
 
 void TForm1::BuildRowLabels() {
-    QFrame* panel = MakePanel(client_, "Panel108", geo::kPanel108, QFrame::Raised);
+    QFrame* panel = MakePanel(client_, "Panel108", QFrame::Raised);
+    places_.Put(panel, geo::kPanel108);
     for (int row = 0; row < 16; ++row) {
-        row_labels_[row] = MakeLabel(panel, RowLabelName(row), geo::RowLabelRect(row),
-                                     QStringLiteral("00"), Qt::AlignCenter);
+        row_labels_[row] =
+            MakeLabel(panel, RowLabelName(row), QStringLiteral("00"), Qt::AlignCenter);
     }
 }
 
 void TForm1::BuildGrid() {
     grid_ = new GridWidget(client_);
     grid_->setObjectName(QStringLiteral("EditGrid"));
-    grid_->move(ToQPoint(geo::kGridOrigin));
     connect(grid_, &GridWidget::CellPressed, this, &TForm1::Panel1MouseDown);
     connect(grid_, &GridWidget::CellDragged, this, &TForm1::Panel1MouseMove);
     connect(grid_, &GridWidget::StrokeEnded, this, &TForm1::Panel1MouseUp);
@@ -158,10 +162,13 @@ void TForm1::BuildGrid() {
 }
 
 void TForm1::BuildThumbnailPanel() {
-    strip_ = MakePanel<ThumbnailStrip>(client_, "Panel106", geo::kPanel106, QFrame::Raised);
+    strip_ = MakePanel<ThumbnailStrip>(client_, "Panel106", QFrame::Raised);
+    places_.Put(strip_, geo::kPanel106);
     QFrame* panel = strip_;
-    QFrame* status = MakePanel(panel, "PanelOffcet", geo::kPanelOffcet, QFrame::Sunken);
-    label_offcet_ = MakeLabel(status, QStringLiteral("LabelOffcet"), geo::kLabelOffcet, QString());
+    QFrame* status = MakePanel(panel, "PanelOffcet", QFrame::Sunken);
+    places_.Put(status, geo::kPanelOffcet);
+    label_offcet_ = MakeLabel(status, QStringLiteral("LabelOffcet"), QString());
+    places_.Put(label_offcet_, geo::kLabelOffcet);
     BuildThumbnails(panel);
     BuildCovers(panel);
 }
@@ -171,20 +178,16 @@ void TForm1::BuildThumbnails(QWidget* panel) {
     for (int slot = 0; slot < count; ++slot) {
         auto* thumbnail = new Thumbnail(slot, panel);
         thumbnail->setObjectName(QStringLiteral("PaintBox%1").arg(slot + 1));
-        thumbnail->move(ToQPoint(geo::ThumbnailRect(slot).TopLeft()));
         connect(thumbnail, &Thumbnail::MouseDown, this, &TForm1::PaintBox1MouseDown);
         thumbnails_[slot] = thumbnail;
     }
     // The markers hide row 0, which holds the width and not pixels.
-    for (int slot = 0; slot < count; ++slot) {
-        const geo::Rect at = geo::ThumbnailRect(slot);
-        markers_[slot] = MakePlainPanel(panel, MarkerName(slot), {at.x, at.y, 8, 1}, Qt::white);
-    }
+    for (int slot = 0; slot < count; ++slot)
+        markers_[slot] = MakePlainPanel(panel, MarkerName(slot), Qt::white);
     const QColor orange(255, 128, 0);
     const char* names[4] = {"LabelBackLeft", "LabelBackTop", "LabelBackRight", "LabelBackBottom"};
     for (int i = 0; i < 4; ++i) {
-        frame_[i] =
-            MakeLabel(panel, QLatin1String(names[i]), {geo::kFrameHiddenLeft, 0, 1, 1}, QString());
+        frame_[i] = MakeLabel(panel, QLatin1String(names[i]), QString());
         frame_[i]->setAutoFillBackground(true);
         QPalette palette = frame_[i]->palette();
         palette.setColor(QPalette::Window, orange);
@@ -196,8 +199,11 @@ void TForm1::BuildCovers(QWidget* panel) {
     if (editor_.edition() == Edition::Cyrillic) {
         const QImage sign = ProhibitionSign(palette().color(QPalette::Window));
         auto make = [&](const char* name, geo::Rect rect, const char* image_name, QLabel** image) {
-            QFrame* cover = MakePanel(panel, name, rect, QFrame::Raised);
-            *image = MakeLabel(cover, QLatin1String(image_name), {1, 1, 18, 18}, QString());
+            QFrame* cover = MakePanel(panel, name, QFrame::Raised);
+            places_.Put(cover, rect);
+            *image = MakeLabel(cover, QLatin1String(image_name), QString());
+            places_.Put(*image, {1, 1, 18, 18});
+            (*image)->setScaledContents(true);
             (*image)->setPixmap(QPixmap::fromImage(sign));
             return cover;
         };
@@ -206,10 +212,10 @@ void TForm1::BuildCovers(QWidget* panel) {
         return;
     }
     const QColor face = palette().color(QPalette::Window);
-    panel_close1_ =
-        MakePlainPanel(panel, QStringLiteral("PanelClose1"), geo::kPanelClose1Rect, face);
-    panel_close2_ =
-        MakePlainPanel(panel, QStringLiteral("PanelClose2"), geo::kPanelClose2Rect, face);
+    panel_close1_ = MakePlainPanel(panel, QStringLiteral("PanelClose1"), face);
+    places_.Put(panel_close1_, geo::kPanelClose1Rect);
+    panel_close2_ = MakePlainPanel(panel, QStringLiteral("PanelClose2"), face);
+    places_.Put(panel_close2_, geo::kPanelClose2Rect);
 }
 
 void TForm1::BuildSetButtons() {
@@ -218,7 +224,7 @@ void TForm1::BuildSetButtons() {
         const SetButtonRow& row = kSetButtonRows[set];
         auto* button = new SpeedButton(client_);
         button->setObjectName(QLatin1String(row.name));
-        button->setGeometry(ToQRect(geo::SetButtonRect(edition, set)));
+        places_.Put(button, geo::SetButtonRect(edition, set));
         button->setText(Q(edition == Edition::Latin ? row.latin_caption : row.cyrillic_caption));
         set_buttons_[set] = button;
     }
@@ -230,7 +236,7 @@ void TForm1::BuildSetButtons() {
     }
     bold_button_ = new SpeedButton(client_);
     bold_button_->setObjectName(QStringLiteral("SpeedButton1"));
-    bold_button_->setGeometry(ToQRect(geo::BoldButtonRect(edition)));
+    places_.Put(bold_button_, geo::BoldButtonRect(edition));
     bold_button_->setText(QStringLiteral("B"));
     QFont bold = bold_button_->font();
     bold.setBold(true);
@@ -239,25 +245,30 @@ void TForm1::BuildSetButtons() {
 }
 
 void TForm1::BuildLetterPanel() {
-    QFrame* panel = MakePanel(client_, "Panel107", geo::kPanel107, QFrame::Raised);
-    label14_ = MakeLabel(panel, QStringLiteral("Label14"), geo::kLabel14, QString());
-    label15_ = MakeLabel(panel, QStringLiteral("Label15"), geo::kLabel15, QStringLiteral("-"));
-    label00_ = MakeLabel(panel, QStringLiteral("Label00"), geo::kLabel00, QString());
-    label0_ = MakeLabel(panel, QStringLiteral("Label0"), geo::kLabel0, QStringLiteral("-"));
+    QFrame* panel = MakePanel(client_, "Panel107", QFrame::Raised);
+    places_.Put(panel, geo::kPanel107);
+    label14_ = MakeLabel(panel, QStringLiteral("Label14"), QString());
+    places_.Put(label14_, geo::kLabel14);
+    label15_ = MakeLabel(panel, QStringLiteral("Label15"), QStringLiteral("-"));
+    places_.Put(label15_, geo::kLabel15);
+    label00_ = MakeLabel(panel, QStringLiteral("Label00"), QString());
+    places_.Put(label00_, geo::kLabel00);
+    label0_ = MakeLabel(panel, QStringLiteral("Label0"), QStringLiteral("-"));
+    places_.Put(label0_, geo::kLabel0);
     QFont bold = label0_->font();
     bold.setBold(true);
     label0_->setFont(bold);
 
-    QFrame* frame = MakePlainPanel(panel, QStringLiteral("Panel105"), geo::kPanel105, Qt::white);
+    QFrame* frame = MakePlainPanel(panel, QStringLiteral("Panel105"), Qt::white);
+    places_.Put(frame, geo::kPanel105);
     paint_box_edit_ = new Thumbnail(-1, frame);
     paint_box_edit_->setObjectName(QStringLiteral("PaintBoxEdit"));
-    paint_box_edit_->move(ToQPoint(geo::kPaintBoxEdit));
-    MakePlainPanel(frame, QStringLiteral("Panel109"), geo::kPanel109, Qt::white);
+    panel109_ = MakePlainPanel(frame, QStringLiteral("Panel109"), Qt::white);
     BuildShiftButtons(panel);
 
     button1_ = new QPushButton(panel);
     button1_->setObjectName(QStringLiteral("Button1"));
-    button1_->setGeometry(ToQRect(geo::kButton1));
+    places_.Put(button1_, geo::kButton1);
     connect(button1_, &QPushButton::clicked, this, &TForm1::Button1Click);
 }
 
@@ -267,7 +278,6 @@ void TForm1::BuildShiftButtons(QWidget* panel) {
         auto* button = new TImageIO(panel);
         button->setObjectName(QLatin1String(row.name));
         button->SetPicture(arrows_.*row.at_rest);
-        button->move(ToQPoint(geo::ShiftButtonPlace(static_cast<int>(i))));
         connect(button, &TImageIO::OnMouseDown, this, &TForm1::ImageIOMouseDown);
         connect(button, &TImageIO::OnMouseOut, this, &TForm1::ImageIOMouseOut);
         connect(button, &TImageIO::OnMouseIn, this, &TForm1::ImageIOMouseIn);
@@ -276,13 +286,14 @@ void TForm1::BuildShiftButtons(QWidget* panel) {
 }
 
 void TForm1::BuildClipboardPanel() {
-    QFrame* panel = MakePanel(client_, "Panel113", geo::kPanel113, QFrame::Sunken);
+    QFrame* panel = MakePanel(client_, "Panel113", QFrame::Sunken);
+    places_.Put(panel, geo::kPanel113);
     void (TForm1::*handlers[4])() = {&TForm1::Button8Click, &TForm1::Button9Click,
                                      &TForm1::Button10Click, &TForm1::Button11Click};
     for (size_t i = 0; i < clipboard_buttons_.size(); ++i) {
         auto* button = new QPushButton(panel);
         button->setObjectName(QLatin1String(kClipboardButtonRows[i].name));
-        button->setGeometry(ToQRect(geo::ClipboardButtonRect(static_cast<int>(i))));
+        places_.Put(button, geo::ClipboardButtonRect(static_cast<int>(i)));
         connect(button, &QPushButton::clicked, this, handlers[i]);
         clipboard_buttons_[i] = button;
     }

@@ -9,17 +9,21 @@
 
 #include "edition/key_table.h"
 #include "editor/file_commands.h"
+#include "editor/remembered_settings.h"
 #include "editor/session.h"
 #include "editor/text_preview.h"
 #include "fontimport/import_faces.h"
 #include "io/status.h"
 #include "model/block_set.h"
 #include "model/edition.h"
+#include "model/zoom.h"
 #include "png/png_files.h"
 #include "ui/file_dialogs.h"
 #include "ui/menu_table.h"
 #include "ui/pictures.h"
 #include "ui/qt_translations.h"
+#include "ui/read_progress_dialog.h"
+#include "ui/scaled_places.h"
 
 class QAction;
 class QFrame;
@@ -34,9 +38,11 @@ class InfoWindow;
 class KeysWindow;
 class SpeedButton;
 class TImageIO;
+class SettingsStore;
 class TextPreviewWindow;
 class Thumbnail;
 class ThumbnailStrip;
+class ZoomArea;
 
 // The main window of both editions. It builds the controls where the window definition puts
 // them (form_geometry.h), forwards every press and menu choice to one session operation through
@@ -56,10 +62,19 @@ class TForm1 : public QMainWindow {
     // They follow the interface language with the main window.
     void SetInfoWindows(InfoWindow* help, InfoWindow* history, InfoWindow* about);
 
-    // A file named on the command line (FileCommands::OpenGiven); the open dialog offers it next.
+    // A file named outside the dialogs: on the command line, dropped on the window, chosen among
+    // the recent files (FileCommands::OpenGiven). The dialog of its kind offers it next.
     void OpenGivenFile(const std::string& path);
 
+    // Reads the remembered settings from `store` and shows them (language, model, kind, zoom,
+    // the dialogs' last files, the recent files); from then on every change is written back.
+    // Without a store the window remembers nothing beyond its run.
+    void UseSettings(std::unique_ptr<SettingsStore> store);
+
     const Session& editor() const { return editor_; }
+    // The zoom chosen in "Масштаб" (or by its keys) and the one the window is drawn at.
+    ZoomChoice zoom_choice() const { return zoom_choice_; }
+    Zoom zoom() const { return places_.zoom(); }
     // The area the window definition places its controls in, below the menu.
     QWidget* ClientArea() const { return client_; }
 
@@ -67,6 +82,9 @@ class TForm1 : public QMainWindow {
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A file dropped on the window opens as one named on the command line.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     struct Menus;
@@ -93,6 +111,20 @@ class TForm1 : public QMainWindow {
     void BuildShiftButtons(QWidget* panel);
     void BuildClipboardPanel();
     void PlaceOnScreen();
+
+    // Zoom (main_window_zoom.cpp): "Сервис" → "Масштаб", its keys, and the window drawn at a
+    // zoom from the geometry table.
+    void BuildZoom();
+    void ChooseZoom(ZoomChoice choice);
+    void StepZoom(int step);
+    void ApplyZoom(Zoom zoom);
+    // The zoom of "По размеру окна" for the space the window's central area now has.
+    void FitZoom(QSize area);
+    // The letter pictures and the controls on them, the grid and the row labels: in picture
+    // pixels, cells and rows.
+    void PlacePictures();
+    void ScaleFonts(Zoom zoom);
+    void ShowZoomChecks();
     // Thumbnails, grid, then the buttons as before.
     void OrderTabs();
 
@@ -103,7 +135,7 @@ class TForm1 : public QMainWindow {
     // A menu item chosen, as its row of the menu table says (main_window_menus.cpp); the window's
     // own actions under the menus' object names.
     void ChooseMenuItem(const MenuRow& row, QAction* action);
-    void DoWindowAction(WindowAction action);
+    void DoWindowAction(WindowAction action, int code);
     void N5Click();
     void TextPreview1Click();
     void Keys1Click();
@@ -134,6 +166,7 @@ class TForm1 : public QMainWindow {
     // the views shown after every step.
     void RunFile(FileCommand command);
     void Drive(FilePrompt prompt);
+    bool ReportReadProgress(double done);
     FileAnswer AnswerOf(const FilePrompt& prompt);
     std::optional<FontImportRequest> ChooseFaces(const FaceChoice& choice);
     // A question with the answer `go_on` and "Отмена"; true to go on.
@@ -142,6 +175,15 @@ class TForm1 : public QMainWindow {
     QString Text(UiText id) const;
     void ChangeLanguage(Language language);
     void ShowInfoWindow(InfoWindow* window);
+
+    // Remembered settings and recent files (main_window_settings.cpp).
+    void ShowRecentFiles();
+    void ClearRecentFiles();
+    void NoteRecentFile(const std::string& path);
+    void RememberSettings();
+    void RememberFile(FileRole role, const std::string& path);
+    // The file dialog of a command, offering the file last chosen for its kind of file.
+    std::optional<QString> AskFile(const FileDialogSpec& dialog);
 
     // Text preview (main_window_preview).
     PreviewFont PreviewSource() const;
@@ -169,11 +211,19 @@ class TForm1 : public QMainWindow {
     PngCodec pictures_;
     FreeTypeFaceOpener faces_;
     FileCommands files_;
+    ReadProgressDialog read_progress_{this};
     std::unique_ptr<FileDialogs> dialogs_;
     ArrowPictures arrows_;
     std::unique_ptr<Menus> menus_;
 
     QWidget* client_ = nullptr;
+    ZoomArea* zoom_area_ = nullptr;
+    ScaledPlaces places_;
+    ZoomChoice zoom_choice_;
+    std::unique_ptr<SettingsStore> settings_;
+    RememberedSettings remembered_;  // what is now to remember
+    RememberedSettings written_;     // what the settings file holds
+    int menu_bar_height_ = 0;        // at 100 %
     GridWidget* grid_ = nullptr;
     ThumbnailStrip* strip_ = nullptr;  // Panel106
     std::array<QLabel*, 16> row_labels_{};
@@ -195,6 +245,7 @@ class TForm1 : public QMainWindow {
     QLabel* label00_ = nullptr;
     QLabel* label0_ = nullptr;
     Thumbnail* paint_box_edit_ = nullptr;
+    QFrame* panel109_ = nullptr;
     std::array<TImageIO*, 4> shift_buttons_{};  // ImageIO1 .. ImageIO4: right, left, up, down
     QPushButton* button1_ = nullptr;
     std::array<QPushButton*, 4> clipboard_buttons_{};  // Button8 .. Button11

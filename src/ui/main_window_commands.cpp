@@ -25,12 +25,26 @@ void TForm1::RunFile(FileCommand command) {
     Drive(files_.Start(command));
 }
 
+// The core's report of a long read: the dialog, titled as the patch import's file dialog.
+bool TForm1::ReportReadProgress(double done) {
+    return read_progress_.Report(
+        done, Text(UiText::LoadPatchTitle),
+        Q(Render(Message{MessageId::AnswerCancel, {}}, editor_.state().language)));
+}
+
+// A command that read or wrote a file ends naming it: it goes to the front of the recent files,
+// and the dialog of its kind offers it next.
 void TForm1::Drive(FilePrompt prompt) {
     for (;;) {
         Refresh();
-        if (prompt.done()) return;
-        prompt = files_.Resume(AnswerOf(prompt));
+        if (prompt.done()) break;
+        const FileAnswer answer = AnswerOf(prompt);
+        prompt = files_.Resume(answer);
+        read_progress_.Close();
     }
+    if (prompt.file.empty()) return;
+    RememberFile(prompt.file_role, prompt.file);
+    NoteRecentFile(prompt.file);
 }
 
 namespace {
@@ -44,12 +58,22 @@ FileDialogRequest RequestOf(const FileDialogSpec& dialog) {
 
 }  // namespace
 
+// A file dialog of a command. Where the command suggests no file, the dialog offers the one last
+// chosen for its kind of file; the file chosen is remembered for that kind.
+std::optional<QString> TForm1::AskFile(const FileDialogSpec& dialog) {
+    FileDialogRequest request = RequestOf(dialog);
+    if (request.suggested_path.isEmpty())
+        request.suggested_path = Q(remembered_.last_files[static_cast<std::size_t>(dialog.role)]);
+    const std::optional<QString> path =
+        dialog.save ? dialogs_->Save(request) : dialogs_->Open(request);
+    if (path) RememberFile(dialog.role, path->toStdString());
+    return path;
+}
+
 FileAnswer TForm1::AnswerOf(const FilePrompt& prompt) {
     switch (prompt.kind) {
         case FilePrompt::Kind::ChooseFile: {
-            const FileDialogRequest request = RequestOf(prompt.dialog);
-            const std::optional<QString> path =
-                prompt.dialog.save ? dialogs_->Save(request) : dialogs_->Open(request);
+            const std::optional<QString> path = AskFile(prompt.dialog);
             return path ? FileAnswer::File(path->toStdString()) : FileAnswer::Cancel();
         }
         case FilePrompt::Kind::ChooseFaces: {
@@ -89,9 +113,9 @@ FileAnswer TForm1::AnswerOf(const FilePrompt& prompt) {
 // The import dialog previews the faces on the font as it is.
 std::optional<FontImportRequest> TForm1::ChooseFaces(const FaceChoice& choice) {
     const ImportDialogContext context{choice.target, choice.font, choice.block, choice.language};
-    const FileDialogRequest font_file = RequestOf(choice.font_file_dialog);
+    const FileDialogSpec font_file = choice.font_file_dialog;
     ImportFontDialog dialog(
-        context, [this, font_file] { return dialogs_->Open(font_file); }, this);
+        context, [this, font_file] { return AskFile(font_file); }, this);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Request();
 }

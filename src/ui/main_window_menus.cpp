@@ -59,16 +59,29 @@ void TForm1::BuildMenus() {
                               ? static_cast<QWidget*>(menuBar())
                               : static_cast<QWidget*>(menus_->Named(row.parent)->menu());
         switch (row.entry) {
-            case MenuEntry::Menu:
-                menus_->actions[i] = AddMenu(parent, row.name)->menuAction();
+            case MenuEntry::Menu: {
+                QMenu* menu = AddMenu(parent, row.name);
+                menus_->actions[i] = menu->menuAction();
+                if (row.window != WindowAction::None) {
+                    connect(menu, &QMenu::aboutToShow, this,
+                            [this, &row] { DoWindowAction(row.window, row.code); });
+                }
                 break;
+            }
             case MenuEntry::Separator:
                 AddSeparator(static_cast<QMenu*>(parent), row.name);
                 break;
-            case MenuEntry::Item: {
-                QAction* action = static_cast<QMenu*>(parent)->addAction(QString());
+            case MenuEntry::Item:
+            case MenuEntry::Key: {
+                QAction* action = nullptr;
+                if (row.entry == MenuEntry::Item) {
+                    action = static_cast<QMenu*>(parent)->addAction(QString());
+                } else {
+                    action = new QAction(this);
+                    addAction(action);
+                }
                 action->setObjectName(QLatin1String(row.name));
-                action->setCheckable(row.checked != nullptr);
+                action->setCheckable(row.checked != nullptr || row.window_check);
                 if (row.caption == CaptionFrom::Scope) action->setData(row.code);
                 connect(action, &QAction::triggered, this,
                         [this, &row, action] { ChooseMenuItem(row, action); });
@@ -87,12 +100,12 @@ void TForm1::ChooseMenuItem(const MenuRow& row, QAction* action) {
     } else if (row.file) {
         RunFile(*row.file);
     } else {
-        DoWindowAction(row.window);
+        DoWindowAction(row.window, row.code);
     }
     if (row.checked != nullptr) action->setChecked(row.checked(editor_.view().Controls()));
 }
 
-void TForm1::DoWindowAction(WindowAction action) {
+void TForm1::DoWindowAction(WindowAction action, int code) {
     switch (action) {
         case WindowAction::Quit:
             N5Click();
@@ -118,14 +131,30 @@ void TForm1::DoWindowAction(WindowAction action) {
         case WindowAction::English:
             ChangeLanguage(kEnglish);
             break;
+        case WindowAction::Zoom:
+            ChooseZoom({Zoom{code}, false});
+            break;
+        case WindowAction::ZoomFit:
+            ChooseZoom({zoom(), true});
+            break;
+        case WindowAction::ZoomIn:
+            StepZoom(1);
+            break;
+        case WindowAction::ZoomOut:
+            StepZoom(-1);
+            break;
+        case WindowAction::RecentFiles:
+            ShowRecentFiles();
+            break;
         case WindowAction::None:
             break;
     }
 }
 
 // Every key of the window comes from the one key table, which the "Клавиши" window lists: the
-// key of a menu item goes on the item, where the menu shows it; the others are the window's own,
-// or those of the thumbnail strip or the grid, which answer them while they have the focus.
+// key of a menu table row goes on its action (an item shows it in the menu); the others are the
+// window's own, or those of the thumbnail strip or the grid, which answer them while they have
+// the focus.
 void TForm1::BuildShortcuts() {
     for (const KeyRow& row : KeyRows(editor_.edition())) {
         if (QAction* item = MenuItemOf(row.command)) {
@@ -165,10 +194,10 @@ QAction* TForm1::MenuItemOf(KeyCommand command) const {
     return nullptr;
 }
 
-// What the keys that are not on a menu item do: an operation of the editor.
+// What the keys that are not on a row of the menu table do: an operation of the editor.
 std::function<void(Session&)> TForm1::OperationOf(KeyCommand command) {
     switch (command) {
-        // On their menu items.
+        // On their rows of the menu table: menu items, and the window's zoom keys.
         case KeyCommand::LoadFlash:
         case KeyCommand::SaveFlash:
         case KeyCommand::LoadFontFile:
@@ -177,6 +206,13 @@ std::function<void(Session&)> TForm1::OperationOf(KeyCommand command) {
         case KeyCommand::Undo:
         case KeyCommand::Redo:
         case KeyCommand::ShowOriginal:
+        case KeyCommand::FlipHorizontal:
+        case KeyCommand::FlipVertical:
+        case KeyCommand::Invert:
+        case KeyCommand::Embolden:
+        case KeyCommand::ZoomIn:
+        case KeyCommand::ZoomOut:
+        case KeyCommand::ZoomReset:
             break;
         case KeyCommand::WriteBack:
             return [](Session& s) { s.WriteBack(); };
@@ -232,6 +268,14 @@ std::function<void(Session&)> TForm1::OperationOf(KeyCommand command) {
             return [](Session& s) { s.PaintCursorMove(CursorMove::Down); };
         case KeyCommand::FlipCell:
             return [](Session& s) { s.FlipCursorCell(); };
+        case KeyCommand::CopyLetter:
+            return [](Session& s) { s.CopyLetter(); };
+        case KeyCommand::PasteLetter:
+            return [](Session& s) { s.PasteLetter(); };
+        case KeyCommand::CopyBlock:
+            return [](Session& s) { s.CopyBlock(); };
+        case KeyCommand::PasteBlock:
+            return [](Session& s) { s.PasteBlock(); };
     }
     return nullptr;
 }

@@ -2,11 +2,13 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <cstring>
 #include <span>
 
 #include "edition/letter_sets.h"
+#include "edition/terminal_text.h"
 #include "edition/texts.h"
 #include "ui/button_tables.h"
 #include "ui/form_geometry.h"
@@ -14,6 +16,7 @@
 #include "ui/image_button.h"
 #include "ui/main_window.h"
 #include "ui/main_window_menus.h"
+#include "ui/mnemonics.h"
 #include "ui/qt_conversions.h"
 #include "ui/speed_button.h"
 #include "ui/thumbnail.h"
@@ -31,10 +34,6 @@ QImage ToImage(const Picture16& picture) {
                     Picture16::kSize * sizeof(Rgb));
     }
     return image;
-}
-
-void MoveLeft(QWidget* widget, int left) {
-    widget->move(left, widget->y());
 }
 
 }  // namespace
@@ -55,7 +54,10 @@ void TForm1::Refresh() {
     if (changes & kNoticeChanged) ShowNotice();
     if (changes & kCursorChanged) ShowCursor();
     if (changes & kControlsChanged) ShowControls();
+    // A caption set anew comes without its Alt+letter mark.
+    if (changes & (kMenusChanged | kControlsChanged)) MarkMnemonics(menuBar());
     ShowTextPreview();
+    RememberSettings();
 }
 
 void TForm1::ShowGrid() {
@@ -99,11 +101,12 @@ void TForm1::ShowEditImage() {
 }
 
 void TForm1::ShowSelectionFrame() {
-    const geometry::SelectionFrame frame = geometry::SelectionFrameOf(editor_.view().FramedSlot());
+    const Zoom zoom = places_.zoom();
+    const std::optional<int> slot = editor_.view().FramedSlot();
+    const geometry::SelectionFrame frame = geometry::SelectionFrameOf(slot, zoom);
     const geometry::Rect rects[4] = {frame.left, frame.top, frame.right, frame.bottom};
     for (int i = 0; i < 4; ++i) frame_[i]->setGeometry(ToQRect(rects[i]));
-    const std::optional<int> slot = editor_.view().FramedSlot();
-    strip_->SetRing(slot ? std::optional<QRect>(ToQRect(geometry::FocusRingRect(*slot)))
+    strip_->SetRing(slot ? std::optional<QRect>(ToQRect(geometry::FocusRingRect(*slot, zoom)))
                          : std::nullopt);
 }
 
@@ -123,20 +126,24 @@ void TForm1::ShowHints() {
 void TForm1::ShowCovers() {
     const CoverView& covers = editor_.view().Covers();
     const geometry::CoverLefts lefts = geometry::CoverLeftsOf(covers);
+    auto move_left = [this](QWidget* cover, int left) {
+        cover->move(places_.Length(left), cover->y());
+    };
     if (editor_.edition() == Edition::Cyrillic) {
-        MoveLeft(panel_yo1_, lefts.yo1);
-        MoveLeft(panel_yo2_, lefts.yo2);
+        move_left(panel_yo1_, lefts.yo1);
+        move_left(panel_yo2_, lefts.yo2);
         image2_->setStatusTip(Q(DisplayText(covers.yo1_hint)));
         image1_->setStatusTip(Q(DisplayText(covers.yo2_hint)));
         return;
     }
-    MoveLeft(panel_close1_, lefts.close1);
-    MoveLeft(panel_close2_, lefts.close2);
+    move_left(panel_close1_, lefts.close1);
+    move_left(panel_close2_, lefts.close2);
 }
 
 void TForm1::ShowMarkers() {
+    const int columns = editor_.view().GlyphColumns();
     for (int slot = 0; slot < SlotCount(editor_.edition()); ++slot) {
-        markers_[slot]->resize(geometry::MarkerWidth(editor_.view().GlyphColumns(), slot), 1);
+        markers_[slot]->setGeometry(ToQRect(geometry::MarkerRect(slot, columns, places_.zoom())));
     }
 }
 
@@ -180,6 +187,8 @@ QString TForm1::MenuCaption(const MenuRow& row) const {
             return Q(editor_.view().KindCaption(static_cast<FontKind>(row.code)));
         case CaptionFrom::Scope:
             return Q(editor_.view().ScopeCaption(row.code));
+        case CaptionFrom::Zoom:
+            return QStringLiteral("%1 %").arg(row.code);
         case CaptionFrom::PhoneMenu:
         case CaptionFrom::FontMenu:
         case CaptionFrom::Undo:
@@ -218,11 +227,13 @@ void TForm1::ShowTexts() {
     }
     label14_->setText(Text(UiText::LetterCaption));
     label00_->setText(Text(UiText::WidthCaption));
+    ShowRecentFiles();
+    MarkMnemonics(menuBar());
 }
 
 // The status line names what a file command did until the pointer next shows a hint.
 void TForm1::ShowNotice() {
-    ShowHint(Q(Render(editor_.view().Notice(), editor_.state().language)));
+    ShowHint(Q(ShownText(editor_.view().Notice(), editor_.state().language)));
 }
 
 }  // namespace rw::ui

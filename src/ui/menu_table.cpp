@@ -1,5 +1,7 @@
 #include "ui/menu_table.h"
 
+#include "model/zoom.h"
+
 namespace rw::ui {
 namespace {
 
@@ -36,8 +38,37 @@ constexpr MenuRow WindowItem(const char* name, const char* parent, UiText text, 
 }
 
 constexpr MenuRow EditorItem(const char* name, const char* parent, UiText text,
-                             void (*operation)(Session&)) {
-    return {.name = name, .parent = parent, .entry = E::Item, .text = text, .operation = operation};
+                             void (*operation)(Session&),
+                             std::optional<KeyCommand> key = std::nullopt) {
+    return {.name = name,
+            .parent = parent,
+            .entry = E::Item,
+            .text = text,
+            .operation = operation,
+            .key = key};
+}
+
+// A level of "Масштаб": its caption is its percentage.
+constexpr MenuRow ZoomItem(const char* name, Zoom level,
+                           std::optional<KeyCommand> key = std::nullopt) {
+    return {.name = name,
+            .parent = "Zoom1",
+            .entry = E::Item,
+            .caption = C::Zoom,
+            .code = level.percent,
+            .window = W::Zoom,
+            .key = key,
+            .window_check = true};
+}
+
+// A key of the window with no menu item.
+constexpr MenuRow WindowKey(const char* name, UiText text, WindowAction window, KeyCommand key) {
+    return {.name = name,
+            .parent = nullptr,
+            .entry = E::Key,
+            .text = text,
+            .window = window,
+            .key = key};
 }
 
 constexpr MenuRow KindItem(const char* name, FontKind kind, void (*operation)(Session&),
@@ -104,6 +135,14 @@ constexpr MenuRow kMenuRows[] = {
      .text = UiText::MenuLoadBoldSft,
      .file = F::LoadBoldSft},
     Separator("N8", "N1", I::Cyrillic),
+    // The recent files change while the program runs, so the window fills this menu as it opens
+    // (and when a file joins the list), from its remembered settings; one row stands for it.
+    {.name = "RecentFiles1",
+     .parent = "N1",
+     .entry = E::Menu,
+     .text = UiText::MenuRecentFiles,
+     .window = W::RecentFiles},
+    Separator("RecentSeparator1", "N1"),
     WindowItem("N5", "N1", UiText::MenuExit, W::Quit, K::Quit),
 
     // Правка
@@ -123,14 +162,18 @@ constexpr MenuRow kMenuRows[] = {
      .key = K::Redo,
      .enabled = [](const ControlStates& c) { return c.redo_enabled; }},
     Separator("EditSeparator1", "EditMenu"),
-    EditorItem("EditFlipHorizontal", "EditMenu", UiText::MenuFlipHorizontal,
-               [](Session& s) { s.Transform(GlyphTransform::FlipHorizontal); }),
-    EditorItem("EditFlipVertical", "EditMenu", UiText::MenuFlipVertical,
-               [](Session& s) { s.Transform(GlyphTransform::FlipVertical); }),
-    EditorItem("EditInvert", "EditMenu", UiText::MenuInvert,
-               [](Session& s) { s.Transform(GlyphTransform::Invert); }),
-    EditorItem("EditEmbolden", "EditMenu", UiText::MenuEmbolden,
-               [](Session& s) { s.Transform(GlyphTransform::Embolden); }),
+    EditorItem(
+        "EditFlipHorizontal", "EditMenu", UiText::MenuFlipHorizontal,
+        [](Session& s) { s.Transform(GlyphTransform::FlipHorizontal); }, K::FlipHorizontal),
+    EditorItem(
+        "EditFlipVertical", "EditMenu", UiText::MenuFlipVertical,
+        [](Session& s) { s.Transform(GlyphTransform::FlipVertical); }, K::FlipVertical),
+    EditorItem(
+        "EditInvert", "EditMenu", UiText::MenuInvert,
+        [](Session& s) { s.Transform(GlyphTransform::Invert); }, K::Invert),
+    EditorItem(
+        "EditEmbolden", "EditMenu", UiText::MenuEmbolden,
+        [](Session& s) { s.Transform(GlyphTransform::Embolden); }, K::Embolden),
     Separator("EditSeparator2", "EditMenu"),
     {.name = "EditBoldFromNormal",
      .parent = "EditMenu",
@@ -246,6 +289,22 @@ constexpr MenuRow kMenuRows[] = {
      .checked = [](const ControlStates& c) { return c.show_original; }},
     Separator("KeysSeparator1", "Service1"),
     WindowItem("Keys1", "Service1", UiText::MenuKeys, W::Keys),
+    Separator("ZoomSeparator1", "Service1"),
+    Menu("Zoom1", "Service1", UiText::MenuZoom),
+    ZoomItem("Zoom100", kZoomLevels[0], K::ZoomReset),
+    ZoomItem("Zoom150", kZoomLevels[1]),
+    ZoomItem("Zoom200", kZoomLevels[2]),
+    ZoomItem("Zoom300", kZoomLevels[3]),
+    Separator("ZoomSeparator2", "Zoom1"),
+    {.name = "ZoomFit",
+     .parent = "Zoom1",
+     .entry = E::Item,
+     .text = UiText::MenuZoomFit,
+     .window = W::ZoomFit,
+     .window_check = true},
+    // The zoom keys step from the level on screen; Ctrl+0 is the 100 % item's.
+    WindowKey("ZoomIn", UiText::KeyZoomIn, W::ZoomIn, K::ZoomIn),
+    WindowKey("ZoomOut", UiText::KeyZoomOut, W::ZoomOut, K::ZoomOut),
 
     // Инфо
     Menu("N4", nullptr, UiText::MenuInfo),

@@ -18,6 +18,12 @@ void Thumbnail::SetPicture(const QImage& picture) {
     update();
 }
 
+void Thumbnail::SetPictureScale(int scale) {
+    scale_ = scale;
+    setFixedSize(16 * scale_, 16 * scale_);
+    update();
+}
+
 void Thumbnail::mousePressEvent(QMouseEvent* event) {
     event->accept();
     emit MouseDown(slot_, event->button());
@@ -37,7 +43,8 @@ void Thumbnail::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), palette().window());
         return;
     }
-    painter.drawImage(0, 0, picture_);
+    // Without smooth transformation the painter repeats each pixel: crisp at any whole scale.
+    painter.drawImage(QRect(0, 0, picture_.width() * scale_, picture_.height() * scale_), picture_);
 }
 
 }  // namespace rw::ui

@@ -5,7 +5,8 @@
 
 namespace rw::ui {
 
-// One 16 x 16 letter picture shown at one screen pixel per font pixel. It keeps the pixels it was
+// One 16 x 16 letter picture shown at a whole number of screen pixels per font pixel (one at
+// 100 %). It keeps the pixels it was
 // last given; a press with any mouse button reports the slot it stands for.
 class Thumbnail : public QWidget {
     Q_OBJECT
@@ -15,6 +16,8 @@ class Thumbnail : public QWidget {
 
     int Slot() const { return slot_; }
     void SetPicture(const QImage& picture);
+    // Screen pixels per font pixel; the control grows with it.
+    void SetPictureScale(int scale);
     const QImage& Picture() const { return picture_; }
 
   signals:
@@ -27,6 +30,7 @@ class Thumbnail : public QWidget {
 
   private:
     int slot_;
+    int scale_ = 1;
     QImage picture_;
 };
 

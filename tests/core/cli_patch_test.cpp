@@ -88,9 +88,13 @@ TEST_F(CliPatch, ExportedPatchAppliesLikeInjectAndUndoesToTheOriginal) {
     EXPECT_EQ(r.out, target + ": " + std::to_string(lines) + " lines applied, " +
                          std::to_string(bytes) + " bytes written, 0 lines already in place\n");
 
+    // A second apply finds every line in place; --undo would change them anyway, and says so.
     r = Cli({"apply-patch", target, patch});
     EXPECT_EQ(r.out, target + ": 0 lines applied, 0 bytes written, " + std::to_string(lines) +
-                         " lines already in place\n");
+                         " lines already in place\n" + target + ": --undo would not restore " +
+                         std::to_string(lines) +
+                         " lines exactly (forced over other bytes, or already in place); "
+                         "--save-undo OUT.vkp keeps a patch that does\n");
     r = Cli({"apply-patch", "--undo", target, patch});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(ReadBytes(target), original);

@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "cli/cli.h"
-#include "cli/terminal_text.h"
 #include "cli_run.h"
+#include "edition/terminal_text.h"
 #include "io/flash_codec.h"
 #include "io/font_files.h"
 #include "io/rollback_journal.h"
@@ -185,7 +185,7 @@ TEST_F(CliTest, AFullflashGivenAsFontFileAndAReadOnlyDumpAreRefused) {
     r = Cli({"inject", "--edition", "rus", "--model", "s45", "--kind", "normal", "--force",
              font_file, dump});
     EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.err, "runewright-cli: " + dump + ": flash8.bin is read-only: nothing written\n");
+    EXPECT_EQ(r.err, "runewright-cli: " + dump + ": read-only: nothing written\n");
     EXPECT_EQ(ReadBytes(dump), dump_before);
     EXPECT_FALSE(testing::Exists(JournalPathFor(dump)));
 }
@@ -324,16 +324,16 @@ TEST_F(CliTest, CharactersEchoedFromTheInputAreEscaped) {
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out, "no glyph for: \\x1b [ 2 J \\x07 \\u009b \\u202e !\n");
 
-    EXPECT_EQ(cli::EscapeControlBytes("a\tb\\c\x7f"), "a\\tb\\\\c\\x7f");
+    EXPECT_EQ(EscapeControlBytes("a\tb\\c\x7f"), "a\\tb\\\\c\\x7f");
     // Bytes that are no UTF-8 (a lone 8-bit CSI among them) are shown as bytes.
-    EXPECT_EQ(cli::EscapeControlBytes("\x9b"
-                                      "1m \xe2\x80 \xff"),
+    EXPECT_EQ(EscapeControlBytes("\x9b"
+                                 "1m \xe2\x80 \xff"),
               "\\x9b1m \\xe2\\x80 \\xff");
     // Bidirectional marks and isolates, and the line and paragraph separators.
-    EXPECT_EQ(cli::EscapeControlBytes("\u200f\u2066\u2069\u2028\u2029\u061c"),
+    EXPECT_EQ(EscapeControlBytes("\u200f\u2066\u2069\u2028\u2029\u061c"),
               "\\u200f\\u2066\\u2069\\u2028\\u2029\\u061c");
     // Letters of any script pass as they are.
-    EXPECT_EQ(cli::EscapeControlBytes("Ёж ü 字"), "Ёж ü 字");
+    EXPECT_EQ(EscapeControlBytes("Ёж ü 字"), "Ёж ü 字");
 }
 
 }  // namespace

@@ -81,6 +81,26 @@ TEST_F(FileClassification, AWholeNumberOfMebibytesIsAFullflashWithoutReadingIt) 
     EXPECT_EQ(fs_.opens, 0);
 }
 
+// A sheet and a patch go to their imports by their names alone, whatever their size; a missing
+// one is still refused first.
+TEST_F(FileClassification, APngSheetAndAPatchAreToldByTheirNames) {
+    for (Edition edition : {Edition::Cyrillic, Edition::Latin}) {
+        ASSERT_TRUE(Classify(Put("sheet.png", 3000), edition).ok());
+        EXPECT_EQ(result_.load, FileLoad::PngSheet);
+        ASSERT_TRUE(Classify(Put("SHEET.PNG", size_t{1} << 20), edition).ok());
+        EXPECT_EQ(result_.load, FileLoad::PngSheet);
+        ASSERT_TRUE(Classify(Put("friend.vkp", 12), edition).ok());
+        EXPECT_EQ(result_.load, FileLoad::Patch);
+        ASSERT_TRUE(Classify(Put("Friend.Vkp", 0), edition).ok());
+        EXPECT_EQ(result_.load, FileLoad::Patch);
+    }
+    EXPECT_EQ(fs_.opens, 0);
+    // Only the extension counts: "vkp" alone, or ".vkp.bak", is neither.
+    EXPECT_FALSE(Classify(Put("vkp", 12)).ok());
+    EXPECT_FALSE(Classify(Put("friend.vkp.bak", 12)).ok());
+    EXPECT_FALSE(Classify(dir_.File("gone.vkp")).ok());
+}
+
 TEST_F(FileClassification, ADumpOfAnotherSizeCountsWhenAPhoneFindsAFontInIt) {
     std::vector<uint8_t> image = testing::RandomBytes((size_t{1} << 20) + 100, 5);
     const std::string random = dir_.File("random.bin");

@@ -2,6 +2,8 @@
 // the files afterwards. Everything goes through a file system in memory.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "editor/file_commands.h"
 #include "editor/session.h"
 #include "editor_test_support.h"
@@ -163,6 +165,78 @@ TEST_F(FileCommandsTest, AGivenFileIsLoadedByWhatItIsOrRefusedNamingIt) {
     EXPECT_EQ(e_.state().file_name, "mine.sft");
 }
 
+// A command ends naming the file it read or wrote, for the recent files and the dialog of its
+// kind; nothing when it was cancelled or failed.
+TEST_F(FileCommandsTest, TheEndOfACommandNamesTheFileItReadOrWrote) {
+    PutDump("s45.bin", Letters());
+    const FilePrompt chosen = files_.Start(FileCommand::LoadFlash);
+    EXPECT_EQ(chosen.dialog.role, FileRole::Fullflash);
+    const FilePrompt loaded = files_.Resume(FileAnswer::File("s45.bin"));
+    ASSERT_TRUE(loaded.done());
+    EXPECT_EQ(loaded.file, "s45.bin");
+    EXPECT_EQ(loaded.file_role, FileRole::Fullflash);
+
+    ASSERT_EQ(files_.Start(FileCommand::SaveFontFile).kind, Kind::ChooseFile);
+    const FilePrompt saved = files_.Resume(FileAnswer::File("s45.sft"));
+    ASSERT_TRUE(saved.done());
+    EXPECT_EQ(saved.file, "s45.sft");
+    EXPECT_EQ(saved.file_role, FileRole::FontFile);
+
+    EXPECT_EQ(files_.Start(FileCommand::ImportPatch).dialog.role, FileRole::Patch);
+    EXPECT_EQ(files_.Resume(FileAnswer::Cancel()).file, "");
+    files_.Start(FileCommand::LoadFlash);
+    const FilePrompt failed = files_.Resume(FileAnswer::File("missing.bin"));
+    ASSERT_EQ(failed.kind, Kind::Error);
+    EXPECT_EQ(files_.Resume(FileAnswer::Seen()).file, "");
+}
+
+// A patch named outside the dialogs goes into the fullflash last loaded or saved; with none the
+// fullflash dialog asks which, as "Импорт из патча (.vkp)..." does. The fullflash stays as it is.
+TEST_F(FileCommandsTest, AGivenPatchIsImportedIntoTheLastFullflashOrTheOneAskedFor) {
+    PutDump("s45.bin", Letters());
+    FontImage other = Letters();
+    other.narrow[0][0] = {5, 0x7E, 0x42};
+    ASSERT_TRUE(WriteFontFile("other.sft", FontFileFormat::Sft, other, fs_).ok());
+    Run(FileCommand::LoadFlash, {FileAnswer::File("s45.bin")});
+    Run(FileCommand::LoadFontFile, {FileAnswer::File("other.sft")});
+    // The patch of the font file against the fullflash; any question answered yes.
+    for (FilePrompt p = files_.Start(FileCommand::ExportPatch); !p.done();) {
+        p = files_.Resume(p.kind == Kind::ChooseFile ? FileAnswer::File("p.vkp")
+                          : p.kind == Kind::Ask      ? FileAnswer::Yes()
+                                                     : FileAnswer::Seen());
+    }
+    ASSERT_NE(fs_.Get("p.vkp"), nullptr);
+    const std::vector<uint8_t> flash = *fs_.Get("s45.bin");
+
+    Session fresh = Activated(Edition::Cyrillic);
+    FileCommands given(fresh, fs_);
+    const FilePrompt asked = given.OpenGiven("p.vkp");
+    ASSERT_EQ(asked.kind, Kind::ChooseFile);
+    EXPECT_EQ(asked.dialog.title, "Загрузка из файла fullflash...");
+    EXPECT_EQ(asked.dialog.role, FileRole::Fullflash);
+    FilePrompt p = given.Resume(FileAnswer::File("s45.bin"));
+    EXPECT_EQ(p.kind, Kind::Notice);
+    while (!p.done()) p = given.Resume(FileAnswer::Seen());
+    EXPECT_EQ(p.file, "p.vkp");
+    EXPECT_EQ(p.file_role, FileRole::Patch);
+    EXPECT_EQ(fresh.font().narrow[0][0], other.narrow[0][0]);
+    EXPECT_EQ(fresh.view().Controls().undo_caption, "Отменить: Импорт из патча (.vkp)...");
+    EXPECT_EQ(*fs_.Get("s45.bin"), flash);
+
+    // Now the fullflash is known: no dialog. A cancelled dialog leaves the font as it was.
+    fresh.ClearFont();
+    const auto again = editor_testing::Finish(given, given.OpenGiven("p.vkp"), {});
+    ASSERT_EQ(OfKind(again, Kind::ChooseFile).size(), 0u);
+    EXPECT_EQ(fresh.font().narrow[0][0], other.narrow[0][0]);
+    Session unknown = Activated(Edition::Cyrillic);
+    FileCommands cancelled(unknown, fs_);
+    const FontImage before = unknown.font();
+    EXPECT_TRUE(
+        editor_testing::Finish(cancelled, cancelled.OpenGiven("p.vkp"), {FileAnswer::Cancel()})
+            .size() == 1u);
+    EXPECT_EQ(unknown.font(), before);
+}
+
 TEST_F(FileCommandsTest, APatchOfAnUnchangedFontIsNotNeeded) {
     PutDump("s45.bin", Letters());
     Run(FileCommand::LoadFlash, {FileAnswer::File("s45.bin")});
@@ -173,6 +247,39 @@ TEST_F(FileCommandsTest, APatchOfAnUnchangedFontIsNotNeeded) {
     EXPECT_EQ(shown[0].text,
               "Шрифт не отличается от fullflash: патч не нужен. Чтобы получить патч для других "
               "телефонов, выберите нетронутую копию дампа.");
+}
+
+// A patch that fills one byte of the first glyph's record after a comment of two megabytes, long
+// enough for the reader to report its progress.
+void PutLongPatch(MemoryFileSystem& fs, const std::string& name, const FontLayout& layout) {
+    char line[64];
+    std::snprintf(line, sizeof line, "%06X: FF\r\n", layout.normal_base + 1);
+    const std::string text = "; " + std::string(2 << 20, 'x') + "\r\n" + line;
+    fs.Put(name, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+TEST_F(FileCommandsTest, APatchImportCancelledWhileReadingChangesNothingAndSaysNothing) {
+    PutDump("s45.bin", Letters());
+    PutLongPatch(fs_, "friend.vkp", layout_);
+    Run(FileCommand::LoadFlash, {FileAnswer::File("s45.bin")});
+    const FontImage before = e_.font();
+    int reports = 0;
+    files_.SetReadProgress([&reports](double) {
+        ++reports;
+        return false;
+    });
+    const auto shown = Run(FileCommand::ImportPatch, {FileAnswer::File("friend.vkp")});
+    EXPECT_GT(reports, 0);
+    // The patch's file dialog, and after it nothing: no error, no notice.
+    ASSERT_EQ(shown.size(), 1u) << shown.back().text;
+    EXPECT_EQ(shown[0].kind, Kind::ChooseFile);
+    EXPECT_EQ(e_.font(), before);
+    EXPECT_FALSE(e_.HasUnsavedChanges());
+
+    // Let through, the same patch lands.
+    files_.SetReadProgress([](double) { return true; });
+    Run(FileCommand::ImportPatch, {FileAnswer::File("friend.vkp")});
+    EXPECT_NE(e_.font(), before);
 }
 
 // Faces that draw every character as one ink pixel; or none at all.

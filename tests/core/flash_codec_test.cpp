@@ -328,14 +328,15 @@ TEST_F(FlashFile, AFailedWriteAtAnyRecordLeavesTheImageAsItWas) {
     const std::string path = MakeImage(Edition::Latin, l);
     const FontImage font{};  // differs from the random records everywhere
     const int writes = static_cast<int>(RecordsToWrite(Edition::Latin, l).size());
-    // The journal is written and flushed first; the record writes follow it.
+    // The journal is written and flushed first, then sealed and flushed again; the record writes
+    // follow it.
     for (int nth : {1, 2, writes / 2, writes}) {
-        testing::FaultyFileSystem fs(testing::FaultyFileSystem::Op::Write, 1 + nth, EIO);
+        testing::FaultyFileSystem fs(testing::FaultyFileSystem::Op::Write, 2 + nth, EIO);
         const Status s = WriteFlashFont(path, Edition::Latin, l, font, fs);
         EXPECT_EQ(s.text(), "I/O error 5") << nth;
         EXPECT_EQ(ReadBytes(path), image_) << nth;
     }
-    testing::FaultyFileSystem flush(testing::FaultyFileSystem::Op::Flush, 2, ENOSPC);
+    testing::FaultyFileSystem flush(testing::FaultyFileSystem::Op::Flush, 3, ENOSPC);
     EXPECT_EQ(WriteFlashFont(path, Edition::Latin, l, font, flush).text(), kDiskFull);
     EXPECT_EQ(ReadBytes(path), image_);
 }

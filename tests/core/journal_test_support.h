@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "io/rollback_journal.h"
 #include "test_files.h"
 
@@ -13,9 +15,9 @@ namespace rw::testing {
 
 // The journal a save into `image`, as the file is now, writes for these changes.
 inline RollbackJournal JournalOf(const std::string& image, std::vector<JournalChange> changes) {
-    struct stat st {};
-    ::stat(image.c_str(), &st);
-    return {{st.st_dev, st.st_ino, st.st_size}, std::move(changes)};
+    FileInfo info;
+    EXPECT_EQ(SystemFileSystem().StatPath(image, &info), 0) << image;
+    return {IdentityOf(info), std::move(changes)};
 }
 
 // A journal as the previous version wrote it ("RWJ1"): the image's size and the old bytes only,

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 
 #include "faulty_file_system.h"
@@ -119,6 +120,131 @@ TEST_F(Dump, AJournalOfARenamedOrReplacedDumpIsNeverApplied) {
     EXPECT_EQ(ReadBytes(path()), original_);
 }
 
+// The file system as ext4 shows a replacement made with "rm d.bin; cp after.bin d.bin": the
+// new file gets the freed inode number, so device, inode and size match; only its birth time (or,
+// where none is kept, its generation) tells it from the file the journal was written for.
+class ReusedInodeFileSystem : public testing::ForwardingFileSystem {
+  public:
+    FileOrigin origin;
+    int Stat(int fd, FileInfo* info) override {
+        const int result = ForwardingFileSystem::Stat(fd, info);
+        info->origin = origin;
+        return result;
+    }
+};
+
+TEST_F(Dump, AReplacementGivenTheSameInodeIsAnotherFile) {
+    ReusedInodeFileSystem fs;
+    // The torn save is the first file's; its journal records the first birth time.
+    TearASave(path());
+    const auto torn = ReadBytes(path());
+    auto recorded = DecodeJournal(ReadBytes(journal()));
+    ASSERT_TRUE(recorded);
+    ASSERT_TRUE(recorded->image.origin);
+    // A replacement of the same size, at the same inode, born later.
+    const auto replacement = testing::RandomBytes(original_.size(), 7);
+    WriteBytes(path(), replacement);
+    recorded->image.origin = FileOrigin{int64_t{1'000}, std::nullopt};
+    testing::PlantJournal(journal(), EncodeJournal(*recorded));
+    fs.origin.birth_ns = 2'000;
+    const std::string refusal =
+        Refusal("belongs to another file (it was renamed or replaced): move it away to go on");
+    EXPECT_EQ(Load(path(), fs).Line(kEnglish), refusal);
+    EXPECT_EQ(Save(path(), fs).Line(kEnglish), refusal);
+    EXPECT_EQ(ReadBytes(path()), replacement);
+    EXPECT_TRUE(testing::Exists(journal()));
+    // Where no birth time is kept, the generation tells them apart.
+    recorded->image.origin = FileOrigin{std::nullopt, uint64_t{17}};
+    testing::PlantJournal(journal(), EncodeJournal(*recorded));
+    fs.origin = FileOrigin{std::nullopt, uint64_t{18}};
+    EXPECT_EQ(Load(path(), fs).Line(kEnglish), refusal);
+    EXPECT_EQ(ReadBytes(path()), replacement);
+    // The very file, born when the journal says, is rolled back.
+    fs.origin = FileOrigin{std::nullopt, uint64_t{17}};
+    WriteBytes(path(), torn);
+    ASSERT_TRUE(Load(path(), fs).ok());
+    EXPECT_EQ(ReadBytes(path()), original_);
+    EXPECT_FALSE(testing::Exists(journal()));
+}
+
+// A kill during the journal's own write left an empty journal, and every later command refused
+// the dump as damaged, though it was never touched.
+TEST_F(Dump, AJournalCutOffWhileItWasWrittenIsRemovedAndTheDumpUsed) {
+    const auto whole = EncodeJournal(testing::JournalOf(path(), {{64, {1}, {2}}}));
+    const std::string note = path() +
+                             ": dump.bin.rwj was cut off while it was written, before the image "
+                             "changed: the image is whole, the journal is removed";
+    const auto unsealed = UnsealedJournal(whole);
+    for (const std::vector<uint8_t>& cut :
+         {std::vector<uint8_t>{}, std::vector<uint8_t>(2, 0), unsealed,
+          std::vector<uint8_t>(unsealed.begin(), unsealed.begin() + 30)}) {
+        testing::PlantJournal(journal(), cut);
+        const Status load = Load(path());
+        ASSERT_TRUE(load.ok()) << load.Line(kEnglish);
+        EXPECT_EQ(Render(load.note(), kEnglish), note);
+        EXPECT_FALSE(testing::Exists(journal()));
+        EXPECT_EQ(ReadBytes(path()), original_);
+    }
+    testing::PlantJournal(journal(), {});
+    const Status saved = Save(path());
+    ASSERT_TRUE(saved.ok()) << saved.Line(kEnglish);
+    EXPECT_EQ(Render(saved.note(), kEnglish), note);
+    // A sealed journal that was altered is still damage, not a cut.
+    auto altered = whole;
+    altered[40] ^= 1;
+    testing::PlantJournal(journal(), altered);
+    EXPECT_NE(Load(path()).Line(kEnglish).find("is damaged"), std::string::npos);
+}
+
+// Every save seals its journal only after the rest is on the disk: a kill at any write of the
+// journal leaves one that is cut off, never one that would be obeyed.
+// A dump another program cut short during a save was lengthened back by the writes and the save
+// reported done.
+TEST_F(Dump, ADumpCutShortDuringASaveIsNeverLengthened) {
+    class Truncating : public testing::ForwardingFileSystem {
+      public:
+        std::string victim;
+        int flushes = 0;
+        int Flush(int fd) override {
+            const int result = ForwardingFileSystem::Flush(fd);
+            // The journal's second flush: sealed, the image not yet touched.
+            if (++flushes == 2) std::filesystem::resize_file(victim, 100);
+            return result;
+        }
+    } fs;
+    fs.victim = path();
+    const auto before = ReadBytes(path());
+    EXPECT_EQ(Save(path(), fs).Line(kEnglish),
+              path() +
+                  ": another program changed the fullflash during the save (it now holds "
+                  "100 bytes, it held " +
+                  std::to_string(before.size()) + "); nothing was written");
+    EXPECT_EQ(ReadBytes(path()), std::vector<uint8_t>(before.begin(), before.begin() + 100));
+    EXPECT_FALSE(testing::Exists(journal()));
+}
+
+TEST_F(Dump, AJournalIsSealedOnlyOnceItsRestIsFlushed) {
+    class Watch : public testing::ForwardingFileSystem {
+      public:
+        std::vector<std::string> steps;
+        int64_t WriteAt(int fd, const void* b, size_t n, int64_t pos) override {
+            const auto* bytes = static_cast<const uint8_t*>(b);
+            steps.push_back(n > 0 && bytes[0] == 0 && pos == 0 ? "unsealed"
+                            : pos == 0 && n == 4               ? "seal"
+                                                               : "write");
+            return ForwardingFileSystem::WriteAt(fd, b, n, pos);
+        }
+        int Flush(int fd) override {
+            steps.push_back("flush");
+            return ForwardingFileSystem::Flush(fd);
+        }
+    } watch;
+    ASSERT_TRUE(Save(path(), watch).ok());
+    ASSERT_GE(watch.steps.size(), 5u);
+    EXPECT_EQ(std::vector<std::string>(watch.steps.begin(), watch.steps.begin() + 5),
+              (std::vector<std::string>{"unsealed", "flush", "seal", "flush", "write"}));
+}
+
 TEST_F(Dump, OnlyBytesHoldingTheirOldOrNewValueArePutBack) {
     // A record half written (the kill found the write halfway) goes back whole.
     auto half = original_;
@@ -154,35 +280,151 @@ TEST_F(Dump, AJournalIsUsedOnlyAsARegularFileOfItsOwnerThatNobodyElseMayWrite) {
     const std::string kept = dir_.File("kept.rwj");
     std::filesystem::rename(journal(), kept);
     auto refused = [&](const std::string& why) {
-        const std::string message =
-            Refusal(why + ": it is not trusted and nothing is written; move it away to go on");
+        const std::string message = Refusal(why);
         EXPECT_EQ(Load(path()).Line(kEnglish), message);
         EXPECT_EQ(Save(path()).Line(kEnglish), message);
         EXPECT_EQ(ReadBytes(path()), torn);
         std::filesystem::remove(journal());
     };
+    const std::string torn_tail =
+        ": it is not trusted, nothing is read or written; the image may be half-written, and "
+        "moving dump.bin.rwj away leaves it so";
     std::filesystem::create_symlink(kept, journal());
-    refused("is a symbolic link");
+    refused("is a symbolic link" + torn_tail);
     std::filesystem::create_symlink(dir_.File("nowhere.rwj"), journal());
-    refused("is a symbolic link");
+    refused("is a symbolic link" + torn_tail);
     ASSERT_EQ(::mkfifo(journal().c_str(), 0600), 0);
-    refused("is not a regular file");
+    refused("is not a regular file" + torn_tail);
     std::filesystem::create_directory(journal());
-    refused("is not a regular file");
+    refused("is not a regular file" + torn_tail);
+    const std::string me = UserName(::geteuid());
+    const std::string recover_tail =
+        "it is not trusted, nothing is read or written; the image may be half-written: "
+        "\"runewright-cli recover\" run by ";
     for (mode_t mode : {0620, 0602, 0666}) {
         std::filesystem::copy_file(kept, journal());
         ::chmod(journal().c_str(), mode);
-        refused("may be written by other users");
+        refused("(of " + me +
+                ") may be written by users who may not write this image: " + recover_tail + me +
+                " or root finishes the rollback (moving dump.bin.rwj away leaves the image as it "
+                "is)");
     }
     // Another user's journal; as an ordinary user tests/scripts/unprivileged_saves.sh shows it.
     if (testing::RunningAsRoot()) {
         std::filesystem::copy_file(kept, journal());
         ASSERT_EQ(::chown(journal().c_str(), 4242, 4242), 0);
-        refused("belongs to another user");
+        refused("was left by 4242, who may not write this image: " + recover_tail +
+                "4242 or root finishes the rollback (moving dump.bin.rwj away leaves the image "
+                "as it is)");
     }
     std::filesystem::rename(kept, journal());
     ASSERT_TRUE(Load(path()).ok());
     EXPECT_EQ(ReadBytes(path()), original_);
+}
+
+// A shared folder: alice owns d.bin (0664, group team); bob, a member of team, had a save cut
+// off. His journal was refused to alice ("File access denied") and to root ("belongs to another
+// user"), and once moved away the torn dump loaded without a word.
+class TeamFileSystem : public testing::ForwardingFileSystem {
+  public:
+    uint32_t member = 0;
+    uint32_t team = 0;
+    bool UserInGroup(uint32_t user, uint32_t group) override {
+        return user == member && group == team;
+    }
+};
+
+TEST_F(Dump, AJournalOfAGroupMemberWhoMayWriteTheDumpIsTrusted) {
+    if (!testing::RunningAsRoot()) GTEST_SKIP() << "needs root to give files to other users";
+    ASSERT_EQ(::chown(path().c_str(), 4100, 4300), 0);
+    ASSERT_EQ(::chmod(path().c_str(), 0664), 0);
+    TearASave(path());
+    const auto torn = ReadBytes(path());
+    // What a save beside a group-writable dump leaves: readable by the group, written by none.
+    struct stat st {};
+    ASSERT_EQ(::stat(journal().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(st.st_gid, 4300u);
+    // As bob's, a member of team.
+    ASSERT_EQ(::chown(journal().c_str(), 4200, 4300), 0);
+    TeamFileSystem fs;
+    fs.member = 4200;
+    fs.team = 4300;
+    ASSERT_TRUE(Load(path(), fs).ok());
+    EXPECT_EQ(ReadBytes(path()), original_);
+    EXPECT_FALSE(testing::Exists(journal()));
+
+    // 0660, the group's: still only people who may write the dump.
+    TearASave(path());
+    ASSERT_EQ(::chown(journal().c_str(), 4200, 4300), 0);
+    ASSERT_EQ(::chmod(journal().c_str(), 0660), 0);
+    ASSERT_TRUE(Load(path(), fs).ok());
+    EXPECT_EQ(ReadBytes(path()), original_);
+
+    // Not a member, or a dump the group may not write: refused, the dump left as it is, the
+    // journal's owner named.
+    TearASave(path());
+    const auto torn_again = ReadBytes(path());
+    ASSERT_EQ(::chown(journal().c_str(), 4200, 4300), 0);
+    ASSERT_EQ(::chmod(path().c_str(), 0644), 0);
+    EXPECT_NE(
+        Load(path(), fs).Line(kEnglish).find("was left by 4200, who may not write this image"),
+        std::string::npos);
+    EXPECT_EQ(ReadBytes(path()), torn_again);
+    // recover by root takes it for root's.
+    ASSERT_EQ(::chmod(path().c_str(), 0664), 0);
+    TeamFileSystem stranger;
+    EXPECT_FALSE(Load(path(), stranger).ok());
+    ASSERT_TRUE(RecoverInterruptedSave(stranger, path(), /*vouched=*/true).ok());
+    EXPECT_EQ(ReadBytes(path()), original_);
+}
+
+// Anyone who could only read a dump could hold a lock on it ("flock -s d.bin sleep 1e9"), and
+// every save of its owner failed after 2 s as "in use". A lock held only by users who may not
+// write the dump stops no save; one of a user who may write it still does.
+TEST_F(Dump, AReadersLockDoesNotStopTheOwnersSave) {
+    if (!testing::RunningAsRoot()) GTEST_SKIP() << "needs root to act as another user";
+    ASSERT_EQ(::chmod(path().c_str(), 0644), 0);
+    // The test's folder is its creator's alone; the other user must reach the dump.
+    ASSERT_EQ(::chmod(dir_.path().c_str(), 0755), 0);
+    // A process of `user` that holds a shared lock on the dump until killed; -1 when it could
+    // not take it.
+    auto hold_as = [this](uid_t user) -> pid_t {
+        int ready[2];
+        if (::pipe(ready) != 0) return -1;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::close(ready[0]);
+            if (::setresgid(user, user, user) != 0 || ::setresuid(user, user, user) != 0) _exit(1);
+            const int fd = ::open(path().c_str(), O_RDONLY);
+            if (fd < 0 || ::flock(fd, LOCK_SH) != 0) _exit(2);
+            if (::write(ready[1], "x", 1) != 1) _exit(3);
+            ::pause();
+            _exit(0);
+        }
+        ::close(ready[1]);
+        char byte = 0;
+        const bool holding = ::read(ready[0], &byte, 1) == 1;
+        ::close(ready[0]);
+        if (!holding) ::waitpid(child, nullptr, 0);
+        return holding ? child : -1;
+    };
+    const pid_t reader = hold_as(4242);
+    ASSERT_GT(reader, 0);
+    const auto started = std::chrono::steady_clock::now();
+    const Status saved = Save(path());
+    EXPECT_TRUE(saved.ok()) << saved.Line(kEnglish);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(4));
+    EXPECT_FALSE(testing::Exists(journal()));
+    ::kill(reader, SIGKILL);
+    ::waitpid(reader, nullptr, 0);
+
+    // The dump's owner's own lock (root here) is a writer's: the save waits, then says so.
+    const pid_t writer = hold_as(0);
+    ASSERT_GT(writer, 0);
+    EXPECT_EQ(Save(path()).message(), kInUse);
+    ::kill(writer, SIGKILL);
+    ::waitpid(writer, nullptr, 0);
 }
 
 // A 100 GiB sparse journal aborted every load with std::bad_alloc; overlapping changes, or
@@ -201,7 +443,7 @@ TEST_F(Dump, AJournalsNumbersAreCheckedBeforeTheyCostMemoryOrAreBelieved) {
         EXPECT_EQ(RecoverInterruptedSave(SystemFileSystem(), path()).Line(kEnglish), damaged);
     }
     auto endless = header;
-    std::fill(endless.begin() + 28, endless.begin() + 32, uint8_t{0xFF});  // the change count
+    std::fill(endless.begin() + 48, endless.begin() + 52, uint8_t{0xFF});  // the change count
     testing::PlantJournal(journal(), endless);
     EXPECT_EQ(Load(path()).Line(kEnglish), damaged);
     for (const std::vector<JournalChange>& changes : std::vector<std::vector<JournalChange>>{
@@ -222,35 +464,60 @@ TEST_F(Dump, AJournalsNumbersAreCheckedBeforeTheyCostMemoryOrAreBelieved) {
     EXPECT_EQ(ReadBytes(path()), original_);
 }
 
+// A journal of the previous version names no file: one left beside any dump of its size wrote
+// wherever its records said. It is rolled back only where it can be what that version wrote:
+// bytes inside the font records of one layout, in a dump of its size.
 TEST_F(Dump, AJournalOfThePreviousVersionIsRolledBackWhenItFitsAndRefusedWhenNot) {
+    const FontLayout& real = LookupLayout(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal);
+    const std::vector<FlashRecord> records = RecordsToWrite(Edition::Cyrillic, real);
+    const int64_t big_size = RequiredImageSize(records, real) + 4096;
+    const std::string big = dir_.File("big.bin");
+    const std::string big_journal = JournalPathFor(big);
+    std::vector<uint8_t> original(static_cast<size_t>(big_size));
+    for (size_t i = 0; i < original.size(); ++i) original[i] = static_cast<uint8_t>(i * 7);
     // The previous version kept the records in the order it saved them, not sorted.
-    auto torn = original_;
+    auto torn = original;
     std::vector<JournalEntry> entries;
-    for (int64_t at : {200, 100}) {
-        entries.push_back(
-            {at, std::vector<uint8_t>(original_.begin() + at, original_.begin() + at + 12)});
-        std::fill(torn.begin() + at, torn.begin() + at + 12, uint8_t{0x55});
+    const int payload = RecordPayloadLength(real);
+    for (const FlashRecord& record : {records[40], records[3]}) {
+        const auto at = static_cast<long>(record.position);
+        entries.push_back({record.position, std::vector<uint8_t>(original.begin() + at,
+                                                                 original.begin() + at + payload)});
+        std::fill_n(torn.begin() + at, payload, uint8_t{0x55});
     }
-    WriteBytes(path(), torn);
-    testing::PlantJournal(journal(), testing::EncodeFirstFormatJournal(size(), entries));
-    const Status load = Load(path());
+    WriteBytes(big, torn);
+    testing::PlantJournal(big_journal, testing::EncodeFirstFormatJournal(big_size, entries));
+    const Status load = Load(big);
     ASSERT_TRUE(load.ok()) << load.Line(kEnglish);
     EXPECT_NE(Render(load.note(), kEnglish).find("interrupted"), std::string::npos);
-    EXPECT_EQ(ReadBytes(path()), original_);
-    EXPECT_FALSE(testing::Exists(journal()));
+    EXPECT_EQ(ReadBytes(big), original);
+    EXPECT_FALSE(testing::Exists(big_journal));
 
-    WriteBytes(path(), torn);
-    testing::PlantJournal(journal(), testing::EncodeFirstFormatJournal(size() + 1, entries));
+    const std::string refused =
+        big +
+        ": big.bin.rwj belongs to another file (it was renamed or replaced): move it away to "
+        "go on";
+    // Another size; a record past its record's end; a byte outside every font.
+    auto past_end = entries;
+    past_end[0].bytes.push_back(0);
+    for (const auto& [size, planted] : std::vector<std::pair<int64_t, std::vector<JournalEntry>>>{
+             {big_size + 1, entries}, {big_size, past_end}, {big_size, {{big_size - 1, {1}}}}}) {
+        WriteBytes(big, torn);
+        testing::PlantJournal(big_journal, testing::EncodeFirstFormatJournal(size, planted));
+        EXPECT_EQ(Load(big).Line(kEnglish), refused);
+        EXPECT_EQ(ReadBytes(big), torn);
+    }
+    // Beside the small dump nothing of a font can lie where the records say.
+    testing::PlantJournal(journal(), testing::EncodeFirstFormatJournal(size(), {{100, {1}}}));
     EXPECT_EQ(
         Load(path()).Line(kEnglish),
         Refusal("belongs to another file (it was renamed or replaced): move it away to go on"));
-    EXPECT_EQ(ReadBytes(path()), torn);
+    EXPECT_EQ(ReadBytes(path()), original_);
 
     // What a save leaves now is of the new format.
     std::filesystem::remove(journal());
-    WriteBytes(path(), original_);
     TearASave(path());
-    EXPECT_EQ(ReadBytes(journal())[3], '2');
+    EXPECT_EQ(ReadBytes(journal())[3], '3');
 }
 
 TEST_F(Dump, AJournalThatCannotBeRemovedAfterItsRollbackStopsTheCommand) {
@@ -298,8 +565,13 @@ TEST_F(Dump, TheCountBeforeASaveRollsBackAnInterruptedSaveFirst) {
     EXPECT_EQ(CountReplacedUnchangedGlyphs(path(), Edition::Cyrillic, layout_, font_, FontImage{},
                                            &replaced)
                   .Line(kEnglish),
-              Refusal("may be written by other users: it is not trusted and nothing is written; "
-                      "move it away to go on"));
+              Refusal("(of " + UserName(::geteuid()) +
+                      ") may be written by users who may not write this image: it is not "
+                      "trusted, nothing is read or written; the image may be half-written: "
+                      "\"runewright-cli recover\" run by " +
+                      UserName(::geteuid()) +
+                      " or root finishes the rollback (moving dump.bin.rwj away leaves the image "
+                      "as it is)"));
 }
 
 // Tries, at the first read, to take the file for a save, the way another program's save would.

@@ -348,5 +348,28 @@ TEST(StatusLine, PictureSheetsNameTheFile) {
     EXPECT_TRUE(e.HasUnsavedChanges());
 }
 
+// A sheet named outside the dialogs is imported as "Импорт из PNG..." imports one, and the end
+// of the command names it.
+TEST(StatusLine, AGivenSheetIsImportedByItsName) {
+    Session e = Activated(Edition::Cyrillic);
+    e.ChooseLoadScope(TagOf(LoadScope::WholeFont));
+    const FontSheetGeometry geometry =
+        FontSheetGeometry::Of(Edition::Cyrillic, GlyphCell::Of(false, 11));
+    const RgbImage sheet = PaintFontSheet(PatternFont(), geometry, 1);
+    MemoryFileSystem fs;
+    fs.Put("/home/u/Mine.PNG", {1});
+    BytesAsPictures pictures(WithAlpha(sheet));
+    FileCommands files(e, fs, &pictures);
+    FilePrompt end = files.OpenGiven("/home/u/Mine.PNG");
+    ASSERT_TRUE(end.done()) << end.text;
+    EXPECT_EQ(end.file, "/home/u/Mine.PNG");
+    EXPECT_EQ(end.file_role, FileRole::Png);
+    EXPECT_EQ(Said(e), "Загружено из Mine.PNG: 136 букв");
+    EXPECT_EQ(e.view().Controls().undo_caption, "Отменить: Импорт из PNG...");
+    FontImage read;
+    ASSERT_FALSE(ReadFontSheet(WithAlpha(sheet), geometry, BlockSet::FirstN(4), read));
+    EXPECT_EQ(e.font(), read);
+}
+
 }  // namespace
 }  // namespace rw

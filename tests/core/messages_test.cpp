@@ -79,10 +79,10 @@ TEST(Messages, TheJournalSpeaksBothLanguages) {
     const std::string journal = "/home/u/d.bin.rwj";
     const Status cause = Status::Failure(journal, kFileAccessDenied);
     const std::vector<Status> told = {
-        UntrustedJournal(image, journal, JournalDistrust::SymbolicLink),
-        UntrustedJournal(image, journal, JournalDistrust::NotRegularFile),
-        UntrustedJournal(image, journal, JournalDistrust::AnotherUsers),
-        UntrustedJournal(image, journal, JournalDistrust::WritableByOthers),
+        UntrustedJournal(image, journal, JournalDistrust::SymbolicLink, "alice"),
+        UntrustedJournal(image, journal, JournalDistrust::NotRegularFile, "alice"),
+        UntrustedJournal(image, journal, JournalDistrust::AnotherUsers, "alice"),
+        UntrustedJournal(image, journal, JournalDistrust::WritableByOthers, "alice"),
         JournalOfAnotherFile(image, journal),
         DamagedJournal(image, journal),
         JournalDoesNotFit(image, journal, 21, 742950),
@@ -102,11 +102,20 @@ TEST(Messages, TheJournalSpeaksBothLanguages) {
     }
     EXPECT_EQ(told[0].Line(kRussian),
               image +
-                  ": d.bin.rwj — символическая ссылка: журналу нет доверия, ничего не "
-                  "записано; чтобы продолжить, уберите его");
-    EXPECT_EQ(told[0].Line(kEnglish), image +
-                                          ": d.bin.rwj is a symbolic link: it is not trusted and "
-                                          "nothing is written; move it away to go on");
+                  ": d.bin.rwj — символическая ссылка: журналу нет доверия, ничего не прочитано и "
+                  "не записано; файл может быть записан наполовину, и если убрать d.bin.rwj, он "
+                  "таким и останется");
+    EXPECT_EQ(told[0].Line(kEnglish),
+              image +
+                  ": d.bin.rwj is a symbolic link: it is not trusted, nothing is read or written; "
+                  "the image may be half-written, and moving d.bin.rwj away leaves it so");
+    // A refused journal names its owner and what finishes the rollback.
+    EXPECT_EQ(told[2].Line(kEnglish),
+              image +
+                  ": d.bin.rwj was left by alice, who may not write this image: it is not "
+                  "trusted, nothing is read or written; the image may be half-written: "
+                  "\"runewright-cli recover\" run by alice or root finishes the rollback (moving "
+                  "d.bin.rwj away leaves the image as it is)");
     EXPECT_EQ(told[6].Line(kRussian),
               image +
                   ": d.bin.rwj не подходит к этому файлу: в 21 байте из тех, что он "

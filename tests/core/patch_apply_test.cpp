@@ -3,12 +3,17 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <csignal>
+
+#include "forwarding_file_system.h"
 #include "io/flash_codec.h"
+#include "io/interruption.h"
 #include "io/rollback_journal.h"
 #include "patch/byte_ranges.h"
 #include "patch/font_effect.h"
 #include "patch/patch_apply.h"
 #include "patch/patch_reader.h"
+#include "patch/restoring_patch.h"
 #include "patch_text.h"
 #include "pausing_file_system.h"
 #include "test_files.h"
@@ -182,7 +187,7 @@ TEST_F(PatchFile, AReadOnlyDumpIsRefusedWithNothingWritten) {
     PatchOutcome outcome;
     for (const PatchDirection direction : {PatchDirection::Apply, PatchDirection::Undo}) {
         EXPECT_EQ(ApplyPatchToFlash(path(), ManyLines(), {direction}, &outcome).Line(kRussian),
-                  path() + ": dump.bin только для чтения: ничего не записано");
+                  path() + ": только для чтения: ничего не записано");
     }
     EXPECT_EQ(ReadBytes(path()), Counting(4096));
     EXPECT_EQ(dir_.Names(), std::vector<std::string>{"dump.bin"});
@@ -229,6 +234,154 @@ TEST_F(PatchFile, BytesChangedBeforeTheLockStopThePatch) {
               "written");
     EXPECT_EQ(ReadBytes(path()), Bytes(4096, 0x55));
     EXPECT_EQ(dir_.Names(), std::vector<std::string>{"dump.bin"});
+}
+
+}  // namespace
+}  // namespace rw
+
+namespace rw {
+namespace {
+
+// Sends itself SIGTERM at the nth step of a save (an open, read, write or flush).
+class SignalAtStep : public testing::ForwardingFileSystem {
+  public:
+    explicit SignalAtStep(int nth) : nth_(nth) {}
+    int steps = 0;
+    bool first_image_write_seen = false;
+    bool signal_before_first_image_write = false;
+    std::string image;
+    int OpenExistingForWriting(const std::string& p) override {
+        Step();
+        return ForwardingFileSystem::OpenExistingForWriting(p);
+    }
+    int CreateNewPrivate(const std::string& p) override {
+        Step();
+        return ForwardingFileSystem::CreateNewPrivate(p);
+    }
+    int64_t ReadAt(int fd, void* b, size_t n, int64_t pos) override {
+        Step();
+        return ForwardingFileSystem::ReadAt(fd, b, n, pos);
+    }
+    int64_t WriteAt(int fd, const void* b, size_t n, int64_t pos) override {
+        // A signal at the first write of the image comes with its first byte: too late to cancel.
+        FileInfo info;
+        if (!first_image_write_seen && Stat(fd, &info) == 0) {
+            FileInfo of_image;
+            if (StatPath(image, &of_image) == 0 && info.SameFileAs(of_image))
+                first_image_write_seen = true;
+        }
+        Step();
+        return ForwardingFileSystem::WriteAt(fd, b, n, pos);
+    }
+    int Flush(int fd) override {
+        Step();
+        return ForwardingFileSystem::Flush(fd);
+    }
+
+  private:
+    void Step() {
+        if (++steps != nth_) return;
+        signal_before_first_image_write = !first_image_write_seen;
+        std::raise(SIGTERM);
+    }
+    int nth_;
+};
+
+// SIGTERM or Ctrl+C during an apply: the whole patch was written, then the process died silently
+// with status 143, so a script took it for cancelled. Now a signal before the first byte of the
+// dump cancels with nothing written; one after it waits for the whole write and is reported.
+TEST_F(PatchFile, ASignalAtAnyStepCancelsBeforeTheFirstWriteAndWaitsAfterIt) {
+    const Patch patch = ManyLines();
+    Bytes patched = Counting(4096);
+    PatchOutcome expected;
+    ASSERT_TRUE(ApplyPatchToImage(patch, "dump.bin", {}, &patched, &expected).ok());
+    int cancelled = 0, completed = 0;
+    for (int nth = 1;; ++nth) {
+        testing::WriteBytes(path(), Counting(4096));
+        SignalAtStep fs(nth);
+        fs.image = path();
+        PatchOutcome outcome;
+        int caught = 0;
+        Status status;
+        {
+            const InterruptionCatcher catcher;
+            status = ApplyPatchToFlash(path(), patch, {}, &outcome, fs);
+            caught = catcher.caught();
+        }
+        if (fs.steps < nth) break;  // the signal came after the last step
+        EXPECT_EQ(caught, SIGTERM) << nth;
+        EXPECT_EQ(dir_.Names(), std::vector<std::string>{"dump.bin"}) << nth;
+        if (fs.signal_before_first_image_write) {
+            EXPECT_EQ(status.cancelled_by(), SIGTERM) << nth;
+            EXPECT_EQ(status.Line(kEnglish), path() + ": cancelled: nothing written") << nth;
+            EXPECT_EQ(ReadBytes(path()), Counting(4096)) << nth;
+            ++cancelled;
+        } else {
+            ASSERT_TRUE(status.ok()) << nth << " " << status.Line(kEnglish);
+            EXPECT_EQ(ReadBytes(path()), patched) << nth;
+            ++completed;
+        }
+    }
+    EXPECT_GT(cancelled, 3);
+    EXPECT_GT(completed, 0);
+}
+
+// After a forced apply --undo writes the patch's old bytes, not the ones replaced; the restoring
+// patch puts back exactly what was there, also over a line that was already in place.
+TEST_F(PatchFile, TheRestoringPatchPutsBackExactlyWhatTheApplyReplaced) {
+    const Patch patch = testing::ReadPatchOrFail("10: 00 AA\n11: 00 BB\n12: 00 12\n");
+    PatchOutcome outcome;
+    const std::string restoring = dir_.File("undo.vkp");
+    ASSERT_TRUE(ApplyPatchToFlash(path(), patch, {PatchDirection::Apply, true}, &outcome,
+                                  SystemFileSystem(), restoring)
+                    .ok());
+    EXPECT_EQ(outcome.lines_forced, 2);
+    EXPECT_EQ(outcome.LinesUndoWouldNotRestore(), 3);
+    Bytes undone = ReadBytes(path());
+    ASSERT_TRUE(Apply("10: 00 AA\n11: 00 BB\n12: 00 12\n", &undone, {PatchDirection::Undo}).ok());
+    EXPECT_NE(undone, Counting(4096)) << "the flasher's undo writes 00 over 10, 11 and 12";
+
+    Patch back;
+    ASSERT_TRUE(ReadPatchFile(restoring, &back).ok());
+    ASSERT_TRUE(ApplyPatchToFlash(path(), back, {}, &outcome).ok());
+    EXPECT_EQ(ReadBytes(path()), Counting(4096));
+    // Nothing is written when the restoring patch cannot be.
+    EXPECT_FALSE(ApplyPatchToFlash(path(), patch, {PatchDirection::Apply, true}, &outcome,
+                                   SystemFileSystem(), dir_.File("none/undo.vkp"))
+                     .ok());
+    EXPECT_EQ(ReadBytes(path()), Counting(4096));
+}
+
+}  // namespace
+}  // namespace rw
+
+namespace rw {
+namespace {
+
+// A patch of millions of adjacent one-byte lines took minutes and gigabytes: a journal record
+// and a write a line. Adjacent lines are one stretch, applied or undone (last line first).
+TEST(PatchApply, AdjacentLinesAreOneStretchEitherWay) {
+    std::string text;
+    for (int i = 0; i < 1000; ++i) {
+        char line[32];
+        const int old_byte = (0x100 + i) & 0xFF;
+        std::snprintf(line, sizeof line, "%06X: %02X %02X\n", 0x100 + i, old_byte, old_byte ^ 0xFF);
+        text += line;
+    }
+    text += "000100: FF 0F\n";  // over the first again: the last line's byte wins
+    Bytes image = Counting(4096);
+    PatchOutcome outcome;
+    ASSERT_TRUE(Apply(text, &image, {}, &outcome).ok());
+    ASSERT_EQ(outcome.writes.size(), 1u);
+    EXPECT_EQ(outcome.writes[0].position, 0x100);
+    EXPECT_EQ(outcome.writes[0].bytes.size(), 1000u);
+    EXPECT_EQ(outcome.writes[0].bytes[0], 0x0F);
+    EXPECT_EQ(image[0x100], 0x0F);
+    EXPECT_EQ(image[0x101], 0xFE);
+
+    ASSERT_TRUE(Apply(text, &image, {PatchDirection::Undo}, &outcome).ok());
+    ASSERT_EQ(outcome.writes.size(), 1u);
+    EXPECT_EQ(image, Counting(4096));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // and line.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,7 @@ Patch ReadTextPatch(const std::string& text) {
 // The new bytes of a patch of one data line.
 Bytes NewBytes(const std::string& text) {
     const Patch patch = ReadTextPatch(text);
-    return patch.lines.size() == 1 ? patch.lines[0].new_bytes : Bytes{};
+    return patch.lines.size() == 1 ? patch.lines[0].new_bytes.ToVector() : Bytes{};
 }
 
 std::string Fault(const std::string& text) {
@@ -133,7 +134,7 @@ TEST(PatchReader, CommentsOfEveryKindAndLinesCountedThroughThem) {
         "// a slash comment\n"
         "10: /* inline */ 07 /* old */ 08 # new\n"
         "20: 07 08;no space needed after hex bytes\n"
-        "#pragmatic is a comment too\n"
+        "# a #pragma inside a comment is none (a misspelt one is a fault, see below)\n"
         "/**/30: 07 08\n");
     ASSERT_EQ(patch.lines.size(), 3u);
     EXPECT_EQ(patch.lines[0].line, 6);
@@ -201,6 +202,66 @@ TEST(PatchReader, WarningsForLinesWithoutOldDataAndStateLeftOnAtTheEnd) {
     EXPECT_EQ(WarningMessage(patch.name, patch.warnings[2], kEnglish),
               "t.vkp:2: warning: #pragma disable warn_no_old_on_apply is not put back before the "
               "end");
+}
+
+// What an editor or a typo makes of a patch is refused, naming the line, rather than read as
+// something the author did not write.
+TEST(PatchReader, PatchesAreReadAsWritten) {
+    // After a UTF-8 byte order mark the strings are UTF-8: "Ж" is the one byte C6, not D0 96.
+    const Patch utf8 = ReadTextPatch(
+        "\xEF\xBB\xBF"
+        "10: \"\xD0\x96\xD1\x8F!\" 'Ж'\n");
+    ASSERT_EQ(utf8.lines.size(), 1u);
+    EXPECT_EQ(utf8.lines[0].old_bytes, (Bytes{0xC6, 0xFF, '!'}));
+    EXPECT_EQ(utf8.lines[0].new_bytes, (Bytes{0x16, 0x04}));
+    // Without the mark the same bytes are Windows-1251 as ever.
+    EXPECT_EQ(NewBytes("10: \"\xD0\x96\""), (Bytes{0xD0, 0x96}));
+
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"\xEF\xBB\xBF\n10: \"\xE5\xAD\x97\"",
+         "t.vkp:2: the character \"\xE5\xAD\x97\" has no Windows-1251 byte"},
+        {"\xEF\xBB\xBF"
+         "10: \"\xD0\"",
+         "t.vkp:1: bytes that are not UTF-8 in a string of a file that starts with a UTF-8 mark"},
+        // A misspelt pragma would leave the switch as it was.
+        {"#pragmaenable old_equal_ff\n10: 00",
+         "t.vkp:1: #pragma takes enable or disable and a name"},
+        {"10: 00\n  #pragma\tenable_old_equal_ff",
+         "t.vkp:2: #pragma takes enable or disable and a name"},
+        {"10: 00\n#pragma enable old_equal_ff ;x\n#pragma enable\n",
+         "t.vkp:3: #pragma takes enable or disable and a name"},
+        // After a continuation the next line is data: the pragma would never start.
+        {"10: 00 \\\n#pragma enable old_equal_ff\n20: 01",
+         "t.vkp:2: #pragma after a \"\\\" continuation of a data line: end the data line before "
+         "it"},
+        // A lone CR: a comment would swallow the next data line, data would join two lines.
+        {"; comment\r10: 00 01\r\n",
+         "t.vkp:1: line ends of a lone CR: save the patch with CR LF or LF"},
+        {"10: 00\r\n20: 00 \r01\n",
+         "t.vkp:2: line ends of a lone CR: save the patch with CR LF or LF"},
+        {"10: 00\r", "t.vkp:1: line ends of a lone CR: save the patch with CR LF or LF"},
+        // UTF-16, with its mark or without.
+        {std::string("\xFF\xFE"
+                     "1\0"
+                     "0\0:\0",
+                     8),
+         "t.vkp:1: a UTF-16 text: save it as Windows-1251 or UTF-8"},
+        {std::string("1\0"
+                     "0\0:\0",
+                     6),
+         "t.vkp:1: a UTF-16 text: save it as Windows-1251 or UTF-8"},
+        {std::string("\0"
+                     "1\0"
+                     "0",
+                     4),
+         "t.vkp:1: a UTF-16 text: save it as Windows-1251 or UTF-8"},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(Fault(text), expected) << text;
+    // A comment that names a pragma is still a comment; "# " lines are comments.
+    EXPECT_EQ(ReadTextPatch("; #pragma enable old_equal_ff\n# pragma notes\n10: 00\n")
+                  .lines[0]
+                  .pragmas.old_equal_ff,
+              false);
 }
 
 TEST(PatchReader, EveryFaultIsOneLineNamingTheFileAndTheLine) {
@@ -304,6 +365,56 @@ TEST(PatchReader, AFileIsReadWholeAndNamedByItsPath) {
     Patch patch;
     EXPECT_EQ(ReadPatchFile("/nonexistent/p.vkp", &patch).Line(kEnglish),
               "/nonexistent/p.vkp: File not found");
+}
+
+}  // namespace
+}  // namespace rw
+
+namespace rw {
+namespace {
+
+// The window's patch import shows the reading's progress and may cancel it.
+TEST(PatchReader, ReportsItsProgressAndStopsWhenAsked) {
+    std::string text;
+    for (int i = 0; i < 300000; ++i) text += "000010: 00 01\r\n";
+    std::vector<double> told;
+    Patch patch;
+    ASSERT_TRUE(ReadPatchText(text, "big.vkp", &patch, [&told](double done) {
+                    told.push_back(done);
+                    return true;
+                }).ok());
+    ASSERT_GE(told.size(), 3u);
+    EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
+    EXPECT_GT(told.front(), 0.0);
+    EXPECT_LE(told.back(), 1.0);
+    EXPECT_EQ(patch.lines.size(), 300000u);
+
+    Patch kept;
+    kept.name = "kept";
+    int calls = 0;
+    const Status cancelled =
+        ReadPatchText(text, "big.vkp", &kept, [&calls](double) { return ++calls < 2; });
+    EXPECT_TRUE(IsCancelledRead(cancelled));
+    EXPECT_EQ(cancelled.Line(kEnglish), "big.vkp: cancelled: nothing changed");
+    EXPECT_EQ(kept.name, "kept");
+    EXPECT_TRUE(kept.lines.empty());
+    EXPECT_FALSE(IsCancelledRead(Status::Ok()));
+}
+
+// A patch of one-byte lines without old data warns for the first twenty and counts the rest:
+// four million lines printed half a gigabyte of warnings.
+TEST(PatchReader, WarningsOfAKindStopAtTwentyAndTheRestAreCounted) {
+    std::string text;
+    for (int i = 0; i < 1000; ++i) text += "000010: 01\n";
+    const Patch patch = ReadTextPatch(text);
+    EXPECT_EQ(patch.warnings.size(), 20u);
+    EXPECT_EQ(patch.more_lines_without_old_data, 980);
+    const std::vector<std::string> lines = WarningLines(patch, kEnglish);
+    ASSERT_EQ(lines.size(), 21u);
+    EXPECT_EQ(lines[19],
+              "t.vkp:20: warning: no old data: the line is not checked before it is written and "
+              "cannot be undone");
+    EXPECT_EQ(lines[20], "\u2026 and 980 more lines without old data");
 }
 
 }  // namespace

@@ -219,8 +219,8 @@ TEST(ReadOnlyDump, IsRefusedForSavingAsRootTooAndKeepsEveryByte) {
                                            std::filesystem::perms::others_read);
     const Status s = WriteFlashFont(path, Edition::Cyrillic, layout, FontImage{});
     EXPECT_FALSE(s.ok());
-    EXPECT_EQ(s.Line(kEnglish), path + ": original.bin is read-only: nothing written");
-    EXPECT_EQ(Render(s.message(), kRussian), "original.bin только для чтения: ничего не записано");
+    EXPECT_EQ(s.Line(kEnglish), path + ": read-only: nothing written");
+    EXPECT_EQ(Render(s.message(), kRussian), "только для чтения: ничего не записано");
     EXPECT_EQ(testing::ReadBytes(path), bytes);
     EXPECT_FALSE(testing::Exists(JournalPathFor(path)));
     // Any write bit lets it be written, as before.

@@ -137,13 +137,13 @@ TEST_F(FlashSave, ASecondWriterWaitsThenFailsAndTheSameFileOrADeviceIsRefused) {
 
 TEST(JournalFormat, ATornOrAlteredJournalIsNeverTrusted) {
     const RollbackJournal journal{
-        {7, 9, 1000},
+        {7, 9, 1000, FileOrigin{int64_t{1796886272} * 1'000'000'000 + 41680912, std::nullopt}},
         {{10, {1, 2, 3}, {4, 5, 6}},
          {990, std::vector<uint8_t>(10, 11), std::vector<uint8_t>(10, 12)}}};
     const auto bytes = EncodeJournal(journal);
     const auto back = DecodeJournal(bytes);
     ASSERT_TRUE(back);
-    EXPECT_EQ(back->image, (FileIdentity{7, 9, 1000}));
+    EXPECT_EQ(back->image, journal.image);
     EXPECT_FALSE(back->first_format);
     ASSERT_EQ(back->changes.size(), 2u);
     EXPECT_EQ(back->changes[1].before, journal.changes[1].before);
@@ -157,7 +157,7 @@ TEST(JournalFormat, ATornOrAlteredJournalIsNeverTrusted) {
     // Changes reaching past the image, overlapping, out of order or empty are damage even with a
     // matching checksum.
     auto with = [](std::vector<JournalChange> changes) {
-        return DecodeJournal(EncodeJournal({{1, 1, 1000}, std::move(changes)}));
+        return DecodeJournal(EncodeJournal({{1, 1, 1000, FileOrigin{}}, std::move(changes)}));
     };
     const std::vector<uint8_t> six(6), two(2);
     EXPECT_FALSE(with({{995, six, six}}));

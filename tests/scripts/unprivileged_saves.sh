@@ -68,7 +68,7 @@ if command -v strace >/dev/null; then
   chown 65533:65533 "$shared/d.bin.rwj"; chmod 644 "$shared/d.bin.rwj"
   msg=$(as_nobody "$cli" extract $T "$shared/d.bin" "$shared/x.sft" 2>&1); code=$?
   check "another user's journal beside a dump in a sticky folder is refused, the dump left alone" \
-    '[ $code = 1 ] && [[ "$msg" == *"d.bin.rwj belongs to another user: it is not trusted"* ]] &&
+    '[ $code = 1 ] && [[ "$msg" == *"d.bin.rwj was left by "*", who may not write this image"* ]] &&
      cmp -s "$shared/d.bin" "$dir/torn.bin" && [ ! -e "$shared/x.sft" ]'
   rm "$shared/d.bin.rwj"
 

@@ -38,7 +38,7 @@ struct Outcome {
         const Session& editor = w.form->editor();
         return {w.form->windowTitle(),
                 w.Find<QLabel>("LabelOffcet")->text(),
-                w.Action("EditUndo")->text(),
+                Caption(w.Action("EditUndo")),
                 w.dialogs->warnings,
                 w.dialogs->errors,
                 editor.font(),
@@ -94,7 +94,7 @@ class CommandLineTest : public QObject {
         QVERIFY(w.dialogs->errors.isEmpty());
         QCOMPARE(w.form->windowTitle(), Q("Runewright v4.01 \"RUS-Full\" - [s45.bin]"));
         QCOMPARE(w.Find<QLabel>("LabelOffcet")->text(), Q("Загружено из s45.bin: 136 букв"));
-        QCOMPARE(w.Action("EditUndo")->text(), Q("Отменить: Загрузить шрифт из fullflash"));
+        QCOMPARE(Caption(w.Action("EditUndo")), Q("Отменить: Загрузить шрифт из fullflash"));
         QCOMPARE(FontBytes(w.form->editor().font().Narrow({0, 0})), kGlyphA);
         QVERIFY(w.form->editor().base_font() == w.form->editor().font());
         QCOMPARE(w.Find<QLabel>("Label0")->text(), Q("6"));
@@ -111,7 +111,7 @@ class CommandLineTest : public QObject {
         w.form->OpenGivenFile(font.toStdString());
         QVERIFY(w.dialogs->errors.isEmpty());
         QCOMPARE(w.form->windowTitle(), Q("Runewright v4.01 \"RUS-Full\" - [normal.sft]"));
-        QCOMPARE(w.Action("EditUndo")->text(), Q("Отменить: Загрузить шрифт из файла"));
+        QCOMPARE(Caption(w.Action("EditUndo")), Q("Отменить: Загрузить шрифт из файла"));
         QCOMPARE(FontBytes(w.form->editor().font().Narrow({0, 0})), kGlyphA);
         // A font file is the user's change: the base stays the empty font.
         QVERIFY(w.form->editor().base_font() == FontImage{});

@@ -35,7 +35,7 @@ class EditingTest : public QObject {
         Window w(Edition::Cyrillic);
         auto* status = w.Find<QLabel>("LabelOffcet");
         w.Action("CMS351")->trigger();
-        QCOMPARE(w.Menu("N3")->title(), Q("Телефон (C/M 35)"));
+        QCOMPARE(Caption(w.Menu("N3")), Q("Телефон (C/M 35)"));
         QVERIFY(w.Action("CMS351")->isChecked());
         QVERIFY(!w.Action("N451")->isChecked());
         QCOMPARE(w.Find("Panel_YO1")->x(), 151);
@@ -48,7 +48,7 @@ class EditingTest : public QObject {
         QCOMPARE(w.form->editor().state().selected_slot(), 0);
 
         w.Action("Small1")->trigger();
-        QCOMPARE(w.Menu("N6")->title(), Q("Шрифт (Small)"));
+        QCOMPARE(Caption(w.Menu("N6")), Q("Шрифт (Small)"));
         QVERIFY(w.Action("Small1")->isChecked());
         QVERIFY(!w.Action("Normal1")->isChecked());
         QVERIFY(w.Find("SpeedButton1")->isHidden());
@@ -63,7 +63,7 @@ class EditingTest : public QObject {
         w.Action("S351")->trigger();  // S 35 Small has a bold weight
         QVERIFY(!w.Find("SpeedButton1")->isHidden());
         QVERIFY(w.Action("N21")->isEnabled());
-        QCOMPARE(w.Menu("N6")->title(), Q("Шрифт (Small)"));
+        QCOMPARE(Caption(w.Menu("N6")), Q("Шрифт (Small)"));
 
         w.Action("C451")->trigger();  // every C 45 font is wide
         QVERIFY(w.Action("SFTSBF1")->isEnabled());
@@ -80,7 +80,7 @@ class EditingTest : public QObject {
         w.Action("N451")->trigger();
         QVERIFY(!w.Action("SFTSBF1")->isEnabled());
         QCOMPARE(w.Find("Panel110")->width(), 8);
-        QCOMPARE(w.Menu("N3")->title(), Q("Телефон (S/ME 45)"));
+        QCOMPARE(Caption(w.Menu("N3")), Q("Телефон (S/ME 45)"));
     }
 
     // The buttons act when the mouse button goes down, with any button, and see their state
@@ -270,10 +270,10 @@ class EditingTest : public QObject {
         w.Action("English1")->trigger();
         QVERIFY(w.Action("English1")->isChecked());
         QVERIFY(!w.Action("N8")->isChecked());
-        QCOMPARE(w.Menu("N1")->title(), Q("File"));
-        QCOMPARE(w.Menu("N6")->title(), Q("Font (Normal)"));
-        QCOMPARE(w.Menu("N3")->title(), Q("Phone (S/ME 45)"));
-        QCOMPARE(w.Action("N24")->text(), Q("All"));
+        QCOMPARE(Caption(w.Menu("N1")), Q("File"));
+        QCOMPARE(Caption(w.Menu("N6")), Q("Font (Normal)"));
+        QCOMPARE(Caption(w.Menu("N3")), Q("Phone (S/ME 45)"));
+        QCOMPARE(Caption(w.Action("N24")), Q("All"));
         QCOMPARE(w.Find<QPushButton>("Button1")->text(), Q("Write to font"));
         QCOMPARE(w.Find<QLabel>("Label14")->text(), Q("Letter"));
         w.Hover(w.Find("Button1"));
@@ -282,7 +282,7 @@ class EditingTest : public QObject {
         w.Action("N23")->trigger();
         QCOMPARE(w.dialogs->save_requests.back().title, Q("Save into fullflash..."));
         w.Action("N8")->trigger();
-        QCOMPARE(w.Menu("N1")->title(), Q("Файл"));
+        QCOMPARE(Caption(w.Menu("N1")), Q("Файл"));
         QCOMPARE(w.Find<QPushButton>("Button8")->text(), Q("Копировать блок"));
     }
 

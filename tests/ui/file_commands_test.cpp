@@ -59,10 +59,10 @@ class FileCommandsTest : public QObject {
         torn[kRecordA] = 0x55;
         torn[kRecordA + 1] = 0x55;
         QVERIFY(WriteAll(flash_, torn));
-        struct stat st {};
-        QCOMPARE(::stat(flash_.toLocal8Bit().constData(), &st), 0);
+        FileInfo info;
+        QCOMPARE(SystemFileSystem().StatPath(flash_.toStdString(), &info), 0);
         const RollbackJournal journal{
-            {st.st_dev, st.st_ino, st.st_size},
+            IdentityOf(info),
             {{kRecordA, {uint8_t(image[kRecordA]), uint8_t(image[kRecordA + 1])}, {0x55, 0x55}}}};
         const auto bytes = EncodeJournal(journal);
         QVERIFY(WriteAll(flash_ + ".rwj", QByteArray(reinterpret_cast<const char*>(bytes.data()),
@@ -80,6 +80,31 @@ class FileCommandsTest : public QObject {
     void init() {
         QFile::remove(flash_ + ".rwj");  // a test that failed halfway may have left one
         QVERIFY(WriteAll(flash_, FlashWithLetterA()));
+    }
+
+    // Control characters, line breaks and bidi marks of a file name reached the status line and
+    // the message boxes raw ("evil\u202E.bin" turned the line around); the command line escapes
+    // them, and the window now shows them as it does.
+    void FileNamesAreShownEscapedAsTheCommandLinePrintsThem() {
+        Window w(Edition::Cyrillic);
+        const QString evil = PathOf("evil") + QChar(0x202E) + Q("nib.bin");
+        QVERIFY(WriteAll(evil, FlashWithLetterA()));
+        w.dialogs->open_answers.push_back(evil);
+        w.Action("N2")->trigger();
+        QVERIFY(w.dialogs->errors.isEmpty());
+        const QString status = w.Find<QLabel>("LabelOffcet")->text();
+        QVERIFY2(status.contains(Q("evil\\u202enib.bin")), qPrintable(status));
+        QVERIFY(!status.contains(QChar(0x202E)));
+
+        const QString missing = PathOf("gone") + Q("\n") + QChar(0x202E) + Q(".bin");
+        w.dialogs->open_answers.push_back(missing);
+        w.Action("N2")->trigger();
+        QCOMPARE(w.dialogs->errors.size(), qsizetype{1});
+        QVERIFY2(w.dialogs->errors[0].contains(Q("gone\\n\\u202e.bin: File not found")),
+                 qPrintable(w.dialogs->errors[0]));
+        QVERIFY(!w.dialogs->errors[0].contains(QChar(0x202E)));
+        QVERIFY(!w.dialogs->errors[0].contains(QChar('\n')));
+        QFile::remove(evil);
     }
 
     void FullflashLoadShowsTheFontAndNamesTheFile() {

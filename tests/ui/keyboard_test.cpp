@@ -174,7 +174,7 @@ class KeyboardTest : public QObject {
 
         Type(Qt::Key_Tab);
         QVERIFY(grid->hasFocus());
-        const QRect cell(kGridOrigin + GridWidget::CellOrigin(1, 1), QSize(17, 17));
+        const QRect cell(kGridOrigin + grid->CellOrigin(1, 1), QSize(17, 17));
         const QList<QPoint> framed = Differences(before, w.Client());
         QCOMPARE(framed, Outline(cell.adjusted(2, 2, -2, -2)));
         for (const QPoint& p : framed) QCOMPARE(Pixel(w.Client(), p), kOrangePixel);
@@ -277,13 +277,13 @@ class KeyboardTest : public QObject {
         w.dialogs->open_answers.push_back(flash_);
         w.Action("N2")->trigger();
         const FontImage loaded = w.form->editor().font();
-        const QString undo = w.Action("EditUndo")->text();
+        const QString undo = Caption(w.Action("EditUndo"));
         for (const char* button : {"Button9", "Button11"}) {
             QTest::mouseClick(w.Find<QWidget>(button), Qt::LeftButton);
             QCOMPARE(StatusLine(w), Q("Буфер пуст"));
             QVERIFY(w.Find<QWidget>(button)->isEnabled());
             QCOMPARE(w.form->editor().font(), loaded);
-            QCOMPARE(w.Action("EditUndo")->text(), undo);
+            QCOMPARE(Caption(w.Action("EditUndo")), undo);
         }
         w.Action("English1")->trigger();
         QTest::mouseClick(w.Find<QWidget>("Button9"), Qt::LeftButton);
@@ -291,7 +291,7 @@ class KeyboardTest : public QObject {
         // After a copy a paste is one again.
         QTest::mouseClick(w.Find<QWidget>("Button10"), Qt::LeftButton);
         QTest::mouseClick(w.Find<QWidget>("Button11"), Qt::LeftButton);
-        QVERIFY(w.Action("EditUndo")->text() != undo);
+        QVERIFY(Caption(w.Action("EditUndo")) != undo);
     }
 
     // Write-back, transforms, shifts and the PNG sheets say what they did; the next hint the
@@ -315,7 +315,7 @@ class KeyboardTest : public QObject {
         w.Action("ImportPng1")->trigger();
         QVERIFY(w.dialogs->errors.isEmpty());
         QCOMPARE(StatusLine(w), Q("Загружено из sheet.png: 136 букв"));
-        QCOMPARE(w.Action("EditUndo")->text(), Q("Отменить: Импорт из PNG..."));
+        QCOMPARE(Caption(w.Action("EditUndo")), Q("Отменить: Импорт из PNG..."));
 
         w.Hover(w.Find("SpeedButton1"));
         QCOMPARE(StatusLine(w), Q("Нормальный / Жирный"));

@@ -191,7 +191,7 @@ class PatchCommandsTest : public QObject {
                  QStringList{Q("Патч меняет 1 букву этого шрифта. Ещё он меняет 4 байта вне "
                                "шрифта; они не загружены.")});
         QCOMPARE(ReadAll(flash_), dump_);
-        QCOMPARE(w.Action("EditUndo")->text(), Q("Отменить: Импорт из патча (.vkp)..."));
+        QCOMPARE(Caption(w.Action("EditUndo")), Q("Отменить: Импорт из патча (.vkp)..."));
         w.Action("EditUndo")->trigger();
         QCOMPARE(w.form->editor().font().narrow[0][0], loaded);
     }
@@ -236,7 +236,7 @@ class PatchCommandsTest : public QObject {
                                         "ждёт патч"),
                               broken + Q(":2: старые данные (1 байт) короче новых (2 байта)")}));
         QCOMPARE(w.form->editor().font(), before);
-        QCOMPARE(w.Action("EditUndo")->text(), Q("Отменить: Загрузить шрифт из fullflash"));
+        QCOMPARE(Caption(w.Action("EditUndo")), Q("Отменить: Загрузить шрифт из fullflash"));
         QVERIFY(w.dialogs->notices.isEmpty());
         QCOMPARE(ReadAll(flash_), dump_);
     }

@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QTest>
 
+#include "command_line.h"
 #include "ui_test_registry.h"
 
 namespace {
@@ -75,11 +76,28 @@ class ProgramOptionsTest : public QObject {
         QCOMPARE(two.exit_code, 2);
         QVERIFY(two.err.startsWith(name.toLatin1() + ": one FILE at most\n"));
 
+        // After "--" every word is a file name, also for Qt: two of them are one too many.
+        const Run after_end = RunWithoutDisplay(
+            program, {QStringLiteral("--"), QStringLiteral("-qwindowtitle"), QStringLiteral("X")});
+        QCOMPARE(after_end.exit_code, 2);
+        QVERIFY2(after_end.err.startsWith(name.toLatin1() + ": one FILE at most\n"),
+                 after_end.err.constData());
+
         // What the command line echoes cannot steer the terminal.
         const Run escape = RunWithoutDisplay(program, {QStringLiteral("-\x1b[2J")});
         QCOMPARE(escape.exit_code, 2);
         QVERIFY(!escape.err.contains('\x1b'));
         QVERIFY(escape.err.contains("unknown option -\\x1b[2J"));
+    }
+    // Qt parsed the words after "--" as its own options: "-- -reverse" mirrored the window,
+    // "-- -stylesheet=FILE" loaded a style sheet.
+    void QtSeesOnlyTheWordsBeforeTheEndOfOptions() {
+        const char* const with_end[] = {"runewright-rus", "--", "-reverse"};
+        QCOMPARE(rw::app::WordsForQt(3, with_end), 1);
+        const char* const file_first[] = {"runewright-rus", "d.bin", "--", "-stylesheet=x.qss"};
+        QCOMPARE(rw::app::WordsForQt(4, file_first), 2);
+        const char* const without_end[] = {"runewright-rus", "d.bin"};
+        QCOMPARE(rw::app::WordsForQt(2, without_end), 2);
     }
 };
 

@@ -42,7 +42,7 @@ bool MarkShown(QMenu* menu, QAction* action) {
 QStringList EntryTexts(QMenu* menu) {
     QStringList texts;
     for (QAction* action : menu->actions()) {
-        if (!action->isSeparator()) texts << action->text();
+        if (!action->isSeparator()) texts << Caption(action);
     }
     return texts;
 }
@@ -67,10 +67,10 @@ class StartStateTest : public QObject {
         Window w(static_cast<Edition>(edition));
         QCOMPARE(w.form->windowTitle(), caption);
         QCOMPARE(w.form->objectName(), QStringLiteral("Form1"));
-        QCOMPARE(w.Menu("N1")->title(), Q("Файл"));
-        QCOMPARE(w.Menu("N6")->title(), Q("Шрифт (Normal)"));
-        QCOMPARE(w.Menu("N3")->title(), Q("Телефон (S/ME 45)"));
-        QCOMPARE(w.Menu("N4")->title(), Q("Инфо"));
+        QCOMPARE(Caption(w.Menu("N1")), Q("Файл"));
+        QCOMPARE(Caption(w.Menu("N6")), Q("Шрифт (Normal)"));
+        QCOMPARE(Caption(w.Menu("N3")), Q("Телефон (S/ME 45)"));
+        QCOMPARE(Caption(w.Menu("N4")), Q("Инфо"));
         QVERIFY(w.Action("N451")->isChecked());
         QVERIFY(w.Action("Normal1")->isChecked());
         QVERIFY(w.Action("N24")->isChecked());
@@ -79,13 +79,16 @@ class StartStateTest : public QObject {
         QVERIFY(w.Find<QPushButton>("Button1")->isEnabled());
     }
 
+    // The window opens at its contents' size, which is also the smallest it may take; it may
+    // grow and be maximised.
     void ClientAreaIsFixedAndCentredOnScreen() {
         for (Edition edition : {Edition::Cyrillic, Edition::Latin}) {
             Window w(edition);
             const QSize client = edition == Edition::Latin ? QSize(641, 289) : QSize(641, 290);
             QCOMPARE(w.form->ClientArea()->size(), client);
-            QCOMPARE(w.form->minimumSize(), w.form->maximumSize());
-            QVERIFY(!(w.form->windowFlags() & Qt::WindowMaximizeButtonHint));
+            QCOMPARE(w.form->minimumSizeHint(), w.form->size());
+            QVERIFY(w.form->maximumSize().width() > 4 * client.width());
+            QVERIFY(w.form->windowFlags() & Qt::WindowMaximizeButtonHint);
             QVERIFY(w.form->windowFlags() & Qt::WindowMinimizeButtonHint);
             QVERIFY(!w.form->windowIcon().isNull());
         }
@@ -94,11 +97,12 @@ class StartStateTest : public QObject {
     void CyrillicMenusItemForItem() {
         Window w(Edition::Cyrillic);
         QCOMPARE(EntryNames(w.Menu("N1")),
-                 QStringList({"N2", "N23", "N14", "N41", "N39", "N13", "SFTSBF1", "N8", "N5"}));
+                 QStringList({"N2", "N23", "N14", "N41", "N39", "N13", "SFTSBF1", "N8",
+                              "RecentFiles1", "RecentSeparator1", "N5"}));
         QCOMPARE(EntryTexts(w.Menu("N1")),
                  QStringList({Q("Загрузить шрифт из fullflash"), Q("Сохранить шрифт в fullflash"),
                               Q("Загрузить шрифт из файла"), Q("Сохранить шрифт в файл"),
-                              Q("SFT -> SBF"), Q("Выход")}));
+                              Q("SFT -> SBF"), Q("Последние файлы"), Q("Выход")}));
         QVERIFY(!w.Action("SFTSBF1")->isEnabled());
         QCOMPARE(EntryTexts(w.Menu("SFTSBF1")),
                  QStringList({Q("Загрузить тонкий"), Q("Загрузить жирный")}));
@@ -121,16 +125,16 @@ class StartStateTest : public QObject {
         QVERIFY(w.Menu("Lang") == nullptr);
         // Файл, Правка, Шрифт, Телефон, Сервис, Инфо.
         QCOMPARE(w.form->menuBar()->actions().size(), 6);
-        QCOMPARE(w.Menu("Service1")->title(), Q("Сервис"));
+        QCOMPARE(Caption(w.Menu("Service1")), Q("Сервис"));
         QCOMPARE(EntryNames(w.Menu("Service1")),
                  QStringList({"ImportFont1", "ImportPng1", "ExportPng1", "TextPreview1",
                               "PatchSeparator1", "ExportPatch1", "ImportPatch1", "ShowOriginal1",
-                              "KeysSeparator1", "Keys1"}));
+                              "KeysSeparator1", "Keys1", "ZoomSeparator1", "Zoom1"}));
         QCOMPARE(EntryTexts(w.Menu("Service1")),
                  QStringList({Q("Импорт из шрифта..."), Q("Импорт из PNG..."),
                               Q("Экспорт в PNG..."), Q("Просмотр текста..."),
                               Q("Экспорт патча (.vkp)..."), Q("Импорт из патча (.vkp)..."),
-                              Q("Показывать исходную букву"), Q("Клавиши")}));
+                              Q("Показывать исходную букву"), Q("Клавиши"), Q("Масштаб")}));
     }
 
     // One check mark beside the chosen item and nothing beside the others, as in the phone,
@@ -153,8 +157,8 @@ class StartStateTest : public QObject {
 
     void LatinMenusItemForItem() {
         Window w(Edition::Latin);
-        QCOMPARE(EntryNames(w.Menu("N1")),
-                 QStringList({"N2", "N23", "N14", "N41", "N39", "N13", "N5"}));
+        QCOMPARE(EntryNames(w.Menu("N1")), QStringList({"N2", "N23", "N14", "N41", "N39", "N13",
+                                                        "RecentFiles1", "RecentSeparator1", "N5"}));
         QVERIFY(w.Menu("SFTSBF1") == nullptr);
         const QStringList scopes = EntryNames(w.Menu("N15"));
         QCOMPARE(scopes, QStringList({"N19", "N20", "Sym11", "N21", "N22", "Sym12", "N25", "N27",
@@ -164,16 +168,16 @@ class StartStateTest : public QObject {
             if (!action->isSeparator()) tags << action->data().toInt();
         }
         QCOMPARE(tags, QList<int>({0, 1, 7, 2, 3, 8, 4, 5, 9, 10, 6}));
-        QCOMPARE(w.Action("AZaz1")->text(), Q("Только \"A - Z\", \"a - z\""));
-        QCOMPARE(w.Action("C451")->text(), Q("C45"));
-        QCOMPARE(w.Menu("Lang")->title(), Q("Язык"));
+        QCOMPARE(Caption(w.Action("AZaz1")), Q("Только \"A - Z\", \"a - z\""));
+        QCOMPARE(Caption(w.Action("C451")), Q("C45"));
+        QCOMPARE(Caption(w.Menu("Lang")), Q("Язык"));
         QCOMPARE(EntryTexts(w.Menu("Lang")), QStringList({Q("Русский"), Q("English")}));
         QVERIFY(w.Action("N8")->isChecked());
         QVERIFY(!w.Action("English1")->isChecked());
         // Файл, Правка, Шрифт, Телефон, Язык, Сервис, Инфо.
         QCOMPARE(w.form->menuBar()->actions().size(), 7);
-        QCOMPARE(w.form->menuBar()->actions().at(4)->text(), Q("Язык"));
-        QCOMPARE(w.form->menuBar()->actions().at(5)->text(), Q("Сервис"));
+        QCOMPARE(Caption(w.form->menuBar()->actions().at(4)), Q("Язык"));
+        QCOMPARE(Caption(w.form->menuBar()->actions().at(5)), Q("Сервис"));
     }
 
     // The window definition's places, in client-area coordinates.

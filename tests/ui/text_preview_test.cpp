@@ -67,7 +67,7 @@ class TextPreviewTest : public QObject {
 
     void PreviewOpensBesideTheWindowWithItsDefaults() {
         Window w(Edition::Cyrillic);
-        QCOMPARE(w.Action("TextPreview1")->text(), Q("Просмотр текста..."));
+        QCOMPARE(Caption(w.Action("TextPreview1")), Q("Просмотр текста..."));
         TextPreviewWindow* preview = OpenPreview(w);
         QVERIFY(preview != nullptr);
         QVERIFY(preview->isVisible());
@@ -86,7 +86,7 @@ class TextPreviewTest : public QObject {
 
         Window latin(Edition::Latin);
         latin.Action("English1")->trigger();
-        QCOMPARE(latin.Action("TextPreview1")->text(), Q("Text preview..."));
+        QCOMPARE(Caption(latin.Action("TextPreview1")), Q("Text preview..."));
         TextPreviewWindow* english = OpenPreview(latin);
         QCOMPARE(english->windowTitle(), Q("Text preview"));
         QCOMPARE(english->findChild<QLineEdit*>("PreviewText")->text(),

@@ -34,17 +34,17 @@ class ToolsMenuTest : public QObject {
             const auto tools = static_cast<int>(bar.indexOf(w.Menu("Service1")->menuAction()));
             QVERIFY(tools >= 0);
             QCOMPARE(bar.indexOf(w.Menu("N4")->menuAction()), tools + 1);
-            QCOMPARE(w.Menu("Service1")->title(), Q("Сервис"));
-            QCOMPARE(w.Action("ImportFont1")->text(), Q("Импорт из шрифта..."));
-            QCOMPARE(w.Action("ImportPng1")->text(), Q("Импорт из PNG..."));
-            QCOMPARE(w.Action("ExportPng1")->text(), Q("Экспорт в PNG..."));
+            QCOMPARE(Caption(w.Menu("Service1")), Q("Сервис"));
+            QCOMPARE(Caption(w.Action("ImportFont1")), Q("Импорт из шрифта..."));
+            QCOMPARE(Caption(w.Action("ImportPng1")), Q("Импорт из PNG..."));
+            QCOMPARE(Caption(w.Action("ExportPng1")), Q("Экспорт в PNG..."));
         }
         Window w(Edition::Latin);
         w.Action("English1")->trigger();
-        QCOMPARE(w.Menu("Service1")->title(), QStringLiteral("Tools"));
-        QCOMPARE(w.Action("ImportFont1")->text(), QStringLiteral("Import from font..."));
-        QCOMPARE(w.Action("ImportPng1")->text(), QStringLiteral("Import from PNG..."));
-        QCOMPARE(w.Action("ExportPng1")->text(), QStringLiteral("Export to PNG..."));
+        QCOMPARE(Caption(w.Menu("Service1")), QStringLiteral("Tools"));
+        QCOMPARE(Caption(w.Action("ImportFont1")), QStringLiteral("Import from font..."));
+        QCOMPARE(Caption(w.Action("ImportPng1")), QStringLiteral("Import from PNG..."));
+        QCOMPARE(Caption(w.Action("ExportPng1")), QStringLiteral("Export to PNG..."));
     }
 
     void ASheetExportedAndImportedBringsTheFontBack() {

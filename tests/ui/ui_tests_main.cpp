@@ -1,6 +1,7 @@
 // The one program of the window tests: `ui_tests CLASS [Qt Test options]` runs one test class,
 // `ui_tests --classes` lists them, `ui_tests` alone runs them all.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 #include <cstring>
@@ -31,6 +32,10 @@ int main(int argc, char** argv) {
         for (const auto& test_class : UiTestClasses()) std::printf("%s\n", test_class.name.c_str());
         return 0;
     }
+    // No test reads or writes the user's settings: each run has a settings folder of its own,
+    // empty at the start, as on a first start.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     if (argc > 1 && argv[1][0] != '-') {

@@ -46,13 +46,13 @@ class UndoDragTest : public QObject {
 
         QAction* undo = w.Action("EditUndo");
         QVERIFY(undo->isEnabled());
-        QCOMPARE(undo->text(), Q("Отменить: Рисование"));
+        QCOMPARE(Caption(undo), Q("Отменить: Рисование"));
         QTest::keyClick(w.form.get(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(e.working(GlyphForm::Narrow), NarrowGlyph{});
         QCOMPARE(w.Find<QLabel>("Label3")->text(), Q("00 --"));
         QCOMPARE(Pixel(w.Client(), QPoint(80, 8) + CellCentre(2, 4)), kWhitePixel);
         QVERIFY(!undo->isEnabled());
-        QCOMPARE(w.Action("EditRedo")->text(), Q("Повторить: Рисование"));
+        QCOMPARE(Caption(w.Action("EditRedo")), Q("Повторить: Рисование"));
         QTest::keyClick(w.form.get(), Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(e.working(GlyphForm::Narrow)[2], uint8_t{0x7E});
     }
@@ -60,16 +60,16 @@ class UndoDragTest : public QObject {
     void TheEditMenuSitsBetweenFileAndFontAndFollowsTheLanguage() {
         Window w(Edition::Latin);
         const QList<QAction*> top = w.form->menuBar()->actions();
-        QCOMPARE(top.at(1)->text(), Q("Правка"));
-        QCOMPARE(top.at(2)->text(), Q("Шрифт (Normal)"));
-        QCOMPARE(w.Action("EditFlipHorizontal")->text(), Q("Отразить по горизонтали"));
+        QCOMPARE(Caption(top.at(1)), Q("Правка"));
+        QCOMPARE(Caption(top.at(2)), Q("Шрифт (Normal)"));
+        QCOMPARE(Caption(w.Action("EditFlipHorizontal")), Q("Отразить по горизонтали"));
         w.Action("N17")->trigger();
-        QCOMPARE(w.Action("EditUndo")->text(), Q("Отменить: Очистить блок"));
+        QCOMPARE(Caption(w.Action("EditUndo")), Q("Отменить: Очистить блок"));
         w.Action("English1")->trigger();
-        QCOMPARE(top.at(1)->text(), Q("Edit"));
-        QCOMPARE(w.Action("EditUndo")->text(), Q("Undo: Clear block"));
-        QCOMPARE(w.Action("EditRedo")->text(), Q("Redo"));
-        QCOMPARE(w.Action("EditBoldFromNormal")->text(), Q("Bold from normal"));
+        QCOMPARE(Caption(top.at(1)), Q("Edit"));
+        QCOMPARE(Caption(w.Action("EditUndo")), Q("Undo: Clear block"));
+        QCOMPARE(Caption(w.Action("EditRedo")), Q("Redo"));
+        QCOMPARE(Caption(w.Action("EditBoldFromNormal")), Q("Bold from normal"));
         // Browser has a single weight.
         QVERIFY(w.Action("EditBoldFromNormal")->isEnabled());
         w.Action("Forwap1")->trigger();
@@ -93,7 +93,7 @@ class UndoDragTest : public QObject {
         QCOMPARE(e.font().wide[0][0][3], uint16_t{0});
         QTest::keyClick(w.form.get(), Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(e.font().wide[0][0][3], uint16_t{0x1000});
-        QCOMPARE(w.Action("EditUndo")->text(), Q("Отменить: Записать в шрифт"));
+        QCOMPARE(Caption(w.Action("EditUndo")), Q("Отменить: Записать в шрифт"));
     }
 };
 

@@ -14,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+#include "edition/mnemonics.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_window.h"
 #include "ui/qt_conversions.h"
@@ -142,6 +143,14 @@ struct Window {
     // The window as it is painted, in client-area coordinates.
     QImage Client() const { return form->ClientArea()->grab().toImage(); }
 };
+
+// An item's or a menu's caption as the window set it, without the Alt+letter mark the menus add.
+inline QString Caption(const QAction* item) {
+    return QString::fromStdString(WithoutMnemonic(item->text().toStdString()));
+}
+inline QString Caption(const QMenu* menu) {
+    return Caption(menu->menuAction());
+}
 
 // The centre of grid cell (row, col), in the grid widget's own coordinates.
 inline QPoint CellCentre(int row, int col) {

@@ -210,7 +210,7 @@ class WorkSafetyTest : public QObject {
         w.Action("N23")->trigger();
         QVERIFY(w.dialogs->questions.isEmpty());
         QCOMPARE(w.dialogs->errors,
-                 QStringList{flash_ + Q(": fresh.bin только для чтения: ничего не записано")});
+                 QStringList{flash_ + Q(": только для чтения: ничего не записано")});
         QCOMPARE(ReadAll(flash_), PatternImage(kImageSize));
     }
 

@@ -6,7 +6,7 @@
 #include "io/rollback_journal.h"
 
 #include "cli/cli_commands.h"
-#include "cli/terminal_text.h"
+#include "edition/terminal_text.h"
 
 namespace rw::cli {
 
@@ -30,7 +30,7 @@ std::string UsageText() {
            "  runewright-cli export-patch --edition E --model M --kind K [--force] INPUT FLASH "
            "OUT.vkp\n"
            "  runewright-cli patch-info [--edition E --model M --kind K] PATCH.vkp\n"
-           "  runewright-cli apply-patch [--undo] [--force] FLASH PATCH.vkp\n"
+           "  runewright-cli apply-patch [--undo] [--force] [--save-undo OUT.vkp] FLASH PATCH.vkp\n"
            "  runewright-cli recover FLASH\n"
            "  runewright-cli --help\n"
            "\n"
@@ -53,7 +53,12 @@ std::string UsageText() {
            "patch-info lists a patch's data lines (with a layout, also the glyphs it changes);\n"
            "apply-patch writes a patch into FLASH, all lines or none, after checking the old "
            "bytes\n"
-           "  (--force writes over other bytes too; --undo puts the old bytes back);\n"
+           "  (--force writes over other bytes too; --undo writes the patch's old bytes back,\n"
+           "  not necessarily the bytes the apply replaced: it counts the lines it would not\n"
+           "  restore exactly; --save-undo OUT.vkp writes, under the same lock, a patch that\n"
+           "  restores FLASH byte for byte);\n"
+           "a signal before the first byte is written cancels (nothing written), a later one\n"
+           "  waits for the whole write; both exit 128+N;\n"
            "recover puts back a fullflash whose save was cut off, from the journal FLASH.rwj;\n"
            "loads and saves do the same first. \"--\" ends the options.\n"
            "Exit status: 0 done, 1 a file failed (nothing written), 2 usage error,\n"
@@ -102,7 +107,8 @@ int RunRecover(const std::vector<std::string>& words, std::ostream& out, std::os
     if (!args) return ReportUsageError(error, err);
     if (args->positionals.size() != 1) return ReportUsageError("recover takes FLASH", err);
     const std::string& flash = args->positionals[0];
-    const Status status = RecoverInterruptedSave(SystemFileSystem(), flash);
+    // Asked for by name: the journal's owner or root takes the journal for theirs.
+    const Status status = RecoverInterruptedSave(SystemFileSystem(), flash, /*vouched=*/true);
     if (status.ok() && status.note().empty()) {
         out << EscapeControlBytes(flash) << ": no interrupted save to undo\n";
     }

@@ -3,7 +3,7 @@
 
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
-#include "cli/terminal_text.h"
+#include "edition/terminal_text.h"
 #include "editor/glyph_import.h"
 #include "fontimport/import_faces.h"
 #include "model/load_scope.h"

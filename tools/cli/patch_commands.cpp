@@ -3,8 +3,9 @@
 
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
-#include "cli/terminal_text.h"
+#include "edition/terminal_text.h"
 #include "io/identify_messages.h"
+#include "io/interruption.h"
 #include "model/load_scope.h"
 #include "patch/font_effect.h"
 #include "patch/glyph_label.h"
@@ -25,9 +26,8 @@ LayoutId ChosenLayout(const CliArgs& args) {
 std::optional<int> ReadPatchOrReport(const std::string& path, Patch* patch, std::ostream& err) {
     const Status status = ReadPatchFile(path, patch);
     if (!status.ok()) return ReportFileFailure(status, err);
-    for (const PatchWarning& warning : patch->warnings) {
-        err << "runewright-cli: " << EscapeControlBytes(WarningMessage(path, warning, kEnglish))
-            << "\n";
+    for (const std::string& line : WarningLines(*patch, kEnglish)) {
+        err << "runewright-cli: " << EscapeControlBytes(line) << "\n";
     }
     return std::nullopt;
 }
@@ -39,7 +39,7 @@ std::string DataLineText(const DataLine& line) {
     if (line.old_bytes) {
         old_text = HexBytes(*line.old_bytes);
     } else if (line.pragmas.old_equal_ff) {
-        old_text = HexBytes(line.ExpectedOld());
+        old_text = HexBytes(line.ExpectedOld().span());
     }
     return PatchAddress(line.address) + ": " + old_text + " " + HexBytes(line.new_bytes);
 }
@@ -123,8 +123,11 @@ int RunPatchInfo(const std::vector<std::string>& words, std::ostream& out, std::
 }
 
 int RunApplyPatch(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
+    // Ctrl+C or a kill while the patch is read or checked cancels it; one during the write
+    // waits for the write to be whole and is reported after it.
+    const InterruptionCatcher interruptions;
     std::string error;
-    const auto args = ParseArgs(words, {}, {"--undo", "--force"}, &error);
+    const auto args = ParseArgs(words, {"--save-undo"}, {"--undo", "--force"}, &error);
     if (!args) return ReportUsageError(error, err);
     if (args->positionals.size() != 2) {
         return ReportUsageError("apply-patch takes FLASH and PATCH.vkp", err);
@@ -134,20 +137,52 @@ int RunApplyPatch(const std::vector<std::string>& words, std::ostream& out, std:
     const bool undo = args->flags.count("--undo") > 0;
     const PatchOptions options{undo ? PatchDirection::Undo : PatchDirection::Apply,
                                args->flags.count("--force") > 0};
+    std::string restoring;
+    if (const auto save_undo = args->options.find("--save-undo");
+        save_undo != args->options.end()) {
+        restoring = save_undo->second;
+        if (!HasExtension(restoring, ".vkp"))
+            return ReportUsageError("--save-undo takes OUT.vkp", err);
+    }
 
-    const Status same = RefuseSameFile(SystemFileSystem(), patch_path, flash);
+    FileSystem& fs = SystemFileSystem();
+    Status same = RefuseSameFile(fs, patch_path, flash);
+    if (same.ok() && !restoring.empty()) {
+        same = RefuseSameFile(fs, flash, restoring);
+        if (same.ok()) same = RefuseSameFile(fs, patch_path, restoring);
+    }
     if (!same.ok()) return ReportFileFailure(same, err);
     Patch patch;
     if (const auto failed = ReadPatchOrReport(patch_path, &patch, err)) return *failed;
     PatchOutcome outcome;
-    const Status status = ApplyPatchToFlash(flash, patch, options, &outcome);
+    const Status status = ApplyPatchToFlash(flash, patch, options, &outcome, fs, restoring);
+    if (status.cancelled_by() != 0) {
+        ReportNote(status, err);
+        err << "runewright-cli: " << EscapeControlBytes(flash) << ": " << status.text() << "\n";
+        return 128 + status.cancelled_by();
+    }
     if (status.ok()) {
         out << EscapeControlBytes(flash) << ": " << Count(outcome.lines_written, "line", "lines")
             << (undo ? " undone, " : " applied, ") << Count(outcome.bytes_written, "byte", "bytes")
             << " written, " << Count(outcome.lines_in_place, "line", "lines")
             << " already in place\n";
+        if (!undo && outcome.LinesUndoWouldNotRestore() > 0) {
+            out << EscapeControlBytes(flash) << ": --undo would not restore "
+                << Count(outcome.LinesUndoWouldNotRestore(), "line", "lines")
+                << " exactly (forced over other bytes, or already in place)";
+            out << (restoring.empty() ? "; --save-undo OUT.vkp keeps a patch that does\n"
+                                      : "; " + EscapeControlBytes(restoring) + " does\n");
+        }
+        if (!restoring.empty() && outcome.writes.empty()) {
+            out << EscapeControlBytes(restoring) << ": not written: the patch changed nothing\n";
+        }
     }
-    return ReportOutcome(status, err);
+    const int code = ReportOutcome(status, err);
+    if (const int signal = interruptions.caught(); signal != 0) {
+        err << "runewright-cli: stopped by signal " << signal << " after the write completed\n";
+        return 128 + signal;
+    }
+    return code;
 }
 
 }  // namespace rw::cli

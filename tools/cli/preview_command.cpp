@@ -3,7 +3,7 @@
 
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
-#include "cli/terminal_text.h"
+#include "edition/terminal_text.h"
 #include "edition/utf8.h"
 #include "editor/text_preview.h"
 #include "io/file_io.h"

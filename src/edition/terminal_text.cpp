@@ -1,4 +1,4 @@
-#include "cli/terminal_text.h"
+#include "edition/terminal_text.h"
 
 #include <cstdio>
 #include <optional>
@@ -6,7 +6,7 @@
 
 #include "edition/utf8.h"
 
-namespace rw::cli {
+namespace rw {
 namespace {
 
 // Characters a terminal acts on or shows out of place rather than prints: the C1 controls, the
@@ -66,4 +66,8 @@ std::string EscapeControlBytes(const std::string& text) {
     return out;
 }
 
-}  // namespace rw::cli
+std::string ShownText(const Message& message, Language language) {
+    return EscapeControlBytes(Render(message, language));
+}
+
+}  // namespace rw
