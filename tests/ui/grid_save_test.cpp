@@ -99,7 +99,7 @@ class GridSaveTest : public QObject {
         QVERIFY2(w.dialogs->errors.isEmpty(), qPrintable(w.dialogs->errors.join("\n")));
         QVERIFY(w.dialogs->questions.isEmpty());
         QVERIFY(!w.form->editor().HasUnsavedChanges());
-        QCOMPARE(w.Action("EditUndo")->text(), Q("Отменить: Записать в шрифт"));
+        QCOMPARE(Caption(w.Action("EditUndo")), Q("Отменить: Записать в шрифт"));
         FontImage expected = grid_save::DistinctFont();
         expected.narrow[0][0] = w.form->editor().font().narrow[0][0];
         QVERIFY(expected.narrow[0][0] != grid_save::DistinctFont().narrow[0][0]);
@@ -158,7 +158,7 @@ class GridSaveTest : public QObject {
         QVERIFY(!w.Action("EditRevertFont")->isEnabled());
         w.Action("EditRevertLetter")->trigger();
         QVERIFY(!w.form->editor().HasUnwrittenEdits());
-        QCOMPARE(w.Action("EditUndo")->text(), Q("Отменить: Вернуть букву из fullflash"));
+        QCOMPARE(Caption(w.Action("EditUndo")), Q("Отменить: Вернуть букву из fullflash"));
         w.Action("EditUndo")->trigger();
         QVERIFY(w.form->editor().HasUnwrittenEdits());
         QCOMPARE(w.Find<QLabel>("LabelOffcet")->text(), Q("Отменено: Вернуть букву из fullflash"));
