@@ -23,6 +23,8 @@ struct CellView {
     bool button_face = true;  // inert cells take the system's button-face colour
     int number = -1;          // W*r + c for a live cell
     bool live = false;
+    // A white pixel where the base font's glyph has ink, while the original letter is shown.
+    bool ghost = false;
     GridHint hint_id = GridHint::None;
     std::string_view hint;          // as held, with "&&" for an ampersand
     std::string_view hint_display;  // as the status line shows it
@@ -73,6 +75,9 @@ struct ControlStates {
     bool english_checked = false;
     // The edit menu's first two items: "Отменить: Очистить блок", or the bare caption when there
     // is nothing to undo (redo).
+    bool show_original = false;          // "Показывать исходную букву"
+    bool revert_letter_enabled = false;  // "Вернуть букву из fullflash"
+    bool revert_font_enabled = false;    // "Вернуть шрифт из fullflash"
     bool undo_enabled = false;
     std::string undo_caption;
     bool redo_enabled = false;
