@@ -63,6 +63,7 @@ constexpr KeyRow kKeyRows[] = {
     {ZoomIn,         kWindow,     {"Ctrl++", "Ctrl+="},          UiText::KeyZoomIn},
     {ZoomOut,        kWindow,     {"Ctrl+-"},                    UiText::KeyZoomOut},
     {ZoomReset,      kWindow,     {"Ctrl+0"},                    UiText::KeyZoomReset},
+    {ShowOriginal,   kWindow,     {"Ctrl+G"},                    UiText::MenuShowOriginal},
 };
 // clang-format on
 

@@ -62,6 +62,8 @@ enum class KeyCommand {
     ZoomIn,
     ZoomOut,
     ZoomReset,
+    // Anywhere in the window again.
+    ShowOriginal,
 };
 
 // Where a key acts: anywhere in the window, or only in the control that has the focus.

@@ -153,9 +153,19 @@ enum class MessageId {
     ShiftedUp,
     ShiftedDown,
     BoldFromNormalDone,
+    // Edits on the grid that a save or quitting would leave out.
+    GridEditsUnwritten,
+    AnswerWriteAndGoOn,
+    AnswerGoOnWithout,
+    QuitWithoutSaving,
+    // A patch against an image that already holds the font.
+    PatchForOtherPhones,
+    // The status line after an undo or redo: the step's name.
+    StepUndone,
+    StepRedone,
 };
 // The last row of the table; the table's size follows from it.
-inline constexpr MessageId kLastMessageId = MessageId::BoldFromNormalDone;
+inline constexpr MessageId kLastMessageId = MessageId::StepRedone;
 
 // One message: the row of the table and the words that fill its blanks, in order. Numbers are
 // given as their digits; the table picks the noun that agrees with them. A message that wraps

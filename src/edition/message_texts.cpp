@@ -140,8 +140,9 @@ constexpr MessageRow kMessages[] = {
     {MessageId::AnswerSave, "Записать", "Save"},
     {MessageId::AnswerQuit, "Выйти", "Quit"},
     {MessageId::AnswerCancel, "Отмена", "Cancel"},
-    {MessageId::ForeignData, "Данные на местах шрифта {0} не похожи на шрифт (совпадает {1} %).",
-     "The data at the places of the {0} font do not look like a font ({1} % match)."},
+    {MessageId::ForeignData,
+     "Данные на местах шрифта {0} не похожи на шрифт (совпадает {1}\u00A0%).",
+     "The data at the places of the {0} font do not look like a font ({1}\u00A0% match)."},
     {MessageId::ForeignDataLooksLike, "Похоже на: {0}.", "It looks like: {0}."},
     {MessageId::CheckModelAndKind, "Проверьте модель телефона и тип шрифта.",
      "Check the phone model and font kind."},
@@ -302,6 +303,16 @@ constexpr MessageRow kMessages[] = {
     {MessageId::ShiftedDown, "Сдвиг вниз: {0}", "Shift down: {0}"},
     {MessageId::BoldFromNormalDone, "Жирный из нормального: {0|буква|буквы|букв}",
      "Bold from normal: {0|glyph|glyphs}"},
+    {MessageId::GridEditsUnwritten, "Буква {0} изменена на сетке, но не записана в шрифт.",
+     "Letter {0} was changed on the grid but not written to the font."},
+    {MessageId::AnswerWriteAndGoOn, "Записать и продолжить", "Write it and go on"},
+    {MessageId::AnswerGoOnWithout, "Продолжить без неё", "Go on without it"},
+    {MessageId::QuitWithoutSaving, "Выйти без записи?", "Quit without saving?"},
+    {MessageId::PatchForOtherPhones,
+     "Чтобы получить патч для других телефонов, выберите нетронутую копию дампа.",
+     "To get a patch for other phones, choose an untouched copy of the dump."},
+    {MessageId::StepUndone, "Отменено: {0}", "Undone: {0}"},
+    {MessageId::StepRedone, "Повторено: {0}", "Redone: {0}"},
 };
 static_assert(std::size(kMessages) == static_cast<size_t>(kLastMessageId) + 1);
 

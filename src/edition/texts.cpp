@@ -194,6 +194,9 @@ constexpr TextRow kTexts[] = {
     {UiText::KeyZoomReset, "Масштаб 100 %", "Zoom 100 %"},
     {UiText::MenuRecentFiles, "Последние файлы", "Recent files"},
     {UiText::MenuClearRecentFiles, "Очистить список", "Clear list"},
+    {UiText::MenuShowOriginal, "Показывать исходную букву", "Show the original letter"},
+    {UiText::MenuRevertLetter, "Вернуть букву из fullflash", "Revert letter to the fullflash"},
+    {UiText::MenuRevertFont, "Вернуть шрифт из fullflash", "Revert font to the fullflash"},
 };
 static_assert(std::size(kTexts) == static_cast<std::size_t>(kLastUiText) + 1);
 

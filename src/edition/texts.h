@@ -183,9 +183,12 @@ enum class UiText {
     // "Файл" → "Последние файлы".
     MenuRecentFiles,
     MenuClearRecentFiles,
+    MenuShowOriginal,
+    MenuRevertLetter,
+    MenuRevertFont,
 };
 // The last row of the table; the table's size follows from it.
-inline constexpr UiText kLastUiText = UiText::MenuClearRecentFiles;
+inline constexpr UiText kLastUiText = UiText::MenuRevertFont;
 
 // The text of an element in a language for an edition: the Cyrillic edition is always Russian
 // and has its own texts where the editions differ (the block clipboard buttons, the load scopes).

@@ -27,6 +27,8 @@ struct CellView {
     // For a cell that shows a bit (a pixel, a width bit, a header bit): whether it is set, as
     // its colour tells; none for the others.
     std::optional<bool> bit;
+    // A white pixel where the base font's glyph has ink, while the original letter is shown.
+    bool ghost = false;
     GridHint hint_id = GridHint::None;
     std::string_view hint;          // as held, with "&&" for an ampersand
     std::string_view hint_display;  // as the status line shows it
@@ -77,6 +79,9 @@ struct ControlStates {
     bool english_checked = false;
     // The edit menu's first two items: "Отменить: Очистить блок", or the bare caption when there
     // is nothing to undo (redo).
+    bool show_original = false;          // "Показывать исходную букву"
+    bool revert_letter_enabled = false;  // "Вернуть букву из fullflash"
+    bool revert_font_enabled = false;    // "Вернуть шрифт из fullflash"
     bool undo_enabled = false;
     std::string undo_caption;
     bool redo_enabled = false;

@@ -168,9 +168,11 @@ FilePrompt FileCommands::Start(FileCommand command) {
         // It sets no default extension: the one a font-file save set stays in force. It offers
         // the fullflash last loaded or saved.
         case FileCommand::SaveFlash:
-            SaveCommand({true, T(UiText::SaveFlashTitle), T(UiText::FullflashFilter), std::nullopt,
-                         session_.last_fullflash(), "", FileRole::Fullflash},
-                        SaveTarget::Fullflash);
+            WithGridWritten([this] {
+                SaveCommand({true, T(UiText::SaveFlashTitle), T(UiText::FullflashFilter),
+                             std::nullopt, session_.last_fullflash(), "", FileRole::Fullflash},
+                            SaveTarget::Fullflash);
+            });
             break;
         case FileCommand::LoadFontFile:
             LoadCommand({false, T(UiText::LoadFontFileTitle), FontFileFilter(), std::nullopt, "",
@@ -181,9 +183,12 @@ FilePrompt FileCommands::Start(FileCommand command) {
         // Cyrillic font becomes an .sbf file. The current file is offered under that extension,
         // never under a fullflash's own name.
         case FileCommand::SaveFontFile:
-            SaveCommand({true, T(UiText::SaveFontFileTitle), FontFileFilter(), extension,
-                         FontFileNameFor(state.file_name, format), extension, FileRole::FontFile},
-                        SaveTarget::FontFile);
+            WithGridWritten([this, extension, format] {
+                SaveCommand({true, T(UiText::SaveFontFileTitle), FontFileFilter(), extension,
+                             FontFileNameFor(session_.state().file_name, format), extension,
+                             FileRole::FontFile},
+                            SaveTarget::FontFile);
+            });
             break;
         case FileCommand::LoadThinSft:
             LoadCommand({false, T(UiText::LoadThinSftTitle), T(UiText::SftFilter), std::nullopt, "",
@@ -211,7 +216,9 @@ FilePrompt FileCommands::Start(FileCommand command) {
                       [this](const std::string& path) { ExportPng(path); });
             break;
         case FileCommand::ExportPatch:
-            WithFullflash([this](const std::string& flash) { ExportPatch(flash); });
+            WithGridWritten([this] {
+                WithFullflash([this](const std::string& flash) { ExportPatch(flash); });
+            });
             break;
         case FileCommand::ImportPatch:
             AwaitFile({false, T(UiText::LoadPatchTitle), T(UiText::PatchFilter), std::nullopt, "",
@@ -272,6 +279,26 @@ std::string FileCommands::FontFileFilter() const {
 }
 
 // --- Loads and saves -------------------------------------------------------------------------
+
+// What the grid shows is what the user means to save: edits not written back are offered for
+// writing first, as "Записать в шрифт" writes them, before any dialog; "Отмена" ends the command.
+void FileCommands::WithGridWritten(std::function<void()> go_on) {
+    if (!session_.HasUnwrittenEdits()) {
+        go_on();
+        return;
+    }
+    const Language language = session_.state().language;
+    FilePrompt prompt;
+    prompt.kind = FilePrompt::Kind::Ask;
+    prompt.text = Render(session_.UnwrittenEditsNote(), language);
+    prompt.go_on = Render(Message{MessageId::AnswerWriteAndGoOn, {}}, language);
+    prompt.other = Render(Message{MessageId::AnswerGoOnWithout, {}}, language);
+    prompt.stop = Render(Message{MessageId::AnswerCancel, {}}, language);
+    Await(std::move(prompt), [this, go_on = std::move(go_on)](const FileAnswer& answer) {
+        if (answer.go_on) session_.WriteBack();
+        if (answer.go_on || answer.other) go_on();
+    });
+}
 
 void FileCommands::LoadCommand(FileDialogSpec dialog, LoadSource source) {
     AwaitFile(std::move(dialog),
@@ -495,7 +522,8 @@ void FileCommands::ExportPatch(const std::string& flash) {
     }
     TellNote(exported.note());
     if (patch->lines == 0) {
-        TellNotice(UiText::SavePatchTitle, {{MessageId::PatchNotNeeded, {}}});
+        TellNotice(UiText::SavePatchTitle,
+                   {{MessageId::PatchNotNeeded, {}}, {MessageId::PatchForOtherPhones, {}}});
         return;
     }
     ConfirmFlashSave(flash, [this, flash, patch] {

@@ -68,6 +68,8 @@ class FileCommands {
     void TellNotice(UiText title, const std::vector<Message>& text);
 
     // The commands.
+    // Before a save or a patch export: edits on the grid not written back, written on request.
+    void WithGridWritten(std::function<void()> go_on);
     void LoadCommand(FileDialogSpec dialog, LoadSource source);
     void LoadAndTell(const std::string& path, LoadSource source);
     Status Load(const std::string& path, LoadSource source);

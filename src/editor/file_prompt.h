@@ -69,7 +69,7 @@ struct FilePrompt {
         Done,         // the command is over
         ChooseFile,   // a file dialog: `dialog`; answer a path, or cancel
         ChooseFaces,  // the import dialog: `faces`; answer a request, or cancel
-        Ask,          // a question: `text`, `go_on` or `stop` (the default); answer yes or no
+        Ask,          // a question: `text`, `go_on`, `other` if any, or `stop` (the default)
         Error,        // the error box of a failed command: `text`
         Warning,      // a warning with one OK button: `text`
         Notice,       // a message that reports: `title`, `text`
@@ -80,6 +80,8 @@ struct FilePrompt {
     std::string title;
     std::string text;
     std::string go_on;
+    // A second way on, which a question offers beside `go_on`; empty for none.
+    std::string other;
     std::string stop;
     // Done: the file the command read or wrote, and its kind, for the recent files and the
     // dialogs' memory; empty when the command failed or was cancelled.
@@ -98,12 +100,18 @@ struct FileAnswer {
     std::optional<std::string> path;         // ChooseFile; nullopt: cancelled
     std::optional<FontImportRequest> faces;  // ChooseFaces; nullopt: cancelled
     bool go_on = false;                      // Ask
+    bool other = false;                      // Ask: the second way on
 
     static FileAnswer Seen() { return {}; }
     static FileAnswer Cancel() { return {}; }
-    static FileAnswer File(std::string chosen) { return {std::move(chosen), std::nullopt, false}; }
-    static FileAnswer Faces(FontImportRequest request) { return {std::nullopt, request, false}; }
-    static FileAnswer Yes() { return {std::nullopt, std::nullopt, true}; }
+    static FileAnswer File(std::string chosen) {
+        return {std::move(chosen), std::nullopt, false, false};
+    }
+    static FileAnswer Faces(FontImportRequest request) {
+        return {std::nullopt, request, false, false};
+    }
+    static FileAnswer Yes() { return {std::nullopt, std::nullopt, true, false}; }
+    static FileAnswer Other() { return {std::nullopt, std::nullopt, false, true}; }
     static FileAnswer No() { return {}; }
 };
 

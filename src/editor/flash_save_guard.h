@@ -35,8 +35,11 @@ class FlashSaveGuard {
 
     // The font now stands as it is in the fullflash `path`.
     void Rebase(const FontImage& font, const std::string& path);
-    // An undo or redo brings back the base of its snapshot.
-    void RestoreBase(std::shared_ptr<const FontImage> base) { base_ = std::move(base); }
+    // An undo or redo brings back the base of its snapshot and the fullflash it came from.
+    void RestoreBase(std::shared_ptr<const FontImage> base, std::string last_fullflash) {
+        base_ = std::move(base);
+        last_fullflash_ = std::move(last_fullflash);
+    }
 
     // What to tell and ask before `font` is saved into `path`. Two doubts share the one
     // question: the image's records at the chosen model and kind do not look like a font, and the

@@ -7,7 +7,7 @@ namespace rw {
 
 History::History(size_t byte_budget) : capacity_(std::max<size_t>(1, byte_budget / sizeof(Step))) {}
 
-void History::Record(StepName name, const Snapshot& before, bool moves_base) {
+void History::Record(StepName name, const Snapshot& before, bool moves_base, bool moves_file) {
     redo_.clear();
     const uint64_t serial = next_serial_++;
     if (undo_.size() == capacity_) {
@@ -17,12 +17,13 @@ void History::Record(StepName name, const Snapshot& before, bool moves_base) {
         dropped_serial_ = oldest.serial;
         oldest.name = name;
         oldest.moves_base = moves_base;
+        oldest.moves_file = moves_file;
         oldest.state = before;
         oldest.serial = serial;
         undo_.push_back(std::move(oldest));
         return;
     }
-    undo_.push_back({name, moves_base, before, serial});
+    undo_.push_back({name, moves_base, moves_file, before, serial});
 }
 
 std::optional<StepName> History::UndoName() const {
@@ -48,7 +49,7 @@ Snapshot History::Move(std::deque<Step>& from, std::deque<Step>& to, const Snaps
     Step step = std::move(from.back());
     from.pop_back();
     Snapshot target = std::move(step.state);
-    to.push_back({step.name, step.moves_base, current, step.serial});
+    to.push_back({step.name, step.moves_base, step.moves_file, current, step.serial});
     return target;
 }
 

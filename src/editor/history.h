@@ -5,6 +5,7 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "edition/texts.h"
 #include "editor/working_glyphs.h"
@@ -15,8 +16,10 @@
 namespace rw {
 
 // What an undo brings back: the font, the working glyph of each form, the phone model and font
-// kind they are shown for, and the selection; and the base font a fullflash save compares with,
-// which only the undo of a step that moved it brings back. A whole font is a few kilobytes, so a
+// kind they are shown for, and the selection; the base font a fullflash save compares with, with
+// the fullflash it came from, which only the undo of a step that moved it brings back; and the
+// current file, which only the undo of a file load brings back (a save between two steps keeps
+// the file it wrote current). A whole font is a few kilobytes, so a
 // snapshot is simpler and more exact than recording each change. The base changes only at
 // fullflash loads and saves, so the snapshots share it.
 struct Snapshot {
@@ -26,6 +29,8 @@ struct Snapshot {
     FontKind kind = FontKind::Normal;
     Selection selection;  // inactive before the first letter was selected
     std::shared_ptr<const FontImage> base;
+    std::string last_fullflash;
+    std::string file_name;
 };
 
 // A step is named by the caption of the menu item or button that made it, so the name follows
@@ -44,8 +49,10 @@ class History {
 
     // A new step: `before` is the state the change starts from. Drops every redo step.
     // `moves_base`: the step changed the base font, so its undo and redo bring the snapshot's
-    // base back; every other step keeps the base in force.
-    void Record(StepName name, const Snapshot& before, bool moves_base = false);
+    // base back; every other step keeps the base in force. `moves_file`: the step loaded a file,
+    // so its undo and redo bring the snapshot's current file back.
+    void Record(StepName name, const Snapshot& before, bool moves_base = false,
+                bool moves_file = false);
 
     bool CanUndo() const { return !undo_.empty(); }
     bool CanRedo() const { return !redo_.empty(); }
@@ -53,6 +60,8 @@ class History {
     std::optional<StepName> RedoName() const;
     bool UndoMovesBase() const { return !undo_.empty() && undo_.back().moves_base; }
     bool RedoMovesBase() const { return !redo_.empty() && redo_.back().moves_base; }
+    bool UndoMovesFile() const { return !undo_.empty() && undo_.back().moves_file; }
+    bool RedoMovesFile() const { return !redo_.empty() && redo_.back().moves_file; }
 
     // The state to go back (forward) to; `current` is kept for the opposite direction. Only
     // called when CanUndo() (CanRedo()).
@@ -74,6 +83,7 @@ class History {
     struct Step {
         StepName name;
         bool moves_base = false;
+        bool moves_file = false;
         Snapshot state;
         uint64_t serial = 0;  // the position after this step; no two steps share one
     };

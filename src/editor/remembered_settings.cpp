@@ -26,6 +26,7 @@ RememberedSettings FromStored(const StoredSettings& stored) {
         settings.kind = kind;
     if (IsZoomLevel(Zoom{stored.zoom_percent})) settings.zoom.level = Zoom{stored.zoom_percent};
     settings.zoom.fit = stored.zoom_fit;
+    settings.show_original = stored.show_original;
     settings.last_files = stored.last_files;
     // Oldest first, so the newest end up in front.
     for (auto it = stored.recent_files.rbegin(); it != stored.recent_files.rend(); ++it)
@@ -39,6 +40,7 @@ StoredSettings ToStored(const RememberedSettings& settings) {
             static_cast<int>(settings.kind),
             settings.zoom.level.percent,
             settings.zoom.fit,
+            settings.show_original,
             settings.last_files,
             settings.recent_files};
 }

@@ -21,6 +21,7 @@ struct RememberedSettings {
     PhoneModel model = PhoneModel::SME45;
     FontKind kind = FontKind::Normal;
     ZoomChoice zoom;
+    bool show_original = false;  // "Показывать исходную букву"
     // The last file chosen for each kind, by FileRole; empty for none.
     std::array<std::string, kFileRoleCount> last_files;
     // Newest first, at most kMaxRecentFiles.
@@ -40,6 +41,7 @@ struct StoredSettings {
     int kind = -1;
     int zoom_percent = -1;
     bool zoom_fit = false;
+    bool show_original = false;
     std::array<std::string, kFileRoleCount> last_files;
     std::vector<std::string> recent_files;
 };

@@ -82,6 +82,9 @@ Session::Session(Edition edition) : state_(EditorState::AtStart(edition)), view_
 
 void Session::Draw() {
     const std::string letter = LetterHeld();
+    std::optional<Glyph> original;
+    if (state_.show_original && state_.selection.active())
+        original = guard_.base().At(state_.form(), state_.selected_glyph());
     view_.Draw({.state = state_,
                 .font = document_.font(),
                 .font_revision = document_.revision(),
@@ -94,7 +97,10 @@ void Session::Draw() {
                 .notices = notices_,
                 .letter_shown = letter_shown_,
                 .edit_image_cleared = edit_image_cleared_,
-                .cursor = cursor_});
+                .cursor = cursor_,
+                .original = original ? &*original : nullptr,
+                .letter_differs_from_base = LetterDiffersFromBase(),
+                .font_differs_from_base = FontDiffersFromBase()});
     letter_shown_ = false;
     edit_image_cleared_ = false;
 }
@@ -426,8 +432,11 @@ void Session::PasteBlock() {
 
 void Session::CopyLetter() {
     Apply(Step::None(), [&] {
+        // The letter as the grid shows it: what the user sees is what is copied.
         const int slot = state_.selected_slot();
-        clipboard_.Put(slot, document_.font().At(state_.form(), state_.selected_glyph()));
+        Glyph shown = document_.font().At(state_.form(), state_.selected_glyph());
+        std::copy_n(working().elements.begin(), ElementsUpToH(), shown.elements.begin());
+        clipboard_.Put(slot, shown);
         clipboard_.slot = slot;
     });
 }
@@ -492,6 +501,50 @@ void Session::SetLanguage(Language language) {
 
 bool Session::HasUnsavedChanges() const {
     return !history_.AtSavedMark() || HasUnwrittenEdits();
+}
+
+bool Session::HasBase() const {
+    return !guard_.last_fullflash().empty();
+}
+
+bool Session::LetterDiffersFromBase() const {
+    if (!HasBase() || !state_.selection.active()) return false;
+    const GlyphSlot slot = state_.selected_glyph();
+    return document_.font().At(state_.form(), slot) != guard_.base().At(state_.form(), slot) ||
+           HasUnwrittenEdits();
+}
+
+bool Session::FontDiffersFromBase() const {
+    return HasBase() && document_.font() != guard_.base();
+}
+
+bool Session::RevertLetter() {
+    if (!LetterDiffersFromBase()) return false;
+    Apply(Step::FontChange(UiText::MenuRevertLetter), [&] {
+        const GlyphSlot slot = state_.selected_glyph();
+        document_.PutGlyph(slot, guard_.base().At(state_.form(), slot));
+    });
+    return true;
+}
+
+bool Session::RevertFont() {
+    if (!FontDiffersFromBase()) return false;
+    Apply(Step::FontChange(UiText::MenuRevertFont), [&] { document_.Replace(guard_.base()); });
+    return true;
+}
+
+void Session::ToggleOriginal() {
+    Apply(Step::None(), [&] { state_.show_original = !state_.show_original; });
+}
+
+std::vector<Message> Session::QuitQuestion() const {
+    if (document_.font() == saved_font_ && HasUnwrittenEdits())
+        return {UnwrittenEditsNote(), {MessageId::QuitWithoutSaving, {}}};
+    return {{MessageId::QuitUnsaved, {}}};
+}
+
+Message Session::UnwrittenEditsNote() const {
+    return {MessageId::GridEditsUnwritten, {LetterLabelText(state_.edition, LetterHeld())}};
 }
 
 bool Session::HasUnwrittenEdits() const {

@@ -168,6 +168,21 @@ class Session {
     bool HasUnsavedChanges() const;
     // The grid shows the selected letter otherwise than the font holds it.
     bool HasUnwrittenEdits() const;
+    // What quitting asks while there are unsaved changes: when the grid's edits are all there is,
+    // it names their letter; else it says the font changed since the last load or save.
+    std::vector<Message> QuitQuestion() const;
+    // Before a save or a patch export with edits on the grid: the sentence naming their letter.
+    Message UnwrittenEditsNote() const;
+
+    // --- The original letter ------------------------------------------------------------------
+    // "Показывать исходную букву": the base font's glyph of the selected letter shows faintly in
+    // the grid's white cells, or no longer does.
+    void ToggleOriginal();
+    // "Вернуть букву из fullflash": the selected letter as the base font holds it, grid and font,
+    // as one step. False, and nothing changes, without a base or when it equals the base already.
+    bool RevertLetter();
+    // "Вернуть шрифт из fullflash": the whole font as the base, one step; false as above.
+    bool RevertFont();
 
     // --- Undo and redo ------------------------------------------------------------------------
     void Undo();
@@ -212,6 +227,8 @@ class Session {
     void ImportedSheet(const FontImage& font, const std::string& path);
     // "Экспорт в PNG...": the whole font was written to the sheet `path`; the status line says so.
     void ExportedSheet(const std::string& path);
+    // The font now stands as the file last loaded or saved holds it.
+    void MarkSaved();
 
     // How an operation treats the undo history and the letter on the grid (see Apply).
     struct Step {
@@ -220,17 +237,18 @@ class Session {
         bool reloads = false;      // the selected letter is loaded again afterwards
         bool clears_edit_image = false;  // a load: the edit image starts white
         bool moves_base = false;         // a fullflash load: its undo brings the previous base back
+        bool moves_file = false;         // a file load: its undo brings the previous file back
 
         // Nothing to undo: a choice of scope or language, a copy, an undo itself.
         static Step None() { return {}; }
         // The change is the step: a stroke, a shift, a write-back.
-        static Step Recorded(StepName name) { return {name, false, false, false, false}; }
+        static Step Recorded(StepName name) { return {name, false, false, false, false, false}; }
         // The font changed: a step, then the selected letter loaded from the new font.
-        static Step FontChange(StepName name) { return {name, false, true, false, false}; }
+        static Step FontChange(StepName name) { return {name, false, true, false, false, false}; }
         // Another letter, set, weight, model or kind: edits not written back become a step.
-        static Step LetterChange() { return {std::nullopt, true, true, false, false}; }
+        static Step LetterChange() { return {std::nullopt, true, true, false, false, false}; }
         // The selected letter loaded, nothing to undo: the first activation.
-        static Step Reload() { return {std::nullopt, false, true, false, false}; }
+        static Step Reload() { return {std::nullopt, false, true, false, false, false}; }
     };
 
     struct Stroke {
@@ -252,10 +270,14 @@ class Session {
 
     // History.
     Snapshot Capture() const;
-    void Restore(const Snapshot& snapshot, bool moves_base);
+    void Restore(const Snapshot& snapshot, bool moves_base, bool moves_file);
     void RestoreBlock(Block block);
 
     // Workers.
+    // A fullflash was loaded or saved: the base is its font.
+    bool HasBase() const;
+    bool LetterDiffersFromBase() const;
+    bool FontDiffersFromBase() const;
     Glyph& Working() { return working_[state_.form()]; }
     // Elements 0..H of the live form: what a letter load and a write-back move.
     int ElementsUpToH() const;
@@ -281,6 +303,9 @@ class Session {
     // The base font and the fullflash last loaded or saved.
     FlashSaveGuard guard_;
     History history_;
+    // The font as the last load or save left it: whether the grid's edits are all that quitting
+    // would lose.
+    FontImage saved_font_;
     WorkingGlyphs working_;
     Clipboard clipboard_;
     Stroke stroke_;
@@ -307,7 +332,7 @@ void Session::Apply(Step step, Change&& change) {
         history_.Record(UiText::StepLetterChange, Capture());
         Notify({MessageId::LetterEditsKept, {letter}});
     }
-    if (step.name) history_.Record(*step.name, Capture(), step.moves_base);
+    if (step.name) history_.Record(*step.name, Capture(), step.moves_base, step.moves_file);
     change();
     if (step.reloads && state_.selection.active()) {
         LoadLetter(state_.selection.slot, state_.selection.source);

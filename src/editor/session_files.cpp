@@ -30,10 +30,11 @@ void Session::LoadedFile(const LoadedFont& loaded) {
     const bool fullflash = loaded.kind == FileKind::Fullflash;
     Step step = LoadStep(loaded.font, loaded.name);
     step.moves_base = fullflash;
+    step.moves_file = true;
     Apply(step, [&] {
         document_.Replace(loaded.font);
         if (fullflash) guard_.Rebase(loaded.font, loaded.path);
-        if (!keeps_unsaved) history_.MarkSaved();
+        if (!keeps_unsaved) MarkSaved();
         state_.file_name = loaded.path;
         Notify(LoadedStatus(BaseNameOf(loaded.path), loaded.glyphs));
     });
@@ -42,7 +43,7 @@ void Session::LoadedFile(const LoadedFont& loaded) {
 void Session::SavedFile(FileKind kind, const std::string& path, int glyphs) {
     Apply(Step::None(), [&] {
         if (kind == FileKind::Fullflash) guard_.Rebase(document_.font(), path);
-        history_.MarkSaved();
+        MarkSaved();
         state_.file_name = path;
         Notify(SavedStatus(BaseNameOf(path), glyphs));
     });
@@ -61,6 +62,11 @@ void Session::ExportedSheet(const std::string& path) {
     const int glyphs =
         GlyphsInBlocks(state_.edition, ScopeBlocks(LoadScope::WholeFont, state_.edition));
     Apply(Step::None(), [&] { Notify(SavedStatus(BaseNameOf(path), glyphs)); });
+}
+
+void Session::MarkSaved() {
+    history_.MarkSaved();
+    saved_font_ = document_.font();
 }
 
 FontPlace Session::place() const {

@@ -85,6 +85,9 @@ void WindowModel::DrawGlyphs(const ViewFacts& facts, uint32_t& changes) {
         layout_key_ = grid_key;
     }
     Show(screen_.grid, PaintGrid(layout_, working, header_byte_), kGridChanged, changes);
+    std::optional<Glyph> original;
+    if (facts.original != nullptr) original = *facts.original;
+    Show(screen_.original, std::move(original), kGridChanged, changes);
     Show(screen_.language, state.language, kHintsChanged, changes);
     Show(screen_.row_labels, letter ? RowValues(working, last_row) : StartRowLabels(),
          kRowLabelsChanged, changes);
@@ -156,6 +159,9 @@ void WindowModel::DrawControls(const ViewFacts& facts, uint32_t& changes) {
     c.sft_sbf_enabled = c.sft_sbf_present && state.wide();
     c.russian_checked = language == kRussian;
     c.english_checked = language == kEnglish;
+    c.show_original = facts.state.show_original;
+    c.revert_letter_enabled = facts.letter_differs_from_base;
+    c.revert_font_enabled = facts.font_differs_from_base;
     c.undo_enabled = facts.history.CanUndo();
     c.undo_caption = StepCaption(UiText::MenuUndo, facts.history.UndoName(), language, edition_);
     c.redo_enabled = facts.history.CanRedo();
@@ -183,6 +189,8 @@ CellView WindowModel::Cell(int row, int col) const {
         cell.role == CellRole::HeaderBit) {
         view.bit = cell.colour == CellColour(cell.role, true);
     }
+    view.ghost = screen_.original && cell.role == CellRole::Pixel && cell.colour == kWhite &&
+                 screen_.original->Ink(row, col);
     view.hint_id = cell.hint;
     if (cell.hint != GridHint::None) {
         const GridHintTexts& hints = GridHints(screen_.language);

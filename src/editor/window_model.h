@@ -35,6 +35,13 @@ struct ViewFacts {
     // A load: the edit image starts white.
     bool edit_image_cleared;
     GridCursor cursor;
+    // The base font's glyph of the selected letter, while the original letter is shown; else
+    // null.
+    const Glyph* original;
+    // What the revert items would change: the selected letter (in the font or on the grid), the
+    // font; both false while there is no base.
+    bool letter_differs_from_base;
+    bool font_differs_from_base;
 };
 
 // Everything the main window shows, as plain data the window pulls: cells, labels, pictures,
@@ -90,7 +97,8 @@ class WindowModel {
   private:
     struct Screen {
         EditGrid grid;
-        Language language = kRussian;  // of the grid hints and the captions
+        std::optional<Glyph> original;  // ViewFacts::original
+        Language language = kRussian;   // of the grid hints and the captions
         RowLabels row_labels;
         std::string width_label = "-";
         std::string letter = "-";  // Label15 as held

@@ -52,7 +52,8 @@ struct EditorState {
     PhoneModel model = PhoneModel::SME45;
     FontKind kind = FontKind::Normal;
     Language language = kRussian;
-    std::string file_name;  // the path last chosen in a file dialog
+    std::string file_name;       // the path last chosen in a file dialog
+    bool show_original = false;  // the base font's letter shown faintly under the grid
     Selection selection;
     LoadScope load_scope = LoadScope::WholeFont;
 

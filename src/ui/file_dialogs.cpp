@@ -103,6 +103,22 @@ bool QtFileDialogs::Ask(const QString& question, const QString& go_on, const QSt
     return box.clickedButton() == yes;
 }
 
+TwoWays QtFileDialogs::AskTwoWays(const QString& question, const QString& go_on,
+                                  const QString& other, const QString& stop) {
+    QMessageBox box(owner_);
+    ConfigureWarningBox(box, question);
+    box.setStandardButtons(QMessageBox::NoButton);
+    QPushButton* first = box.addButton(go_on, QMessageBox::AcceptRole);
+    QPushButton* second = box.addButton(other, QMessageBox::DestructiveRole);
+    QPushButton* no = box.addButton(stop, QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    if (box.clickedButton() == first) return TwoWays::GoOn;
+    if (box.clickedButton() == second) return TwoWays::Other;
+    return TwoWays::Stop;
+}
+
 void QtFileDialogs::ShowNotice(const QString& title, const QString& message) {
     QMessageBox box(QMessageBox::Information, title, message, QMessageBox::Ok, owner_);
     box.setTextFormat(Qt::PlainText);

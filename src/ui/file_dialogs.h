@@ -24,6 +24,9 @@ struct FileDialogRequest {
     QString name_extension = {};
 };
 
+// The answers of a question with two ways on.
+enum class TwoWays { GoOn, Other, Stop };
+
 // The open dialog, the save dialog and the error message box of the main window. The window talks
 // to them only through this interface, so tests can answer in place of a user.
 class FileDialogs {
@@ -41,6 +44,9 @@ class FileDialogs {
     virtual void ShowWarning(const QString& message) = 0;
     // A question with two answers; true for `go_on`. `stop` is the default and Escape's answer.
     virtual bool Ask(const QString& question, const QString& go_on, const QString& stop) = 0;
+    // A question with two ways on and `stop`, which is the default and Escape's answer.
+    virtual TwoWays AskTwoWays(const QString& question, const QString& go_on, const QString& other,
+                               const QString& stop) = 0;
     // A message that reports, not fails: what an import could not take, or an interrupted save
     // rolled back before a command.
     virtual void ShowNotice(const QString& title, const QString& message) = 0;
@@ -81,6 +87,8 @@ class QtFileDialogs : public FileDialogs {
     void ShowError(const QString& message) override;
     void ShowWarning(const QString& message) override;
     bool Ask(const QString& question, const QString& go_on, const QString& stop) override;
+    TwoWays AskTwoWays(const QString& question, const QString& go_on, const QString& other,
+                       const QString& stop) override;
     void ShowNotice(const QString& title, const QString& message) override;
 
   private:

@@ -13,6 +13,8 @@ namespace {
 // The cursor's frame: one line wide, two lines inside the cell's edges, so the bevel and a ring
 // of the cell's own colour stay around it; orange shows on white and on black cells alike.
 const QColor kCursorFrame(255, 128, 0);
+// The original letter under the grid: faint enough that the user's ink stands out.
+const QColor kGhost(200, 214, 240);
 constexpr int kCursorInset = 2;
 
 // A frame `line` pixels wide along the inside of `rect`.
@@ -162,7 +164,7 @@ void GridWidget::paintEvent(QPaintEvent* event) {
             const QRect cell(CellOrigin(row, column), QSize(cell_, cell_));
             if (!event->rect().intersects(cell)) continue;
             const GridCellLook& look = Cell(row, column);
-            PaintRaisedCell(painter, cell, look.colour.value_or(face));
+            PaintRaisedCell(painter, cell, look.ghost ? kGhost : look.colour.value_or(face));
         }
     }
     if (CursorFramed()) PaintCursorFrame(painter, CellRect(cursor_));

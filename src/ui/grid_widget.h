@@ -16,6 +16,8 @@ namespace rw::ui {
 // the window's button face.
 struct GridCellLook {
     std::optional<QColor> colour;
+    // A white cell where the original letter has ink: painted in a faint colour instead.
+    bool ghost = false;
     QString hint;
     bool live = false;
 };

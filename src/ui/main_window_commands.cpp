@@ -81,6 +81,17 @@ FileAnswer TForm1::AnswerOf(const FilePrompt& prompt) {
             return faces ? FileAnswer::Faces(*faces) : FileAnswer::Cancel();
         }
         case FilePrompt::Kind::Ask:
+            if (!prompt.other.empty()) {
+                switch (dialogs_->AskTwoWays(Q(prompt.text), Q(prompt.go_on), Q(prompt.other),
+                                             Q(prompt.stop))) {
+                    case TwoWays::GoOn:
+                        return FileAnswer::Yes();
+                    case TwoWays::Other:
+                        return FileAnswer::Other();
+                    case TwoWays::Stop:
+                        return FileAnswer::No();
+                }
+            }
             return dialogs_->Ask(Q(prompt.text), Q(prompt.go_on), Q(prompt.stop))
                        ? FileAnswer::Yes()
                        : FileAnswer::No();
@@ -133,8 +144,7 @@ void TForm1::N5Click() {
 
 // With unsaved changes the user is asked first; "Отмена" keeps the window and everything in it.
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (editor_.HasUnsavedChanges() &&
-        !Ask({{MessageId::QuitUnsaved, {}}}, MessageId::AnswerQuit)) {
+    if (editor_.HasUnsavedChanges() && !Ask(editor_.QuitQuestion(), MessageId::AnswerQuit)) {
         event->ignore();
         return;
     }

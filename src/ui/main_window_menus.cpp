@@ -205,6 +205,7 @@ std::function<void(Session&)> TForm1::OperationOf(KeyCommand command) {
         case KeyCommand::Quit:
         case KeyCommand::Undo:
         case KeyCommand::Redo:
+        case KeyCommand::ShowOriginal:
         case KeyCommand::FlipHorizontal:
         case KeyCommand::FlipVertical:
         case KeyCommand::Invert:

@@ -42,6 +42,7 @@ void TForm1::UseSettings(std::unique_ptr<SettingsStore> store) {
         Run([model = settings.model](Session& s) { s.ChooseModel(model); });
     if (settings.kind != state.kind)
         Run([kind = settings.kind](Session& s) { s.ChooseKind(kind); });
+    if (settings.show_original != state.show_original) Run([](Session& s) { s.ToggleOriginal(); });
     if (editor_.edition() == Edition::Latin && settings.language != state.language)
         ChangeLanguage(settings.language);
     if (settings.zoom != zoom_choice_) {
@@ -61,6 +62,7 @@ void TForm1::RememberSettings() {
     remembered_.model = state.model;
     remembered_.kind = state.kind;
     remembered_.zoom = zoom_choice_;
+    remembered_.show_original = state.show_original;
     if (settings_ == nullptr || remembered_ == written_) return;
     settings_->Write(remembered_);
     written_ = remembered_;

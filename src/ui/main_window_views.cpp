@@ -70,6 +70,7 @@ void TForm1::ShowGrid() {
                 look.colour = QColor(view.colour.r, view.colour.g, view.colour.b);
             look.hint = Q(view.hint_display);
             look.live = view.live;
+            look.ghost = view.ghost;
         }
     }
     grid_->SetCells(cells);

@@ -39,6 +39,7 @@ RememberedSettings SettingsStore::Read() const {
     stored.kind = IntOf(*settings_, keys::kKind);
     stored.zoom_percent = IntOf(*settings_, keys::kZoom);
     stored.zoom_fit = settings_->value(QLatin1String(keys::kZoomFit)).toBool();
+    stored.show_original = settings_->value(QLatin1String(keys::kGhost)).toBool();
     for (std::size_t role = 0; role < kFileRoleCount; ++role) {
         stored.last_files[role] =
             settings_->value(QLatin1String(keys::kLastFiles[role])).toString().toStdString();
@@ -56,6 +57,7 @@ void SettingsStore::Write(const RememberedSettings& settings) {
     settings_->setValue(QLatin1String(keys::kKind), stored.kind);
     settings_->setValue(QLatin1String(keys::kZoom), stored.zoom_percent);
     settings_->setValue(QLatin1String(keys::kZoomFit), stored.zoom_fit);
+    settings_->setValue(QLatin1String(keys::kGhost), stored.show_original);
     for (std::size_t role = 0; role < kFileRoleCount; ++role) {
         settings_->setValue(QLatin1String(keys::kLastFiles[role]),
                             QString::fromStdString(stored.last_files[role]));

@@ -38,7 +38,7 @@ inline constexpr const char* kModel = "font/model";
 inline constexpr const char* kKind = "font/kind";
 inline constexpr const char* kZoom = "window/zoom";
 inline constexpr const char* kZoomFit = "window/zoom_fit";
-// Whether the original letter is shown beside the edit; kept by the view that shows it.
+// Whether the original letter is shown faintly under the grid.
 inline constexpr const char* kGhost = "window/show_original";
 inline constexpr const char* kRecentFiles = "files/recent";
 // The last file of each dialog kind, by FileRole.

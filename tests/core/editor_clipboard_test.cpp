@@ -147,15 +147,18 @@ TEST(ClipboardForms, NarrowCopyIsNotSeenUnderTheWideForm) {
     EXPECT_EQ(e.font().narrow[0][13], font.narrow[0][5]);
 }
 
-TEST(ClipboardForms, CopyTakesTheStoredGlyphNotTheEdit) {
+// The user copies what the grid shows, edits not written back included.
+TEST(ClipboardForms, CopyTakesTheLetterAsTheGridShowsIt) {
     Session e = Activated(Edition::Cyrillic);
     const FontImage font = Distinct();
     Load(e, font);
     e.PressThumbnail(7);
     e.ClickCell(6, 6);
     e.CopyLetter();
-    EXPECT_EQ(e.clipboard().narrow[7], font.narrow[0][7]);
+    EXPECT_NE(e.clipboard().narrow[7], font.narrow[0][7]);
     EXPECT_EQ(e.clipboard().slot, 7);
+    e.WriteBack();
+    EXPECT_EQ(e.clipboard().narrow[7], e.font().narrow[0][7]);
 }
 
 }  // namespace

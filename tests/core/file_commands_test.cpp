@@ -244,7 +244,9 @@ TEST_F(FileCommandsTest, APatchOfAnUnchangedFontIsNotNeeded) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].kind, Kind::Notice);
     EXPECT_EQ(shown[0].title, "Сохранение патча");
-    EXPECT_EQ(shown[0].text, Render(Message{MessageId::PatchNotNeeded, {}}, kRussian));
+    EXPECT_EQ(shown[0].text,
+              "Шрифт не отличается от fullflash: патч не нужен. Чтобы получить патч для других "
+              "телефонов, выберите нетронутую копию дампа.");
 }
 
 // A patch that fills one byte of the first glyph's record after a comment of two megabytes, long
@@ -338,6 +340,179 @@ TEST_F(FileCommandsTest, OnlyTheUndoOfAFullflashLoadMovesTheBase) {
     EXPECT_EQ(e_.base_font(), FontImage{});
     e_.Redo();
     EXPECT_EQ(e_.base_font(), base);
+}
+
+// --- Edits on the grid not written back, before a save ----------------------------------------
+
+class GridSaveTest : public FileCommandsTest {
+  protected:
+    // a.bin loaded, then letter Б changed on the grid and not written back.
+    void SetUp() override {
+        PutDump("a.bin", Letters());
+        Run(FileCommand::LoadFlash, {FileAnswer::File("a.bin")});
+        ASSERT_TRUE(e_.PressThumbnail(kSlotOfBe));
+        ASSERT_TRUE(e_.ClickCell(4, 2));
+        ASSERT_TRUE(e_.HasUnwrittenEdits());
+    }
+    static constexpr int kSlotOfBe = 1;
+};
+
+TEST_F(GridSaveTest, EverySaveAndThePatchAskFirstAndCancelWritesNothing) {
+    const std::vector<uint8_t> before = *fs_.Get("a.bin");
+    for (const FileCommand command :
+         {FileCommand::SaveFlash, FileCommand::SaveFontFile, FileCommand::ExportPatch}) {
+        const FilePrompt question = files_.Start(command);
+        ASSERT_EQ(question.kind, Kind::Ask);
+        EXPECT_EQ(question.text, "Буква Б изменена на сетке, но не записана в шрифт.");
+        EXPECT_EQ(question.go_on, "Записать и продолжить");
+        EXPECT_EQ(question.other, "Продолжить без неё");
+        EXPECT_EQ(question.stop, "Отмена");
+        EXPECT_TRUE(files_.Resume(FileAnswer::No()).done());
+    }
+    EXPECT_EQ(*fs_.Get("a.bin"), before);
+    EXPECT_EQ(fs_.Get("a.sft"), nullptr);
+    EXPECT_TRUE(e_.HasUnwrittenEdits());
+    EXPECT_EQ(e_.history().undo_count(), 2u) << "the load and the drawing";
+}
+
+// "Записать и продолжить" is the write-back, one step, and the save then writes exactly it.
+TEST_F(GridSaveTest, WritingItGoesOnWithTheLetterWrittenBack) {
+    const auto shown = Run(FileCommand::SaveFlash, {FileAnswer::Yes(), FileAnswer::File("a.bin")});
+    EXPECT_TRUE(OfKind(shown, Kind::Error).empty());
+    EXPECT_FALSE(e_.HasUnsavedChanges());
+    EXPECT_EQ(e_.view().Controls().undo_caption, "Отменить: Записать в шрифт");
+    FontImage expected = Letters();
+    expected.narrow[0][kSlotOfBe] = e_.font().narrow[0][kSlotOfBe];
+    EXPECT_NE(expected.narrow[0][kSlotOfBe], Letters().narrow[0][kSlotOfBe]);
+    PutDump("expected.bin", expected);
+    EXPECT_EQ(*fs_.Get("a.bin"), *fs_.Get("expected.bin"));
+}
+
+TEST_F(GridSaveTest, GoingOnWithoutItSavesTheFontAndKeepsTheGrid) {
+    const std::vector<uint8_t> before = *fs_.Get("a.bin");
+    Run(FileCommand::SaveFlash, {FileAnswer::Other(), FileAnswer::File("a.bin")});
+    EXPECT_EQ(*fs_.Get("a.bin"), before);
+    EXPECT_EQ(e_.state().file_name, "a.bin");
+    EXPECT_TRUE(e_.HasUnwrittenEdits());
+    EXPECT_EQ(e_.history().undo_count(), 2u);
+}
+
+// Quitting names the letter while the grid's edits are all that is unsaved.
+TEST_F(GridSaveTest, TheQuitQuestionNamesTheLetterOnlyWhenItIsTheOnlyChange) {
+    EXPECT_EQ(Render(e_.QuitQuestion(), kRussian),
+              "Буква Б изменена на сетке, но не записана в шрифт. Выйти без записи?");
+    EXPECT_EQ(Render(e_.QuitQuestion(), kEnglish),
+              "Letter Б was changed on the grid but not written to the font. Quit without saving?");
+    e_.WriteBack();
+    EXPECT_EQ(Render(e_.QuitQuestion(), kRussian), "Шрифт изменён и не записан. Выйти без записи?");
+}
+
+// --- Undo of a load --------------------------------------------------------------------------
+
+TEST_F(FileCommandsTest, UndoingALoadBringsBackTheFileAndTheFullflashOffered) {
+    PutDump("a.bin", Letters());
+    FontImage other = Letters();
+    other.narrow[0][0] = {5, 0x7E};
+    PutDump("b.bin", other);
+    Run(FileCommand::LoadFlash, {FileAnswer::File("a.bin")});
+    Run(FileCommand::LoadFlash, {FileAnswer::File("b.bin")});
+    e_.Undo();
+    EXPECT_EQ(e_.state().file_name, "a.bin");
+    EXPECT_EQ(e_.last_fullflash(), "a.bin");
+    EXPECT_EQ(files_.Start(FileCommand::SaveFlash).dialog.suggested_path, "a.bin");
+    EXPECT_EQ(Render(e_.view().Notice(), kRussian), "Отменено: Загрузить шрифт из fullflash");
+    e_.Redo();
+    EXPECT_EQ(e_.state().file_name, "b.bin");
+    EXPECT_EQ(e_.last_fullflash(), "b.bin");
+    EXPECT_EQ(Render(e_.view().Notice(), kRussian), "Повторено: Загрузить шрифт из fullflash");
+}
+
+// A save between two steps keeps the file it wrote current when one of them is undone.
+TEST_F(FileCommandsTest, UndoingAnEditKeepsTheFileLastSaved) {
+    PutDump("a.bin", Letters());
+    Run(FileCommand::LoadFlash, {FileAnswer::File("a.bin")});
+    e_.ClearLetter();
+    Run(FileCommand::SaveFontFile, {FileAnswer::File("a.sft")});
+    e_.Undo();
+    EXPECT_EQ(e_.state().file_name, "a.sft");
+    EXPECT_EQ(e_.last_fullflash(), "a.bin");
+}
+
+// --- The original letter -----------------------------------------------------------------------
+
+TEST_F(FileCommandsTest, TheOriginalLetterShowsInWhiteCellsOnlyWhileAskedFor) {
+    PutDump("a.bin", Letters());
+    Run(FileCommand::LoadFlash, {FileAnswer::File("a.bin")});
+    const auto ghosts = [this] {
+        int n = 0;
+        for (int row = 0; row < kGridSize; ++row)
+            for (int col = 0; col < kGridSize; ++col) n += e_.view().Cell(row, col).ghost ? 1 : 0;
+        return n;
+    };
+    const Glyph original = e_.base_font().At(GlyphForm::Narrow, e_.state().selected_glyph());
+    e_.ClearLetter();
+    EXPECT_EQ(ghosts(), 0) << "off at start";
+    e_.ToggleOriginal();
+    EXPECT_TRUE(e_.view().Controls().show_original);
+    for (int row = 1; row <= 11; ++row) {
+        for (int col = 1; col < 8; ++col) {
+            EXPECT_EQ(e_.view().Cell(row, col).ghost, original.Ink(row, col)) << row << "," << col;
+        }
+    }
+    EXPECT_GT(ghosts(), 0);
+    // An inked cell shows the user's ink, not the ghost.
+    const int inked = ghosts();
+    for (int col = 1; col < 8; ++col) {
+        if (!original.Ink(2, col)) continue;
+        e_.ClickCell(2, col);
+        EXPECT_FALSE(e_.view().Cell(2, col).ghost);
+        EXPECT_EQ(ghosts(), inked - 1);
+        break;
+    }
+    e_.ToggleOriginal();
+    EXPECT_EQ(ghosts(), 0);
+    EXPECT_EQ(e_.history().undo_count(), 3u) << "the toggle is no step";
+}
+
+// --- Reverting to the fullflash -----------------------------------------------------------------
+
+TEST_F(GridSaveTest, RevertingTheLetterIsOneStepThatTheUndoTakesBack) {
+    EXPECT_TRUE(e_.view().Controls().revert_letter_enabled) << "the grid holds an edit";
+    EXPECT_FALSE(e_.view().Controls().revert_font_enabled) << "the font equals the base";
+    EXPECT_FALSE(e_.RevertFont());
+    const Glyph edited = e_.working();
+    ASSERT_TRUE(e_.RevertLetter());
+    EXPECT_FALSE(e_.HasUnwrittenEdits());
+    EXPECT_EQ(e_.font(), e_.base_font());
+    EXPECT_FALSE(e_.view().Controls().revert_letter_enabled);
+    EXPECT_EQ(e_.view().Controls().undo_caption, "Отменить: Вернуть букву из fullflash");
+    e_.Undo();
+    EXPECT_EQ(e_.working(), edited);
+    EXPECT_EQ(Render(e_.view().Notice(), kRussian), "Отменено: Вернуть букву из fullflash");
+}
+
+TEST_F(GridSaveTest, RevertingTheFontBringsEveryGlyphBack) {
+    e_.WriteBack();
+    e_.ClearBlock();
+    EXPECT_TRUE(e_.view().Controls().revert_font_enabled);
+    const size_t steps = e_.history().undo_count();
+    ASSERT_TRUE(e_.RevertFont());
+    EXPECT_EQ(e_.font(), e_.base_font());
+    EXPECT_EQ(e_.history().undo_count(), steps + 1);
+    EXPECT_FALSE(e_.view().Controls().revert_font_enabled);
+    EXPECT_FALSE(e_.view().Controls().revert_letter_enabled);
+}
+
+TEST(RevertWithoutBase, NothingToRevertBeforeAFullflash) {
+    Session e = Activated(Edition::Cyrillic);
+    e.ClickCell(3, 2);
+    e.WriteBack();
+    EXPECT_FALSE(e.view().Controls().revert_letter_enabled);
+    EXPECT_FALSE(e.view().Controls().revert_font_enabled);
+    const size_t steps = e.history().undo_count();
+    EXPECT_FALSE(e.RevertLetter());
+    EXPECT_FALSE(e.RevertFont());
+    EXPECT_EQ(e.history().undo_count(), steps);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ TEST(KeyTable, EveryCommandHasOneRowWithKeysAndATextInBothLanguages) {
         EXPECT_STRNE(Text(row.text, kRussian), "");
         EXPECT_STRNE(Text(row.text, kEnglish), "");
     }
-    EXPECT_EQ(commands.size(), static_cast<size_t>(KeyCommand::ZoomReset) + 1);
+    EXPECT_EQ(commands.size(), static_cast<size_t>(KeyCommand::ShowOriginal) + 1);
     for (const KeyRow& row : KeyRows(Edition::Latin)) {
         EXPECT_EQ(KeyRowOf(row.command).command, row.command);
         EXPECT_EQ(KeyRowOf(row.command).keys, row.keys);

@@ -208,12 +208,12 @@ TEST(LayoutIdentify, WarningNamesTheChosenFontItsMatchAndTheLookAlikes) {
     EXPECT_EQ(Render(ForeignDataWarning(scores, s45), kRussian),
               "Данные на местах шрифта S/ME 45 Normal не похожи на шрифт (совпадает " +
                   std::to_string(percent) +
-                  " %). Похоже на: C 45 Normal, M 50 Normal. Проверьте модель телефона и тип "
+                  "\u00A0%). Похоже на: C 45 Normal, M 50 Normal. Проверьте модель телефона и тип "
                   "шрифта.");
     EXPECT_EQ(Render(ForeignDataQuestion(scores, s45), kEnglish),
               "The data at the places of the S/ME 45 Normal font do not look like a font (" +
                   std::to_string(percent) +
-                  " % match). It looks like: C 45 Normal, M 50 Normal. Save anyway?");
+                  "\u00A0% match). It looks like: C 45 Normal, M 50 Normal. Save anyway?");
     // With no look-alike the second sentence is left out.
     const std::vector<LayoutScore> random = Identify(RandomImage(), Edition::Cyrillic);
     EXPECT_EQ(Render(ForeignDataWarning(random, s45), kEnglish).find("It looks like"),
@@ -297,7 +297,7 @@ TEST_F(IdentifyCliTest, InjectRefusesADumpOfZerosWithAStrayByte) {
     const CliRun refused = Cli(
         {"inject", "--edition", "rus", "--model", "s45", "--kind", "normal", FontFile(), flash});
     EXPECT_EQ(refused.code, 1);
-    EXPECT_NE(refused.err.find("(0 % match)"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("(0\u00A0% match)"), std::string::npos) << refused.err;
     EXPECT_EQ(testing::ReadBytes(flash), image);
 }
 

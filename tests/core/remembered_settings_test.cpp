@@ -31,6 +31,7 @@ TEST(StoredSettings, ValuesComeBackAsTheyWereWritten) {
     settings.model = PhoneModel::M50;
     settings.kind = FontKind::Big;
     settings.zoom = {Zoom{300}, true};
+    settings.show_original = true;
     settings.last_files[static_cast<size_t>(FileRole::Patch)] = "/home/u/friend.vkp";
     settings.recent_files = {"/a", "/b & c", "/д"};
     EXPECT_EQ(FromStored(ToStored(settings)), settings);

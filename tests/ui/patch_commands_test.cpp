@@ -144,8 +144,10 @@ class PatchCommandsTest : public QObject {
         Window w(Edition::Cyrillic);
         Load(w, flash_);
         w.Action("ExportPatch1")->trigger();
-        QCOMPARE(w.dialogs->notices,
-                 QStringList{Q("Шрифт не отличается от fullflash: патч не нужен.")});
+        QCOMPARE(
+            w.dialogs->notices,
+            QStringList{Q("Шрифт не отличается от fullflash: патч не нужен. Чтобы получить патч "
+                          "для других телефонов, выберите нетронутую копию дампа.")});
         QVERIFY(w.dialogs->save_requests.empty());
         QVERIFY(w.dialogs->questions.isEmpty());
         QVERIFY(!QFile::exists(PathOf("s45.vkp")));

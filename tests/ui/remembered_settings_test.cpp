@@ -94,6 +94,7 @@ class RememberedSettingsTest : public QObject {
             w.Action("C451")->trigger();
             w.Action("Small1")->trigger();
             w.Action("Zoom200")->trigger();
+            w.Action("ShowOriginal1")->trigger();
             w.Action("ImportPatch1")->trigger();
             QCOMPARE(w.dialogs->open_requests.back().suggested_path, QString());
             w.Action("ImportPng1")->trigger();
@@ -107,6 +108,8 @@ class RememberedSettingsTest : public QObject {
         QCOMPARE(Caption(w.Menu("N3")), Q("Phone (C 45)"));
         QCOMPARE(Caption(w.Menu("N6")), Q("Font (Small)"));
         QVERIFY(w.Action("Zoom200")->isChecked());
+        QVERIFY(w.Action("ShowOriginal1")->isChecked());
+        QVERIFY(w.form->editor().state().show_original);
         QCOMPARE(w.form->ClientArea()->size(), QSize(1282, 578));
         QCOMPARE(RecentCaptions(w), QStringList{flash_});
         QCOMPARE(Caption(w.Menu("RecentFiles1")), Q("Recent files"));
@@ -120,6 +123,7 @@ class RememberedSettingsTest : public QObject {
         StartedWindow cyrillic(Edition::Cyrillic);
         QCOMPARE(Caption(cyrillic.Menu("N3")), Q("Телефон (S/ME 45)"));
         QVERIFY(cyrillic.Action("Zoom100")->isChecked());
+        QVERIFY(!cyrillic.Action("ShowOriginal1")->isChecked());
     }
 
     // Eight files at most, newest first; a file that is gone stays, greyed; an item opens its

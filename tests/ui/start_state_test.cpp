@@ -128,13 +128,13 @@ class StartStateTest : public QObject {
         QCOMPARE(Caption(w.Menu("Service1")), Q("Сервис"));
         QCOMPARE(EntryNames(w.Menu("Service1")),
                  QStringList({"ImportFont1", "ImportPng1", "ExportPng1", "TextPreview1",
-                              "PatchSeparator1", "ExportPatch1", "ImportPatch1", "KeysSeparator1",
-                              "Keys1", "ZoomSeparator1", "Zoom1"}));
-        QCOMPARE(
-            EntryTexts(w.Menu("Service1")),
-            QStringList({Q("Импорт из шрифта..."), Q("Импорт из PNG..."), Q("Экспорт в PNG..."),
-                         Q("Просмотр текста..."), Q("Экспорт патча (.vkp)..."),
-                         Q("Импорт из патча (.vkp)..."), Q("Клавиши"), Q("Масштаб")}));
+                              "PatchSeparator1", "ExportPatch1", "ImportPatch1", "ShowOriginal1",
+                              "KeysSeparator1", "Keys1", "ZoomSeparator1", "Zoom1"}));
+        QCOMPARE(EntryTexts(w.Menu("Service1")),
+                 QStringList({Q("Импорт из шрифта..."), Q("Импорт из PNG..."),
+                              Q("Экспорт в PNG..."), Q("Просмотр текста..."),
+                              Q("Экспорт патча (.vkp)..."), Q("Импорт из патча (.vkp)..."),
+                              Q("Показывать исходную букву"), Q("Клавиши"), Q("Масштаб")}));
     }
 
     // One check mark beside the chosen item and nothing beside the others, as in the phone,

@@ -51,6 +51,9 @@ class FakeFileDialogs : public FileDialogs {
     // on), so the commands tested before questions were asked still run to their end.
     std::deque<bool> question_answers;
     std::vector<std::pair<QString, QString>> question_choices;  // go on, stop
+    QStringList two_way_questions;
+    QList<QStringList> two_way_choices;  // go on, other, stop
+    std::deque<TwoWays> two_way_answers;
 
     std::optional<QString> Open(const FileDialogRequest& request) override {
         open_requests.push_back(request);
@@ -70,6 +73,17 @@ class FakeFileDialogs : public FileDialogs {
         if (question_answers.empty()) return true;
         const bool answer = question_answers.front();
         question_answers.pop_front();
+        return answer;
+    }
+
+    // Unanswered, a question with two ways on takes the second, which leaves things as they are.
+    TwoWays AskTwoWays(const QString& question, const QString& go_on, const QString& other,
+                       const QString& stop) override {
+        two_way_questions << question;
+        two_way_choices << QStringList{go_on, other, stop};
+        if (two_way_answers.empty()) return TwoWays::Other;
+        const TwoWays answer = two_way_answers.front();
+        two_way_answers.pop_front();
         return answer;
     }
 

@@ -127,18 +127,27 @@ class WorkSafetyTest : public QObject {
     void QuittingWithUnsavedChangesAsks() {
         Window w(Edition::Cyrillic);
         w.Press(w.Find("EditGrid"), Qt::LeftButton, CellCentre(3, 2));  // not even written back
-        w.dialogs->question_answers = {false, false, false, true};
+        w.dialogs->question_answers = {false, false, false, false, true};
         w.Action("N5")->trigger();
         QTest::keyClick(w.form.get(), Qt::Key_Q, Qt::ControlModifier);
         w.form->close();
         QCOMPARE(w.dialogs->questions.size(), 3);
         QVERIFY(w.form->isVisible());
-        QCOMPARE(w.dialogs->questions[0], Q(kQuitQuestion));
+        // The grid's edits are the only change: the question names their letter.
+        QCOMPARE(w.dialogs->questions[0],
+                 Q("Буква А изменена на сетке, но не записана в шрифт. Выйти без записи?"));
         QCOMPARE(w.dialogs->question_choices[0], std::make_pair(Q("Выйти"), Q("Отмена")));
         QCOMPARE(w.form->editor().working(GlyphForm::Narrow)[3], uint8_t{0x20});
 
-        w.form->close();  // "Выйти"
+        // Written back, the font itself changed since the start.
+        QTest::mouseClick(w.Find<QWidget>("Button1"), Qt::LeftButton);
+        w.form->close();
         QCOMPARE(w.dialogs->questions.size(), 4);
+        QCOMPARE(w.dialogs->questions[3], Q(kQuitQuestion));
+        QVERIFY(w.form->isVisible());
+
+        w.form->close();  // "Выйти"
+        QCOMPARE(w.dialogs->questions.size(), 5);
         QVERIFY(!w.form->isVisible());
 
         Window untouched(Edition::Cyrillic);
