@@ -31,6 +31,8 @@ std::string CaptionOf(const MenuRow& row, const Session& session) {
             return KindItemCaption(static_cast<FontKind>(row.code));
         case CaptionFrom::Scope:
             return LoadScopeCaption(row.code, edition, language);
+        case CaptionFrom::Zoom:  // the window's zoom; the page scales with the browser's
+            return "";
         case CaptionFrom::PhoneMenu:
             return session.view().PhoneMenuCaption();
         case CaptionFrom::FontMenu:
@@ -43,8 +45,23 @@ std::string CaptionOf(const MenuRow& row, const Session& session) {
     return "";
 }
 
-// The installed fonts are out of a page's reach.
+// The installed fonts are out of a page's reach; the page scales with the browser, so the
+// window's zoom is not offered, and it keeps no recent files; keys without a menu item are the
+// key table's.
 bool OnThePage(const MenuRow& row) {
+    if (row.entry == MenuEntry::Key) return false;
+    switch (row.window) {
+        case ui::WindowAction::Zoom:
+        case ui::WindowAction::ZoomFit:
+        case ui::WindowAction::ZoomIn:
+        case ui::WindowAction::ZoomOut:
+        case ui::WindowAction::RecentFiles:
+            return false;
+        default:
+            break;
+    }
+    const std::string_view name = row.name;
+    if (name == "Zoom1" || name == "ZoomSeparator1" || name == "RecentSeparator1") return false;
     return row.file != FileCommand::ImportFont;
 }
 
@@ -60,6 +77,7 @@ MenuNode NodeOf(const MenuRow& row, const Session& session) {
             node.kind = MenuNode::Separator;
             return node;
         case MenuEntry::Item:
+        case MenuEntry::Key:
             node.kind = row.checked != nullptr ? MenuNode::Check : MenuNode::Command;
             break;
     }

@@ -17,14 +17,16 @@ namespace {
 
 // The commands by name, in the order of KeyCommand.
 constexpr const char* kCommandNames[] = {
-    "LoadFlash",      "SaveFlash",  "LoadFontFile", "SaveFontFile", "Quit",        "Undo",
-    "Redo",           "WriteBack",  "ShiftRight",   "ShiftLeft",    "ShiftUp",     "ShiftDown",
-    "PreviousLetter", "NextLetter", "UpperCase",    "LowerCase",    "SymbolSet1",  "SymbolSet2",
-    "Bold",           "LetterLeft", "LetterRight",  "LetterAbove",  "LetterBelow", "FirstLetter",
-    "LastLetter",     "CursorLeft", "CursorRight",  "CursorUp",     "CursorDown",  "PaintLeft",
-    "PaintRight",     "PaintUp",    "PaintDown",    "FlipCell",
+    "LoadFlash",      "SaveFlash",  "LoadFontFile",   "SaveFontFile", "Quit",        "Undo",
+    "Redo",           "WriteBack",  "ShiftRight",     "ShiftLeft",    "ShiftUp",     "ShiftDown",
+    "PreviousLetter", "NextLetter", "UpperCase",      "LowerCase",    "SymbolSet1",  "SymbolSet2",
+    "Bold",           "LetterLeft", "LetterRight",    "LetterAbove",  "LetterBelow", "FirstLetter",
+    "LastLetter",     "CursorLeft", "CursorRight",    "CursorUp",     "CursorDown",  "PaintLeft",
+    "PaintRight",     "PaintUp",    "PaintDown",      "FlipCell",     "CopyLetter",  "PasteLetter",
+    "CopyBlock",      "PasteBlock", "FlipHorizontal", "FlipVertical", "Invert",      "Embolden",
+    "ZoomIn",         "ZoomOut",    "ZoomReset",      "ShowOriginal",
 };
-static_assert(std::size(kCommandNames) == static_cast<size_t>(KeyCommand::FlipCell) + 1);
+static_assert(std::size(kCommandNames) == static_cast<size_t>(KeyCommand::ShowOriginal) + 1);
 
 const char* NameOf(KeyCommand command) {
     return kCommandNames[static_cast<size_t>(command)];
@@ -100,6 +102,29 @@ KeyBinding BindingOf(KeyCommand command) {
             return {"", [](Session& s) { s.PaintCursorMove(CursorMove::Down); }};
         case KeyCommand::FlipCell:
             return {"", [](Session& s) { s.FlipCursorCell(); }};
+        case KeyCommand::CopyLetter:
+            return {"", [](Session& s) { s.CopyLetter(); }};
+        case KeyCommand::PasteLetter:
+            return {"", [](Session& s) { s.PasteLetter(); }};
+        case KeyCommand::CopyBlock:
+            return {"", [](Session& s) { s.CopyBlock(); }};
+        case KeyCommand::PasteBlock:
+            return {"", [](Session& s) { s.PasteBlock(); }};
+        case KeyCommand::FlipHorizontal:
+            return {"EditFlipHorizontal", {}};
+        case KeyCommand::FlipVertical:
+            return {"EditFlipVertical", {}};
+        case KeyCommand::Invert:
+            return {"EditInvert", {}};
+        case KeyCommand::Embolden:
+            return {"EditEmbolden", {}};
+        case KeyCommand::ShowOriginal:
+            return {"ShowOriginal1", {}};
+        // The page scales with the browser's own zoom.
+        case KeyCommand::ZoomIn:
+        case KeyCommand::ZoomOut:
+        case KeyCommand::ZoomReset:
+            break;
     }
     return {};
 }
@@ -195,6 +220,9 @@ MenuItemKeys KeysOfMenuItem(const std::string& item, Edition edition) {
 val KeyValues(const Session& session) {
     val rows = val::array();
     for (const KeyRow& row : KeyRows(session.edition())) {
+        // Keys the page does not take (the window's zoom) stay the browser's own.
+        const KeyBinding binding = BindingOf(row.command);
+        if (binding.menu_item.empty() && !binding.operation) continue;
         val value = val::object();
         value.set("command", NameOf(row.command));
         value.set("scope", ScopeName(row.scope));

@@ -114,7 +114,7 @@ val WebEditor::Key(const std::string& command) {
     const std::optional<KeyBinding> binding = KeyNamed(command);
     if (!binding) return Finished();
     if (!binding->menu_item.empty()) return Menu(binding->menu_item);
-    binding->operation(session_);
+    if (binding->operation) binding->operation(session_);
     return Finished();
 }
 
@@ -145,6 +145,13 @@ val WebEditor::Menu(const std::string& item) {
             return Done();
         case ui::WindowAction::English:
             session_.SetLanguage(kEnglish);
+            return Done();
+        // The window's zoom and recent files are not on the page.
+        case ui::WindowAction::Zoom:
+        case ui::WindowAction::ZoomFit:
+        case ui::WindowAction::ZoomIn:
+        case ui::WindowAction::ZoomOut:
+        case ui::WindowAction::RecentFiles:
             return Done();
         case ui::WindowAction::None:
             break;

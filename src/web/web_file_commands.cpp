@@ -95,12 +95,19 @@ val WebEditor::StepOf(FilePrompt prompt) {
             step.set("icon", "warning");
             step.set("title", "Runewright");
             step.set("text", prompt.text);
-            step.set("buttons", Strings({prompt.go_on, prompt.stop}));
-            step.set("defaultButton", 1);
-            step.set("cancelButton", 1);
-            return Pending(step, [this](const Reply& reply) {
-                const bool yes = reply.kind == Reply::Button && reply.button == 0;
-                return StepOf(commands_.Resume(yes ? FileAnswer::Yes() : FileAnswer::No()));
+            // Two ways on ("Записать и продолжить", "Продолжить без неё") or one, then the
+            // answer that stops, which is the default.
+            const bool two_ways = !prompt.other.empty();
+            const int stop = two_ways ? 2 : 1;
+            step.set("buttons", two_ways ? Strings({prompt.go_on, prompt.other, prompt.stop})
+                                         : Strings({prompt.go_on, prompt.stop}));
+            step.set("defaultButton", stop);
+            step.set("cancelButton", stop);
+            return Pending(step, [this, two_ways](const Reply& reply) {
+                const int button = reply.kind == Reply::Button ? reply.button : -1;
+                if (button == 0) return StepOf(commands_.Resume(FileAnswer::Yes()));
+                if (two_ways && button == 1) return StepOf(commands_.Resume(FileAnswer::Other()));
+                return StepOf(commands_.Resume(FileAnswer::No()));
             });
         }
         case FilePrompt::Kind::ChooseFile:

@@ -275,6 +275,31 @@ test("a load and a save into the same fullflash after an ordinary edit ask nothi
   });
 });
 
+test("a save with a letter changed on the grid but not written asks first, with two ways on", () => {
+  const flash = fontLikeDump();
+  withEditor("rus", (editor) => {
+    load(editor, "s45.bin", flash);
+    const cell = editor.view().grid.find((c) => c.role === "pixel" && c.live);
+    assert.ok(editor.clickCell(cell.row, cell.col));
+    const question = editor.menu("N23");
+    assert.equal(question.kind, "question");
+    assert.match(question.text, /изменена на сетке, но не записана в шрифт/);
+    assert.deepEqual(question.buttons, ["Записать и продолжить", "Продолжить без неё", "Отмена"]);
+    assert.equal(question.defaultButton, 2);
+    assert.equal(question.cancelButton, 2);
+    // "Отмена" writes and hands out nothing.
+    assert.equal(editor.resume({ button: 2 }).kind, "done");
+    // "Продолжить без неё" saves the font as it is: the dump's own bytes.
+    const without = drive(editor, editor.menu("N23"), { answer: 1 });
+    assert.equal(without.saved.length, 1);
+    assert.deepEqual(without.saved[0].bytes, flash);
+    // "Записать и продолжить" writes the letter back first: one byte or more changes.
+    const written = drive(editor, editor.menu("N23"), { answer: 0 });
+    assert.equal(written.saved.length, 1);
+    assert.notDeepEqual(written.saved[0].bytes, flash);
+  });
+});
+
 test("a failed load keeps the fullflash held, and the next save patches the whole of it", () => {
   withEditor("rus", (editor) => {
     load(editor);
