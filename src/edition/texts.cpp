@@ -69,6 +69,9 @@ constexpr TextRow kTexts[] = {
     {UiText::ShiftDownHint, "Сдвиг вниз", "Shift down"},
     {UiText::LetterCaption, "Буква", "Letter"},
     {UiText::WidthCaption, "Ширина", "Width"},
+    {UiText::GridName, "Сетка", "Grid"},
+    {UiText::LettersName, "Буквы", "Letters"},
+    {UiText::CloseWindow, "Закрыть", "Close"},
     {UiText::MenuEdit, "Правка", "Edit"},
     {UiText::MenuUndo, "Отменить", "Undo"},
     {UiText::MenuRedo, "Повторить", "Redo"},
@@ -247,8 +250,12 @@ const char* LoadScopeCaption(int tag, Edition edition, Language language) {
     return Text(Nth(UiText::LoadScopeUpperNormal, tag), language, edition);
 }
 
+std::string ProgramTitle(Edition edition) {
+    return std::string("Runewright v") + kVersion + " \"" + EditionMark(edition) + "\"";
+}
+
 std::string WindowCaptionPrefix(Edition edition) {
-    return std::string("Runewright v") + kVersion + " \"" + EditionMark(edition) + "\" - [";
+    return ProgramTitle(edition) + " - [";
 }
 
 }  // namespace rw

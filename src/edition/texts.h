@@ -55,6 +55,11 @@ enum class UiText {
     ShiftDownHint,
     LetterCaption,
     WidthCaption,
+    // The names of the grid and the thumbnail strip, which a screen reader announces.
+    GridName,
+    LettersName,
+    // What closes a window of the page's own (the keys, the help, the text preview).
+    CloseWindow,
     // The edit menu and the names of undo steps.
     MenuEdit,
     MenuUndo,
@@ -202,6 +207,9 @@ const char* KindItemCaption(FontKind kind);
 
 // Caption of the load-scope item with `tag`; nullptr for a tag the edition lacks.
 const char* LoadScopeCaption(int tag, Edition edition, Language language);
+
+// "Runewright v4.01 "RUS-Full"" or the ENG-Full form: the program and its edition.
+std::string ProgramTitle(Edition edition);
 
 // "Runewright v4.01 "RUS-Full" - [" or the ENG-Full form.
 std::string WindowCaptionPrefix(Edition edition);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,9 @@ struct CellView {
     bool button_face = true;  // inert cells take the system's button-face colour
     int number = -1;          // W*r + c for a live cell
     bool live = false;
+    // For a cell that shows a bit (a pixel, a width bit, a header bit): whether it is set, as
+    // its colour tells; none for the others.
+    std::optional<bool> bit;
     // A white pixel where the base font's glyph has ink, while the original letter is shown.
     bool ghost = false;
     GridHint hint_id = GridHint::None;

@@ -185,6 +185,10 @@ CellView WindowModel::Cell(int row, int col) const {
     view.button_face = cell.role == CellRole::Inert;
     view.number = cell.number;
     view.live = cell.live;
+    if (cell.role == CellRole::Pixel || cell.role == CellRole::WidthBit ||
+        cell.role == CellRole::HeaderBit) {
+        view.bit = cell.colour == CellColour(cell.role, true);
+    }
     view.ghost = screen_.original && cell.role == CellRole::Pixel && cell.colour == kWhite &&
                  screen_.original->Ink(row, col);
     view.hint_id = cell.hint;

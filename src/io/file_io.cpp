@@ -2,7 +2,11 @@
 
 #include <fcntl.h>
 #include <grp.h>
+// The inode generation and the birth time are Linux's; elsewhere (the browser's build, which
+// reaches no disk through this file system) a file has no origin.
+#if defined(__linux__)
 #include <linux/fs.h>
+#endif
 #include <pwd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -45,6 +49,7 @@ FileInfo InfoOf(const struct stat& st) {
 // gives one; `path` is "" for an open file `fd`.
 FileOrigin OriginOf(int fd, const char* path) {
     FileOrigin origin;
+#if defined(__linux__)
     struct statx stx {};
     const int flags = *path == '\0' ? AT_EMPTY_PATH : 0;
     if (::statx(fd, path, flags, STATX_BTIME, &stx) == 0 && (stx.stx_mask & STATX_BTIME) != 0) {
@@ -58,6 +63,10 @@ FileOrigin OriginOf(int fd, const char* path) {
         origin.generation = static_cast<uint32_t>(generation);
     }
     if (own >= 0) ::close(own);
+#else
+    (void)fd;
+    (void)path;
+#endif
     return origin;
 }
 
@@ -168,6 +177,7 @@ bool FileSystem::UserInGroup(uint32_t user, uint32_t group) {
     if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr)
         return false;
     if (entry.pw_gid == group) return true;
+#if defined(__linux__)
     int count = 64;
     std::vector<gid_t> groups(static_cast<size_t>(count));
     if (::getgrouplist(entry.pw_name, entry.pw_gid, groups.data(), &count) < 0) {
@@ -176,6 +186,10 @@ bool FileSystem::UserInGroup(uint32_t user, uint32_t group) {
     }
     groups.resize(static_cast<size_t>(count));
     return std::find(groups.begin(), groups.end(), group) != groups.end();
+#else
+    // The browser's build has no user database beyond the primary group.
+    return false;
+#endif
 }
 
 int FileSystem::LockHolders(int fd, std::vector<uint32_t>* users) {

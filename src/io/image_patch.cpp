@@ -1,6 +1,7 @@
 #include "io/image_patch.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "io/interruption.h"
 #include "io/read_only_guard.h"
@@ -38,8 +39,9 @@ std::vector<JournalChange> ChangesOf(const std::vector<JournalEntry>& patches) {
         const auto holder = std::prev(std::upper_bound(
             merged.begin(), merged.end(), p.position,
             [](int64_t position, const JournalChange& c) { return position < c.position; }));
-        std::copy(p.bytes.begin(), p.bytes.end(),
-                  holder->after.begin() + (p.position - holder->position));
+        std::copy(
+            p.bytes.begin(), p.bytes.end(),
+            holder->after.begin() + static_cast<std::ptrdiff_t>(p.position - holder->position));
     }
     return merged;
 }
@@ -65,7 +67,8 @@ Status ReadOriginals(File& image, std::vector<JournalChange>& changes) {
     for (JournalChange& c : changes) {
         c.before.resize(c.after.size());
         if (one_read) {
-            std::copy_n(span.begin() + (c.position - begin), c.after.size(), c.before.begin());
+            std::copy_n(span.begin() + static_cast<std::ptrdiff_t>(c.position - begin),
+                        c.after.size(), c.before.begin());
         } else {
             Status status = image.ReadAt(c.position, c.before);
             if (!status.ok()) return status;

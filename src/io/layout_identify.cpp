@@ -1,6 +1,7 @@
 #include "io/layout_identify.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <string_view>
 
@@ -62,7 +63,8 @@ class RecordBytes {
         Status status = file.Size(&size);
         if (!status.ok()) return status;
         for (const ByteRange& range : Ranges(candidates, size)) {
-            Stretch stretch{range.begin, std::vector<uint8_t>(range.end - range.begin)};
+            Stretch stretch{range.begin, std::vector<uint8_t>(
+                                             static_cast<std::size_t>(range.end - range.begin))};
             status = file.ReadAt(range.begin, stretch.bytes);
             if (!status.ok()) return status;
             stretches_.push_back(std::move(stretch));

@@ -1,6 +1,7 @@
 #include "patch/patch_apply.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "io/image_patch.h"
 #include "io/read_only_guard.h"
@@ -137,7 +138,8 @@ Status ApplyPatchToImage(const Patch& patch, const std::string& image_name, Patc
     status = PlanPatch(patch, options, &bytes, &planned);
     if (!status.ok()) return status;
     for (const JournalEntry& w : planned.writes) {
-        std::copy(w.bytes.begin(), w.bytes.end(), image->begin() + w.position);
+        std::copy(w.bytes.begin(), w.bytes.end(),
+                  image->begin() + static_cast<std::ptrdiff_t>(w.position));
     }
     *outcome = std::move(planned);
     return Status::Ok();

@@ -137,6 +137,26 @@ TEST(GridClick, FirstPixelOfAnEmptyNarrowGlyph) {
     EXPECT_EQ(e.font().narrow[0][0], NarrowGlyph{});
 }
 
+// What a screen reader announces of a cell: its bit, for the cells that show one.
+TEST(GridClick, CellsThatShowABitTellWhetherItIsSet) {
+    Session e = Activated(Edition::Latin);
+    ASSERT_TRUE(e.ClickCell(1, 3));
+    for (int row = 0; row < kGridSize; ++row) {
+        for (int col = 0; col < kGridSize; ++col) {
+            const CellView cell = e.view().Cell(row, col);
+            const bool shows_bit = cell.role == CellRole::Pixel ||
+                                   cell.role == CellRole::WidthBit ||
+                                   cell.role == CellRole::HeaderBit;
+            ASSERT_EQ(cell.bit.has_value(), shows_bit) << row << "," << col;
+            if (shows_bit) {
+                EXPECT_EQ(*cell.bit, cell.colour == CellColour(cell.role, true));
+            }
+        }
+    }
+    EXPECT_EQ(e.view().Cell(1, 3).bit, true);
+    EXPECT_EQ(e.view().Cell(1, 4).bit, false);
+}
+
 TEST(GridClick, ClearingTheLastPixelGivesWidthZero) {
     Session e = Activated(Edition::Latin);
     e.ClickCell(5, 9);
