@@ -54,6 +54,7 @@ enum class MessageId {
     LetterEditsKept,
     // Questions and their answers.
     SaveReplacesUnchanged,
+    SaveReplacesUnchangedSomeEmpty,
     QuitUnsaved,
     AnswerSave,
     AnswerQuit,

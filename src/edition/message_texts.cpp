@@ -135,6 +135,13 @@ constexpr MessageRow kMessages[] = {
      "Записать?",
      "Saving into {0} also replaces {1|glyph|glyphs} you did not change: the font was loaded from "
      "another fullflash, for another phone or font, or not loaded. Save anyway?"},
+    {MessageId::SaveReplacesUnchangedSomeEmpty,
+     "Запись в {0} заменит ещё {1|букву, которую|буквы, которые|букв, которые} вы не меняли, "
+     "из них {2|пустая|пустые|пустые}: шрифт загружен из другого fullflash, для другого телефона "
+     "или шрифта, или не загружен. Записать?",
+     "Saving into {0} also replaces {1|glyph|glyphs} you did not change, {2} of them empty: the "
+     "font was loaded from another fullflash, for another phone or font, or not loaded. Save "
+     "anyway?"},
     {MessageId::QuitUnsaved, "Шрифт изменён и не записан. Выйти без записи?",
      "The font has unsaved changes. Quit without saving?"},
     {MessageId::AnswerSave, "Записать", "Save"},

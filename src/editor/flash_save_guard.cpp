@@ -7,6 +7,18 @@
 #include "io/unchanged_glyphs.h"
 
 namespace rw {
+namespace {
+
+// The count of the glyphs the user left alone that a save replaces, and of those it blanks.
+Message ReplacesUnchangedQuestion(const std::string& name, const ReplacedGlyphs& replaced) {
+    if (replaced.empty == 0) {
+        return {MessageId::SaveReplacesUnchanged, {name, std::to_string(replaced.count)}};
+    }
+    return {MessageId::SaveReplacesUnchangedSomeEmpty,
+            {name, std::to_string(replaced.count), std::to_string(replaced.empty)}};
+}
+
+}  // namespace
 
 void FlashSaveGuard::Rebase(const FontImage& font, const std::string& path) {
     base_ = std::make_shared<const FontImage>(font);
@@ -20,13 +32,12 @@ FlashSaveCheck FlashSaveGuard::Check(const std::string& path, const FontPlace& p
     const FontPlaceCheck found = CheckFontPlace(path, place.edition, place.id, fs);
     check.rollback_note = found.note;
     if (found.WritesOverForeignData()) check.question = ForeignDataFacts(found.scores, place.id);
-    int replaced = 0;
+    ReplacedGlyphs replaced;
     const Status counted = CountReplacedUnchangedGlyphs(path, place.edition, place.layout, font,
                                                         *base_, &replaced, fs);
     if (check.rollback_note.empty()) check.rollback_note = counted.note();
-    if (counted.ok() && replaced > 0) {
-        check.question.push_back(
-            {MessageId::SaveReplacesUnchanged, {BaseNameOf(path), std::to_string(replaced)}});
+    if (counted.ok() && replaced.count > 0) {
+        check.question.push_back(ReplacesUnchangedQuestion(BaseNameOf(path), replaced));
     } else if (!check.question.empty()) {
         check.question.push_back({MessageId::SaveAnyway, {}});
     }

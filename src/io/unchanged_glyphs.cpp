@@ -1,5 +1,6 @@
 #include "io/unchanged_glyphs.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -23,11 +24,24 @@ void AsLoaded(uint8_t* payload, bool wide, int last_row) {
     }
 }
 
+// Whether the record's payload, as a save writes it, holds no ink: rows only, the width aside.
+bool IsEmptyPayload(const uint8_t* payload, bool wide, int last_row) {
+    if (wide) {
+        WideGlyph glyph{};
+        DecodeWideRecord(payload, last_row, glyph);
+        return std::all_of(glyph.begin() + 1, glyph.end(), [](uint16_t row) { return row == 0; });
+    }
+    NarrowGlyph glyph{};
+    DecodeNarrowRecord(payload, last_row, glyph);
+    return std::all_of(glyph.begin() + 1, glyph.end(), [](uint8_t row) { return row == 0; });
+}
+
 }  // namespace
 
 Status CountReplacedUnchangedGlyphs(const std::string& path, Edition edition,
                                     const FontLayout& layout, const FontImage& font,
-                                    const FontImage& base, int* count, FileSystem& fs) {
+                                    const FontImage& base, ReplacedGlyphs* replaced,
+                                    FileSystem& fs) {
     const std::vector<FlashRecord> records = RecordsToWrite(edition, layout);
     const int payload = RecordPayloadLength(layout);
     std::vector<uint8_t> in_image;
@@ -43,12 +57,14 @@ Status CountReplacedUnchangedGlyphs(const std::string& path, Edition edition,
     const std::vector<uint8_t> written = EncodeRecords(records, edition, layout, font);
     const std::vector<uint8_t> as_left = EncodeRecords(records, edition, layout, base);
     const bool wide = edition == Edition::Latin || layout.wide;
-    *count = 0;
+    *replaced = {};
     for (size_t at = 0; at < written.size(); at += payload) {
         AsLoaded(&in_image[at], wide, layout.last_row);
         const bool unchanged = std::memcmp(&written[at], &as_left[at], payload) == 0;
         const bool replaces = std::memcmp(&written[at], &in_image[at], payload) != 0;
-        *count += unchanged && replaces;
+        if (!unchanged || !replaces) continue;
+        ++replaced->count;
+        replaced->empty += IsEmptyPayload(&written[at], wide, layout.last_row);
     }
     return opened;
 }

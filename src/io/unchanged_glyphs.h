@@ -9,6 +9,13 @@
 
 namespace rw {
 
+// The glyphs a fullflash save would replace although the user did not change them, and how many
+// of those are empty (no ink) in the font being saved: a save that would blank glyphs says so.
+struct ReplacedGlyphs {
+    int count = 0;
+    int empty = 0;
+};
+
 // How many records a fullflash save of `font` would change in the image at `path` although their
 // glyph is the same in `base`, the font as the last fullflash load or save left it: the glyphs
 // the user did not change that the save would still replace. Compares, for exactly the records a
@@ -18,7 +25,7 @@ namespace rw {
 // a load does (a missing, unreadable or too short image, a journal it may not use).
 Status CountReplacedUnchangedGlyphs(const std::string& path, Edition edition,
                                     const FontLayout& layout, const FontImage& font,
-                                    const FontImage& base, int* count,
+                                    const FontImage& base, ReplacedGlyphs* replaced,
                                     FileSystem& fs = SystemFileSystem());
 
 }  // namespace rw

@@ -552,13 +552,14 @@ TEST_F(Dump, ADumpThatCannotBeWrittenNamesItsWaitingJournal) {
 // rolled back first, and said so, and a journal it may not use stops it.
 TEST_F(Dump, TheCountBeforeASaveRollsBackAnInterruptedSaveFirst) {
     TearASave(path());
-    int replaced = -1;
+    ReplacedGlyphs replaced{-1, -1};
     const Status counted = CountReplacedUnchangedGlyphs(path(), Edition::Cyrillic, layout_, font_,
                                                         FontImage{}, &replaced);
     ASSERT_TRUE(counted.ok()) << counted.Line(kEnglish);
     EXPECT_NE(Render(counted.note(), kEnglish).find("interrupted"), std::string::npos);
     EXPECT_EQ(ReadBytes(path()), original_);
-    EXPECT_EQ(replaced, 0);  // the font is no glyph of the empty base: all of it is the user's
+    EXPECT_EQ(replaced.count,
+              0);  // the font is no glyph of the empty base: all of it is the user's
 
     TearASave(path());
     ::chmod(journal().c_str(), 0666);
@@ -609,7 +610,7 @@ TEST_F(Dump, LoadsSeeOnlyWholeSaves) {
     EXPECT_EQ(font_probing.lock_error_, EWOULDBLOCK);
     // The look before a save, which counts the glyphs it would replace, reads as a load does.
     SaveProbingFileSystem count_probing(path());
-    int replaced = 0;
+    ReplacedGlyphs replaced;
     ASSERT_TRUE(CountReplacedUnchangedGlyphs(path(), Edition::Cyrillic, layout_, font_, FontImage{},
                                              &replaced, count_probing)
                     .ok());

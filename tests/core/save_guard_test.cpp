@@ -63,7 +63,8 @@ class SaveGuard : public ::testing::Test {
     // How many unchanged glyphs the question says a save into `name` replaces; 0 without one.
     int Replaced(const std::string& name) {
         for (const Message& m : e_.CheckFlashSave(name, fs_).question) {
-            if (m.id == MessageId::SaveReplacesUnchanged) {
+            if (m.id == MessageId::SaveReplacesUnchanged ||
+                m.id == MessageId::SaveReplacesUnchangedSomeEmpty) {
                 EXPECT_EQ(m.args[0], name);
                 return std::stoi(m.args[1]);
             }
@@ -160,6 +161,32 @@ TEST_F(SaveGuard, APartialLoadWouldWriteTheBlocksItLeftEmpty) {
     ASSERT_TRUE(e_.ChooseLoadScope(0));  // "А - Я", normal
     LoadFlash("own.bin");
     EXPECT_EQ(Replaced("own.bin"), 3 * 34);
+    EXPECT_EQ(Render(e_.CheckFlashSave("own.bin", fs_).question, kEnglish),
+              "Saving into own.bin also replaces 102 glyphs you did not change, 102 of them "
+              "empty: the font was loaded from another fullflash, for another phone or font, or "
+              "not loaded. Save anyway?");
+}
+
+// Only the glyphs the save would blank count as empty (a width alone is no ink), and the words
+// agree with that count.
+TEST_F(SaveGuard, TheQuestionCountsTheGlyphsASaveWouldBlank) {
+    FontImage holed = InkedFont(1);
+    for (int r = 1; r <= 15; ++r) {  // Б without ink, its width kept
+        if (r <= 12) holed.narrow[0][1][r] = 0;
+        holed.wide[0][1][r] = 0;
+    }
+    PutImage("a.bin", PhoneModel::SME45, FontKind::Normal, holed);
+    PutImage("b.bin", PhoneModel::SME45, FontKind::Normal, InkedFont(7));
+    LoadFlash("a.bin");
+    EXPECT_EQ(Replaced("b.bin"), 136);
+    EXPECT_EQ(Render(e_.CheckFlashSave("b.bin", fs_).question, kRussian),
+              "Запись в b.bin заменит ещё 136 букв, которые вы не меняли, из них 1 пустая: шрифт "
+              "загружен из другого fullflash, для другого телефона или шрифта, или не загружен. "
+              "Записать?");
+    EXPECT_EQ(Render(e_.CheckFlashSave("b.bin", fs_).question, kEnglish),
+              "Saving into b.bin also replaces 136 glyphs you did not change, 1 of them empty: "
+              "the font was loaded from another fullflash, for another phone or font, or not "
+              "loaded. Save anyway?");
 }
 
 TEST_F(SaveGuard, ASaveMakesTheFontTheBaseAndAnUndoneLoadTakesItsBaseBack) {
@@ -178,6 +205,10 @@ TEST_F(SaveGuard, ASaveMakesTheFontTheBaseAndAnUndoneLoadTakesItsBaseBack) {
     e_.Undo();
     EXPECT_EQ(e_.font(), FontImage{});
     EXPECT_EQ(Replaced("a.bin"), 136);
+    EXPECT_EQ(Render(e_.CheckFlashSave("a.bin", fs_).question, kRussian),
+              "Запись в a.bin заменит ещё 136 букв, которые вы не меняли, из них 136 пустые: шрифт "
+              "загружен из другого fullflash, для другого телефона или шрифта, или не загружен. "
+              "Записать?");
     e_.Redo();
     EXPECT_TRUE(e_.CheckFlashSave("a.bin", fs_).question.empty());
 }
@@ -188,7 +219,7 @@ TEST_F(SaveGuard, AWrongPhoneAndUnchangedGlyphsAreOneQuestion) {
     const std::vector<Message> question = e_.CheckFlashSave("random.bin", fs_).question;
     ASSERT_GE(question.size(), 2u);
     EXPECT_EQ(question.front().id, MessageId::ForeignData);
-    EXPECT_EQ(question.back().id, MessageId::SaveReplacesUnchanged);
+    EXPECT_EQ(question.back().id, MessageId::SaveReplacesUnchangedSomeEmpty);  // all but А blank
     // Where every record the save writes is the user's own, only the wrong phone is asked about.
     e_.LoadFont(InkedFont(2), UiText::MenuImportFont);
     const std::vector<Message> wrong_phone = e_.CheckFlashSave("random.bin", fs_).question;

@@ -63,8 +63,9 @@ class WorkSafetyTest : public QObject {
         const QString question = w.dialogs->questions[0];
         QVERIFY(question.startsWith(Q("Данные на местах шрифта S/ME 45 Normal не похожи")));
         QVERIFY(question.endsWith(
-            Q("Запись в fresh.bin заменит ещё 135 букв, которые вы не меняли: шрифт загружен из "
-              "другого fullflash, для другого телефона или шрифта, или не загружен. Записать?")));
+            Q("Запись в fresh.bin заменит ещё 135 букв, которые вы не меняли, из них 135 пустые: "
+              "шрифт загружен из другого fullflash, для другого телефона или шрифта, или не "
+              "загружен. Записать?")));
         QCOMPARE(w.dialogs->question_choices[0], std::make_pair(Q("Записать"), Q("Отмена")));
         QCOMPARE(ReadAll(flash_), PatternImage(kImageSize));
         QCOMPARE(w.form->windowTitle(), caption);
@@ -98,9 +99,9 @@ class WorkSafetyTest : public QObject {
         w.Action("N23")->trigger();
         QCOMPARE(w.dialogs->questions.size(), 1);
         QVERIFY(w.dialogs->questions[0].contains(
-            Q("Saving into fresh.bin also replaces 249 glyphs you did not change: the font was "
-              "loaded from another fullflash, for another phone or font, or not loaded. Save "
-              "anyway?")));
+            Q("Saving into fresh.bin also replaces 249 glyphs you did not change, 249 of them "
+              "empty: the font was loaded from another fullflash, for another phone or font, or "
+              "not loaded. Save anyway?")));
         QCOMPARE(w.dialogs->question_choices[0], std::make_pair(Q("Save"), Q("Cancel")));
         QCOMPARE(ReadAll(flash_), PatternImage(kImageSize));
     }
