@@ -1,29 +1,18 @@
 // A fullflash edited in the page: loaded through the file chooser, a letter picked, cells
 // clicked, dragged over and flipped from the keyboard, written back, undone and redone, saved
 // as a download; the bytes are what the native tool writes for the same font.
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import {
-  answer, byRole, cellCentre, cellState, chooseFile, cli, launchBrowser, makeFixtures, menu, noAlert,
-  openAlert, openPage, readFileSync, readdirSync, serveSite, writeFileSync,
+  answer, byRole, cellCentre, cellState, chooseFile, cli, menu, noAlert,
+  openAlert, openPage, readFileSync, readdirSync, writeFileSync,
+  servePageWithFixtures,
 } from "./harness.mjs";
 
 const kRecord = 13; // bytes of one S/ME 45 Normal glyph in a .sft file
 const kSlots = 34;
 
-let site;
-let browser;
-let files;
-before(async () => {
-  files = makeFixtures();
-  site = await serveSite();
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  await site?.close();
-  files?.remove();
-});
+const run = servePageWithFixtures();
 
 async function loadFlash(page, flash) {
   await chooseFile(page, () => menu(page, "Файл", "Загрузить шрифт из fullflash"), flash);
@@ -61,10 +50,10 @@ async function timedClick(page, row, col) {
 }
 
 test("an edit made with the mouse and the keyboard is saved byte for byte as the native tool writes it", async () => {
-  const tab = await openPage(browser, site.origin, "?edition=rus&save=download");
+  const tab = await openPage(run.browser, run.site.origin, "?edition=rus&save=download");
   try {
     const { page } = tab;
-    await loadFlash(page, files.flash);
+    await loadFlash(page, run.files.flash);
     const [load, coreLoad] = await page.evaluate(() =>
       ["runewright:open-file", "runewright:core-chooseFile"].map((name) => performance.getEntriesByName(name).at(-1).duration),
     );
@@ -128,17 +117,17 @@ test("an edit made with the mouse and the keyboard is saved byte for byte as the
     assert.match(fontFile.name, /\.sft$/);
 
     // The native tool writes the same fullflash for that font, and reads the same font back.
-    const expected = files.file("expected.bin");
-    writeFileSync(expected, readFileSync(files.flash));
-    writeFileSync(files.file("page.sft"), fontFile.bytes);
-    cli("inject", "--edition", "rus", "--model", "s45", "--kind", "normal", files.file("page.sft"), expected);
+    const expected = run.files.file("expected.bin");
+    writeFileSync(expected, readFileSync(run.files.flash));
+    writeFileSync(run.files.file("page.sft"), fontFile.bytes);
+    cli("inject", "--edition", "rus", "--model", "s45", "--kind", "normal", run.files.file("page.sft"), expected);
     assert.ok(flash.bytes.equals(readFileSync(expected)), "the page's fullflash differs from the native tool's");
-    writeFileSync(files.file("page.bin"), flash.bytes);
-    cli("extract", "--edition", "rus", "--model", "s45", "--kind", "normal", files.file("page.bin"), files.file("back.sft"));
-    assert.ok(readFileSync(files.file("back.sft")).equals(fontFile.bytes));
+    writeFileSync(run.files.file("page.bin"), flash.bytes);
+    cli("extract", "--edition", "rus", "--model", "s45", "--kind", "normal", run.files.file("page.bin"), run.files.file("back.sft"));
+    assert.ok(readFileSync(run.files.file("back.sft")).equals(fontFile.bytes));
 
     // Only the letter Б changed, and its bits are the cells the grid shows.
-    const original = readFileSync(files.font);
+    const original = readFileSync(run.files.font);
     const record = 1 * kRecord; // block 0 (upper case, normal), slot 1
     for (let i = 0; i < original.length; i++) {
       if (i < record || i >= record + kRecord) assert.equal(fontFile.bytes[i], original[i], `byte ${i}`);
@@ -158,7 +147,7 @@ test("an edit made with the mouse and the keyboard is saved byte for byte as the
         `(max ${Math.max(...clicks.map((c) => c.handled)).toFixed(1)}), next frame after ` +
         `${median(clicks.map((c) => c.frame)).toFixed(1)} ms (max ${Math.max(...clicks.map((c) => c.frame)).toFixed(1)})`,
     );
-    assert.deepEqual(tab.requests.filter((url) => !url.startsWith(`${site.origin}/`)), []);
+    assert.deepEqual(tab.requests.filter((url) => !url.startsWith(`${run.site.origin}/`)), []);
     if (process.env.RUNEWRIGHT_SCREENSHOT) {
       // The page as the README shows it: the letter's row hovered, its hint in the status line.
       const centre = await cellCentre(page, 4, 3);
@@ -179,14 +168,14 @@ test("an edit made with the mouse and the keyboard is saved byte for byte as the
 test("a save that would replace glyphs the user did not change asks first; Escape saves nothing", async () => {
   // A blank font file over a fullflash that holds a font: every glyph is unchanged since the
   // start, and every one differs from what the fullflash holds.
-  const blank = files.file("blank.sft");
+  const blank = run.files.file("blank.sft");
   writeFileSync(blank, Buffer.alloc(kRecord * kSlots * 4));
-  const tab = await openPage(browser, site.origin, "?edition=rus&save=download");
+  const tab = await openPage(run.browser, run.site.origin, "?edition=rus&save=download");
   try {
     const { page } = tab;
     await chooseFile(page, () => menu(page, "Файл", "Загрузить шрифт из файла"), blank);
     await page.waitForFunction(() => document.title.includes("[blank.sft]"));
-    const save = () => chooseFile(page, () => menu(page, "Файл", "Сохранить шрифт в fullflash"), files.flash);
+    const save = () => chooseFile(page, () => menu(page, "Файл", "Сохранить шрифт в fullflash"), run.files.flash);
 
     await save();
     const question = await openAlert(page);
@@ -202,8 +191,8 @@ test("a save that would replace glyphs the user did not change asks first; Escap
     await save();
     const saved = await tab.nextDownload(() => answer(page, question.buttons[0]));
     assert.equal(saved.name, "fullflash.bin");
-    const expected = files.file("blanked.bin");
-    writeFileSync(expected, readFileSync(files.flash));
+    const expected = run.files.file("blanked.bin");
+    writeFileSync(expected, readFileSync(run.files.flash));
     cli("inject", "--edition", "rus", "--model", "s45", "--kind", "normal", blank, expected);
     assert.ok(saved.bytes.equals(readFileSync(expected)));
     assert.deepEqual(tab.errors, []);
@@ -213,9 +202,9 @@ test("a save that would replace glyphs the user did not change asks first; Escap
 });
 
 test("a fullflash with no font where the chosen phone keeps it gets the window's warning", async () => {
-  const empty = files.file("empty.bin");
+  const empty = run.files.file("empty.bin");
   writeFileSync(empty, Buffer.alloc(16 << 20));
-  const tab = await openPage(browser, site.origin, "?edition=rus&save=download");
+  const tab = await openPage(run.browser, run.site.origin, "?edition=rus&save=download");
   try {
     const { page } = tab;
     await chooseFile(page, () => menu(page, "Файл", "Загрузить шрифт из fullflash"), empty);
@@ -231,10 +220,10 @@ test("a fullflash with no font where the chosen phone keeps it gets the window's
 });
 
 test("closing the tab with unsaved changes asks the browser's own question first", async () => {
-  const tab = await openPage(browser, site.origin, "?edition=rus&save=download");
+  const tab = await openPage(run.browser, run.site.origin, "?edition=rus&save=download");
   try {
     const { page } = tab;
-    await loadFlash(page, files.flash);
+    await loadFlash(page, run.files.flash);
     const { x, y } = await cellCentre(page, 2, 2);
     await page.mouse.click(x, y);
     const asked = new Promise((resolve) =>

@@ -1,29 +1,18 @@
 // Files in and out of the page besides the fullflash: the patch round trip (export equals the
 // native tool's, import by the chooser and by a drop gives the font back), the PNG sheet round
 // trip through the browser's own decoder, and a font file dropped on the page.
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import {
-  byRole, cellCentre, chooseFile, cli, launchBrowser, makeFixtures, menu, openAlert, answer,
-  openPage, readFileSync, serveSite, writeFileSync,
+  byRole, cellCentre, chooseFile, cli, menu, openAlert, answer,
+  openPage, readFileSync, writeFileSync,
+  servePageWithFixtures,
 } from "./harness.mjs";
 
-let site;
-let browser;
-let files;
-before(async () => {
-  files = makeFixtures();
-  site = await serveSite();
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  await site?.close();
-  files?.remove();
-});
+const run = servePageWithFixtures();
 
 async function loadFlash(page) {
-  await chooseFile(page, () => menu(page, "Файл", "Загрузить шрифт из fullflash"), files.flash);
+  await chooseFile(page, () => menu(page, "Файл", "Загрузить шрифт из fullflash"), run.files.flash);
   await page.waitForFunction(() => document.title.includes("[fullflash.bin]"));
 }
 
@@ -55,7 +44,7 @@ async function dropFile(page, name, bytes) {
 const saveFontFile = (tab) => tab.nextDownload(() => menu(tab.page, "Файл", "Сохранить шрифт в файл"));
 
 test("a patch exported by the page is the native tool's, and imported it gives the font back", async () => {
-  const first = await openPage(browser, site.origin, "?edition=rus&save=download");
+  const first = await openPage(run.browser, run.site.origin, "?edition=rus&save=download");
   let patch;
   let edited;
   try {
@@ -73,24 +62,24 @@ test("a patch exported by the page is the native tool's, and imported it gives t
     await acceptMessages(page);
     assert.match(patch.name, /\.vkp$/i);
     edited = (await saveFontFile(first)).bytes;
-    assert.ok(!edited.equals(readFileSync(files.font)));
+    assert.ok(!edited.equals(readFileSync(run.files.font)));
 
-    writeFileSync(files.file("edited.sft"), edited);
+    writeFileSync(run.files.file("edited.sft"), edited);
     cli("export-patch", "--edition", "rus", "--model", "s45", "--kind", "normal",
-      files.file("edited.sft"), files.flash, files.file("native.vkp"));
-    assert.equal(patch.bytes.toString("latin1"), readFileSync(files.file("native.vkp")).toString("latin1"));
+      run.files.file("edited.sft"), run.files.flash, run.files.file("native.vkp"));
+    assert.equal(patch.bytes.toString("latin1"), readFileSync(run.files.file("native.vkp")).toString("latin1"));
     assert.deepEqual(first.errors, []);
   } finally {
     await first.close();
   }
 
   // Through the chooser, into the untouched fullflash.
-  const second = await openPage(browser, site.origin, "?edition=rus&save=download");
+  const second = await openPage(run.browser, run.site.origin, "?edition=rus&save=download");
   try {
     const { page } = second;
     await loadFlash(page);
-    writeFileSync(files.file("page.vkp"), patch.bytes);
-    await chooseFile(page, () => menu(page, "Сервис", "Импорт из патча (.vkp)..."), files.file("page.vkp"));
+    writeFileSync(run.files.file("page.vkp"), patch.bytes);
+    await chooseFile(page, () => menu(page, "Сервис", "Импорт из патча (.vkp)..."), run.files.file("page.vkp"));
     await acceptMessages(page);
     assert.ok((await saveFontFile(second)).bytes.equals(edited));
     assert.deepEqual(second.errors, []);
@@ -99,7 +88,7 @@ test("a patch exported by the page is the native tool's, and imported it gives t
   }
 
   // Dropped on the page.
-  const third = await openPage(browser, site.origin, "?edition=rus&save=download");
+  const third = await openPage(run.browser, run.site.origin, "?edition=rus&save=download");
   try {
     const { page } = third;
     await loadFlash(page);
@@ -113,7 +102,7 @@ test("a patch exported by the page is the native tool's, and imported it gives t
 });
 
 test("a PNG sheet exported by the page reads back into the same font, and a dropped font file loads", async () => {
-  const tab = await openPage(browser, site.origin, "?edition=rus&save=download");
+  const tab = await openPage(run.browser, run.site.origin, "?edition=rus&save=download");
   let sheet;
   try {
     const { page } = tab;
@@ -126,48 +115,48 @@ test("a PNG sheet exported by the page reads back into the same font, and a drop
     await tab.close();
   }
 
-  const blank = await openPage(browser, site.origin, "?edition=rus&save=download");
+  const blank = await openPage(run.browser, run.site.origin, "?edition=rus&save=download");
   try {
     const { page } = blank;
-    writeFileSync(files.file("sheet.png"), sheet.bytes);
-    await chooseFile(page, () => menu(page, "Сервис", "Импорт из PNG..."), files.file("sheet.png"));
+    writeFileSync(run.files.file("sheet.png"), sheet.bytes);
+    await chooseFile(page, () => menu(page, "Сервис", "Импорт из PNG..."), run.files.file("sheet.png"));
     await acceptMessages(page);
-    assert.ok((await saveFontFile(blank)).bytes.equals(readFileSync(files.font)));
+    assert.ok((await saveFontFile(blank)).bytes.equals(readFileSync(run.files.font)));
     assert.deepEqual(blank.errors, []);
   } finally {
     await blank.close();
   }
 
   // Dropped, the sheet is decoded by the browser as from the chooser.
-  const droppedSheet = await openPage(browser, site.origin, "?edition=rus&save=download");
+  const droppedSheet = await openPage(run.browser, run.site.origin, "?edition=rus&save=download");
   try {
     const { page } = droppedSheet;
     await dropFile(page, "sheet.png", sheet.bytes);
     await acceptMessages(page);
-    assert.ok((await saveFontFile(droppedSheet)).bytes.equals(readFileSync(files.font)));
+    assert.ok((await saveFontFile(droppedSheet)).bytes.equals(readFileSync(run.files.font)));
 
     // A picture the browser cannot decode gets the error box, and the font stays as it was.
-    writeFileSync(files.file("broken.png"), Buffer.concat([sheet.bytes.subarray(0, 40), Buffer.alloc(64, 0x55)]));
-    await chooseFile(page, () => menu(page, "Сервис", "Импорт из PNG..."), files.file("broken.png"));
+    writeFileSync(run.files.file("broken.png"), Buffer.concat([sheet.bytes.subarray(0, 40), Buffer.alloc(64, 0x55)]));
+    await chooseFile(page, () => menu(page, "Сервис", "Импорт из PNG..."), run.files.file("broken.png"));
     const error = await openAlert(page);
     assert.match(error.text, /broken\.png/);
     await answer(page, error.buttons[0]);
-    await dropFile(page, "dropped.png", readFileSync(files.file("broken.png")));
+    await dropFile(page, "dropped.png", readFileSync(run.files.file("broken.png")));
     assert.match((await openAlert(page)).text, /dropped\.png/);
     await answer(page, error.buttons[0]);
-    assert.ok((await saveFontFile(droppedSheet)).bytes.equals(readFileSync(files.font)));
+    assert.ok((await saveFontFile(droppedSheet)).bytes.equals(readFileSync(run.files.font)));
     assert.deepEqual(droppedSheet.errors, []);
   } finally {
     await droppedSheet.close();
   }
 
-  const dropped = await openPage(browser, site.origin, "?edition=rus&save=download");
+  const dropped = await openPage(run.browser, run.site.origin, "?edition=rus&save=download");
   try {
     const { page } = dropped;
-    await dropFile(page, "dejavu.sft", readFileSync(files.font));
+    await dropFile(page, "dejavu.sft", readFileSync(run.files.font));
     await acceptMessages(page);
     await page.waitForFunction(() => document.title.includes("[dejavu.sft]"));
-    assert.ok((await saveFontFile(dropped)).bytes.equals(readFileSync(files.font)));
+    assert.ok((await saveFontFile(dropped)).bytes.equals(readFileSync(run.files.font)));
     assert.deepEqual(dropped.errors, []);
   } finally {
     await dropped.close();

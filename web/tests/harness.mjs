@@ -2,6 +2,7 @@
 // headless through puppeteer-core, downloads caught into a folder, and helpers that act by ARIA
 // role and name as a user (or a screen reader) finds things.
 import { createServer } from "node:http";
+import { after, before } from "node:test";
 import { execFileSync } from "node:child_process";
 import { createHash } from "node:crypto";
 import { mkdtempSync, readFileSync, rmSync, statSync, writeFileSync, readdirSync } from "node:fs";
@@ -223,6 +224,26 @@ export function makeFixtures() {
     file: (name) => path.join(folder, name),
     remove: () => rmSync(folder, { recursive: true, force: true }),
   };
+}
+
+/**
+ * For a test file that works on files: the fixtures made, the site served and the browser started
+ * before its first test, all of it gone after its last. The returned object holds `files`, `site`
+ * and `browser` once its tests run.
+ */
+export function servePageWithFixtures() {
+  const run = {};
+  before(async () => {
+    run.files = makeFixtures();
+    run.site = await serveSite();
+    run.browser = await launchBrowser();
+  });
+  after(async () => {
+    await run.browser?.close();
+    await run.site?.close();
+    run.files?.remove();
+  });
+  return run;
 }
 
 export const sha256 = (bytes) => createHash("sha256").update(bytes).digest("hex");

@@ -2,26 +2,15 @@
 // saved back into the same file in place, with no download; and a finger edits as the mouse does.
 // The picker is stood in for by a file of the origin's private file system, whose handles are
 // the same kind of FileSystemFileHandle a picker returns.
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import {
-  byRole, cellCentre, cellState, cli, launchBrowser, makeFixtures, menu, noAlert, openPage,
-  readFileSync, readdirSync, serveSite, sha256, writeFileSync,
+  byRole, cellCentre, cellState, cli, menu, noAlert, openPage,
+  readFileSync, readdirSync, sha256, writeFileSync,
+  servePageWithFixtures,
 } from "./harness.mjs";
 
-let site;
-let browser;
-let files;
-before(async () => {
-  files = makeFixtures();
-  site = await serveSite();
-  browser = await launchBrowser();
-});
-after(async () => {
-  await browser?.close();
-  await site?.close();
-  files?.remove();
-});
+const run = servePageWithFixtures();
 
 /** Puts the fixture `name` into the origin's private file system; the picker returns that file. */
 async function pickerGives(page, name) {
@@ -47,10 +36,10 @@ function privateFile(page, name) {
 }
 
 test("a fullflash opened through the picker is written back in place, touched by a finger", async () => {
-  const tab = await openPage(browser, site.origin, "?edition=rus");
+  const tab = await openPage(run.browser, run.site.origin, "?edition=rus");
   try {
     const { page } = tab;
-    site.expose("fullflash.bin", files.flash);
+    run.site.expose("fullflash.bin", run.files.flash);
     await pickerGives(page, "fullflash.bin");
     await menu(page, "Файл", "Загрузить шрифт из fullflash");
     await page.waitForFunction(() => document.title.includes("[fullflash.bin]"));
@@ -80,14 +69,14 @@ test("a fullflash opened through the picker is written back in place, touched by
 
     // The file in place holds what the native tool writes for the page's font.
     const fontFile = await tab.nextDownload(() => menu(page, "Файл", "Сохранить шрифт в файл"));
-    writeFileSync(files.file("touched.sft"), fontFile.bytes);
-    const expected = files.file("expected.bin");
-    writeFileSync(expected, readFileSync(files.flash));
-    cli("inject", "--edition", "rus", "--model", "s45", "--kind", "normal", files.file("touched.sft"), expected);
+    writeFileSync(run.files.file("touched.sft"), fontFile.bytes);
+    const expected = run.files.file("expected.bin");
+    writeFileSync(expected, readFileSync(run.files.flash));
+    cli("inject", "--edition", "rus", "--model", "s45", "--kind", "normal", run.files.file("touched.sft"), expected);
     const inPlace = await privateFile(page, "fullflash.bin");
     assert.equal(inPlace.length, 16 << 20);
     assert.equal(inPlace.sha256, sha256(readFileSync(expected)));
-    assert.notEqual(inPlace.sha256, sha256(readFileSync(files.flash)));
+    assert.notEqual(inPlace.sha256, sha256(readFileSync(run.files.flash)));
     assert.deepEqual(tab.errors, []);
   } finally {
     await tab.close();
