@@ -16,27 +16,6 @@ using namespace rw;
 using namespace rw::ui;
 using namespace rw::ui::test;
 
-namespace grid_save {
-
-const FontLayout& CyrillicNormal() {
-    static const FontLayout layout =
-        LookupLayout(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal);
-    return layout;
-}
-
-// Every glyph of the S/ME 45 Normal font drawn and unlike the others.
-FontImage DistinctFont() {
-    FontImage font;
-    for (int block = 0; block < 4; ++block) {
-        for (int slot = 0; slot < 34; ++slot) {
-            font.narrow[block][slot] = {6, static_cast<uint8_t>(block * 34 + slot), 0x80};
-        }
-    }
-    return font;
-}
-
-}  // namespace grid_save
-
 class GridSaveTest : public QObject {
     Q_OBJECT
 
@@ -52,9 +31,7 @@ class GridSaveTest : public QObject {
     static void Draw(Window& w) { w.Press(w.Find("EditGrid"), Qt::LeftButton, CellCentre(3, 2)); }
     QByteArray Dump(const QString& path, const FontImage& font) const {
         if (!WriteAll(path, PatternImage(kImageSize))) return {};
-        if (!WriteFlashFont(path.toStdString(), Edition::Cyrillic, grid_save::CyrillicNormal(),
-                            font)
-                 .ok())
+        if (!WriteFlashFont(path.toStdString(), Edition::Cyrillic, CyrillicNormal(), font).ok())
             return {};
         return ReadAll(path);
     }
@@ -65,7 +42,7 @@ class GridSaveTest : public QObject {
         QVERIFY(dir_.isValid());
         flash_ = PathOf("s45.bin");
     }
-    void init() { QVERIFY(!Dump(flash_, grid_save::DistinctFont()).isEmpty()); }
+    void init() { QVERIFY(!Dump(flash_, DistinctFont()).isEmpty()); }
 
     void CancelWritesAndAsksNothingMore() {
         Window w(Edition::Cyrillic);
@@ -100,9 +77,9 @@ class GridSaveTest : public QObject {
         QVERIFY(w.dialogs->questions.isEmpty());
         QVERIFY(!w.form->editor().HasUnsavedChanges());
         QCOMPARE(Caption(w.Action("EditUndo")), Q("Отменить: Записать в шрифт"));
-        FontImage expected = grid_save::DistinctFont();
+        FontImage expected = DistinctFont();
         expected.narrow[0][0] = w.form->editor().font().narrow[0][0];
-        QVERIFY(expected.narrow[0][0] != grid_save::DistinctFont().narrow[0][0]);
+        QVERIFY(expected.narrow[0][0] != DistinctFont().narrow[0][0]);
         QCOMPARE(ReadAll(flash_), Dump(PathOf("expected.bin"), expected));
     }
 
@@ -123,7 +100,7 @@ class GridSaveTest : public QObject {
 
     // Ctrl+G shows the base font's letter faintly in the white cells, and only while it is on.
     void TheOriginalLetterShowsFaintlyOnlyWhileOn() {
-        FontImage font = grid_save::DistinctFont();
+        FontImage font = DistinctFont();
         for (int row = 1; row <= 11; ++row) font.narrow[0][0][row] = 0x3C;  // columns 2..5
         QVERIFY(!Dump(flash_, font).isEmpty());
         Window w(Edition::Cyrillic);

@@ -23,24 +23,6 @@ namespace {
 
 // The record of А (kRecordA): 12 bytes read and written, the width, then rows 1..11.
 
-const FontLayout& CyrillicNormal() {
-    static const FontLayout layout =
-        LookupLayout(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal);
-    return layout;
-}
-
-// Every glyph of the S/ME 45 Normal font drawn and unlike the others, so that the dump looks like
-// that phone's: glyph k is {6, k, 0x80, 0, ...}.
-FontImage DistinctFont() {
-    FontImage font;
-    for (int block = 0; block < 4; ++block) {
-        for (int slot = 0; slot < 34; ++slot) {
-            font.narrow[block][slot] = {6, static_cast<uint8_t>(block * 34 + slot), 0x80};
-        }
-    }
-    return font;
-}
-
 std::vector<uint8_t> Bytes(const QByteArray& bytes) {
     return {bytes.begin(), bytes.end()};
 }

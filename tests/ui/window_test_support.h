@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "edition/mnemonics.h"
+#include "model/font_image.h"
+#include "model/phone_layouts.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_window.h"
 #include "ui/qt_conversions.h"
@@ -184,5 +186,24 @@ inline QRgb Pixel(const QImage& image, QPoint at) {
 constexpr QRgb kWhitePixel = 0xFFFFFF;
 constexpr QRgb kBlackPixel = 0x000000;
 constexpr QRgb kGreyPixel = 0xD4D0C8;  // (212, 208, 200)
+
+// The layout of the S/ME 45 Normal font, where the window's dump tests keep their font.
+inline const FontLayout& CyrillicNormal() {
+    static const FontLayout layout =
+        LookupLayout(Edition::Cyrillic, PhoneModel::SME45, FontKind::Normal);
+    return layout;
+}
+
+// Every glyph of the S/ME 45 Normal font drawn and unlike the others, so that the dump looks like
+// that phone's: glyph k is {6, k, 0x80, 0, ...}.
+inline FontImage DistinctFont() {
+    FontImage font;
+    for (int block = 0; block < 4; ++block) {
+        for (int slot = 0; slot < 34; ++slot) {
+            font.narrow[block][slot] = {6, static_cast<uint8_t>(block * 34 + slot), 0x80};
+        }
+    }
+    return font;
+}
 
 }  // namespace rw::ui::test
