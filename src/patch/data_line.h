@@ -1,12 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <optional>
-#include <string>
-#include <vector>
 
-#include "edition/message.h"
 #include "patch/patch_bytes.h"
 
 namespace rw {
@@ -41,25 +37,5 @@ struct DataLine {
 };
 // A patch may hold millions of lines: every byte of a line counts many times over.
 static_assert(sizeof(DataLine) <= 32, "a data line stays compact");
-
-// Something a patch author should look at that does not stop the patch from being used.
-struct PatchWarning {
-    int line = 0;
-    Message message;
-};
-
-// A patch as read: its data lines in file order and the warnings found on the way. A patch may
-// hold millions of lines: they are kept in blocks, never moved to grow, so reading one needs
-// no second copy of them.
-struct Patch {
-    // Warnings of one kind kept (and shown) at most; the rest are counted.
-    static constexpr int kWarningsOfAKind = 20;
-
-    std::string name;  // the file, as messages name it
-    std::deque<DataLine> lines;
-    std::vector<PatchWarning> warnings;
-    // Lines without old data beyond the first kWarningsOfAKind, which have a warning each.
-    int64_t more_lines_without_old_data = 0;
-};
 
 }  // namespace rw

@@ -23,6 +23,9 @@ class ImageExcerpt {
     // The bytes at [position, position + count), which must lie inside one stretch.
     std::span<uint8_t> At(int64_t position, size_t count);
 
+    // The stretches it holds, sorted and disjoint.
+    const std::vector<ByteRange>& stretches() const { return stretches_; }
+
     bool SameBytesAs(const ImageExcerpt& other) const { return bytes_ == other.bytes_; }
 
   private:

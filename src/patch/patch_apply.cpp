@@ -120,10 +120,12 @@ Status PlanPatch(const Patch& patch, PatchOptions options, ImageExcerpt* bytes,
         Status undoable = CheckUndoable(patch);
         if (!undoable.ok()) return undoable;
         // Later lines may have written over earlier ones: they come off first.
-        for (auto line = patch.lines.rbegin(); line != patch.lines.rend(); ++line) {
-            Status status = PlanLine(patch, *line, options, bytes, outcome, written);
-            if (!status.ok()) return status;
-        }
+        Status status = Status::Ok();
+        patch.lines.ForEachBackward([&](const DataLine& line) {
+            status = PlanLine(patch, line, options, bytes, outcome, written);
+            return status.ok();
+        });
+        if (!status.ok()) return status;
     }
     CollectWrites(std::move(written), *bytes, outcome);
     return Status::Ok();
@@ -185,7 +187,7 @@ Status ApplyPatchToFlash(const std::string& path, const Patch& patch, PatchOptio
         File again(fs, path);
         ImageExcerpt now;
         Status s = again.OpenForReading();
-        if (s.ok()) s = ReadPatchFootprint(again, patch, size, &now);
+        if (s.ok()) s = ImageExcerpt::Read(again, seen.stretches(), &now);
         if (!s.ok()) return s;
         return now.SameBytesAs(seen) ? Status::Ok() : changed;
     };

@@ -7,7 +7,7 @@
 #include "io/file_io.h"
 #include "io/flash_codec.h"
 #include "io/rollback_journal.h"
-#include "patch/data_line.h"
+#include "patch/patch.h"
 #include "patch/image_excerpt.h"
 
 namespace rw {

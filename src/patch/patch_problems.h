@@ -3,7 +3,7 @@
 #include <string>
 
 #include "io/status.h"
-#include "patch/data_line.h"
+#include "patch/patch.h"
 
 namespace rw {
 

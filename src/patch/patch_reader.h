@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "io/file_io.h"
-#include "patch/data_line.h"
+#include "patch/patch.h"
 
 namespace rw {
 
