@@ -38,24 +38,23 @@ constexpr MessageRow kMessages[] = {
      "Read beyond end of file: в файле {0|байт|байта|байт}, шрифту нужно {1|байт|байта|байт}",
      "Read beyond end of file: the image holds {0|byte|bytes}, the font needs {1|byte|bytes}"},
     {MessageId::NotAFontFileToReplace,
-     "{0} — не файл шрифта {1} ({2|байт|байта|байт}): выберите другое имя",
-     "{0} is not a {1} font file ({2|byte|bytes}): choose another name"},
+     "не файл шрифта {0} ({1|байт|байта|байт}): выберите другое имя",
+     "not a {0} font file ({1|byte|bytes}): choose another name"},
     {MessageId::NotAFontFileToLoad,
-     "{0} — не файл шрифта {1} ({2|байт|байта|байт}). Может быть, это fullflash? Используйте "
+     "не файл шрифта {0} ({1|байт|байта|байт}). Может быть, это fullflash? Используйте "
      "«Загрузить шрифт из fullflash».",
-     "{0} is not a {1} font file ({2|byte|bytes}). Is it a fullflash? Use «Load font from "
+     "not a {0} font file ({1|byte|bytes}). Is it a fullflash? Use «Load font from "
      "FullFlash»."},
-    {MessageId::IsAFolder, "{0} — папка", "{0} is a folder"},
+    {MessageId::IsAFolder, "это папка, а не файл", "a folder, not a file"},
     {MessageId::NeitherFullflashNorFontFile,
-     "{0} — не fullflash и не файл шрифта ({1}): {2|байт|байта|байт}",
-     "{0} is neither a fullflash nor a font file ({1}): {2|byte|bytes}"},
-    {MessageId::FontFileOfOtherEdition, "{0} — файл шрифта {1} для {2}",
-     "{0} is a {1} font file for {2}"},
+     "не fullflash и не файл шрифта ({0}): {1|байт|байта|байт}",
+     "neither a fullflash nor a font file ({0}): {1|byte|bytes}"},
+    {MessageId::FontFileOfOtherEdition, "файл шрифта {0} для {1}", "a {0} font file for {1}"},
     {MessageId::FontFileOfOtherForm,
-     "{0} — файл шрифта {1}, а выбранный шрифт {2} хранится в файлах {3}. Файлы {1} подходят к "
-     "шрифтам {4}: выберите такой телефон и тип шрифта, затем «Загрузить шрифт из файла».",
-     "{0} is a {1} font file, while the chosen font, {2}, is kept in {3} files. {1} files fit "
-     "the fonts {4}: choose such a phone and font type, then «Load font from fontfile»."},
+     "файл шрифта {0}, а выбранный шрифт {1} хранится в файлах {2}. Файлы {0} подходят к "
+     "шрифтам {3}: выберите такой телефон и тип шрифта, затем «Загрузить шрифт из файла».",
+     "a {0} font file, while the chosen font, {1}, is kept in {2} files. {0} files fit "
+     "the fonts {3}: choose such a phone and font type, then «Load font from fontfile»."},
     {MessageId::JournalIsASymbolicLink,
      "{0} — символическая ссылка: журналу нет доверия, ничего не прочитано и не записано; файл "
      "может быть записан наполовину, и если убрать {0}, он таким и останется",

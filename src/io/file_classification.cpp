@@ -28,9 +28,8 @@ std::string LayoutName(Edition edition, LayoutId id) {
 }
 
 Status Neither(const std::string& path, Edition edition, int64_t size) {
-    return Status::Failure(path,
-                           Message{MessageId::NeitherFullflashNorFontFile,
-                                   {BaseNameOf(path), FormatsOf(edition), std::to_string(size)}});
+    return Status::Failure(path, Message{MessageId::NeitherFullflashNorFontFile,
+                                         {FormatsOf(edition), std::to_string(size)}});
 }
 
 // The format of a file no larger than a font file: its extension's, else its exact size's.
@@ -46,20 +45,19 @@ std::optional<FontFileFormat> FontFileFormatOf(const std::string& path, int64_t 
 // glyphs (or an .sft as wide ones) would scramble every letter.
 Status CheckFontFile(const std::string& path, FontFileFormat format, Edition edition,
                      LayoutId current) {
-    const std::string name = BaseNameOf(path);
     const std::string extension = FontFileExtension(format);
     if (FontFileEdition(format) != edition) {
         const char* program =
             FontFileEdition(format) == Edition::Latin ? "runewright-eng" : "runewright-rus";
-        return Status::Failure(
-            path, Message{MessageId::FontFileOfOtherEdition, {name, extension, program}});
+        return Status::Failure(path,
+                               Message{MessageId::FontFileOfOtherEdition, {extension, program}});
     }
     const bool wide = LookupLayout(edition, current.model, current.kind).wide;
     const FontFileFormat chosen = FontFileFormatFor(edition, wide);
     if (format == chosen) return Status::Ok();
     return Status::Failure(
         path, Message{MessageId::FontFileOfOtherForm,
-                      {name, extension, LayoutName(edition, current), FontFileExtension(chosen),
+                      {extension, LayoutName(edition, current), FontFileExtension(chosen),
                        FontsOfForm(edition, FontFileIsWide(format))}});
 }
 

@@ -394,11 +394,7 @@ Status File::Close() {
 }
 
 Status FolderFailure(const std::string& path) {
-    // "/home/u/dumps/" names the folder "dumps".
-    std::string name = path;
-    while (name.size() > 1 && name.back() == '/') name.pop_back();
-    const std::string shown = BaseNameOf(name).empty() ? name : BaseNameOf(name);
-    return Status::Failure(path, Message{MessageId::IsAFolder, {shown}});
+    return Status::Failure(path, Message{MessageId::IsAFolder, {}});
 }
 
 std::string FolderOf(const std::string& path) {

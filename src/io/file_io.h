@@ -153,7 +153,7 @@ class File {
     int fd_ = -1;
 };
 
-// "NAME is a folder": what a folder chosen as a file is told.
+// "NAME: a folder, not a file": what a folder chosen as a file is told.
 Status FolderFailure(const std::string& path);
 
 // The folder a path lies in ("." for a bare name).

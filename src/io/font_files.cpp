@@ -29,9 +29,9 @@ TableShape ShapeOf(FontFileFormat format) {
     return {false, 4, 34};
 }
 
-// "NAME is not a .sft font file (N bytes)…": the file's name, the extension and its size.
-Message NotAFontFile(MessageId id, const std::string& path, FontFileFormat format, int64_t size) {
-    return {id, {BaseNameOf(path), FontFileExtension(format), std::to_string(size)}};
+// "not a .sft font file (N bytes)…", after the file's name: the extension and the file's size.
+Message NotAFontFile(MessageId id, FontFileFormat format, int64_t size) {
+    return {id, {FontFileExtension(format), std::to_string(size)}};
 }
 
 }  // namespace
@@ -133,8 +133,7 @@ Status ReadFontFileBytes(FileSystem& fs, const std::string& path, FontFileFormat
     if (status.ok()) status = file.Size(&size);
     if (!status.ok()) return status;
     if (size > kLargestFontFile)
-        return Status::Failure(path,
-                               NotAFontFile(MessageId::NotAFontFileToLoad, path, format, size));
+        return Status::Failure(path, NotAFontFile(MessageId::NotAFontFileToLoad, format, size));
     std::vector<uint8_t> buffer(FontFileSize(format));
     status = file.ReadAt(0, buffer);
     if (status.ok()) status = file.Close();
@@ -159,7 +158,7 @@ Status WriteFontFile(const std::string& path, FontFileFormat format, const FontI
     return ReplaceFile(fs, path, bytes, [&](const FileInfo& existing) {
         if (static_cast<size_t>(existing.size) == FontFileSize(format)) return Status::Ok();
         return Status::Failure(
-            path, NotAFontFile(MessageId::NotAFontFileToReplace, path, format, existing.size));
+            path, NotAFontFile(MessageId::NotAFontFileToReplace, format, existing.size));
     });
 }
 

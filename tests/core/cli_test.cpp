@@ -172,7 +172,7 @@ TEST_F(CliTest, AFullflashGivenAsFontFileAndAReadOnlyDumpAreRefused) {
         {"inject", "--edition", "rus", "--model", "s45", "--kind", "normal", "--force", big, dump});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "runewright-cli: " + big +
-                         ": t.sft is not a .sft font file (16777216 bytes). Is it a fullflash? "
+                         ": not a .sft font file (16777216 bytes). Is it a fullflash? "
                          "Use «Load font from FullFlash».\n");
     EXPECT_EQ(ReadBytes(dump), dump_before);
 
@@ -303,7 +303,7 @@ TEST_F(CliTest, AMissingDumpOrAFolderIsNamedAsSuch) {
     EXPECT_EQ(missing.err, "runewright-cli: " + dir_.File("none.bin") + ": File not found\n");
     const std::string folder = dir_.File("dumps.bin");
     std::filesystem::create_directory(folder);
-    const std::string is_a_folder = "runewright-cli: " + folder + ": dumps.bin is a folder\n";
+    const std::string is_a_folder = "runewright-cli: " + folder + ": a folder, not a file\n";
     EXPECT_EQ(Cli({"recover", folder}).err, is_a_folder);
     const std::string sft = dir_.File("f.sft");
     WriteBytes(sft, std::vector<uint8_t>(1768, 0));

@@ -109,10 +109,10 @@ TEST_F(FileClassification, ADumpOfAnotherSizeCountsWhenAPhoneFindsAFontInIt) {
     ASSERT_FALSE(refused.ok());
     EXPECT_EQ(refused.path(), random);
     EXPECT_EQ(Russian(refused),
-              "random.bin — не fullflash и не файл шрифта (*.sft, *.sbf): "
+              "не fullflash и не файл шрифта (*.sft, *.sbf): "
               "1048676 байт");
     EXPECT_EQ(Render(refused.message(), kEnglish),
-              "random.bin is neither a fullflash nor a font file (*.sft, *.sbf): 1048676 bytes");
+              "neither a fullflash nor a font file (*.sft, *.sbf): 1048676 bytes");
 
     // Larger than a font file, too small for any font.
     EXPECT_EQ(Classify(Put("photo.jpg", 200000)).message().id,
@@ -173,7 +173,7 @@ TEST_F(FileClassification, AFontFileInTheOtherFormNamesTheFontsItFits) {
     ASSERT_FALSE(narrow_chosen.ok());
     EXPECT_EQ(narrow_chosen.path(), wide);
     EXPECT_EQ(Russian(narrow_chosen),
-              "big.sbf — файл шрифта .sbf, а выбранный шрифт S/ME 45 Normal хранится в файлах "
+              "файл шрифта .sbf, а выбранный шрифт S/ME 45 Normal хранится в файлах "
               ".sft. Файлы .sbf подходят к шрифтам S/ME 45, S/ME 45i, C/M 35, S 35: Big; C 45, "
               "M 50: Normal, Small, Browser, Big: выберите такой телефон и тип шрифта, затем "
               "«Загрузить шрифт из файла».");
@@ -183,28 +183,27 @@ TEST_F(FileClassification, AFontFileInTheOtherFormNamesTheFontsItFits) {
     const Status wide_chosen = Classify(Put("thin", 1768), Edition::Cyrillic, kC45Normal);
     ASSERT_FALSE(wide_chosen.ok());
     EXPECT_EQ(wide_chosen.message().id, MessageId::FontFileOfOtherForm);
-    EXPECT_EQ(wide_chosen.message().args[2], "C 45 Normal");
-    EXPECT_EQ(wide_chosen.message().args[4],
+    EXPECT_EQ(wide_chosen.message().args[1], "C 45 Normal");
+    EXPECT_EQ(wide_chosen.message().args[3],
               "S/ME 45, S/ME 45i, C/M 35, S 35: Normal, Small, Browser");
 }
 
 TEST_F(FileClassification, AFontFileOfTheOtherEditionNamesItsProgram) {
     const Status latin = Classify(Put("latin.sfe", 9472));
     ASSERT_FALSE(latin.ok());
-    EXPECT_EQ(Russian(latin), "latin.sfe — файл шрифта .sfe для runewright-eng");
+    EXPECT_EQ(Russian(latin), "файл шрифта .sfe для runewright-eng");
     const Status cyrillic = Classify(Put("normal", 1768), Edition::Latin);
     ASSERT_FALSE(cyrillic.ok());
-    EXPECT_EQ(Render(cyrillic.message(), kEnglish),
-              "normal is a .sft font file for runewright-rus");
+    EXPECT_EQ(Render(cyrillic.message(), kEnglish), "a .sft font file for runewright-rus");
 }
 
 TEST_F(FileClassification, AnythingElseIsRefusedNamingTheFileAndWhy) {
     const Status text = Classify(Put("notes.txt", 100));
     ASSERT_FALSE(text.ok());
-    EXPECT_EQ(Russian(text), "notes.txt — не fullflash и не файл шрифта (*.sft, *.sbf): 100 байт");
+    EXPECT_EQ(Russian(text), "не fullflash и не файл шрифта (*.sft, *.sbf): 100 байт");
     const Status latin = Classify(Put("empty", 0), Edition::Latin);
     EXPECT_EQ(Render(latin.message(), kEnglish),
-              "empty is neither a fullflash nor a font file (*.sfe): 0 bytes");
+              "neither a fullflash nor a font file (*.sfe): 0 bytes");
 
     const std::string missing = dir_.File("missing.bin");
     const Status absent = Classify(missing);
@@ -226,6 +225,28 @@ TEST(FontsOfForm, ListModelsWithTheSameKindsTogether) {
     EXPECT_EQ(FontsOfForm(Edition::Latin, true),
               "S/ME 45, S/ME 45i, C45, C/M 35, S 35, M 50: Normal, Small, Browser, Big");
     EXPECT_EQ(FontsOfForm(Edition::Latin, false), "");
+}
+
+// The window shows "NAME: text" and the command line "runewright-cli: NAME: text": the text
+// after the name must not name the file again.
+TEST_F(FileClassification, EveryRefusalNamesTheFileOnce) {
+    const std::vector<Status> refused = {
+        Classify(Put("notes.txt", 100)),
+        Classify(Put("latin.sfe", 9472)),
+        Classify(Put("big.sbf", 4352)),
+        Classify(dir_.path()),
+    };
+    for (const Status& status : refused) {
+        ASSERT_FALSE(status.ok());
+        const std::string name = BaseNameOf(status.path());
+        for (Language language : {kRussian, kEnglish}) {
+            const std::string line = status.Line(language);
+            SCOPED_TRACE(line);
+            const size_t first = line.find(name);
+            ASSERT_NE(first, std::string::npos);
+            EXPECT_EQ(line.find(name, first + 1), std::string::npos);
+        }
+    }
 }
 
 }  // namespace

@@ -361,9 +361,9 @@ TEST_F(FlashFile, ADirectoryIsNoImage) {
     FontImage font;
     const Status s = ReadFlashFont(dir_.path(), Edition::Cyrillic, l, kAllBlocks, font);
     EXPECT_FALSE(s.ok());
-    EXPECT_EQ(s.text(), BaseNameOf(dir_.path()) + " is a folder");
-    EXPECT_EQ(WriteFlashFont(dir_.path() + "/", Edition::Cyrillic, l, font).text(),
-              BaseNameOf(dir_.path()) + " is a folder");
+    EXPECT_EQ(s.text(), "a folder, not a file");
+    EXPECT_EQ(WriteFlashFont(dir_.path() + "/", Edition::Cyrillic, l, font).Line(kEnglish),
+              dir_.path() + "/: a folder, not a file");
 }
 
 }  // namespace

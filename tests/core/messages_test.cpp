@@ -133,8 +133,8 @@ TEST(Messages, TheJournalSpeaksBothLanguages) {
     EXPECT_EQ(told[12].text(),
               "the image is partly written; its original bytes are kept in d.bin.rwj; do not "
               "flash it");
-    EXPECT_EQ(told[14].Line(kRussian), "/home/u/dumps/: dumps — папка");
-    EXPECT_EQ(told[14].text(), "dumps is a folder");
+    EXPECT_EQ(told[14].Line(kRussian), "/home/u/dumps/: это папка, а не файл");
+    EXPECT_EQ(told[14].text(), "a folder, not a file");
 }
 
 // The status line's counts are in status_messages_test; here the forms hold more than a noun.

@@ -272,10 +272,10 @@ TEST(LargeFontFile, IsRefusedBeforeAnythingChangesNamingItAndTheFullflashCommand
     const Status s = ReadFontFile("t.bin", FontFileFormat::Sft, BlockSet::FirstN(4), font, fs);
     EXPECT_FALSE(s.ok());
     EXPECT_EQ(s.text(),
-              "t.bin is not a .sft font file (16777216 bytes). Is it a fullflash? Use «Load font "
+              "not a .sft font file (16777216 bytes). Is it a fullflash? Use «Load font "
               "from FullFlash».");
     EXPECT_EQ(Render(s.message(), kRussian),
-              "t.bin — не файл шрифта .sft (16777216 байт). Может быть, это fullflash? "
+              "не файл шрифта .sft (16777216 байт). Может быть, это fullflash? "
               "Используйте «Загрузить шрифт из fullflash».");
     EXPECT_EQ(font, before);
     EXPECT_FALSE(LoadThinSftAsSbf("t.bin", BlockSet::FirstN(4), font, fs).ok());

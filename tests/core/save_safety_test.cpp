@@ -200,7 +200,7 @@ TEST(FontFileReplacement, KeepsLinksModeAndOldFilesThatAreNoFontFiles) {
     const auto big = testing::RandomBytes(1 << 20, 4);
     testing::WriteBytes(dump, big);
     EXPECT_EQ(WriteFontFile(dump, FontFileFormat::Sft, font).text(),
-              "victim.bin is not a .sft font file (1048576 bytes): choose another name");
+              "not a .sft font file (1048576 bytes): choose another name");
     EXPECT_EQ(ReadBytes(dump), big);
 
     // The longest name a folder takes can be saved; no temporary is left.

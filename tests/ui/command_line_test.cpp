@@ -138,7 +138,7 @@ class CommandLineTest : public QObject {
         // The whole text is the core's (file_classification_test); the box shows it with the path.
         QCOMPARE(w.dialogs->errors.size(), 1);
         QVERIFY(w.dialogs->errors[0].startsWith(
-            big + Q(": big.sbf — файл шрифта .sbf, а выбранный шрифт S/ME 45 Normal")));
+            big + Q(": файл шрифта .sbf, а выбранный шрифт S/ME 45 Normal")));
         VerifyUntouched(w);
         // Chosen a wide font, the same file loads.
         w.Action("Bigest1")->trigger();
@@ -153,9 +153,8 @@ class CommandLineTest : public QObject {
         Window w(Edition::Cyrillic);
         w.form->OpenGivenFile(garbage.toStdString());
         QCOMPARE(w.dialogs->errors,
-                 QStringList{garbage +
-                             Q(": notes.txt — не fullflash и не файл шрифта (*.sft, *.sbf): 18 "
-                               "байт")});
+                 QStringList{garbage + Q(": не fullflash и не файл шрифта (*.sft, *.sbf): 18 "
+                                         "байт")});
         VerifyUntouched(w);
 
         const QString missing = PathOf("missing.bin");
@@ -166,8 +165,7 @@ class CommandLineTest : public QObject {
         Window l(Edition::Latin);
         l.form->OpenGivenFile(garbage.toStdString());
         QCOMPARE(l.dialogs->errors,
-                 QStringList{garbage +
-                             Q(": notes.txt — не fullflash и не файл шрифта (*.sfe): 18 байт")});
+                 QStringList{garbage + Q(": не fullflash и не файл шрифта (*.sfe): 18 байт")});
     }
 };
 

@@ -165,9 +165,9 @@ class FileCommandsTest : public QObject {
         QCOMPARE(w.dialogs->save_requests[0].suggested_path,
                  dir_.filePath(QStringLiteral("dumps/flash.sft")));
         QCOMPARE(w.dialogs->errors.size(), qsizetype{1});
-        QVERIFY(w.dialogs->errors[0].endsWith(
-            Q("flash.bin — не файл шрифта .sft (%1 байт): выберите другое имя")
-                .arg(FlashWithLetterA().size())));
+        QVERIFY(
+            w.dialogs->errors[0].endsWith(Q("не файл шрифта .sft (%1 байт): выберите другое имя")
+                                              .arg(FlashWithLetterA().size())));
         QCOMPARE(ReadAll(flash_), FlashWithLetterA());
     }
 

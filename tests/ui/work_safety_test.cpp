@@ -197,7 +197,7 @@ class WorkSafetyTest : public QObject {
         QCOMPARE(w.dialogs->open_requests[0].name_extension, Q(".sft"));
         QCOMPARE(
             w.dialogs->errors,
-            QStringList{big + Q(": t.bin — не файл шрифта .sft (16777216 байт). Может быть, "
+            QStringList{big + Q(": не файл шрифта .sft (16777216 байт). Может быть, "
                                 "это fullflash? Используйте «Загрузить шрифт из fullflash».")});
         QVERIFY(w.form->editor().font() == before);
         QCOMPARE(w.form->windowTitle(), Q("Runewright v4.01 \"RUS-Full\" - [no file]"));
