@@ -134,6 +134,7 @@ enum class MessageId {
     PatchLineCannotBeUndone,
     PatchForbidsUndo,
     PatchPastImageEnd,
+    ImageSavedWhileRead,
     PatchImageChangedMeanwhile,
     ImageSizeChangedMeanwhile,
     // V_Klay patches in the window.

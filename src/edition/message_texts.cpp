@@ -277,6 +277,11 @@ constexpr MessageRow kMessages[] = {
      "удлиняется",
      "the data at {0} reach past the end of {1} ({2|byte|bytes}): a fullflash is never "
      "lengthened"},
+    {MessageId::ImageSavedWhileRead,
+     "другая программа записывала fullflash, пока он читался: его байты могли смешаться, "
+     "ничего не взято; попробуйте ещё раз",
+     "another program was saving the fullflash while it was read: its bytes may be mixed, "
+     "nothing was taken; try again"},
     {MessageId::PatchImageChangedMeanwhile,
      "другая программа изменила fullflash, пока проверялся патч; ничего не записано",
      "another program changed the fullflash while the patch was checked; nothing was written"},

@@ -42,6 +42,7 @@ FileInfo InfoOf(const struct stat& st) {
     info.group = st.st_gid;
     info.links = st.st_nlink;
     info.size = st.st_size;
+    info.changed_ns = int64_t{st.st_ctim.tv_sec} * 1'000'000'000 + int64_t{st.st_ctim.tv_nsec};
     return info;
 }
 

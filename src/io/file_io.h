@@ -32,6 +32,8 @@ struct FileInfo {
     uint32_t group = 0;
     uint64_t links = 1;
     int64_t size = 0;
+    // When its bytes or its inode last changed (ctime), in nanoseconds; 0 where not known.
+    int64_t changed_ns = 0;
     FileOrigin origin;
 
     bool regular() const;

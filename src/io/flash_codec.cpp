@@ -269,12 +269,13 @@ Status ReadFlashFont(const std::string& path, Edition edition, const FontLayout&
     const std::vector<FlashRecord> records = RecordsToRead(edition, layout, blocks);
     // A save into this image that was cut off is undone before anything is read.
     File file(fs, path);
-    Status recovered = OpenImageForLoad(fs, file);
+    LoadStamp stamp;
+    Status recovered = OpenImageForLoad(fs, file, &stamp);
     if (!recovered.ok()) return recovered;
     std::vector<uint8_t> payloads;
     int64_t size = 0;
     Status status = ReadRecordBytes(file, layout, records, /*for_save=*/false, &payloads, &size);
-    if (status.ok()) status = file.Close();
+    if (status.ok()) status = FinishLoad(fs, file, stamp);
     if (!status.ok()) return status.WithNote(recovered.note());
 
     // Every read succeeded: only now does the font change.

@@ -166,13 +166,13 @@ Status IdentifyLayouts(const std::string& path, Edition edition, std::vector<Lay
     std::vector<Candidate> candidates = Candidates(edition);
     File file(fs, path);
     // The bytes of a save cut off halfway would say nothing of the phone.
-    Status opened = OpenImageForLoad(fs, file);
+    LoadStamp stamp;
+    Status opened = OpenImageForLoad(fs, file, &stamp);
     if (!opened.ok()) return opened;
     RecordBytes bytes;
-    const Status status = bytes.Read(file, candidates);
+    Status status = bytes.Read(file, candidates);
+    if (status.ok()) status = FinishLoad(fs, file, stamp);
     if (!status.ok()) return status.WithNote(opened.note());
-    // Every byte is read; a close that complains takes nothing back.
-    IgnoreFailure(file.Close());
 
     scores->clear();
     for (Candidate& c : candidates) {

@@ -310,7 +310,7 @@ Status RecoverInterruptedSave(FileSystem& fs, const std::string& image, bool vou
     return file.OpenForReading();
 }
 
-Status OpenImageForLoad(FileSystem& fs, File& image) {
+Status OpenImageForLoad(FileSystem& fs, File& image, LoadStamp* stamp) {
     std::string journal;
     Status status = LocateJournal(fs, image.path(), &journal);
     if (!status.ok()) return status;
@@ -327,12 +327,38 @@ Status OpenImageForLoad(FileSystem& fs, File& image) {
         // Under the shared lock no save runs: a journal now is one of a save cut off between the
         // look above and the lock.
         if (status.ok()) status = LookForJournal(fs, image.path(), journal, &there);
+        if (status.ok() && !there && stamp != nullptr) {
+            stamp->unguarded = fs.MayWrite(image.path()) != 0;
+            status = image.Stat(&stamp->opened);
+        }
         if (!status.ok()) return status.WithNote(note);
         if (!there) return Status::Ok().WithNote(note);
         // A save came in between: the next round looks again, from a closed image.
         IgnoreFailure(image.Close());
     }
     return Status::Failure(image.path(), kInUse).WithNote(note);
+}
+
+Status FinishLoad(FileSystem& fs, File& image, const LoadStamp& stamp) {
+    if (!stamp.unguarded) {
+        // Every byte is read; a close that complains takes nothing back.
+        IgnoreFailure(image.Close());
+        return Status::Ok();
+    }
+    // The change time moves with every write, and a save's journal lies beside the image from
+    // before its first byte until after its last.
+    FileInfo now;
+    std::string journal;
+    bool there = false;
+    Status status = image.Stat(&now);
+    if (status.ok()) status = LocateJournal(fs, image.path(), &journal);
+    if (status.ok()) status = LookForJournal(fs, image.path(), journal, &there);
+    IgnoreFailure(image.Close());
+    if (!status.ok()) return status;
+    if (!there && now.size == stamp.opened.size && now.changed_ns == stamp.opened.changed_ns) {
+        return Status::Ok();
+    }
+    return Status::Failure(image.path(), Message{MessageId::ImageSavedWhileRead, {}});
 }
 
 }  // namespace rw

@@ -50,12 +50,27 @@ Status RollBackInterruptedSave(FileSystem& fs, File& image, const std::string& j
                                bool vouched = false);
 
 // The same for an image by name: opens and locks it only when a journal is there. A missing image
-// is "File not found", a folder "NAME is a folder".
+// is "File not found", a folder "NAME: a folder, not a file".
 Status RecoverInterruptedSave(FileSystem& fs, const std::string& image, bool vouched = false);
+
+// What a load saw of its image when it opened it: whether a save may run while it reads, and the
+// image as it was then.
+struct LoadStamp {
+    // The user may not write the image: a save does not wait for such a reader's lock (see
+    // File::Lock), so the read is checked afterwards instead.
+    bool unguarded = false;
+    FileInfo opened;
+};
 
 // Opens an image for a load: an interrupted save is rolled back first, and the image is held
 // under a shared lock, so no save into it is half done while it is read. The result carries the
-// rollback's note.
-Status OpenImageForLoad(FileSystem& fs, File& image);
+// rollback's note. A load that gives `stamp` ends with FinishLoad.
+Status OpenImageForLoad(FileSystem& fs, File& image, LoadStamp* stamp = nullptr);
+
+// Ends a load: closes the image, and for an unguarded reader checks that no save ran while it
+// read: the image unchanged since it was opened and no journal beside it. Otherwise the bytes
+// read may mix two states of the image, and the load fails with "another program was saving
+// the fullflash while it was read…", taking nothing.
+Status FinishLoad(FileSystem& fs, File& image, const LoadStamp& stamp);
 
 }  // namespace rw

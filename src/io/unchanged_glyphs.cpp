@@ -47,11 +47,12 @@ Status CountReplacedUnchangedGlyphs(const std::string& path, Edition edition,
     std::vector<uint8_t> in_image;
     File image(fs, path);
     // As a load reads it: under the shared lock, after a save cut off there was rolled back.
-    Status opened = OpenImageForLoad(fs, image);
+    LoadStamp stamp;
+    Status opened = OpenImageForLoad(fs, image, &stamp);
     if (!opened.ok()) return opened;
     int64_t size = 0;
-    const Status read =
-        ReadRecordBytes(image, layout, records, /*for_save=*/true, &in_image, &size);
+    Status read = ReadRecordBytes(image, layout, records, /*for_save=*/true, &in_image, &size);
+    if (read.ok()) read = FinishLoad(fs, image, stamp);
     if (!read.ok()) return read.WithNote(opened.note());
 
     const std::vector<uint8_t> written = EncodeRecords(records, edition, layout, font);

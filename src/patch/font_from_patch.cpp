@@ -37,7 +37,8 @@ Status ReadFontThroughPatch(const std::string& flash, const Patch& patch, const 
     // The records and the patch's bytes in one look under the lock, so both come from the same
     // state of the dump.
     File image(fs, flash);
-    Status opened = OpenImageForLoad(fs, image);
+    LoadStamp stamp;
+    Status opened = OpenImageForLoad(fs, image, &stamp);
     if (!opened.ok()) return opened;
     std::vector<uint8_t> payloads;
     int64_t size = 0;
@@ -45,7 +46,7 @@ Status ReadFontThroughPatch(const std::string& flash, const Patch& patch, const 
     Status status =
         ReadRecordBytes(image, place.layout, records, /*for_save=*/false, &payloads, &size);
     if (status.ok()) status = ReadPatchFootprint(image, patch, size, &bytes);
-    if (status.ok()) status = image.Close();
+    if (status.ok()) status = FinishLoad(fs, image, stamp);
     PatchOutcome outcome;
     if (status.ok()) status = PlanPatch(patch, {}, &bytes, &outcome);
     if (!status.ok()) return status.WithNote(opened.note());

@@ -133,13 +133,14 @@ Status ExportFontPatch(const std::string& flash, const FontPlace& place, const F
     // As every load: a save into this image that was cut off is undone first, and the image is
     // read under the shared lock.
     File image(fs, flash);
-    Status recovered = OpenImageForLoad(fs, image);
+    LoadStamp stamp;
+    Status recovered = OpenImageForLoad(fs, image, &stamp);
     if (!recovered.ok()) return recovered;
     std::vector<uint8_t> before;
     int64_t size = 0;
     Status status =
         ReadRecordBytes(image, place.layout, records, /*for_save=*/true, &before, &size);
-    if (status.ok()) status = image.Close();
+    if (status.ok()) status = FinishLoad(fs, image, stamp);
     if (!status.ok()) return status.WithNote(recovered.note());
     const std::vector<uint8_t> after = EncodeRecords(records, place.edition, place.layout, font);
     *patch = MakeFontPatch(place, {BaseNameOf(flash), size}, records, before, after);
