@@ -311,7 +311,7 @@ Status WriteFlashFont(const std::string& path, Edition edition, const FontLayout
         patches[i].bytes.assign(encoded.begin() + static_cast<long>(i * payload),
                                 encoded.begin() + static_cast<long>((i + 1) * payload));
     }
-    return PatchImage(fs, path, patches, [&](int64_t size) {
+    return PatchImage(fs, path, std::move(patches), [&](int64_t size) {
         return ImageLongEnough(path, size, records, layout, /*for_save=*/true);
     });
 }

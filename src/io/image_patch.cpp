@@ -10,13 +10,31 @@
 namespace rw {
 namespace {
 
+// Whether no two patches share a byte: then none needs to be laid over another.
+bool ApartFromEachOther(const std::vector<JournalEntry>& patches) {
+    std::vector<ByteRange> ranges;
+    ranges.reserve(patches.size());
+    for (const JournalEntry& p : patches) {
+        ranges.push_back({p.position, p.position + static_cast<int64_t>(p.bytes.size())});
+    }
+    std::sort(ranges.begin(), ranges.end(),
+              [](const ByteRange& a, const ByteRange& b) { return a.begin < b.begin; });
+    for (size_t i = 1; i < ranges.size(); ++i) {
+        if (ranges[i].begin < ranges[i - 1].end) return false;
+    }
+    return true;
+}
+
 // The patches as the journal keeps them: sorted by position, overlapping ones merged into one
 // change that holds the later patch's bytes where they overlap. Patches that only touch stay
-// apart, so each record is one write.
-std::vector<JournalChange> ChangesOf(const std::vector<JournalEntry>& patches) {
+// apart, so each record is one write. Patches apart from each other (a patch file's plan, a
+// font's records) give their bytes over instead of copying them: they may be megabytes.
+std::vector<JournalChange> ChangesOf(std::vector<JournalEntry> patches) {
     std::vector<JournalChange> changes;
-    for (const JournalEntry& p : patches) {
-        if (!p.bytes.empty()) changes.push_back({p.position, {}, p.bytes});
+    const bool apart = ApartFromEachOther(patches);
+    for (JournalEntry& p : patches) {
+        if (p.bytes.empty()) continue;
+        changes.push_back({p.position, {}, apart ? std::move(p.bytes) : p.bytes});
     }
     std::stable_sort(
         changes.begin(), changes.end(),
@@ -58,7 +76,8 @@ Status ReadOriginals(File& image, std::vector<JournalChange>& changes) {
         total += static_cast<int64_t>(c.after.size());
     }
     std::vector<uint8_t> span;
-    const bool one_read = end - begin <= 2 * total;
+    // One change is read straight into its place, not into a copy first.
+    const bool one_read = changes.size() > 1 && end - begin <= 2 * total;
     if (one_read) {
         span.resize(static_cast<size_t>(end - begin));
         Status status = image.ReadAt(begin, span);
@@ -127,7 +146,7 @@ Status OpenForSave(FileSystem& fs, File& image, std::string* journal_path) {
 
 }  // namespace
 
-Status PatchImage(FileSystem& fs, const std::string& path, const std::vector<JournalEntry>& patches,
+Status PatchImage(FileSystem& fs, const std::string& path, std::vector<JournalEntry> patches,
                   const ImageSizeCheck& check_size, const BeforeTheWrite& before_write) {
     if (Status refused = RefuseReadOnlyImage(fs, path); !refused.ok()) return refused;
     File image(fs, path);
@@ -139,7 +158,7 @@ Status PatchImage(FileSystem& fs, const std::string& path, const std::vector<Jou
     FileInfo info;
     Status status = image.Stat(&info);
     if (status.ok()) status = check_size(info.size);
-    RollbackJournal journal{IdentityOf(info), ChangesOf(patches)};
+    RollbackJournal journal{IdentityOf(info), ChangesOf(std::move(patches))};
     if (status.ok()) status = ReadOriginals(image, journal.changes);
     if (status.ok() && before_write) status = before_write(journal.changes);
     if (!status.ok()) return with_note(status);

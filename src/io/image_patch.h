@@ -22,7 +22,7 @@ using BeforeTheWrite = std::function<Status(const std::vector<JournalChange>& ch
 // failure puts the old bytes back from memory; when even that fails the result is
 // partly_written() and the journal stays. Interrupting signals wait until the save is over.
 // Patches may come in any order; where two overlap, the later one's bytes are written.
-Status PatchImage(FileSystem& fs, const std::string& path, const std::vector<JournalEntry>& patches,
+Status PatchImage(FileSystem& fs, const std::string& path, std::vector<JournalEntry> patches,
                   const ImageSizeCheck& check_size, const BeforeTheWrite& before_write = {});
 
 }  // namespace rw

@@ -130,25 +130,84 @@ bool SameFile(const FileIdentity& recorded, const FileInfo& now) {
     return !recorded.origin || *recorded.origin == now.origin;
 }
 
-std::vector<uint8_t> EncodeJournal(const RollbackJournal& journal) {
-    std::vector<uint8_t> out(std::begin(kMagic), std::end(kMagic));
-    out.push_back(static_cast<uint8_t>(Format::Third));
-    PutNumber(out, journal.image.device, 8);
-    PutNumber(out, journal.image.inode, 8);
-    PutNumber(out, static_cast<uint64_t>(journal.image.size), 8);
-    const FileOrigin origin = journal.image.origin.value_or(FileOrigin{});
-    PutNumber(out, (origin.birth_ns ? kBirthKnown : 0) | (origin.generation ? kGenerationKnown : 0),
-              4);
-    PutNumber(out, static_cast<uint64_t>(origin.birth_ns.value_or(0)), 8);
-    PutNumber(out, origin.generation.value_or(0), 8);
-    PutNumber(out, journal.changes.size(), 4);
-    for (const JournalChange& change : journal.changes) {
-        PutNumber(out, static_cast<uint64_t>(change.position), 8);
-        PutNumber(out, change.before.size(), 4);
-        out.insert(out.end(), change.before.begin(), change.before.end());
-        out.insert(out.end(), change.after.begin(), change.after.end());
+namespace {
+
+// Gathers the small parts of a journal into pieces of up to a mebibyte; bytes of a change that
+// large go out as they are, uncopied. Every byte passes through the checksum.
+class PieceWriter {
+  public:
+    explicit PieceWriter(const JournalPieces& put) : put_(put) {}
+
+    std::vector<uint8_t>& small() { return buffer_; }
+    void Bytes(std::span<const uint8_t> bytes) {
+        if (bytes.size() < kPiece) {
+            buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
+            if (buffer_.size() >= kPiece) Send();
+            return;
+        }
+        Send();
+        Emit(bytes);
     }
-    PutNumber(out, Fnv1a(out), 8);
+    // The last piece, ending in the checksum of everything before it.
+    void Finish() {
+        Hash(buffer_);
+        PutNumber(buffer_, hash_, 8);
+        put_(buffer_);
+    }
+
+  private:
+    static constexpr size_t kPiece = size_t{1} << 20;
+    void Send() {
+        if (buffer_.empty()) return;
+        Emit(buffer_);
+        buffer_.clear();
+    }
+    void Emit(std::span<const uint8_t> bytes) {
+        Hash(bytes);
+        put_(bytes);
+    }
+    void Hash(std::span<const uint8_t> bytes) {
+        for (uint8_t b : bytes) {
+            hash_ ^= b;
+            hash_ *= 0x100000001b3ULL;
+        }
+    }
+
+    const JournalPieces& put_;
+    std::vector<uint8_t> buffer_;
+    uint64_t hash_ = 0xcbf29ce484222325ULL;  // FNV-1a, as Fnv1a
+};
+
+}  // namespace
+
+void EncodeJournalInPieces(const RollbackJournal& journal, const JournalPieces& put) {
+    PieceWriter out(put);
+    std::vector<uint8_t>& head = out.small();
+    head.assign(std::begin(kMagic), std::end(kMagic));
+    head.push_back(static_cast<uint8_t>(Format::Third));
+    PutNumber(head, journal.image.device, 8);
+    PutNumber(head, journal.image.inode, 8);
+    PutNumber(head, static_cast<uint64_t>(journal.image.size), 8);
+    const FileOrigin origin = journal.image.origin.value_or(FileOrigin{});
+    PutNumber(head,
+              (origin.birth_ns ? kBirthKnown : 0) | (origin.generation ? kGenerationKnown : 0), 4);
+    PutNumber(head, static_cast<uint64_t>(origin.birth_ns.value_or(0)), 8);
+    PutNumber(head, origin.generation.value_or(0), 8);
+    PutNumber(head, journal.changes.size(), 4);
+    for (const JournalChange& change : journal.changes) {
+        PutNumber(out.small(), static_cast<uint64_t>(change.position), 8);
+        PutNumber(out.small(), change.before.size(), 4);
+        out.Bytes(change.before);
+        out.Bytes(change.after);
+    }
+    out.Finish();
+}
+
+std::vector<uint8_t> EncodeJournal(const RollbackJournal& journal) {
+    std::vector<uint8_t> out;
+    EncodeJournalInPieces(journal, [&out](std::span<const uint8_t> piece) {
+        out.insert(out.end(), piece.begin(), piece.end());
+    });
     return out;
 }
 

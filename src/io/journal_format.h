@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -56,6 +57,10 @@ struct RollbackJournal {
 // bytes before, the bytes after), then a 64-bit FNV-1a checksum of everything before it; numbers
 // little-endian. Only this format is written; "RWJ2" is the same without the origin.
 std::vector<uint8_t> EncodeJournal(const RollbackJournal& journal);
+// The same bytes handed over in order, piece by piece, so that a journal of megabytes is written
+// without being held twice. The first piece starts with the magic.
+using JournalPieces = std::function<void(std::span<const uint8_t> piece)>;
+void EncodeJournalInPieces(const RollbackJournal& journal, const JournalPieces& put);
 
 // What the start of a journal tells before the rest is read.
 struct JournalHeader {

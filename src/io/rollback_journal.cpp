@@ -211,7 +211,6 @@ Status LocateJournal(FileSystem& fs, const std::string& image, std::string* jour
 
 Status WriteJournal(FileSystem& fs, const std::string& journal_path, const RollbackJournal& journal,
                     const FileInfo& image) {
-    const std::vector<uint8_t> bytes = EncodeJournal(journal);
     Status status;
     {
         File file(fs, journal_path);
@@ -229,10 +228,24 @@ Status WriteJournal(FileSystem& fs, const std::string& journal_path, const Rollb
             (void)fs.CopyOwnerAndMode(fd, shared);
         }
         // The magic goes last, once the rest is on the disk: a journal found without it was cut
-        // off while it was written, before anything of the image changed (JournalCutOff).
-        status = file.WriteAt(0, UnsealedJournal(bytes));
+        // off while it was written, before anything of the image changed (JournalCutOff). The
+        // journal goes out piece by piece, so that one of megabytes is never held twice.
+        std::vector<uint8_t> magic;
+        int64_t at = 0;
+        EncodeJournalInPieces(journal, [&](std::span<const uint8_t> piece) {
+            if (at == 0) {
+                // The first piece holds the head and, for a small journal, all of it.
+                std::vector<uint8_t> unsealed(piece.begin(), piece.end());
+                magic.assign(piece.begin(), piece.begin() + kJournalMagicBytes);
+                std::fill_n(unsealed.begin(), kJournalMagicBytes, uint8_t{0});
+                status = file.WriteAt(0, unsealed);
+            } else if (status.ok()) {
+                status = file.WriteAt(at, piece);
+            }
+            at += static_cast<int64_t>(piece.size());
+        });
         if (status.ok()) status = file.Flush();
-        if (status.ok()) status = file.WriteAt(0, JournalSeal(bytes));
+        if (status.ok()) status = file.WriteAt(0, magic);
         if (status.ok()) status = file.Flush();
         const Status closed = file.Close();
         if (status.ok()) status = closed;

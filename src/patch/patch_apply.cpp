@@ -170,10 +170,13 @@ Status ApplyPatchToFlash(const std::string& path, const Patch& patch, PatchOptio
     auto with_note = [&rollback_note](const Status& s) {
         return s.note().empty() ? s.WithNote(rollback_note) : s;
     };
-    ImageExcerpt bytes = seen;
     PatchOutcome planned;
-    Status status = PlanPatch(patch, options, &bytes, &planned);
-    if (!status.ok()) return with_note(status);
+    {
+        // The plan's bytes are copied into its writes: the excerpt goes before the save begins.
+        ImageExcerpt bytes = seen;
+        Status status = PlanPatch(patch, options, &bytes, &planned);
+        if (!status.ok()) return with_note(status);
+    }
     if (planned.writes.empty()) {
         *outcome = std::move(planned);
         return with_note(Status::Ok());
@@ -194,8 +197,11 @@ Status ApplyPatchToFlash(const std::string& path, const Patch& patch, PatchOptio
     const auto save_restoring_patch = [&](const std::vector<JournalChange>& changes) {
         return WriteRestoringPatch(fs, restoring_patch, path, changes);
     };
-    status = PatchImage(
-        fs, path, planned.writes, still_as_seen,
+    // The writes' bytes go over to the save: a large patch's are megabytes.
+    std::vector<JournalEntry> writes = std::move(planned.writes);
+    planned.writes.clear();
+    const Status status = PatchImage(
+        fs, path, std::move(writes), still_as_seen,
         restoring_patch.empty() ? BeforeTheWrite() : BeforeTheWrite(save_restoring_patch));
     if (status.ok()) *outcome = std::move(planned);
     return with_note(status);

@@ -66,7 +66,8 @@ Status ApplyPatchToImage(const Patch& patch, const std::string& image_name, Patc
 // as a save writes: a read-only dump is refused, an interrupted save is rolled back first, the
 // bytes are checked as a load reads them (under the shared lock), and the writes go in through
 // the rollback journal under the lock (see PatchImage), after checking under the lock that the
-// image is still what was checked. Reads only the bytes the patch covers. With
+// image is still what was checked. Reads only the bytes the patch covers. The outcome counts the
+// lines and bytes; its writes went into the dump and are not kept. With
 // `restoring_patch`, the patch that restores the dump byte for byte (see restoring_patch.h) is
 // written there under the same lock, before the first byte; when that fails nothing is written.
 Status ApplyPatchToFlash(const std::string& path, const Patch& patch, PatchOptions options,

@@ -22,7 +22,7 @@ using testing::kAllBlocks;
 using testing::TempDir;
 using testing::WriteBytes;
 
-constexpr size_t kImageSize = size_t{16} << 20;
+constexpr size_t kReadImageSize = size_t{16} << 20;
 
 // The real file system as a user who may not write the dump sees it; the first read of the dump
 // lets another program do something first.
@@ -49,7 +49,7 @@ class ReaderOnlyFileSystem final : public testing::ForwardingFileSystem {
 
 class UnguardedRead : public ::testing::Test {
   protected:
-    void SetUp() override { WriteBytes(dump_, std::vector<uint8_t>(kImageSize, 0x00)); }
+    void SetUp() override { WriteBytes(dump_, std::vector<uint8_t>(kReadImageSize, 0x00)); }
 
     // Another program writes `bytes` at `position` of the dump, as a save would.
     void Write(int64_t position, std::vector<uint8_t> bytes) const {

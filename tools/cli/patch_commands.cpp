@@ -173,7 +173,7 @@ int RunApplyPatch(const std::vector<std::string>& words, std::ostream& out, std:
             out << (restoring.empty() ? "; --save-undo OUT.vkp keeps a patch that does\n"
                                       : "; " + EscapeControlBytes(restoring) + " does\n");
         }
-        if (!restoring.empty() && outcome.writes.empty()) {
+        if (!restoring.empty() && outcome.bytes_written == 0) {
             out << EscapeControlBytes(restoring) << ": not written: the patch changed nothing\n";
         }
     }
