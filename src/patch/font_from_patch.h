@@ -7,8 +7,8 @@
 #include "io/file_io.h"
 #include "model/block_set.h"
 #include "model/font_image.h"
-#include "patch/patch.h"
 #include "patch/font_effect.h"
+#include "patch/patch.h"
 #include "patch/patch_writer.h"
 
 namespace rw {

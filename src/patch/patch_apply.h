@@ -7,8 +7,8 @@
 #include "io/file_io.h"
 #include "io/flash_codec.h"
 #include "io/rollback_journal.h"
-#include "patch/patch.h"
 #include "patch/image_excerpt.h"
+#include "patch/patch.h"
 
 namespace rw {
 
