@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -112,8 +113,44 @@ void BM_RollBackOneByteLinePatchJournal(benchmark::State& state) {
     std::remove(image.c_str());
 }
 
+// 64 MiB of lines of `bytes` old and `bytes` new bytes each, at adjacent addresses that wrap
+// around a 16 MiB dump: reading must keep its pace whatever the line length.
+std::string LongLinePatch(int bytes) {
+    std::string out;
+    out.reserve(size_t{64} << 20);
+    const std::string old_hex(static_cast<size_t>(bytes) * 2, '0');
+    std::string new_hex(static_cast<size_t>(bytes) * 2, '0');
+    for (size_t i = 0; i < new_hex.size(); i += 2) new_hex[i + 1] = "123456789ABCDEF"[i / 2 % 15];
+    char address[16];
+    for (int64_t line = 0;; ++line) {
+        std::snprintf(address, sizeof address,
+                      "%06llX: ", static_cast<unsigned long long>((line * bytes) % kImageSize));
+        const size_t length = std::strlen(address) + old_hex.size() + 1 + new_hex.size() + 2;
+        if (out.size() + length > kLargestPatchFile) break;
+        out += address;
+        out += old_hex;
+        out += ' ';
+        out += new_hex;
+        out += "\r\n";
+    }
+    return out;
+}
+
+void BM_ReadLongLinePatch(benchmark::State& state) {
+    const std::string text = LongLinePatch(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        Patch patch;
+        Status status = ReadPatchText(text, "long.vkp", &patch);
+        if (!status.ok()) state.SkipWithError(status.Line(kEnglish).c_str());
+        benchmark::DoNotOptimize(patch);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(text.size()));
+}
+
 BENCHMARK(BM_ReadOneByteLinePatch)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ApplyOneByteLinePatch)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_RollBackOneByteLinePatchJournal)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ReadLongLinePatch)->Arg(32)->Arg(4096)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
