@@ -135,6 +135,7 @@ enum class MessageId {
     PatchForbidsUndo,
     PatchPastImageEnd,
     ImageSavedWhileRead,
+    RestoringPatchTooLarge,
     PatchImageChangedMeanwhile,
     ImageSizeChangedMeanwhile,
     // V_Klay patches in the window.

@@ -282,6 +282,11 @@ constexpr MessageRow kMessages[] = {
      "ничего не взято; попробуйте ещё раз",
      "another program was saving the fullflash while it was read: its bytes may be mixed, "
      "nothing was taken; try again"},
+    {MessageId::RestoringPatchTooLarge,
+     "патч, возвращающий fullflash, занял бы {0|байт|байта|байт}, а в патче может быть не больше "
+     "{1}: ничего не записано",
+     "the patch that restores the fullflash would take {0|byte|bytes}, more than the {1} a patch "
+     "may hold: nothing was written"},
     {MessageId::PatchImageChangedMeanwhile,
      "другая программа изменила fullflash, пока проверялся патч; ничего не записано",
      "another program changed the fullflash while the patch was checked; nothing was written"},

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "patch/hex_text.h"
+#include "patch/patch_reader.h"
 
 namespace rw {
 namespace {
@@ -34,6 +35,13 @@ std::string RestoringPatchText(const std::string& image,
 Status WriteRestoringPatch(FileSystem& fs, const std::string& path, const std::string& image,
                            const std::vector<JournalChange>& changes) {
     const std::string text = RestoringPatchText(image, changes);
+    // Four hex digits a byte: a save of more than about 15 MiB has a restoring patch no reader
+    // takes, and one that cannot be applied must not be promised.
+    if (static_cast<int64_t>(text.size()) > kLargestPatchFile) {
+        return Status::Failure(
+            path, Message{MessageId::RestoringPatchTooLarge,
+                          {std::to_string(text.size()), std::to_string(kLargestPatchFile)}});
+    }
     return WriteFileAtomically(
         fs, path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }

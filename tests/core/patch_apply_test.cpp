@@ -352,6 +352,25 @@ TEST_F(PatchFile, TheRestoringPatchPutsBackExactlyWhatTheApplyReplaced) {
     EXPECT_EQ(ReadBytes(path()), Counting(4096));
 }
 
+// The restoring patch of a save over 16 MiB needs more text than any patch may hold: it is
+// refused, and nothing made, rather than written and then refused by the reader.
+TEST_F(PatchFile, ARestoringPatchTooLargeToReadIsNotWritten) {
+    const std::string restoring = dir_.File("undo.vkp");
+    const size_t size = size_t{16} << 20;
+    const std::vector<JournalChange> changes = {{0, Bytes(size, 0x00), Bytes(size, 0xFF)}};
+    const Status status = WriteRestoringPatch(SystemFileSystem(), restoring, path(), changes);
+    EXPECT_EQ(status.message().id, MessageId::RestoringPatchTooLarge);
+    EXPECT_FALSE(testing::Exists(restoring));
+
+    // A little less fits, and reads back.
+    const size_t fits = size_t{14} << 20;
+    ASSERT_TRUE(WriteRestoringPatch(SystemFileSystem(), restoring, path(),
+                                    {{0, Bytes(fits, 0x00), Bytes(fits, 0xFF)}})
+                    .ok());
+    Patch back;
+    EXPECT_TRUE(ReadPatchFile(restoring, &back).ok());
+}
+
 }  // namespace
 }  // namespace rw
 
