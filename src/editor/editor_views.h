@@ -107,7 +107,8 @@ enum ViewChange : uint32_t {
     kMenusChanged = 1u << 10,      // menu captions and the window caption
     kNoticeChanged = 1u << 11,     // the status line's report of what a command did
     kCursorChanged = 1u << 12,     // the grid's keyboard cursor
-    kAllChanged = (1u << 13) - 1,
+    kMarksChanged = 1u << 13,      // the marks of the letters that differ from the fullflash's
+    kAllChanged = (1u << 14) - 1,
 };
 
 }  // namespace rw

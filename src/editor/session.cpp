@@ -100,7 +100,8 @@ void Session::Draw() {
                 .cursor = cursor_,
                 .original = original ? &*original : nullptr,
                 .letter_differs_from_base = LetterDiffersFromBase(),
-                .font_differs_from_base = FontDiffersFromBase()});
+                .font_differs_from_base = FontDiffersFromBase(),
+                .base = HasBase() ? &guard_.base() : nullptr});
     letter_shown_ = false;
     edit_image_cleared_ = false;
 }

@@ -112,6 +112,10 @@ void WindowModel::DrawGlyphs(const ViewFacts& facts, uint32_t& changes) {
                  changes);
         }
         Show(screen_.covered[k], state.IsSlotCovered(k), kCoversChanged, changes);
+        const GlyphSlot slot{state.block(), k};
+        const bool changed =
+            facts.base != nullptr && facts.font.At(form, slot) != facts.base->At(form, slot);
+        Show(screen_.changed[k], changed, kMarksChanged, changes);
     }
     Picture16 edit_image = screen_.edit_image;
     if (facts.edit_image_cleared) edit_image.Fill(kWhite);

@@ -42,6 +42,8 @@ struct ViewFacts {
     // font; both false while there is no base.
     bool letter_differs_from_base;
     bool font_differs_from_base;
+    // The base font, the fullflash's as last loaded or saved; null while there is none.
+    const FontImage* base;
 };
 
 // Everything the main window shows, as plain data the window pulls: cells, labels, pictures,
@@ -65,6 +67,9 @@ class WindowModel {
     const std::string& EditImageHint() const { return screen_.edit_image_hint; }
     // The thumbnail the selection frame surrounds; none before the first letter was selected.
     std::optional<int> FramedSlot() const { return screen_.framed_slot; }
+    // The letter at `slot` of the block shown differs from the base font's: its thumbnail carries
+    // a mark. None differs while there is no base.
+    bool IsLetterChanged(int slot) const { return screen_.changed[slot]; }
     // Columns of the live glyph form (8 or 16), the width of the thumbnail markers.
     int GlyphColumns() const { return screen_.glyph_columns; }
     const CoverView& Covers() const { return screen_.covers; }
@@ -111,6 +116,7 @@ class WindowModel {
         int glyph_columns = 8;
         CoverView covers;
         std::array<bool, kMaxSlots> covered{};
+        std::array<bool, kMaxSlots> changed{};
         ControlStates controls;
         std::string phone_caption;
         std::string font_caption;

@@ -1,9 +1,13 @@
 #include "ui/file_dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
+#include <algorithm>
 
 namespace rw::ui {
 
@@ -66,9 +70,30 @@ std::optional<QString> QtFileDialogs::Run(const FileDialogRequest& request, bool
     return dialog.selectedFiles().constFirst();
 }
 
+int TitleBarWidth(const QString& title) {
+    // A window manager draws the title in its own, often larger and bold, font, beside the icon
+    // and the buttons of the title bar; the room for those is generous on purpose.
+    constexpr int kTitleBarButtons = 120;
+    QFont font = QApplication::font();
+    font.setPointSizeF(std::max(font.pointSizeF(), 11.0));
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + kTitleBarButtons;
+}
+
+// A message box sizes itself by its text, and a window manager cuts a title wider than the box
+// ("Имп... фта"): a spacer across the box's grid keeps it as wide as its title needs.
+void FitTitle(QMessageBox& box, const QString& title) {
+    box.setWindowTitle(title);
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) return;
+    grid->addItem(
+        new QSpacerItem(TitleBarWidth(title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+        grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 void ConfigureErrorBox(QMessageBox& box, const QString& message) {
     box.setIcon(QMessageBox::Critical);
-    box.setWindowTitle(QStringLiteral("Runewright"));
+    FitTitle(box, QStringLiteral("Runewright"));
     box.setTextFormat(Qt::PlainText);
     box.setText(message);
     box.setStandardButtons(QMessageBox::Ok);
@@ -119,9 +144,17 @@ TwoWays QtFileDialogs::AskTwoWays(const QString& question, const QString& go_on,
     return TwoWays::Stop;
 }
 
-void QtFileDialogs::ShowNotice(const QString& title, const QString& message) {
-    QMessageBox box(QMessageBox::Information, title, message, QMessageBox::Ok, owner_);
+void ConfigureNoticeBox(QMessageBox& box, const QString& title, const QString& message) {
+    box.setIcon(QMessageBox::Information);
     box.setTextFormat(Qt::PlainText);
+    box.setText(message);
+    box.setStandardButtons(QMessageBox::Ok);
+    FitTitle(box, title);
+}
+
+void QtFileDialogs::ShowNotice(const QString& title, const QString& message) {
+    QMessageBox box(owner_);
+    ConfigureNoticeBox(box, title, message);
     box.exec();
 }
 

@@ -77,6 +77,12 @@ void ConfigureErrorBox(QMessageBox& box, const QString& message);
 // Sets up the warning box: one OK button, the message as plain text.
 void ConfigureWarningBox(QMessageBox& box, const QString& message);
 
+// Sets up the box of a notice that has a title of its own ("Импорт из шрифта"): one OK button,
+// the message as plain text, the box at least as wide as its title.
+void ConfigureNoticeBox(QMessageBox& box, const QString& title, const QString& message);
+// The width a title bar needs to show `title` whole, with room for the window manager's buttons.
+int TitleBarWidth(const QString& title);
+
 // The real dialogs and message box.
 class QtFileDialogs : public FileDialogs {
   public:

@@ -88,6 +88,10 @@ constexpr Rect RowLabelRect(int row, Zoom zoom = {}) {
 constexpr Rect kPanel106{360, 8, 273, 135};
 constexpr Rect kPanelOffcet{8, 8, 257, 21};
 constexpr Rect kLabelOffcet{4, 3, 249, 15};
+// A text longer than the line takes a second one: the status line grows over the panel's top
+// margin, down to just above the focus ring of the first row of thumbnails, while it shows it.
+constexpr Rect kPanelOffcetTwoLines{8, 3, 257, 30};
+constexpr Rect kLabelOffcetTwoLines{4, 1, 249, 28};
 
 // The thumbnails inside Panel106: eleven to a row, 24 pixels apart.
 constexpr int kThumbnailsPerRow = rw::kThumbnailsPerRow;
@@ -133,9 +137,16 @@ constexpr SelectionFrame SelectionFrameOf(std::optional<int> slot, Zoom zoom = {
 }
 
 // The dotted ring that shows the thumbnail strip has the keyboard focus: one pixel outside the
-// selection frame, on the panel's face, where nothing else is drawn.
+// selection frame, on the panel's face, where only a changed letter's mark lies.
 constexpr Rect FocusRingRect(int slot, Zoom zoom = {}) {
     return InPicturePixels(ThumbnailRect(slot).TopLeft(), {-2, -2, 21, 21}, zoom);
+}
+
+// The mark under a thumbnail whose letter differs from the fullflash's: a bar as wide as the
+// thumbnail just below the selection frame, on the panel's face, nearer its own letter than the
+// one below; the focus ring's bottom edge dots it.
+constexpr Rect ChangedMarkRect(int slot, Zoom zoom = {}) {
+    return InPicturePixels(ThumbnailRect(slot).TopLeft(), {0, 18, 16, 2}, zoom);
 }
 
 // The cover panels, at left 0 (CoverLefts moves them): Cyrillic Panel_YO1 over Ё and Panel_YO2

@@ -165,9 +165,9 @@ void TForm1::BuildThumbnailPanel() {
     strip_ = MakePanel<ThumbnailStrip>(client_, "Panel106", QFrame::Raised);
     places_.Put(strip_, geo::kPanel106);
     QFrame* panel = strip_;
-    QFrame* status = MakePanel(panel, "PanelOffcet", QFrame::Sunken);
-    places_.Put(status, geo::kPanelOffcet);
-    label_offcet_ = MakeLabel(status, QStringLiteral("LabelOffcet"), QString());
+    panel_offcet_ = MakePanel(panel, "PanelOffcet", QFrame::Sunken);
+    places_.Put(panel_offcet_, geo::kPanelOffcet);
+    label_offcet_ = MakeLabel(panel_offcet_, QStringLiteral("LabelOffcet"), QString());
     places_.Put(label_offcet_, geo::kLabelOffcet);
     BuildThumbnails(panel);
     BuildCovers(panel);
@@ -336,6 +336,20 @@ void TForm1::FormActivate() {
 // The pointer rests on a control: its hint goes to the status line.
 void TForm1::ShowHint(const QString& hint) {
     label_offcet_->setText(hint);
+    FitStatusLine();
+}
+
+// A text wider than the status line is never cut: the line takes a second one while it shows
+// such a text, and is one line high again for the next text that fits.
+void TForm1::FitStatusLine() {
+    const QString hint = label_offcet_->text();
+    const bool two_lines = label_offcet_->fontMetrics().horizontalAdvance(hint) >
+                           places_.At(geo::kLabelOffcet).width();
+    places_.Move(panel_offcet_, two_lines ? geo::kPanelOffcetTwoLines : geo::kPanelOffcet);
+    places_.Move(label_offcet_, two_lines ? geo::kLabelOffcetTwoLines : geo::kLabelOffcet);
+    label_offcet_->setWordWrap(two_lines);
+    // A name too long even for two lines can still be read whole.
+    label_offcet_->setToolTip(two_lines ? hint : QString());
 }
 
 }  // namespace rw::ui

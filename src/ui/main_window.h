@@ -131,6 +131,7 @@ class TForm1 : public QMainWindow {
     // Activation and the status line.
     void FormActivate();
     void ShowHint(const QString& hint);
+    void FitStatusLine();
 
     // A menu item chosen, as its row of the menu table says (main_window_menus.cpp); the window's
     // own actions under the menus' object names.
@@ -198,6 +199,7 @@ class TForm1 : public QMainWindow {
     void ShowEditImage();
     void ShowSelectionFrame();
     void ShowHints();
+    void ShowChangedMarks();
     void ShowCovers();
     void ShowMarkers();
     void ShowMenuCaptions();
@@ -227,6 +229,7 @@ class TForm1 : public QMainWindow {
     GridWidget* grid_ = nullptr;
     ThumbnailStrip* strip_ = nullptr;  // Panel106
     std::array<QLabel*, 16> row_labels_{};
+    QFrame* panel_offcet_ = nullptr;
     QLabel* label_offcet_ = nullptr;
     std::array<Thumbnail*, kMaxSlots> thumbnails_{};
     std::array<QWidget*, kMaxSlots> markers_{};

@@ -84,6 +84,8 @@ void TForm1::ApplyZoom(Zoom zoom) {
     zoom_area_->SetClientSize(ToQSize(geo::ClientSize(editor_.edition(), zoom)));
     ScaleFonts(zoom);
     PlacePictures();
+    // The status line's font scaled with the rest: whether a text needs two lines is asked anew.
+    FitStatusLine();
 }
 
 // At 100 % the controls take the application's font as they always did; at any other zoom the
@@ -117,6 +119,7 @@ void TForm1::PlacePictures() {
     }
     ShowMarkers();
     ShowSelectionFrame();
+    ShowChangedMarks();
     ShowCovers();
 }
 

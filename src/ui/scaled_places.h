@@ -20,6 +20,15 @@ class ScaledPlaces {
         widget->setGeometry(At(specified));
     }
 
+    // Gives a placed control another rectangle at 100 %, kept through later changes of zoom.
+    void Move(QWidget* widget, geometry::Rect specified) {
+        for (Place& place : places_) {
+            if (place.widget != widget) continue;
+            place.specified = specified;
+            widget->setGeometry(At(specified));
+        }
+    }
+
     void SetZoom(Zoom zoom) {
         zoom_ = zoom;
         for (const Place& place : places_) {

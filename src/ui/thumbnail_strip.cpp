@@ -16,6 +16,14 @@ void ThumbnailStrip::SetRing(std::optional<QRect> ring) {
     UpdateRing();
 }
 
+void ThumbnailStrip::SetMarks(const QList<QRect>& marks, const QColor& colour) {
+    if (marks == marks_ && colour == mark_colour_) return;
+    for (const QRect& mark : marks_) update(mark);
+    marks_ = marks;
+    mark_colour_ = colour;
+    for (const QRect& mark : marks_) update(mark);
+}
+
 void ThumbnailStrip::UpdateRing() {
     if (ring_) update(*ring_);
 }
@@ -41,12 +49,13 @@ void ThumbnailStrip::focusOutEvent(QFocusEvent* event) {
     QFrame::focusOutEvent(event);
 }
 
-// The ring lies on the panel's face between the thumbnails, below every child, so nothing the
-// panel holds is painted over.
+// The marks and the ring lie on the panel's face between the thumbnails, below every child, so
+// nothing the panel holds is painted over; the ring's dots go over a mark.
 void ThumbnailStrip::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
-    if (!Ringed()) return;
     QPainter painter(this);
+    for (const QRect& mark : marks_) painter.fillRect(mark, mark_colour_);
+    if (!Ringed()) return;
     QPen pen(palette().color(QPalette::WindowText));
     pen.setDashPattern({1, 1});
     painter.setPen(pen);

@@ -503,6 +503,28 @@ TEST_F(GridSaveTest, RevertingTheFontBringsEveryGlyphBack) {
     EXPECT_FALSE(e_.view().Controls().revert_letter_enabled);
 }
 
+// The thumbnails' marks: a letter is marked once its glyph in the font differs from the
+// fullflash's, not while the edit is only on the grid, and no longer once it is saved.
+TEST_F(GridSaveTest, OnlyTheLettersThatDifferFromTheFullflashAreMarked) {
+    const auto marked = [this] {
+        std::vector<int> slots;
+        for (int k = 0; k < SlotCount(Edition::Cyrillic); ++k) {
+            if (e_.view().IsLetterChanged(k)) slots.push_back(k);
+        }
+        return slots;
+    };
+    EXPECT_TRUE(marked().empty()) << "the edit is on the grid only";
+    e_.WriteBack();
+    EXPECT_EQ(marked(), std::vector<int>{kSlotOfBe});
+    e_.Undo();
+    EXPECT_TRUE(marked().empty());
+    e_.Redo();
+    EXPECT_EQ(marked(), std::vector<int>{kSlotOfBe});
+    Run(FileCommand::SaveFlash, {FileAnswer::File("a.bin")});
+    ASSERT_EQ(e_.font(), e_.base_font());
+    EXPECT_TRUE(marked().empty()) << "the saved font is the fullflash's";
+}
+
 TEST(RevertWithoutBase, NothingToRevertBeforeAFullflash) {
     Session e = Activated(Edition::Cyrillic);
     e.ClickCell(3, 2);
