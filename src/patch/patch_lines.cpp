@@ -132,26 +132,21 @@ void PatchLines::Decode(Position& at, DataLine& line) const {
     at.context = {line.End(), line.line, line.pragmas};
 }
 
-PatchLines::Position PatchLines::PositionOfMark(size_t mark) const {
-    const Mark& m = marks_[mark];
-    return {m.chunk, m.offset, m.context};
-}
-
 DataLine PatchLines::operator[](size_t index) const {
-    Position at = PositionOfMark(index / kMarkEvery);
+    Position at = marks_[index / kMarkEvery];
     DataLine line;
     for (size_t i = index - index % kMarkEvery; i <= index; ++i) Decode(at, line);
     return line;
 }
 
 size_t PatchLines::HeldBytes() const {
-    size_t held = marks_.capacity() * sizeof(Mark) + chunks_.capacity() * sizeof(chunks_[0]);
+    size_t held = marks_.capacity() * sizeof(Position) + chunks_.capacity() * sizeof(chunks_[0]);
     for (const std::vector<uint8_t>& chunk : chunks_) held += chunk.capacity();
     return held;
 }
 
 PatchLines::const_iterator PatchLines::begin() const {
-    return empty() ? end() : const_iterator(this, 0, PositionOfMark(0));
+    return empty() ? end() : const_iterator(this, 0, marks_.front());
 }
 
 PatchLines::const_iterator PatchLines::end() const {

@@ -46,13 +46,8 @@ class PatchLines {
         int line = 0;
         PatchPragmas pragmas;
     };
-    // A place to start decoding: every kMarkEvery-th record.
-    struct Mark {
-        uint32_t chunk = 0;
-        uint32_t offset = 0;
-        Context context;
-    };
-    // Where the next record to decode is, and what it was written against.
+    // Where the next record to decode is, and what it was written against. Kept as a mark for
+    // every kMarkEvery-th record, where decoding may start.
     struct Position {
         uint32_t chunk = 0;
         uint32_t offset = 0;
@@ -65,11 +60,10 @@ class PatchLines {
     void Encode(const DataLine& line);
     // Reads the record at `at` into `line` and moves `at` past it.
     void Decode(Position& at, DataLine& line) const;
-    Position PositionOfMark(size_t mark) const;
 
     // Records never straddle chunks: a chunk is filled up to where the next record would not fit.
     std::vector<std::vector<uint8_t>> chunks_;
-    std::vector<Mark> marks_;
+    std::vector<Position> marks_;
     Context last_;
     size_t count_ = 0;
 };
@@ -116,7 +110,7 @@ bool PatchLines::ForEachBackward(Visit visit) const {
     // A group of lines at a time, decoded forwards from its mark, then visited backwards.
     std::vector<DataLine> group;
     for (size_t mark = marks_.size(); mark-- > 0;) {
-        Position at = PositionOfMark(mark);
+        Position at = marks_[mark];
         const size_t first = mark * kMarkEvery;
         const size_t count = std::min(kMarkEvery, count_ - first);
         group.resize(count);
