@@ -112,9 +112,10 @@ void WindowModel::DrawGlyphs(const ViewFacts& facts, uint32_t& changes) {
                  changes);
         }
         Show(screen_.covered[k], state.IsSlotCovered(k), kCoversChanged, changes);
+        // A letter under a cover is not shown, and the cover is too short to hide its mark.
         const GlyphSlot slot{state.block(), k};
-        const bool changed =
-            facts.base != nullptr && facts.font.At(form, slot) != facts.base->At(form, slot);
+        const bool changed = facts.base != nullptr && !state.IsSlotCovered(k) &&
+                             facts.font.At(form, slot) != facts.base->At(form, slot);
         Show(screen_.changed[k], changed, kMarksChanged, changes);
     }
     Picture16 edit_image = screen_.edit_image;

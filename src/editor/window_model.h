@@ -68,7 +68,7 @@ class WindowModel {
     // The thumbnail the selection frame surrounds; none before the first letter was selected.
     std::optional<int> FramedSlot() const { return screen_.framed_slot; }
     // The letter at `slot` of the block shown differs from the base font's: its thumbnail carries
-    // a mark. None differs while there is no base.
+    // a mark. None differs while there is no base; a covered letter has no mark.
     bool IsLetterChanged(int slot) const { return screen_.changed[slot]; }
     // Columns of the live glyph form (8 or 16), the width of the thumbnail markers.
     int GlyphColumns() const { return screen_.glyph_columns; }

@@ -505,14 +505,16 @@ TEST_F(GridSaveTest, RevertingTheFontBringsEveryGlyphBack) {
 
 // The thumbnails' marks: a letter is marked once its glyph in the font differs from the
 // fullflash's, not while the edit is only on the grid, and no longer once it is saved.
+std::vector<int> MarkedThumbnails(const Session& e) {
+    std::vector<int> slots;
+    for (int k = 0; k < SlotCount(Edition::Cyrillic); ++k) {
+        if (e.view().IsLetterChanged(k)) slots.push_back(k);
+    }
+    return slots;
+}
+
 TEST_F(GridSaveTest, OnlyTheLettersThatDifferFromTheFullflashAreMarked) {
-    const auto marked = [this] {
-        std::vector<int> slots;
-        for (int k = 0; k < SlotCount(Edition::Cyrillic); ++k) {
-            if (e_.view().IsLetterChanged(k)) slots.push_back(k);
-        }
-        return slots;
-    };
+    const auto marked = [this] { return MarkedThumbnails(e_); };
     EXPECT_TRUE(marked().empty()) << "the edit is on the grid only";
     e_.WriteBack();
     EXPECT_EQ(marked(), std::vector<int>{kSlotOfBe});
@@ -523,6 +525,34 @@ TEST_F(GridSaveTest, OnlyTheLettersThatDifferFromTheFullflashAreMarked) {
     Run(FileCommand::SaveFlash, {FileAnswer::File("a.bin")});
     ASSERT_EQ(e_.font(), e_.base_font());
     EXPECT_TRUE(marked().empty()) << "the saved font is the fullflash's";
+}
+
+// Without a fullflash there is nothing to differ from; a letter under a cover is not shown, so
+// its thumbnail carries no mark either.
+TEST_F(FileCommandsTest, NoMarkBeforeAFullflashNorUnderACover) {
+    e_.ClearBlock();
+    EXPECT_TRUE(MarkedThumbnails(e_).empty());
+
+    e_.ChooseModel(PhoneModel::CM35);  // lacks Ё and Є: their thumbnails are covered
+    fs_.Put("c35.bin", std::vector<uint8_t>(4 << 20));
+    ASSERT_TRUE(WriteFlashFont("c35.bin", Edition::Cyrillic,
+                               LookupLayout(Edition::Cyrillic, PhoneModel::CM35, FontKind::Normal),
+                               Letters(), fs_)
+                    .ok());
+    Run(FileCommand::LoadFlash, {FileAnswer::File("c35.bin")});
+    EXPECT_TRUE(MarkedThumbnails(e_).empty());
+    // The phone's dump holds no Ё nor Є; a font file does: they alone differ, under their covers.
+    ASSERT_TRUE(WriteFontFile("all.sft", FontFileFormat::Sft, Letters(), fs_).ok());
+    Run(FileCommand::LoadFontFile, {FileAnswer::File("all.sft")});
+    for (const int covered : SetsOf(Edition::Cyrillic).yo_ye_slots) {
+        ASSERT_TRUE(e_.view().IsThumbnailCovered(covered));
+        ASSERT_NE(e_.font().narrow[0][covered], e_.base_font().narrow[0][covered]);
+    }
+    EXPECT_TRUE(MarkedThumbnails(e_).empty());
+    ASSERT_TRUE(e_.PressThumbnail(2));
+    ASSERT_TRUE(e_.ClickCell(4, 2));
+    e_.WriteBack();
+    EXPECT_EQ(MarkedThumbnails(e_), std::vector<int>{2});
 }
 
 TEST(RevertWithoutBase, NothingToRevertBeforeAFullflash) {
