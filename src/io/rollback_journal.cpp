@@ -342,6 +342,7 @@ Status OpenImageForLoad(FileSystem& fs, File& image, LoadStamp* stamp) {
         if (status.ok()) status = LookForJournal(fs, image.path(), journal, &there);
         if (status.ok() && !there && stamp != nullptr) {
             stamp->unguarded = fs.MayWrite(image.path()) != 0;
+            stamp->journal = journal;
             status = image.Stat(&stamp->opened);
         }
         if (!status.ok()) return status.WithNote(note);
@@ -361,11 +362,9 @@ Status FinishLoad(FileSystem& fs, File& image, const LoadStamp& stamp) {
     // The change time moves with every write, and a save's journal lies beside the image from
     // before its first byte until after its last.
     FileInfo now;
-    std::string journal;
     bool there = false;
     Status status = image.Stat(&now);
-    if (status.ok()) status = LocateJournal(fs, image.path(), &journal);
-    if (status.ok()) status = LookForJournal(fs, image.path(), journal, &there);
+    if (status.ok()) status = LookForJournal(fs, image.path(), stamp.journal, &there);
     IgnoreFailure(image.Close());
     if (!status.ok()) return status;
     if (!there && now.size == stamp.opened.size && now.changed_ns == stamp.opened.changed_ns) {

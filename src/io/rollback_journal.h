@@ -60,6 +60,7 @@ struct LoadStamp {
     // File::Lock), so the read is checked afterwards instead.
     bool unguarded = false;
     FileInfo opened;
+    std::string journal;  // where a save's journal would lie
 };
 
 // Opens an image for a load: an interrupted save is rolled back first, and the image is held
