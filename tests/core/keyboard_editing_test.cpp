@@ -323,52 +323,55 @@ RgbaImage WithAlpha(const RgbImage& image) {
     return rgba;
 }
 
-TEST(StatusLine, PictureSheetsNameTheFile) {
-    Session e = Activated(Edition::Cyrillic);
-    const FontSheetGeometry geometry =
+// A session, a memory disk holding a PNG file at `png`, and the file commands that decode any
+// PNG as the sheet of the pattern font.
+class SheetFiles : public ::testing::Test {
+  protected:
+    void Put(const std::string& png) { fs_.Put(png, {1}); }
+    // The font a sheet import reads.
+    FontImage FromSheet() const {
+        FontImage read;
+        EXPECT_FALSE(ReadFontSheet(WithAlpha(sheet_), geometry_, BlockSet::FirstN(4), read));
+        return read;
+    }
+
+    Session e_ = Activated(Edition::Cyrillic);
+    const FontSheetGeometry geometry_ =
         FontSheetGeometry::Of(Edition::Cyrillic, GlyphCell::Of(false, 11));
-    const RgbImage sheet = PaintFontSheet(PatternFont(), geometry, 1);
-    MemoryFileSystem fs;
-    fs.Put("/home/u/sheets/mine.png", {1});
-    BytesAsPictures pictures(WithAlpha(sheet));
-    FileCommands files(e, fs, &pictures);
-    editor_testing::RunFileCommand(files, FileCommand::ExportPng,
+    const RgbImage sheet_ = PaintFontSheet(PatternFont(), geometry_, 1);
+    MemoryFileSystem fs_;
+    BytesAsPictures pictures_{WithAlpha(sheet_)};
+    FileCommands files_{e_, fs_, &pictures_};
+};
+
+TEST_F(SheetFiles, PictureSheetsNameTheFile) {
+    Put("/home/u/sheets/mine.png");
+    editor_testing::RunFileCommand(files_, FileCommand::ExportPng,
                                    {FileAnswer::File("/home/u/sheets/s45.png")});
-    EXPECT_EQ(Said(e), "Записано в s45.png: 136 букв");
-    EXPECT_FALSE(e.history().CanUndo());
-    e.ChooseLoadScope(TagOf(LoadScope::WholeFont));
-    editor_testing::RunFileCommand(files, FileCommand::ImportPng,
+    EXPECT_EQ(Said(e_), "Записано в s45.png: 136 букв");
+    EXPECT_FALSE(e_.history().CanUndo());
+    e_.ChooseLoadScope(TagOf(LoadScope::WholeFont));
+    editor_testing::RunFileCommand(files_, FileCommand::ImportPng,
                                    {FileAnswer::File("/home/u/sheets/mine.png")});
-    EXPECT_EQ(Said(e), "Загружено из mine.png: 136 букв");
-    EXPECT_EQ(e.view().Controls().undo_caption, "Отменить: Импорт из PNG...");
-    FontImage read;
-    ASSERT_FALSE(ReadFontSheet(WithAlpha(sheet), geometry, BlockSet::FirstN(4), read));
-    EXPECT_EQ(e.font(), read);
+    EXPECT_EQ(Said(e_), "Загружено из mine.png: 136 букв");
+    EXPECT_EQ(e_.view().Controls().undo_caption, "Отменить: Импорт из PNG...");
+    EXPECT_EQ(e_.font(), FromSheet());
     // An import changes the font: nothing was saved.
-    EXPECT_TRUE(e.HasUnsavedChanges());
+    EXPECT_TRUE(e_.HasUnsavedChanges());
 }
 
 // A sheet named outside the dialogs is imported as "Импорт из PNG..." imports one, and the end
 // of the command names it.
-TEST(StatusLine, AGivenSheetIsImportedByItsName) {
-    Session e = Activated(Edition::Cyrillic);
-    e.ChooseLoadScope(TagOf(LoadScope::WholeFont));
-    const FontSheetGeometry geometry =
-        FontSheetGeometry::Of(Edition::Cyrillic, GlyphCell::Of(false, 11));
-    const RgbImage sheet = PaintFontSheet(PatternFont(), geometry, 1);
-    MemoryFileSystem fs;
-    fs.Put("/home/u/Mine.PNG", {1});
-    BytesAsPictures pictures(WithAlpha(sheet));
-    FileCommands files(e, fs, &pictures);
-    FilePrompt end = files.OpenGiven("/home/u/Mine.PNG");
+TEST_F(SheetFiles, AGivenSheetIsImportedByItsName) {
+    e_.ChooseLoadScope(TagOf(LoadScope::WholeFont));
+    Put("/home/u/Mine.PNG");
+    FilePrompt end = files_.OpenGiven("/home/u/Mine.PNG");
     ASSERT_TRUE(end.done()) << end.text;
     EXPECT_EQ(end.file, "/home/u/Mine.PNG");
     EXPECT_EQ(end.file_role, FileRole::Png);
-    EXPECT_EQ(Said(e), "Загружено из Mine.PNG: 136 букв");
-    EXPECT_EQ(e.view().Controls().undo_caption, "Отменить: Импорт из PNG...");
-    FontImage read;
-    ASSERT_FALSE(ReadFontSheet(WithAlpha(sheet), geometry, BlockSet::FirstN(4), read));
-    EXPECT_EQ(e.font(), read);
+    EXPECT_EQ(Said(e_), "Загружено из Mine.PNG: 136 букв");
+    EXPECT_EQ(e_.view().Controls().undo_caption, "Отменить: Импорт из PNG...");
+    EXPECT_EQ(e_.font(), FromSheet());
 }
 
 }  // namespace
