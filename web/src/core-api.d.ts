@@ -70,29 +70,22 @@ export type Reply =
    *  the file (`name`: the file chosen, which a "saveFile" step names itself). */
   | { error: string; name?: string };
 
+/** What a modal alertdialog shows, with its buttons (captions as shown). */
+interface AlertDialog {
+  title: string;
+  text: string;
+  buttons: string[];
+  defaultButton: number;
+  cancelButton: number;
+}
+
 export type Step =
   /** The command is over; show view() again. */
   | { kind: "done" }
-  /** A modal alertdialog: the error, warning or note, with its buttons (captions as shown). */
-  | {
-      kind: "message";
-      icon: "error" | "warning" | "information";
-      title: string;
-      text: string;
-      buttons: string[];
-      defaultButton: number;
-      cancelButton: number;
-    }
+  /** A modal alertdialog: the error, warning or note. */
+  | ({ kind: "message"; icon: "error" | "warning" | "information" } & AlertDialog)
   /** A modal alertdialog that asks: buttons[0] goes on, the default and Escape's answer is cancelButton. */
-  | {
-      kind: "question";
-      icon: "warning";
-      title: string;
-      text: string;
-      buttons: string[];
-      defaultButton: number;
-      cancelButton: number;
-    }
+  | ({ kind: "question"; icon: "warning" } & AlertDialog)
   /**
    * Ask the user for a file to open (file input or picker). `accept` is for <input accept>
    * (".bin,.BIN" or "" for any); `filter` is the window's filter text. `image` true: the page
